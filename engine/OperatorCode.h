@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+/// Code of every parenthesis, operator, separator and built-in function of the formula language.
+enum OperatorCode : std::int32_t {
+    kOpenParen = 1,
+    kCloseParen = 2,
+    kMin = 3,
+    kMax = 4,
+    kLcm = 5,
+    kGcd = 6,
+    kRound = 7,
+    kIrand = 8,
+    kFrand = 9,
+    kFpart = 10,
+    kIpart = 11,
+    kInteger = 12,
+    kFactorial = 13,
+    kNpr = 14,
+    kNcr = 15,
+    kAbs = 16,
+    kLog = 17,
+    kLn = 18,
+    kArcsin = 19,
+    kArccos = 20,
+    kArctan = 21,
+    kSin = 22,
+    kCos = 23,
+    kTan = 24,
+    kSinh = 25,
+    kCosh = 26,
+    kTanh = 27,
+    kSeparator = 28,
+    kPercent = 29,
+    kFloor = 30,
+    kCeil = 31,
+    kSqrt = 32,
+    kPower = 33,
+    kMultiply = 34,
+    kDivide = 35,
+    kMod = 36,
+    kPlus = 37,
+    kMinus = 38,
+    kEqual = 39,
+    kGreater = 40,
+    kGreaterEqual = 41,
+    kLess = 42,
+    kLessEqual = 43,
+    kNotEqual = 44,
+    kAssign = 45,
+    kConvbase = 46,
+    kFahrenheitCelsius = 47,
+    kFahrenheitRankine = 48,
+    kFahrenheitKelvin = 49,
+    kCelsiusFahrenheit = 50,
+    kCelsiusKelvin = 51,
+    kCelsiusRankine = 52,
+    kKelvinFahrenheit = 53,
+    kKelvinCelsius = 54,
+    kKelvinRankine = 55,
+    kRankineFahrenheit = 56,
+    kRankineCelsius = 57,
+    kRankineKelvin = 58,
+    kMean = 59,
+    kMedian = 60,
+    kMode = 61,
+    kStdev = 62,
+    kVariance = 63,
+    kFib = 64,
+};
+
+bool isBinary(int op);
+bool isComparison(int op);
+bool isPostfix(int op);
+bool isListFunction(int op);
+bool isFunction(int op);
+
+/// Binding class of an operator: higher binds more loosely; -1 for ":" and unknown codes.
+int precedenceClass(int op);
+
+/// Allowed count of ":" separators inside a list function's parentheses.
+struct ArgumentLimits {
+    int min;
+    int max; // -1: no maximum
+};
+ArgumentLimits argumentLimits(int op);
+
+/// True for every word of the formula language (functions, word operators, temperature words) and "ans".
+bool isFunctionName(const std::string& word);
+/// The code of a formula word; 37 for a word it does not know.
+int functionCode(const std::string& word);
+
+/// Display name of a code, as the trace writes it; "(unknown operator)" for other codes.
+const char* operatorName(int op);
+
+bool isOperatorChar(char c);

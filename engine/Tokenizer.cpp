@@ -1,0 +1,4 @@
+#include "EquationEngine.h"
+
+// Placeholder until the tokenizer lands.
+int EquationEngine::Parse(int) { return 1; }

@@ -1,0 +1,4 @@
+#include "Simulation.h"
+
+void CSimulation::InitialUpdate() {}
+void CSimulation::Step() {}
