@@ -78,12 +78,14 @@ private:
     double applyOperator(int op, double* args, std::size_t count, int& status);
     bool lookUpName(const std::string& name, double& value) const;
     void assignVariable(const std::string& name, double value);
+    int evaluateOperation(const ExprNode& node, double& out, int depth);
+    int evaluateAssignment(const ExprNode& node, double& out, int depth);
+    void recordTraceLine(int op, const double* args, std::size_t count);
 
-    // Number formatting (NumberFormat.cpp).
-    std::string renderDigits(double x, int base) const;
-    void tidyNumberText(std::string& text) const;
-    void groupDigits(std::string& text) const;
-    std::string formatInBase(double x, int precision, int base) const;
+    // Number formatting (NumberFormat.cpp; the texts are built by the functions of NumberFormat.h).
+    int baseInForce() const;
+    NumberStyle numberStyle() const;
+    void noteRenderBase(int base);
 
     // Constants (Constants.cpp) and units (Units.cpp).
     void LoadConstants();

@@ -1,10 +1,226 @@
+#include "EngineLimits.h"
 #include "EquationEngine.h"
+#include "FunctionLibrary.h"
+#include "OperatorCode.h"
+#include "Truncation.h"
 
-// Placeholder until the evaluator lands.
-int EquationEngine::evaluateNode(const ExprNode&, double&, int) { return 41; }
-double EquationEngine::applyOperator(int, double*, std::size_t, int& status) {
-    status = 21;
-    return 0.0;
+#include <array>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::int32_t kNameNode = 1;
+constexpr std::int32_t kNumberNode = 2;
+constexpr std::int32_t kOperationNode = 3;
+
+constexpr int kUnclassifiedOperator = 21;
+constexpr int kDivideByZero = 22;
+constexpr int kBaseOutOfRange = 33;
+constexpr int kUndefinedName = 35;
+// A node the evaluator cannot use: an unknown kind, an operation with fewer operands than it reads,
+// or a tree deeper than the builder allows. Ending the evaluation with a code keeps it safe.
+constexpr int kMalformedNode = 41;
+
+constexpr double kFullTurnRadians = 6.283185307179586;
+constexpr double kFullTurnDegrees = 360.0;
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+
+/// The operands of one operation node. Nearly every operation has one or two, which live on the
+/// stack; only long argument lists of list functions need the heap.
+class ArgumentVector {
+public:
+    explicit ArgumentVector(std::size_t count) : count_(count) {
+        if (count > kInline)
+            heap_.assign(count, 0.0);
+    }
+    double* data() { return count_ > kInline ? heap_.data() : inline_.data(); }
+    std::size_t size() const { return count_; }
+
+private:
+    static constexpr std::size_t kInline = 4;
+    std::array<double, kInline> inline_{};
+    std::vector<double> heap_;
+    std::size_t count_;
+};
+
+/// Operands an operation reads; a node with fewer children is malformed.
+std::size_t requiredOperands(int op) {
+    return isBinary(op) || op == kIrand || op == kFrand ? 2 : 1;
 }
-bool EquationEngine::lookUpName(const std::string&, double&) const { return false; }
-void EquationEngine::assignVariable(const std::string&, double) {}
+
+bool isReservedName(const std::string& name) {
+    return name == "x" || name == "y" || name == "r" || name == "t";
+}
+
+const VariableValue* findByName(const VariableValue* first, std::size_t count, std::string_view name) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (first[i].name == name)
+            return first + i;
+    return nullptr;
+}
+
+/// A negative base raised to the reciprocal of an odd integer is the real odd root: (-8)^(1/3) is -2.
+double power(double a, double b) {
+    if (!(a < 0))
+        return std::pow(a, b);
+    const double reciprocal = 1.0 / b;
+    const std::int32_t n = trunc32(reciprocal);
+    if (static_cast<double>(n) == reciprocal && n % 2 != 0)
+        return -std::pow(-a, b);
+    return std::pow(a, b);
+}
+
+double truth(bool value) {
+    return value ? 1.0 : 0.0;
+}
+
+/// Reduces the argument of sin, cos and tan to one turn and converts every trigonometric and
+/// hyperbolic argument from degrees in degree mode. Other angle modes leave it as it is.
+void prepareAngle(int op, int angleMode, double& x) {
+    if (op >= kSin && op <= kTan) {
+        if (angleMode == 0)
+            x = std::fmod(x, kFullTurnRadians);
+        else if (angleMode == 1)
+            x = std::fmod(x, kFullTurnDegrees);
+    }
+    if (angleMode == 1 && op >= kSin && op <= kTanh)
+        x *= kRadiansPerDegree;
+}
+
+} // namespace
+
+int EquationEngine::evaluateNode(const ExprNode& node, double& out, int depth) {
+    if (depth > kMaxTreeDepth)
+        return kMalformedNode;
+    switch (node.kind) {
+    case kNumberNode:
+        out = node.value;
+        return 0;
+    case kNameNode:
+        return lookUpName(node.name, out) ? 0 : kUndefinedName;
+    case kOperationNode:
+        return evaluateOperation(node, out, depth);
+    default:
+        return kMalformedNode;
+    }
+}
+
+int EquationEngine::evaluateOperation(const ExprNode& node, double& out, int depth) {
+    const int op = node.op;
+    if (op == kAssign)
+        return evaluateAssignment(node, out, depth);
+    const bool function = isFunction(op);
+    if (!function && !isBinary(op) && !isPostfix(op))
+        return kUnclassifiedOperator;
+    if (node.children.size() < requiredOperands(op))
+        return kMalformedNode;
+    // Functions take every child; binary operators their two operands, postfix operators one.
+    ArgumentVector args(function ? node.children.size() : requiredOperands(op));
+    for (std::size_t i = 0; i < args.size(); ++i)
+        if (const int status = evaluateNode(node.children[i], args.data()[i], depth + 1); status != 0)
+            return status;
+    int status = 0;
+    out = applyOperator(op, args.data(), args.size(), status);
+    return status;
+}
+
+int EquationEngine::evaluateAssignment(const ExprNode& node, double& out, int depth) {
+    if (node.children.size() < 2)
+        return kMalformedNode;
+    double value = 0.0;
+    if (const int status = evaluateNode(node.children[1], value, depth + 1); status != 0)
+        return status;
+    // x, y, r and t are left to the caller's bindings: assigning them yields the value but stores nothing.
+    const std::string& name = node.children[0].name;
+    if (!isReservedName(name))
+        assignVariable(name, value);
+    out = value;
+    return 0;
+}
+
+double EquationEngine::applyOperator(int op, double* args, std::size_t count, int& status) {
+    if (reportMode != 2)
+        recordTraceLine(op, args, count);
+    prepareAngle(op, angleMode, args[0]);
+    const double a = args[0];
+    switch (op) {
+    case kMultiply:
+        return args[1] * a;
+    case kDivide:
+        if (args[1] == 0.0) {
+            status = kDivideByZero;
+            return 0.0;
+        }
+        return a / args[1];
+    case kMod:
+        return std::fmod(a, args[1]);
+    case kPlus:
+        return args[1] + a;
+    case kMinus:
+        return a - args[1];
+    case kPower:
+        return power(a, args[1]);
+    case kEqual:
+        return truth(a == args[1]);
+    case kGreater:
+        return truth(a > args[1]);
+    case kGreaterEqual:
+        return truth(a >= args[1]);
+    case kLess:
+        return truth(a < args[1]);
+    case kLessEqual:
+        return truth(a <= args[1]);
+    case kNotEqual:
+        return truth(!(a == args[1]));
+    case kConvbase: {
+        // Bases outside 2 to 36 have no digits; refusing them here keeps them from every rendering.
+        const std::int32_t base = trunc32(args[1]);
+        if (base < 2 || base > 36) {
+            status = kBaseOutOfRange;
+            return 0.0;
+        }
+        convertBase = base;
+        convertBaseActive = true;
+        return a;
+    }
+    default:
+        return applyBuiltin(op, args, count, angleMode, status);
+    }
+}
+
+void EquationEngine::recordTraceLine(int op, const double* args, std::size_t count) {
+    const int base = baseInForce();
+    if (traceLog.lines().empty())
+        traceLog.setStyle(numberStyle());
+    traceLog.append(op, args, count, base);
+    // Rendering a number positionally records its base, as if the line had been written now.
+    for (std::size_t i = op == kConvbase ? 1 : 0; i < count; ++i)
+        if (!needsScientific(args[i])) {
+            noteRenderBase(base);
+            break;
+        }
+}
+
+bool EquationEngine::lookUpName(const std::string& name, double& value) const {
+    // The tokenizer writes a negated name with a leading "-": the value of the rest, negated.
+    const bool negated = !name.empty() && name[0] == '-';
+    const std::string_view key = std::string_view(name).substr(negated ? 1 : 0);
+    const VariableValue* found = findByName(bindings, bindings ? bindingCount : 0, key);
+    if (!found)
+        found = findByName(variables.data(), variables.size(), key);
+    if (!found)
+        return false;
+    value = negated ? -found->value : found->value;
+    return true;
+}
+
+void EquationEngine::assignVariable(const std::string& name, double value) {
+    for (VariableValue& variable : variables)
+        if (variable.name == name) {
+            variable.value = value;
+            return;
+        }
+    variables.push_back({name, value});
+}

@@ -1,11 +1,11 @@
 #include "OperatorCode.h"
 
-#include <cstring>
+#include <cstddef>
 
 namespace {
 
 struct Word {
-    const char* text;
+    std::string_view text;
     int code;
 };
 
@@ -130,6 +130,7 @@ constexpr const char* kNames[65] = {
 };
 
 // Precedence class per code 0 to 64; -1 where a code has none.
+// clang-format off
 constexpr int kClasses[65] = {
     -1,                     // 0
     1,  1,                  // ( )
@@ -159,14 +160,46 @@ constexpr int kClasses[65] = {
     2,  2,  2,  2,  2,      // mean median mode stdev variance
     0,                      // fib
 };
+// clang-format on
 
-bool inRange(int op) { return op >= 1 && op <= 64; }
+bool inRange(int op) {
+    return op >= 1 && op <= 64;
+}
+
+constexpr std::size_t shortestWordLength() {
+    std::size_t length = kWords[0].text.size();
+    for (const Word& w : kWords)
+        length = w.text.size() < length ? w.text.size() : length;
+    return length;
+}
+
+constexpr std::size_t longestWordLength() {
+    std::size_t length = 0;
+    for (const Word& w : kWords)
+        length = w.text.size() > length ? w.text.size() : length;
+    return length;
+}
+
+// The tokenizer asks after every letter of a name, so most questions are answered by the length or
+// the first letter alone.
+const Word* findWord(std::string_view word) {
+    if (word.size() < shortestWordLength() || word.size() > longestWordLength())
+        return nullptr;
+    for (const Word& w : kWords)
+        if (w.text.size() == word.size() && w.text.front() == word.front() && w.text == word)
+            return &w;
+    return nullptr;
+}
 
 } // namespace
 
-bool isBinary(int op) { return op == kNpr || op == kNcr || (op >= kPower && op <= kConvbase); }
+bool isBinary(int op) {
+    return op == kNpr || op == kNcr || (op >= kPower && op <= kConvbase);
+}
 
-bool isComparison(int op) { return op >= kEqual && op <= kNotEqual; }
+bool isComparison(int op) {
+    return op >= kEqual && op <= kNotEqual;
+}
 
 bool isPostfix(int op) {
     return op == kFactorial || op == kPercent || (op >= kFahrenheitCelsius && op <= kRankineKelvin);
@@ -181,7 +214,9 @@ bool isFunction(int op) {
            (op >= kFloor && op <= kSqrt) || isListFunction(op);
 }
 
-int precedenceClass(int op) { return inRange(op) ? kClasses[op] : -1; }
+int precedenceClass(int op) {
+    return inRange(op) ? kClasses[op] : -1;
+}
 
 ArgumentLimits argumentLimits(int op) {
     switch (op) {
@@ -195,20 +230,13 @@ ArgumentLimits argumentLimits(int op) {
     }
 }
 
-bool isFunctionName(const std::string& word) {
-    if (word == "ans")
-        return true;
-    for (const Word& w : kWords)
-        if (word == w.text)
-            return true;
-    return false;
+bool isFunctionName(std::string_view word) {
+    return word == "ans" || findWord(word) != nullptr;
 }
 
-int functionCode(const std::string& word) {
-    for (const Word& w : kWords)
-        if (word == w.text)
-            return w.code;
-    return kPlus;
+int functionCode(std::string_view word) {
+    const Word* found = findWord(word);
+    return found != nullptr ? found->code : kPlus;
 }
 
 const char* operatorName(int op) {
@@ -217,4 +245,20 @@ const char* operatorName(int op) {
     return kNames[op];
 }
 
-bool isOperatorChar(char c) { return c != '\0' && std::strchr("+-*/^%()!:", c) != nullptr; }
+bool isOperatorChar(char c) {
+    switch (c) {
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '^':
+    case '%':
+    case '(':
+    case ')':
+    case '!':
+    case ':':
+        return true;
+    default:
+        return false;
+    }
+}

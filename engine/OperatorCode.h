@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 /// Code of every parenthesis, operator, separator and built-in function of the formula language.
 enum OperatorCode : std::int32_t {
@@ -88,9 +88,9 @@ struct ArgumentLimits {
 ArgumentLimits argumentLimits(int op);
 
 /// True for every word of the formula language (functions, word operators, temperature words) and "ans".
-bool isFunctionName(const std::string& word);
+bool isFunctionName(std::string_view word);
 /// The code of a formula word; 37 for a word it does not know.
-int functionCode(const std::string& word);
+int functionCode(std::string_view word);
 
 /// Display name of a code, as the trace writes it; "(unknown operator)" for other codes.
 const char* operatorName(int op);

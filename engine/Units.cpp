@@ -1,5 +1,14 @@
 #include "EquationEngine.h"
 
-// Placeholder until the units file lands: no categories, no rewriting.
-void EquationEngine::LoadUnits() {}
-int EquationEngine::RewriteUnits(std::string&) const { return 0; }
+#include "DataFileCache.h"
+#include "UnitConversion.h"
+#include "UnitsFile.h"
+
+void EquationEngine::LoadUnits() {
+    static DataFileCache<UnitCategory> cache("units.dat", readUnitsFile);
+    unitCategories = cache.load();
+}
+
+int EquationEngine::RewriteUnits(std::string& formula) const {
+    return rewriteUnitConversions(formula, *unitCategories, decimalComma == 1);
+}

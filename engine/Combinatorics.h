@@ -1,0 +1,15 @@
+#pragma once
+
+/// F(v): v! in double precision, multiplied in ascending order; 0 for a negative or non-integer v,
+/// infinity from 171 on (the product stops growing once infinite, so huge v costs no time).
+double factorial(double v);
+
+/// The "!" operator: status 26 and 0 for a negative or non-integer operand.
+double factorialOperator(double x, int& status);
+/// "npr": F(n) / F(n - r). Status 28 when n < r, else 27 when an operand is not an integer.
+double permutations(double n, double r, int& status);
+/// "ncr": npr(n, r) / F(r). Status 23 when n < r, else 24 when an operand is not an integer.
+double combinations(double n, double r, int& status);
+/// "fib": fib(1) = fib(2) = 1; status 34 below 1 or for a non-integer. Exact up to fib(78), rounded
+/// beyond, infinite from fib(1477) on.
+double fibonacci(double x, int& status);

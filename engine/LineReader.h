@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+
+/// Reads the data files line by line the way they were written for: LF or CR LF line ends, leading
+/// white space stripped, trailing white space kept, and a length limit per read.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : in_(in) {}
+
+    /// The next line, cut to `limit` characters (the rest of a longer line is skipped) and stripped of
+    /// leading white space. A read that finds nothing more yields an empty line and sets `atEnd`.
+    std::string next(std::size_t limit);
+
+    /// True once a read has met the end of the file.
+    bool atEnd() const { return atEnd_; }
+
+private:
+    std::istream& in_;
+    bool atEnd_ = false;
+};
