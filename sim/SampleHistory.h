@@ -18,7 +18,6 @@ public:
     const Sample& newest() const { return (*this)[size_ - 1]; }
     /// Appends at the end; when full, the oldest sample goes.
     void push_back(const Sample& sample);
-    void clear() { start_ = size_ = 0; }
 
 private:
     std::array<Sample, kCapacity> ring_{};

@@ -1,4 +1,96 @@
 #include "Simulation.h"
 
-void CSimulation::InitialUpdate() {}
-void CSimulation::Step() {}
+#include "EquationEngine.h"
+
+#include <cmath>
+#include <iterator>
+
+void CSimulation::InitialUpdate() {
+    m_dPoint = m_dPointMin;
+    m_dPower = 0.0;
+}
+
+void CSimulation::Step() {
+    // The figure is the inverse of the step's own computing time, so the clock brackets everything
+    // the step does before the panels are refreshed.
+    CStepClock clock(m_counterSource);
+    clock.Start();
+    BeforeStep();
+
+    Sample sample;
+    sample.setPoint = m_dSetPoint;
+    sample.error = m_dSetPoint - m_dPoint;
+    const double dt = m_nSimStepMs * 0.001;
+    RunController(sample.error, dt, sample);
+    sample.power = m_dPower;
+
+    EvaluatePlant(dt);
+    ClampPoint();
+    sample.point = m_dPoint;
+    m_history.push_back(sample);
+
+    const double seconds = clock.Elapsed(CStepClock::kSeconds);
+    if (seconds != 0.0) {
+        m_dCps = 1.0 / seconds;
+    }
+    AfterStep();
+}
+
+void CSimulation::RunController(double error, double dt, Sample& sample) {
+    if (m_bPid) {
+        RunPid(error, dt, sample);
+    } else if (m_bOnOff) {
+        m_dPower = error > 0.0 ? 100.0 : 0.0;
+    }
+    // Manual: the power is whatever the power trackbar last set.
+}
+
+void CSimulation::RunPid(double error, double dt, Sample& sample) {
+    // The derivative and the integral work on the error of the newest sample, whatever mode produced
+    // it; a zero simulated step has no slope and adds nothing, rather than dividing by zero.
+    double increment = 0.0;
+    double slope = 0.0;
+    if (!m_history.empty() && dt != 0.0) {
+        const double previous = m_history.newest().error;
+        increment = (error + previous) * dt * 0.5;
+        slope = (previous - error) / dt;
+    }
+    m_dIntegral += increment;
+
+    const double proportional = error * m_dKp;
+    const double integral = m_dKi == 0.0 ? 0.0 : m_dIntegral / m_dKi;
+    const double derivative = -(slope * m_dKd);
+    double output = integral + derivative + proportional;
+    if (output > 100.0) {
+        output = 100.0;
+    } else if (output < 0.0) {
+        output = 0.0;
+    } else if (std::isnan(output)) {
+        output = 0.0; // a power that is not a number would leave the plant with no result to take
+    }
+
+    m_dPower = output;
+    m_dLastD = derivative;
+    m_dLastP = proportional;
+    sample.proportional = proportional;
+    sample.integral = integral;
+    sample.derivative = derivative;
+}
+
+void CSimulation::EvaluatePlant(double dt) {
+    EquationEngine engine;
+    currentEngine = &engine;
+    const VariableValue bindings[] = {{"p", m_dPoint}, {"t", m_dPower}, {"dt", dt}};
+    double result = 0.0;
+    const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
+    currentEngine = nullptr; // the engine dies with this scope; leave no dangling reference
+    // A failed formula, or one that yields no number, keeps the point where it was.
+    if (status == 0 && !std::isnan(result)) {
+        m_dPoint = result;
+    }
+}
+
+void CSimulation::ClampPoint() {
+    const double bounded = m_dPoint > kPointMax ? kPointMax : m_dPoint;
+    m_dPoint = bounded < m_dPointMin ? m_dPointMin : bounded;
+}

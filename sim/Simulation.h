@@ -2,6 +2,7 @@
 
 #include "Sample.h"
 #include "SampleHistory.h"
+#include "StepClock.h"
 
 #include <cstdint>
 #include <string>
@@ -10,18 +11,23 @@
 /// The view derives from it and fills the hooks with the panel exchange and the repaint request.
 class CSimulation {
 public:
-    static constexpr std::size_t kHistoryLength = 1500;
+    static constexpr std::size_t kHistoryLength = SampleHistory::kCapacity;
     static constexpr const char* kDefaultFormula = "p + ((t/100)*5000 - p*1.0)*dt";
+    /// Upper bound of the point; the lower bound is m_dPointMin.
+    static constexpr double kPointMax = 3000.0;
 
     CSimulation() = default;
     virtual ~CSimulation() = default;
 
     /// Point back to its minimum and power to 0, as when a window first shows.
     void InitialUpdate();
-    /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample.
+    /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample,
+    /// and the cycles-per-second figure of the step's own computing time.
     void Step();
     /// The "Reset" button: clears the accumulated integral only.
     void ResetIntegral() { m_dIntegral = 0.0; }
+    /// The counter the step times itself with (the platform's steady counter unless replaced).
+    void SetCounterSource(CounterSource source) { m_counterSource = source; }
 
     SampleHistory m_history;
     bool m_bRunning = false;
@@ -53,4 +59,12 @@ protected:
     virtual void BeforeStep() {}
     /// Called at the end of a step (view into the panels, repaint request).
     virtual void AfterStep() {}
+
+private:
+    void RunController(double error, double dt, Sample& sample);
+    void RunPid(double error, double dt, Sample& sample);
+    void EvaluatePlant(double dt);
+    void ClampPoint();
+
+    CounterSource m_counterSource = SteadyCounter();
 };

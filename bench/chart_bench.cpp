@@ -1,0 +1,116 @@
+#include "ChartPainter.h"
+#include "ChildFrame.h"
+#include "Simulation.h"
+#include "VorlintView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kChartWidth = 1500;
+constexpr int kChartHeight = 600;
+
+/// A full history in which every series moves: a point settling on its set point with the
+/// controller's terms and power, so that every column draws six sloped segments.
+void fillHistory(CSimulation& simulation) {
+    for (std::size_t i = 0; i < SampleHistory::kCapacity; ++i) {
+        const double t = static_cast<double>(i) * 0.01;
+        const double swing = std::exp(-t * 0.3) * std::cos(t * 3.0);
+        Sample sample;
+        sample.setPoint = 1500.0;
+        sample.point = 1500.0 - 1200.0 * swing;
+        sample.error = sample.setPoint - sample.point;
+        sample.proportional = sample.error * 0.5;
+        sample.integral = 800.0 * (1.0 - std::exp(-t * 0.2));
+        sample.derivative = -400.0 * std::sin(t * 3.0) * std::exp(-t * 0.3);
+        sample.power = std::fmod(40.0 + 60.0 * swing + 100.0, 100.0);
+        simulation.m_history.push_back(sample);
+    }
+}
+
+/// The chart painter alone, on a pixmap of the chart's size.
+void PaintFullChart(benchmark::State& state) {
+    CSimulation simulation;
+    fillHistory(simulation);
+    QPixmap pixmap(kChartWidth, kChartHeight);
+    const QRect client(0, 0, kChartWidth, kChartHeight);
+    for (auto _ : state) {
+        QPainter painter(&pixmap);
+        PaintChart(painter, client, simulation);
+    }
+}
+BENCHMARK(PaintFullChart)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+/// The view's whole paint: chart into the off-screen pixmap, one copy to the target, FPS figure.
+void ViewOnDraw(benchmark::State& state) {
+    CVorlintView view;
+    view.resize(kChartWidth, kChartHeight);
+    view.show();
+    fillHistory(view);
+    QImage target(kChartWidth, kChartHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        view.OnDraw(painter, view.rect());
+    }
+}
+BENCHMARK(ViewOnDraw)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+/// Steps per second of each of N windows running side by side for one second, each repainting its
+/// chart and refreshing its panels after every step, as in the application (PID mode).
+void RunningWindows(benchmark::State& state) {
+    const int windows = static_cast<int>(state.range(0));
+    double stepsPerWindow = 0.0;
+    double seconds = 0.0;
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<CChildFrame>> frames;
+        for (int i = 0; i < windows; ++i) {
+            frames.push_back(std::make_unique<CChildFrame>());
+            frames.back()->resize(800, 500);
+            frames.back()->show();
+            CVorlintView* view = frames.back()->View();
+            view->OnInitialUpdate();
+            view->m_bPid = true;
+            view->m_dKp = 0.5;
+            view->m_dKi = 2.0;
+            view->m_dSetPoint = 1500.0;
+            frames.back()->ExchangePanels(false);
+        }
+        QEventLoop loop;
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        QElapsedTimer clock;
+        clock.start();
+        for (auto& frame : frames)
+            frame->View()->OnStart();
+        loop.exec();
+        for (auto& frame : frames)
+            frame->View()->OnStop();
+        seconds += clock.nsecsElapsed() * 1e-9;
+        // Fewer than the history's 1500 samples fit in one second at a 1 ms period.
+        for (auto& frame : frames)
+            stepsPerWindow += static_cast<double>(frame->View()->m_history.size()) / windows;
+    }
+    state.counters["steps/s per window"] = stepsPerWindow / seconds;
+}
+BENCHMARK(RunningWindows)->Arg(1)->Arg(4)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,90 @@
+#include "BenchDataDirs.h"
+
+#include "EquationEngine.h"
+
+#include <array>
+#include <iterator>
+#include <string>
+
+namespace {
+
+const std::string kPlantFormula = "p + ((t/100)*5000 - p*1.0)*dt";
+const VariableValue kBindings[] = {{"p", 20.0}, {"t", 50.0}, {"dt", 0.1}};
+
+bool evaluate(EquationEngine& engine, const std::string& formula, benchmark::State& state) {
+    currentEngine = &engine;
+    double result = 0.0;
+    const int status = engine.Evaluate(formula, kBindings, std::size(kBindings), result);
+    benchmark::DoNotOptimize(result);
+    if (status != 0) {
+        state.SkipWithError(("Evaluate returned " + std::to_string(status)).c_str());
+        return false;
+    }
+    return true;
+}
+
+/// As the simulation step does: a new engine, one evaluation.
+void EvaluateOnNewEngine(benchmark::State& state) {
+    if (!benchDataDirs->enter(state)) {
+        return;
+    }
+    for (auto _ : state) {
+        EquationEngine engine;
+        if (!evaluate(engine, kPlantFormula, state)) {
+            break;
+        }
+    }
+}
+BENCHMARK(EvaluateOnNewEngine)->ArgName("dataFiles")->Arg(1)->Arg(0);
+
+/// The same formula again and again on one engine: every lookup hits the formula cache.
+void EvaluateCachedFormula(benchmark::State& state) {
+    if (!benchDataDirs->enter(state)) {
+        return;
+    }
+    EquationEngine engine;
+    for (auto _ : state) {
+        if (!evaluate(engine, kPlantFormula, state)) {
+            break;
+        }
+    }
+}
+BENCHMARK(EvaluateCachedFormula)->ArgName("dataFiles")->Arg(1)->Arg(0);
+
+/// Formulas of about 500 tokens, each with its own leading number so that no two texts are equal.
+std::array<std::string, 16> longFormulas() {
+    std::array<std::string, 16> formulas;
+    for (std::size_t i = 0; i < formulas.size(); ++i) {
+        std::string& text = formulas[i];
+        text = std::to_string(i + 1);
+        for (int chunk = 0; chunk < 33; ++chunk) {
+            text += "+(p*1.5-t)/max(dt:2)"; // 15 tokens, with a list call and its ":" separator
+        }
+    }
+    return formulas;
+}
+
+/// A cache miss every time: more distinct texts than cache slots, taken in turn, so each Evaluate
+/// parses, builds the tree and evaluates it once.
+void ParseLongFormula(benchmark::State& state) {
+    if (!benchDataDirs->enter(state)) {
+        return;
+    }
+    const auto formulas = longFormulas();
+    EquationEngine engine;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (!evaluate(engine, formulas[next], state)) {
+            break;
+        }
+        next = (next + 1) % formulas.size();
+    }
+    state.counters["tokens"] = static_cast<double>(engine.SlotTokens(engine.CurrentSlot()).size());
+}
+BENCHMARK(ParseLongFormula)->ArgName("dataFiles")->Arg(1)->Arg(0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return runBenchmarksInDataDirs(argc, argv);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+/// Exit statuses shared by every command.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+using Arguments = std::vector<std::string>;
+
+/// Writes "vorlint-cli COMMAND: MESSAGE" (COMMAND may be empty) and a pointer to the help on standard error;
+/// returns kExitUsage.
+int usageError(const char* command, const std::string& message);
+
+/// Takes the value that follows the option at args[index], moving index onto it. False when the option
+/// is the last argument.
+bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& value);
+
+/// Writes `text` to standard output and returns kExitSuccess (the --help answer).
+int printHelp(const char* text);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "CommandLine.h"
+
+/// `vorlint-cli eval [OPTIONS] [FORMULA]`: evaluates formulas and prints one status line each.
+int RunEvalCommand(const Arguments& args);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Numbers as the command line reads and writes them: always in the C locale, whatever locale the
+// process runs in, so that output compares byte for byte between machines.
+
+/// Appends `x` as "%.17g" writes it (round-trip exact), with "nan" for a NaN of either sign and
+/// "inf" / "-inf" for the infinities.
+void appendNumber(std::string& out, double x);
+/// The same with `significantDigits` instead of 17, for figures meant to be read rather than compared.
+void appendNumber(std::string& out, double x, int significantDigits);
+std::string numberText(double x);
+
+/// Reads the whole of `text` as strtod does in the C locale (leading blanks, a sign, decimal or
+/// hexadecimal notation, "inf", "infinity", "nan" in any case). False when nothing or not all of it is
+/// a number.
+bool parseNumber(const std::string& text, double& value);
+/// Reads the whole of `text` as decimal digits only, no sign; false when it is not one or exceeds `max`.
+bool parseCount(const std::string& text, std::uint64_t max, std::uint64_t& value);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "CommandLine.h"
+
+/// `vorlint-cli sim [OPTIONS]`: runs one simulation headless and writes its history as CSV.
+int RunSimCommand(const Arguments& args);

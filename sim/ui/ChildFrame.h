@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CDialogPanel;
+class CSimulation;
+class CVorlintView;
+class QDockWidget;
+
+/// One simulation window: the view as central widget, the trackbar panel docked on the right and the
+/// control panel docked at the bottom. The panels keep no state: ExchangePanels copies every value
+/// between their controls and the view.
+class CChildFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CChildFrame(QWidget* parent = nullptr);
+
+    CVorlintView* View() const { return m_pView; }
+    /// Copies the panels' values into the view (bSave) or the view's values into the panels.
+    void ExchangePanels(bool bSave);
+    /// Gives the trackbars their ranges and tick frequency (the view's initial update calls it).
+    void PrepareTrackbars();
+    /// Fits the trackbars to the view's height and refreshes the panels; run when the frame is
+    /// shown or becomes the active window.
+    void ActivateFrame();
+
+    CDialogPanel* SliderPanel() const { return m_pSliderPanel; }
+    CDialogPanel* ControlPanel() const { return m_pControlPanel; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QDockWidget* CreateDock(CDialogPanel* panel, int barId, Qt::DockWidgetArea area);
+    void ConnectNotifications();
+    void ConnectUpDown(int upDownId, double CSimulation::*gain);
+    void FitTrackbars();
+    void LoadDisplays();
+    void ExchangeRealStep(bool bSave);
+
+    void OnReset();
+    void OnPidClicked();
+    void OnOnOffClicked();
+    void OnKiChanged();
+    void OnGainDelta(double CSimulation::*gain, int delta);
+    void Save() { ExchangePanels(true); }
+    void Load() { ExchangePanels(false); }
+
+    bool m_bExchanging = false;
+    CVorlintView* m_pView;
+    CDialogPanel* m_pSliderPanel;
+    CDialogPanel* m_pControlPanel;
+    QDockWidget* m_wndSliderBar;
+    QDockWidget* m_wndControlBar;
+};

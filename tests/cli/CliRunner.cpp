@@ -1,0 +1,74 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+extern char** environ;
+
+namespace {
+
+/// A temporary file removed when it goes out of scope.
+class TempFile {
+public:
+    explicit TempFile(const std::string& content = std::string()) {
+        char pattern[] = "cli_test_XXXXXX";
+        const int fd = mkstemp(pattern);
+        EXPECT_GE(fd, 0) << "cannot create a temporary file";
+        m_path = pattern;
+        if (fd >= 0) {
+            EXPECT_EQ(write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
+            close(fd);
+        }
+    }
+    ~TempFile() { std::remove(m_path.c_str()); }
+    const std::string& path() const { return m_path; }
+    std::string content() const {
+        std::ifstream in(m_path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+private:
+    std::string m_path;
+};
+
+} // namespace
+
+CliRun runCli(const std::vector<std::string>& args, const std::string& input) {
+    TempFile in(input), out, err;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in.path().c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_TRUNC, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_TRUNC, 0);
+
+    std::vector<std::string> command{VORLINT_CLI_PATH};
+    command.insert(command.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : command) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+
+    CliRun run;
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(spawned, 0) << "cannot start " << VORLINT_CLI_PATH;
+    int waitStatus = 0;
+    if (spawned == 0 && waitpid(child, &waitStatus, 0) == child && WIFEXITED(waitStatus)) {
+        run.status = WEXITSTATUS(waitStatus);
+    }
+    run.out = out.content();
+    run.err = err.content();
+    return run;
+}

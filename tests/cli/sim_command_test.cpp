@@ -1,0 +1,163 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <regex>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace {
+
+const char* const kHeader = "step,setPoint,point,power,proportional,integral,derivative,error";
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct SimCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::vector<std::string> expectedRows; // rows 1, 2, ... as printed; the run has exactly these
+};
+
+void PrintTo(const SimCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SimCommandTest : public ::testing::TestWithParam<SimCase> {};
+
+TEST_P(SimCommandTest, WritesTheHeaderAndOneRowPerStep) {
+    const SimCase& c = GetParam();
+    std::vector<std::string> args{"sim", "--steps", std::to_string(c.expectedRows.size())};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun run = runCli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    std::vector<std::string> expected{kHeader};
+    expected.insert(expected.end(), c.expectedRows.begin(), c.expectedRows.end());
+    EXPECT_EQ(linesOf(run.out), expected);
+    EXPECT_TRUE(std::regex_match(
+        run.err, std::regex(std::to_string(c.expectedRows.size()) + R"( steps in \S+ s \(\S+ steps/s\)\n)")))
+        << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contract, SimCommandTest,
+    ::testing::Values(SimCase{"fresh window", {}, {"1,0,20,0,0,0,0,-20", "2,0,20,0,0,0,0,-20"}},
+                      SimCase{"no steps", {}, {}},
+                      SimCase{"worked PID example",
+                              {"--mode", "pid", "--kp", "1", "--setpoint", "100"},
+                              {"1,100,418,80,80,0,-0,80"}},
+                      SimCase{"manual power", {"--power", "50"}, {"1,0,268,50,0,0,0,-20"}},
+                      SimCase{"on/off",
+                              {"--mode", "onoff", "--setpoint", "100", "--formula", "p+1"},
+                              {"1,100,21,100,0,0,0,80", "2,100,22,100,0,0,0,79"}},
+                      SimCase{"numbers round-trip",
+                              {"--formula", "p", "--setpoint", "0.1"},
+                              {"1,0.10000000000000001,20,0,0,0,0,-19.899999999999999"}},
+                      SimCase{"not a number and infinities",
+                              {"--formula", "p", "--setpoint", "nan", "--at", "2:setpoint=inf", "--at",
+                               "3:setpoint=-inf"},
+                              {"1,nan,20,0,0,0,0,nan", "2,inf,20,0,0,0,0,inf", "3,-inf,20,0,0,0,0,-inf"}},
+                      SimCase{"failing formula keeps the point",
+                              {"--formula", "p/0", "--power", "100"},
+                              {"1,0,20,100,0,0,0,-20"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, SimCommandTest,
+    ::testing::Values(
+        SimCase{"set point and mode before step 2",
+                {"--formula", "p", "--at", "2:setpoint=50", "--at", "2:mode=onoff"},
+                {"1,0,20,0,0,0,0,-20", "2,50,20,100,0,0,0,30", "3,50,20,100,0,0,0,30"}},
+        SimCase{"events of one step apply in order",
+                {"--formula", "p", "--mode", "pid", "--setpoint", "30", "--at", "2:kp=1", "--at", "2:kp=2"},
+                {"1,30,20,0,0,0,-0,10", "2,30,20,20,20,0,-0,10"}},
+        SimCase{"reset clears the integral",
+                {"--formula", "p", "--mode", "pid", "--setpoint", "30", "--ki", "1", "--at", "3:reset"},
+                {"1,30,20,0,0,0,-0,10", "2,30,20,1,0,1,-0,10", "3,30,20,1,0,1,-0,10"}},
+        SimCase{"a new ki clears the integral",
+                {"--formula", "p", "--mode", "pid", "--setpoint", "30", "--ki", "1", "--at", "3:ki=2"},
+                {"1,30,20,0,0,0,-0,10", "2,30,20,1,0,1,-0,10", "3,30,20,0.5,0,0.5,-0,10"}},
+        SimCase{"zero simulated step",
+                {"--formula", "p", "--mode", "pid", "--kd", "1", "--at", "1:setpoint=30", "--at",
+                 "2:setpoint=40", "--at", "2:sim-step-ms=0"},
+                {"1,30,20,0,0,0,-0,10", "2,40,20,0,0,0,-0,20"}},
+        SimCase{"formula and power",
+                {"--at", "2:formula=3500", "--at", "2:power=12.5", "--at", "3:mode=manual"},
+                {"1,0,20,0,0,0,0,-20", "2,0,3000,12.5,0,0,0,-20", "3,0,3000,12.5,0,0,0,-3000"}},
+        SimCase{"the value is everything after the first =",
+                {"--at", "1:formula=max(p:2*p)", "--at", "2:formula=a=p+1"},
+                {"1,0,40,0,0,0,0,-20", "2,0,41,0,0,0,0,-40"}},
+        SimCase{"events past the last step are ignored", {"--at", "9:setpoint=1"}, {"1,0,20,0,0,0,0,-20"}}));
+
+TEST(SimCommand, DefaultRunHasOneHundredSteps) {
+    const CliRun run = runCli({"sim"});
+    EXPECT_EQ(run.status, 0);
+    const auto lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 101u);
+    EXPECT_EQ(lines[100], "100,0,20,0,0,0,0,-20");
+    EXPECT_EQ(run.err.rfind("100 steps in ", 0), 0u) << run.err;
+}
+
+TEST(SimCommand, WritesTheCsvToAFile) {
+    const std::string path = "sim_command_test_" + std::to_string(::getpid()) + ".csv";
+    const CliRun run = runCli({"sim", "--steps", "1", "--csv", path});
+    std::ifstream file(path);
+    std::stringstream content;
+    content << file.rdbuf();
+    std::remove(path.c_str());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(content.str(), std::string(kHeader) + "\n1,0,20,0,0,0,0,-20\n");
+}
+
+struct SimUsageCase {
+    std::vector<std::string> args;
+    const char* errorText;
+};
+
+void PrintTo(const SimUsageCase& c, std::ostream* os) {
+    for (const std::string& arg : c.args) {
+        *os << '[' << arg << "] ";
+    }
+}
+
+class SimUsageTest : public ::testing::TestWithParam<SimUsageCase> {};
+
+TEST_P(SimUsageTest, ExplainsOnStandardErrorWithStatus2) {
+    std::vector<std::string> args{"sim"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(GetParam().errorText), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, SimUsageTest,
+    ::testing::Values(SimUsageCase{{"--steps", "-1"}, "--steps needs a whole number"},
+                      SimUsageCase{{"--steps", "1e3"}, "--steps needs a whole number"},
+                      SimUsageCase{{"--steps"}, "--steps needs a value"},
+                      SimUsageCase{{"--mode", "auto"}, "mode must be manual, pid or onoff"},
+                      SimUsageCase{{"--kp", "1,5"}, "kp needs a number"},
+                      SimUsageCase{{"--sim-step-ms", "4294967296"}, "sim-step-ms needs a whole number"},
+                      SimUsageCase{{"--bogus", "1"}, "unknown option '--bogus'"},
+                      SimUsageCase{{"--reset", "1"}, "unknown option '--reset'"},
+                      SimUsageCase{{"extra"}, "unexpected argument 'extra'"},
+                      SimUsageCase{{"--at", "0:kp=1"}, "bad event '0:kp=1'"},
+                      SimUsageCase{{"--at", "kp=1"}, "bad event 'kp=1'"},
+                      SimUsageCase{{"--at", "1:kp"}, "bad event '1:kp'"},
+                      SimUsageCase{{"--at", "1:reset=1"}, "unknown setting 'reset'"},
+                      SimUsageCase{{"--at", "1:kp=x"}, "kp needs a number, not 'x'"},
+                      SimUsageCase{{"--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"}));
+
+} // namespace
