@@ -1,0 +1,159 @@
+#include "DocTemplate.h"
+
+#include "Document.h"
+#include "MdiChild.h"
+#include "VorlintView.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDocStringCount = CMultiDocTemplate::regFileTypeName + 1;
+
+/// The folder the file dialogs start in: the current one, or the home folder when the program runs
+/// where it cannot write (as when it is started from its installed data folder).
+QString StartFolder() {
+    const QFileInfo current(QDir::currentPath());
+    return current.isWritable() ? current.absoluteFilePath() : QDir::homePath();
+}
+
+} // namespace
+
+CMultiDocTemplate::CMultiDocTemplate(const QString& docStrings, DocumentFactory createDocument)
+    : m_strDocStrings(docStrings.split('\n')), m_createDocument(std::move(createDocument)) {
+    while (m_strDocStrings.size() < kDocStringCount)
+        m_strDocStrings.append(QString());
+}
+
+CMultiDocTemplate::~CMultiDocTemplate() = default;
+
+QString CMultiDocTemplate::GetDocString(DocStringIndex index) const {
+    return m_strDocStrings[index];
+}
+
+void CMultiDocTemplate::SetRecentFileHook(std::function<void(const QString&)> addToRecentFiles) {
+    m_addToRecentFiles = std::move(addToRecentFiles);
+}
+
+void CMultiDocTemplate::SetFrameCreatedHook(std::function<void(CMdiChild*)> frameCreated) {
+    m_frameCreated = std::move(frameCreated);
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& pathName) {
+    if (!pathName.isEmpty()) {
+        if (CDocument* open = FindDocument(pathName)) {
+            if (!open->Frames().empty())
+                m_pMdiArea->setActiveSubWindow(open->Frames().front());
+            return open;
+        }
+    }
+    CDocument& document = CreateNewDocument();
+    CMdiChild* frame = CreateNewFrame(document);
+    if (pathName.isEmpty()) {
+        document.SetTitle(GetDocString(docName) + QString::number(++m_nUntitledCount));
+        if (!document.OnNewDocument()) {
+            CloseDocument(document);
+            return nullptr;
+        }
+    } else {
+        if (!document.OnOpenDocument(pathName)) {
+            CloseDocument(document);
+            return nullptr;
+        }
+        document.SetPathName(pathName);
+    }
+    InitialUpdateFrame(*frame);
+    return &document;
+}
+
+CMdiChild* CMultiDocTemplate::CreateNewFrame(CDocument& document) {
+    auto* frame = new CMdiChild(document);
+    m_pMdiArea->addSubWindow(frame);
+    document.AddFrame(frame);
+    if (m_frameCreated)
+        m_frameCreated(frame);
+    return frame;
+}
+
+void CMultiDocTemplate::InitialUpdateFrame(CMdiChild& frame) {
+    frame.View()->OnInitialUpdate();
+    frame.show();
+    m_pMdiArea->setActiveSubWindow(&frame);
+}
+
+CDocument* CMultiDocTemplate::FindDocument(const QString& pathName) const {
+    const QString wanted = QFileInfo(pathName).absoluteFilePath();
+    for (const auto& document : m_documents) {
+        if (!document->GetPathName().isEmpty() && document->GetPathName() == wanted)
+            return document.get();
+    }
+    return nullptr;
+}
+
+CDocument& CMultiDocTemplate::CreateNewDocument() {
+    m_documents.push_back(m_createDocument(*this));
+    return *m_documents.back();
+}
+
+bool CMultiDocTemplate::SaveAllModified() {
+    for (const auto& document : m_documents) {
+        if (!document->SaveModified())
+            return false;
+    }
+    return true;
+}
+
+void CMultiDocTemplate::CloseDocument(CDocument& document) {
+    const std::vector<CMdiChild*> frames = document.Frames();
+    for (CMdiChild* frame : frames) {
+        frame->DetachDocument();
+        frame->close();
+    }
+    RemoveDocument(document);
+}
+
+void CMultiDocTemplate::CloseAllDocuments() {
+    while (!m_documents.empty())
+        CloseDocument(*m_documents.back());
+}
+
+void CMultiDocTemplate::OnFrameClosed(CDocument& document) {
+    if (document.Frames().empty())
+        RemoveDocument(document);
+}
+
+void CMultiDocTemplate::RemoveDocument(CDocument& document) {
+    m_documents.erase(std::remove_if(m_documents.begin(), m_documents.end(),
+                                     [&](const auto& each) { return each.get() == &document; }),
+                      m_documents.end());
+}
+
+QString CMultiDocTemplate::FileDialogFilter() const {
+    return GetDocString(filterName) + QStringLiteral(";;All Files (*)");
+}
+
+bool CMultiDocTemplate::DoPromptFileName(QString& fileName, bool open) const {
+    QFileDialog dialog(m_pMdiArea != nullptr ? m_pMdiArea->window() : nullptr,
+                       open ? QStringLiteral("Open") : QStringLiteral("Save As"), StartFolder(),
+                       FileDialogFilter());
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(GetDocString(filterExt).mid(1));
+    if (!open && !fileName.isEmpty())
+        dialog.selectFile(QFileInfo(fileName).suffix().isEmpty() ? fileName + GetDocString(filterExt)
+                                                                 : fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().front();
+    return true;
+}
+
+void CMultiDocTemplate::AddToRecentFileList(const QString& pathName) const {
+    if (m_addToRecentFiles)
+        m_addToRecentFiles(pathName);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CDocument;
+class CMdiChild;
+class QMdiArea;
+
+/// Joins a document class to its frame and view and makes new and opened documents, each with its
+/// first window, inside the main frame's MDI area. Its strings come as one text of seven fields
+/// separated by line breaks.
+class CMultiDocTemplate {
+public:
+    enum DocStringIndex {
+        windowTitle,
+        docName,
+        fileNewName,
+        filterName,
+        filterExt,
+        regFileTypeId,
+        regFileTypeName,
+    };
+
+    using DocumentFactory = std::function<std::unique_ptr<CDocument>(CMultiDocTemplate&)>;
+
+    CMultiDocTemplate(const QString& docStrings, DocumentFactory createDocument);
+    ~CMultiDocTemplate();
+
+    QString GetDocString(DocStringIndex index) const;
+    void SetMdiArea(QMdiArea* mdiArea) { m_pMdiArea = mdiArea; }
+    void SetRecentFileHook(std::function<void(const QString&)> addToRecentFiles);
+    void SetFrameCreatedHook(std::function<void(CMdiChild*)> frameCreated);
+
+    /// A new document (empty path, named "<docName><running number>") or the document of a file,
+    /// shown in a new window with a fresh simulation; an already open file only gets its window
+    /// activated. nullptr when the file cannot be opened.
+    CDocument* OpenDocumentFile(const QString& pathName);
+    /// A new, not yet shown window on the document; "New Window" follows it with InitialUpdateFrame.
+    CMdiChild* CreateNewFrame(CDocument& document);
+    /// Starts the window's own simulation in its initial state, shows the window and activates it.
+    void InitialUpdateFrame(CMdiChild& frame);
+
+    const std::vector<std::unique_ptr<CDocument>>& Documents() const { return m_documents; }
+    CDocument* FindDocument(const QString& pathName) const;
+
+    /// Asks to save every modified document; false as soon as the user cancels.
+    bool SaveAllModified();
+    /// Closes the document's windows and ends it, without asking.
+    void CloseDocument(CDocument& document);
+    void CloseAllDocuments();
+    /// A window of the document has closed; the document ends with its last window.
+    void OnFrameClosed(CDocument& document);
+
+    /// Lets the user pick a file in the open or the save dialog; fileName holds the proposal on entry.
+    bool DoPromptFileName(QString& fileName, bool open) const;
+    void AddToRecentFileList(const QString& pathName) const;
+
+private:
+    CDocument& CreateNewDocument();
+    void RemoveDocument(CDocument& document);
+    QString FileDialogFilter() const;
+
+    QStringList m_strDocStrings;
+    DocumentFactory m_createDocument;
+    QMdiArea* m_pMdiArea = nullptr;
+    std::function<void(const QString&)> m_addToRecentFiles;
+    std::function<void(CMdiChild*)> m_frameCreated;
+    int m_nUntitledCount = 0;
+    std::vector<std::unique_ptr<CDocument>> m_documents;
+};

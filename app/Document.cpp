@@ -1,0 +1,113 @@
+#include "Document.h"
+
+#include "DocTemplate.h"
+#include "MdiChild.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace {
+
+void ReportFileError(const QString& message, const QFile& file) {
+    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
+                         message + QStringLiteral("\n\n") + file.fileName() + QStringLiteral(": ") +
+                             file.errorString());
+}
+
+} // namespace
+
+void CDocument::SetTitle(const QString& title) {
+    m_strTitle = title;
+    UpdateFrameCounts();
+}
+
+void CDocument::SetPathName(const QString& pathName, bool addToRecentFiles) {
+    const QFileInfo file(pathName);
+    m_strPathName = file.absoluteFilePath();
+    SetTitle(file.fileName());
+    if (addToRecentFiles)
+        m_docTemplate.AddToRecentFileList(m_strPathName);
+}
+
+bool CDocument::OnNewDocument() {
+    m_strPathName.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const QString& pathName) {
+    QFile file(pathName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportFileError(QStringLiteral("Failed to open document."), file);
+        return false;
+    }
+    Serialize(file, false);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const QString& pathName) {
+    QFile file(pathName);
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (opened)
+        Serialize(file, true);
+    if (!opened || !file.flush()) {
+        ReportFileError(QStringLiteral("Failed to save document."), file);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::SaveModified() {
+    if (!IsModified())
+        return true;
+    const QString name = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
+    const auto answer =
+        QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
+                              QStringLiteral("Save changes to %1?").arg(name),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::No || DoFileSave();
+}
+
+bool CDocument::DoFileSave() {
+    const QFileInfo file(m_strPathName);
+    const bool canWriteInPlace = !m_strPathName.isEmpty() && (!file.exists() || file.isWritable());
+    return DoSave(canWriteInPlace ? m_strPathName : QString());
+}
+
+bool CDocument::DoSave(const QString& pathName, bool replace) {
+    QString newName = pathName;
+    if (newName.isEmpty()) {
+        newName = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
+        if (!m_docTemplate.DoPromptFileName(newName, false))
+            return false;
+    }
+    if (!OnSaveDocument(newName))
+        return false;
+    if (replace)
+        SetPathName(newName);
+    return true;
+}
+
+void CDocument::AddFrame(CMdiChild* frame) {
+    m_frames.push_back(frame);
+    UpdateFrameCounts();
+}
+
+void CDocument::RemoveFrame(CMdiChild* frame) {
+    m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), frame), m_frames.end());
+    UpdateFrameCounts();
+}
+
+void CDocument::UpdateFrameCounts() {
+    const bool numbered = m_frames.size() > 1;
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+        m_frames[i]->SetFrameTitle(m_strTitle, numbered ? static_cast<int>(i + 1) : 0);
+}

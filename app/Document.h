@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class CMdiChild;
+class CMultiDocTemplate;
+class QIODevice;
+
+/// The document half of the document/view pattern: a title, a file path, a modified flag and the
+/// frames that show it. Derived documents decide what a file holds through Serialize.
+class CDocument {
+public:
+    explicit CDocument(CMultiDocTemplate& docTemplate) : m_docTemplate(docTemplate) {}
+    virtual ~CDocument() = default;
+    CDocument(const CDocument&) = delete;
+    CDocument& operator=(const CDocument&) = delete;
+
+    CMultiDocTemplate& GetDocTemplate() const { return m_docTemplate; }
+    const QString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString& title);
+    const QString& GetPathName() const { return m_strPathName; }
+    /// Remembers the file, names the document after it and, when asked, adds it to the recent files.
+    void SetPathName(const QString& pathName, bool addToRecentFiles = true);
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    virtual bool OnNewDocument();
+    /// Opens the file for reading and lets Serialize load it; false (after a message) if it cannot.
+    virtual bool OnOpenDocument(const QString& pathName);
+    /// Creates or truncates the file and lets Serialize store into it; false (after a message) if it cannot.
+    virtual bool OnSaveDocument(const QString& pathName);
+
+    /// Asks "Save changes to ...?" when modified; false when the user cancels or the save fails.
+    bool SaveModified();
+    /// The "Save" command: the current file, or Save As when there is none yet.
+    bool DoFileSave();
+    /// Saves under pathName, or under a name the user picks when pathName is empty.
+    bool DoSave(const QString& pathName, bool replace = true);
+
+    const std::vector<CMdiChild*>& Frames() const { return m_frames; }
+    void AddFrame(CMdiChild* frame);
+    void RemoveFrame(CMdiChild* frame);
+    /// Renames the frames: "Title" alone, or "Title:1", "Title:2"... when several show the document.
+    void UpdateFrameCounts();
+
+protected:
+    /// Reads the document from the open file (loading) or writes it (storing).
+    virtual void Serialize(QIODevice& file, bool storing) = 0;
+
+private:
+    CMultiDocTemplate& m_docTemplate;
+    QString m_strTitle;
+    QString m_strPathName;
+    bool m_bModified = false;
+    std::vector<CMdiChild*> m_frames;
+};

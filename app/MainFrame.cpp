@@ -1,0 +1,185 @@
+#include "MainFrame.h"
+
+#include "AppIcon.h"
+#include "CommandIds.h"
+#include "CommandRouter.h"
+#include "Document.h"
+#include "KeyIndicators.h"
+#include "MdiChild.h"
+#include "MenuResources.h"
+#include "VorlintApp.h"
+#include "VorlintView.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const int kToolbarButtons[] = {
+    CommandId::FileNew,
+    CommandId::FileOpen,
+    CommandId::FileSave,
+    0,
+    CommandId::EditCut,
+    CommandId::EditCopy,
+    CommandId::EditPaste,
+    0,
+    CommandId::FilePrint,
+    CommandId::AppAbout,
+    0,
+    CommandId::SimStart,
+    CommandId::SimStop,
+};
+
+/// "&1 name" up to the ninth entry, "1&0 name" for the tenth, then the number without a mnemonic.
+QString RecentFileMenuText(int index, QString displayName) {
+    displayName.replace('&', QStringLiteral("&&"));
+    const int number = index + 1;
+    if (number < 10)
+        return QStringLiteral("&%1 %2").arg(number).arg(displayName);
+    if (number == 10)
+        return QStringLiteral("1&0 %1").arg(displayName);
+    return QStringLiteral("%1 %2").arg(number).arg(displayName);
+}
+
+QStringList LocalFiles(const QMimeData* mimeData) {
+    QStringList files;
+    for (const QUrl& url : mimeData->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CVorlintApp& app) : m_app(app), m_commands(this), m_pMdiArea(new QMdiArea(this)) {
+    setWindowTitle(QStringLiteral("Vorlint"));
+    setWindowIcon(VorlintIcon());
+    setCentralWidget(m_pMdiArea);
+    setAcceptDrops(true);
+    addActions(m_commands.AllActions());
+    resize(1024, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::OnCreate() {
+    CreateToolBar();
+    CreateStatusBar();
+    LoadMenus();
+    m_pRouter = new CCommandRouter(m_app, *this, m_commands);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
+    OnActiveChildChanged();
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_pToolBar->setIconSize(QSize(16, 15));
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setFloatable(true);
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : kToolbarButtons) {
+        if (id == 0)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(m_commands.Action(id));
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    // The message pane: prompts of the menu items and buttons under the mouse, "Ready" otherwise.
+    m_pMessagePane = new QLabel(QStringLiteral("Ready"), bar);
+    bar->addWidget(m_pMessagePane, 1);
+    m_pKeyIndicators = new CKeyIndicators(*bar);
+}
+
+void CMainFrame::LoadMenus() {
+    m_noDocumentMenus = BuildMenuResource(MenuResource::kNoDocument, m_commands, this);
+    m_documentMenus = BuildMenuResource(MenuResource::kDocument, m_commands, this);
+}
+
+void CMainFrame::ShowMenuResource(int resourceId) {
+    if (resourceId == m_nMenuResource)
+        return;
+    m_nMenuResource = resourceId;
+    menuBar()->clear();
+    for (QMenu* menu : resourceId == MenuResource::kDocument ? m_documentMenus : m_noDocumentMenus)
+        menuBar()->addMenu(menu);
+}
+
+CMdiChild* CMainFrame::ActiveChild() const {
+    return qobject_cast<CMdiChild*>(m_pMdiArea->currentSubWindow());
+}
+
+void CMainFrame::OnFrameCreated(CMdiChild* frame) {
+    frame->setWindowIcon(VorlintIcon());
+    connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(frame->View(), &CVorlintView::runningChanged, m_pRouter, &CCommandRouter::UpdateCommandUI);
+    connect(frame, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged, Qt::QueuedConnection);
+}
+
+void CMainFrame::OnActiveChildChanged() {
+    ShowMenuResource(ActiveChild() != nullptr ? MenuResource::kDocument : MenuResource::kNoDocument);
+    OnUpdateFrameTitle();
+    m_pRouter->UpdateCommandUI();
+}
+
+void CMainFrame::OnUpdateFrameTitle() {
+    const CMdiChild* child = ActiveChild();
+    const CDocument* document = child != nullptr ? child->GetDocument() : nullptr;
+    if (document == nullptr)
+        setWindowTitle(QStringLiteral("Vorlint"));
+    else if (child->isMaximized())
+        setWindowTitle(QStringLiteral("Vorlint - [%1]").arg(child->windowTitle()));
+    else
+        setWindowTitle(QStringLiteral("Vorlint - ") + document->GetTitle());
+}
+
+void CMainFrame::UpdateRecentFileMenus() {
+    qDeleteAll(m_recentFileActions);
+    m_recentFileActions.clear();
+    QAction* placeholder = m_commands.Action(CommandId::FileMruFirst);
+    CRecentFileList& list = m_app.RecentFileList();
+    const QString currentDir = QDir::currentPath();
+    for (int i = 0; i < list.GetCount(); ++i) {
+        auto* action = new QAction(RecentFileMenuText(i, list.GetDisplayName(i, currentDir)), this);
+        action->setStatusTip(placeholder->statusTip());
+        connect(action, &QAction::triggered, this, [this, i] { m_app.OnOpenRecentFile(i); });
+        m_recentFileActions.append(action);
+    }
+    for (QMenu* menus : {m_noDocumentMenus.front(), m_documentMenus.front()})
+        menus->insertActions(placeholder, m_recentFileActions);
+    placeholder->setVisible(m_recentFileActions.isEmpty());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_app.OnMainFrameClosing())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    activateWindow();
+    for (const QString& file : LocalFiles(event->mimeData()))
+        m_app.OpenDocumentFile(file);
+    event->acceptProposedAction();
+}

@@ -1,0 +1,3 @@
+#include "VorlintDoc.h"
+
+void CVorlintDoc::Serialize(QIODevice&, bool) {}

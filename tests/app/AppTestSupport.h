@@ -1,0 +1,91 @@
+#pragma once
+
+#include "ChildFrame.h"
+#include "MainFrame.h"
+#include "MdiChild.h"
+#include "SessionScript.h"
+#include "VorlintApp.h"
+#include "VorlintView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+/// Answers the next modal dialog (message box, file dialog, formula dialog) from inside its own event
+/// loop as soon as it shows. Destroying the object cancels an answer that was never needed.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer)) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr || !dialog->isVisible())
+                return;
+            m_timer.stop();
+            m_bFired = true;
+            m_answer(dialog);
+        });
+        m_timer.start(5);
+    }
+    bool Fired() const { return m_bFired; }
+
+private:
+    std::function<void(QWidget*)> m_answer;
+    QTimer m_timer;
+    bool m_bFired = false;
+};
+
+/// Runs the event loop for `ms` milliseconds, so that the simulation timers fire.
+inline void RunEventLoop(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+/// Empties the application's settings (in the tests' own settings folder).
+inline void ClearAppSettings() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorlint"));
+    QSettings().clear();
+}
+
+/// A started application with empty settings, working in a temporary folder: the main window shows
+/// the start-up document "Vorlint1".
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartApp({}); }
+
+    void StartApp(const QStringList& arguments) {
+        ClearAppSettings();
+        m_app = std::make_unique<CVorlintApp>();
+        m_bStarted = m_app->InitInstance(arguments);
+        if (m_bStarted) {
+            Frame().resize(1000, 720);
+            QApplication::processEvents();
+        }
+    }
+
+    CVorlintApp& App() { return *m_app; }
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    void Trigger(int commandId) { SessionScript::Trigger(Frame(), commandId); }
+    std::vector<CMdiChild*> Windows() { return SessionScript::Windows(Frame()); }
+    CMdiChild* Active() { return Frame().ActiveChild(); }
+    CVorlintView& ActiveView() { return *Active()->View(); }
+    QAction& Action(int commandId) { return *Frame().Action(commandId); }
+    /// A path in the test's own folder.
+    QString Path(const QString& name) const { return m_folder.filePath(name); }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<CVorlintApp> m_app;
+    bool m_bStarted = false;
+};

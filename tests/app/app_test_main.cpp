@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+// The application tests need a QApplication and draw off screen unless told otherwise. Their settings
+// (the recent-file list) go to a folder of their own, never to the user's. The locale comes from the
+// environment, as in the application.
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settingsDir;
+    if (!settingsDir.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QApplication application(argc, argv);
+    std::setlocale(LC_ALL, "");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

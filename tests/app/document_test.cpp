@@ -1,0 +1,309 @@
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "DocTemplate.h"
+#include "Document.h"
+#include "RecentFileList.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+qint64 FileSize(const QString& path) {
+    return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;
+}
+
+/// A simulation as a new window starts it.
+void ExpectDefaultSimulation(const CVorlintView& view) {
+    EXPECT_EQ(view.m_dPoint, 20.0);
+    EXPECT_EQ(view.m_dPower, 0.0);
+    EXPECT_EQ(view.m_dSetPoint, 0.0);
+    EXPECT_FALSE(view.m_bPid);
+    EXPECT_FALSE(view.IsRunning());
+    EXPECT_TRUE(view.m_history.empty());
+    EXPECT_EQ(view.m_strFormula, "p + ((t/100)*5000 - p*1.0)*dt");
+}
+
+/// Gives a window a set point the way its panel shows it, so that the next exchange keeps it.
+void SetSetPoint(CMdiChild& window, double setPoint) {
+    window.View()->m_dSetPoint = setPoint;
+    window.Frame()->ExchangePanels(false);
+}
+
+/// Answers a file dialog with a file name, or a message box with one of its buttons.
+std::function<void(QWidget*)> ChooseFile(const QString& path) {
+    return [path](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(path);
+        QMetaObject::invokeMethod(files, "accept");
+    };
+}
+
+std::function<void(QWidget*)> Press(QMessageBox::StandardButton button, QString* text = nullptr) {
+    return [button, text](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        if (text != nullptr)
+            *text = box->text();
+        box->button(button)->click();
+    };
+}
+
+using DocumentTest = AppTest;
+
+TEST_F(DocumentTest, StartUpOpensVorlint1WithADefaultSimulation) {
+    ASSERT_TRUE(m_bStarted);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("Vorlint1"));
+    ExpectDefaultSimulation(ActiveView());
+    EXPECT_FALSE(Active()->GetDocument()->IsModified());
+}
+
+TEST_F(DocumentTest, NewDocumentsCountOnAfterClosing) {
+    Trigger(CommandId::FileNew);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("Vorlint2"));
+    Trigger(CommandId::FileClose);
+    Trigger(CommandId::FileNew);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("Vorlint3"));
+    EXPECT_EQ(App().DocTemplate().Documents().size(), 2u);
+}
+
+TEST_F(DocumentTest, SaveOfANewDocumentAsksForANameAndWritesAnEmptyFile) {
+    const QString path = Path(QStringLiteral("lab.vrl"));
+    ModalAnswer answer(ChooseFile(path));
+    Trigger(CommandId::FileSave);
+    ASSERT_TRUE(answer.Fired());
+    EXPECT_EQ(FileSize(path), 0);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("lab.vrl"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - lab.vrl"));
+    EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(), path);
+}
+
+TEST_F(DocumentTest, SaveAsTheFileNameWithoutExtensionGetsVrl) {
+    ModalAnswer answer(ChooseFile(Path(QStringLiteral("named"))));
+    Trigger(CommandId::FileSaveAs);
+    ASSERT_TRUE(answer.Fired());
+    EXPECT_EQ(FileSize(Path(QStringLiteral("named.vrl"))), 0);
+}
+
+TEST_F(DocumentTest, SavingOverAFileEmptiesIt) {
+    const QString path = Path(QStringLiteral("old.vrl"));
+    WriteFile(path, "whatever was there");
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    Trigger(CommandId::FileSave); // the document has a file: no dialog
+    EXPECT_EQ(FileSize(path), 0);
+}
+
+TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentUntitled) {
+    QString message;
+    ModalAnswer answer(Press(QMessageBox::Ok, &message));
+    EXPECT_FALSE(Active()->GetDocument()->DoSave(Path(QStringLiteral("no-such-folder/lab.vrl"))));
+    ASSERT_TRUE(answer.Fired());
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Failed to save document."))) << message.toStdString();
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("Vorlint1"));
+    EXPECT_EQ(App().RecentFileList().GetCount(), 0);
+}
+
+TEST_F(DocumentTest, OpeningAFileStartsADefaultSimulationWhateverItHolds) {
+    const QString path = Path(QStringLiteral("content.vrl"));
+    WriteFile(path, QByteArray("\x00\xff not a simulation", 20));
+    SetSetPoint(*Active(), 1234.0); // the start-up window is not reused
+    ModalAnswer answer(ChooseFile(path));
+    Trigger(CommandId::FileOpen);
+    ASSERT_TRUE(answer.Fired());
+    ASSERT_EQ(Windows().size(), 2u);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("content.vrl"));
+    ExpectDefaultSimulation(ActiveView());
+    EXPECT_EQ(Windows()[0]->View()->m_dSetPoint, 1234.0);
+}
+
+TEST_F(DocumentTest, OpeningAnOpenFileActivatesItsWindow) {
+    const QString path = Path(QStringLiteral("twice.vrl"));
+    WriteFile(path, "");
+    CDocument* first = App().OpenDocumentFile(path);
+    Trigger(CommandId::FileNew);
+    EXPECT_EQ(App().OpenDocumentFile(path), first);
+    EXPECT_EQ(Windows().size(), 3u);
+    EXPECT_EQ(Active()->GetDocument(), first);
+}
+
+TEST_F(DocumentTest, AMissingFileIsReportedAndLeavesTheRecentFiles) {
+    const QString path = Path(QStringLiteral("gone.vrl"));
+    WriteFile(path, "");
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    Trigger(CommandId::FileClose);
+    QFile::remove(path);
+    ASSERT_EQ(App().RecentFileList().GetCount(), 1);
+
+    QString message;
+    ModalAnswer answer(Press(QMessageBox::Ok, &message));
+    App().OnOpenRecentFile(0);
+    ASSERT_TRUE(answer.Fired());
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Failed to open document."))) << message.toStdString();
+    EXPECT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(App().RecentFileList().GetCount(), 0);
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("Recent File List/File1")));
+}
+
+TEST_F(DocumentTest, NewWindowShowsTheDocumentAgainWithItsOwnSimulation) {
+    SetSetPoint(*Active(), 500.0);
+    Trigger(CommandId::WindowNew);
+    const std::vector<CMdiChild*> windows = Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(windows[0]->GetDocument(), windows[1]->GetDocument());
+    EXPECT_EQ(windows[0]->windowTitle(), QStringLiteral("Vorlint1:1"));
+    EXPECT_EQ(windows[1]->windowTitle(), QStringLiteral("Vorlint1:2"));
+    ExpectDefaultSimulation(*windows[1]->View());
+    EXPECT_EQ(windows[0]->View()->m_dSetPoint, 500.0);
+
+    windows[1]->close();
+    QApplication::processEvents();
+    EXPECT_EQ(windows[0]->windowTitle(), QStringLiteral("Vorlint1"));
+    EXPECT_EQ(App().DocTemplate().Documents().size(), 1u);
+}
+
+TEST_F(DocumentTest, CloseEndsTheDocumentWithAllItsWindows) {
+    Trigger(CommandId::WindowNew);
+    Trigger(CommandId::FileNew);
+    SessionScript::Activate(Frame(), *Windows()[0]);
+    Trigger(CommandId::FileClose);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("Vorlint2"));
+    EXPECT_EQ(App().DocTemplate().Documents().size(), 1u);
+}
+
+TEST_F(DocumentTest, ExitAsksToSaveAModifiedDocument) {
+    Frame().show();
+    CDocument* document = Active()->GetDocument();
+    document->SetModifiedFlag();
+    QString question;
+    {
+        ModalAnswer cancel(Press(QMessageBox::Cancel, &question));
+        Trigger(CommandId::AppExit);
+        ASSERT_TRUE(cancel.Fired());
+    }
+    EXPECT_EQ(question, QStringLiteral("Save changes to Vorlint1?"));
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Windows().size(), 1u);
+
+    ModalAnswer no(Press(QMessageBox::No));
+    Trigger(CommandId::AppExit);
+    ASSERT_TRUE(no.Fired());
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_TRUE(App().DocTemplate().Documents().empty());
+}
+
+TEST_F(DocumentTest, ExitWithoutChangesAsksNothing) {
+    Frame().show();
+    Trigger(CommandId::FileNew);
+    ModalAnswer unexpected(Press(QMessageBox::Cancel));
+    Trigger(CommandId::AppExit);
+    EXPECT_FALSE(unexpected.Fired());
+    EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(DocumentTest, DroppedFilesAreOpened) {
+    const QString a = Path(QStringLiteral("a.vrl"));
+    const QString b = Path(QStringLiteral("b.vrl"));
+    WriteFile(a, "");
+    WriteFile(b, "");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &drop);
+    ASSERT_EQ(Windows().size(), 3u);
+    EXPECT_EQ(Windows()[1]->windowTitle(), QStringLiteral("a.vrl"));
+    EXPECT_EQ(Windows()[2]->windowTitle(), QStringLiteral("b.vrl"));
+}
+
+class CommandLineTest : public AppTest {
+protected:
+    void SetUp() override {}
+};
+
+TEST_F(CommandLineTest, AFileArgumentOpensThatFileInsteadOfANewDocument) {
+    const QString path = Path(QStringLiteral("arg.vrl"));
+    WriteFile(path, "");
+    StartApp({path});
+    ASSERT_TRUE(m_bStarted);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("arg.vrl"));
+}
+
+TEST_F(CommandLineTest, AMissingFileEndsStartUp) {
+    ModalAnswer answer(Press(QMessageBox::Ok));
+    StartApp({Path(QStringLiteral("missing.vrl"))});
+    EXPECT_TRUE(answer.Fired());
+    EXPECT_FALSE(m_bStarted);
+}
+
+TEST(RecentFileListTest, SixteenNewestFirstWithoutDuplicates) {
+    ClearAppSettings();
+    CRecentFileList list(QStringLiteral("Recent File List"), QStringLiteral("File%1"), 16, 30);
+    for (int i = 1; i <= 18; ++i)
+        list.Add(QStringLiteral("/data/f%1.vrl").arg(i));
+    list.Add(QStringLiteral("/data/f5.vrl"));
+    ASSERT_EQ(list.GetCount(), 16);
+    EXPECT_EQ(list[0], QStringLiteral("/data/f5.vrl"));
+    EXPECT_EQ(list[1], QStringLiteral("/data/f18.vrl"));
+    EXPECT_EQ(list[15], QStringLiteral("/data/f3.vrl"));
+    list.WriteList();
+
+    CRecentFileList reread(QStringLiteral("Recent File List"), QStringLiteral("File%1"), 16, 30);
+    reread.ReadList();
+    ASSERT_EQ(reread.GetCount(), 16);
+    EXPECT_EQ(reread[0], list[0]);
+    EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File16")).toString(), list[15]);
+}
+
+TEST(RecentFileListTest, DisplayNamesFitThirtyCharacters) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"/home/ana/lab.vrl", "/home/ana/lab.vrl"},
+        {"/home/ana/disciplinas/controle/aula3.vrl", "/.../controle/aula3.vrl"},
+        {"/home/ana/disciplinas/controle-de-processos/aula3.vrl", "/.../aula3.vrl"},
+        {"/home/ana/um-nome-de-arquivo-muito-comprido.vrl", "um-nome-de-arquivo-muito-comprido.vrl"},
+    };
+    for (const auto& [path, shown] : rows)
+        EXPECT_EQ(AbbreviatePath(QString::fromUtf8(path), 30), QString::fromUtf8(shown)) << path;
+}
+
+TEST_F(DocumentTest, RecentFilesAppearInTheFileMenuAndOpen) {
+    const QString path = Path(QStringLiteral("recent.vrl"));
+    WriteFile(path, "");
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    Trigger(CommandId::FileClose);
+    QMenu* file = Frame().menuBar()->actions().front()->menu();
+    QStringList texts;
+    for (QAction* item : file->actions())
+        if (item->isVisible())
+            texts << item->text();
+    const QString entry = QStringLiteral("&1 ") + AbbreviatePath(path, 30);
+    ASSERT_TRUE(texts.contains(entry)) << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("Recent File")));
+
+    for (QAction* item : file->actions())
+        if (item->text() == entry)
+            item->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(Windows().size(), 2u);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("recent.vrl"));
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "ExpressaoDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Evaluation {
+    const char* formula;
+    const char* shown;
+};
+
+/// The result edit after the user has typed the formula over the edit's text.
+QString ResultAfterTyping(const char* formula) {
+    CExpressaoDlg dialog;
+    dialog.m_strFormula = "p";
+    dialog.show();
+    QLineEdit* edit = dialog.FormulaEdit();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, QString::fromUtf8(formula));
+    return dialog.ResultEdit()->text();
+}
+
+class FormulaResultTest : public ::testing::TestWithParam<Evaluation> {};
+
+TEST_P(FormulaResultTest, ShowsTheValueOnTestValuesOrTheError) {
+    EXPECT_EQ(ResultAfterTyping(GetParam().formula), QString::fromUtf8(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulaResultTest,
+    ::testing::Values(Evaluation{"p + ((t/100)*5000 - p*1.0)*dt", "742.000000"}, Evaluation{"p", "2.000000"},
+                      Evaluation{"t*dt", "15.000000"}, Evaluation{"p/4", "0.500000"},
+                      Evaluation{"-p*1000000", "-2000000.000000"}, Evaluation{"1/3", "0.333333"},
+                      Evaluation{"10^20", "100000000000000000000.000000"},
+                      Evaluation{"1/0", "Erro na fórmula"}, Evaluation{"p/(t-3)", "Erro na fórmula"},
+                      Evaluation{"p +", "Erro na fórmula"}, Evaluation{"q", "Erro na fórmula"},
+                      Evaluation{"(p", "Erro na fórmula"}));
+
+TEST(FormulaDialogTest, EmptiedFormulaIsAnError) {
+    CExpressaoDlg dialog;
+    dialog.m_strFormula = "p";
+    dialog.show();
+    dialog.FormulaEdit()->selectAll();
+    QTest::keyClick(dialog.FormulaEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(dialog.ResultEdit()->text(), QStringLiteral("Erro na fórmula"));
+}
+
+TEST(FormulaDialogTest, OpensWithTheFormulaAndNoResult) {
+    CExpressaoDlg dialog;
+    dialog.m_strFormula = "p*2";
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Expressão"));
+    EXPECT_EQ(dialog.FormulaEdit()->text(), QStringLiteral("p*2"));
+    EXPECT_EQ(dialog.ResultEdit()->text(), QString());
+    EXPECT_TRUE(dialog.ResultEdit()->isReadOnly());
+    QStringList texts;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Entre com a expressão do ponto, onde:"),
+                                  QStringLiteral("p = ponto atual"),
+                                  QStringLiteral("t = posição da potência (0 - 100)"),
+                                  QStringLiteral("dt = Intervalo de tempo do passo"),
+                                  QStringLiteral("Teste com p = 2.0; t = 3.0 e dt = 5.0")}));
+}
+
+/// Opens the dialog through the active view's command, types `typed` over the formula and ends the
+/// dialog with the button that has the text `button`.
+class FormulaCommandTest : public AppTest {
+protected:
+    void EditThroughCommand(const QString& typed, const QString& button) {
+        ModalAnswer answer([&](QWidget* dialog) {
+            auto* formula = qobject_cast<CExpressaoDlg*>(dialog);
+            ASSERT_NE(formula, nullptr);
+            EXPECT_EQ(formula->parentWidget(), nullptr);
+            formula->FormulaEdit()->selectAll();
+            QTest::keyClicks(formula->FormulaEdit(), typed);
+            for (QPushButton* each : formula->findChildren<QPushButton*>())
+                if (each->text() == button)
+                    each->click();
+        });
+        Trigger(CommandId::SimFormula);
+        ASSERT_TRUE(answer.Fired());
+    }
+};
+
+TEST_F(FormulaCommandTest, CancelKeepsTheViewsFormula) {
+    EditThroughCommand(QStringLiteral("p*0.5"), QStringLiteral("Cancelar"));
+    EXPECT_EQ(ActiveView().m_strFormula, "p + ((t/100)*5000 - p*1.0)*dt");
+}
+
+TEST_F(FormulaCommandTest, OkGivesTheViewTheTypedFormula) {
+    EditThroughCommand(QStringLiteral("p + 1"), QStringLiteral("OK"));
+    EXPECT_EQ(ActiveView().m_strFormula, "p + 1");
+    ActiveView().OnTimer();
+    EXPECT_EQ(ActiveView().m_dPoint, 21.0);
+}
+
+TEST_F(FormulaCommandTest, AFailingFormulaFreezesThePointWhileTheHistoryGrows) {
+    CVorlintView& view = ActiveView();
+    view.OnTimer();
+    EditThroughCommand(QStringLiteral("p/0"), QStringLiteral("OK"));
+    EXPECT_EQ(view.m_strFormula, "p/0");
+    const double frozen = view.m_dPoint;
+    for (int i = 0; i < 5; ++i)
+        view.OnTimer();
+    EXPECT_EQ(view.m_dPoint, frozen);
+    EXPECT_EQ(view.m_history.size(), 6u);
+}
+
+} // namespace
