@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <ostream>
-#include <regex>
 #include <sstream>
 
 #include <unistd.h>
@@ -21,6 +20,16 @@ std::vector<std::string> linesOf(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
+}
+
+// "N steps in S s (R steps/s)" and a line feed. (std::regex is avoided: GCC 12 warns inside it.)
+bool isTimingLine(const std::string& text, std::size_t steps) {
+    const std::string head = std::to_string(steps) + " steps in ";
+    const std::string tail = " steps/s)\n";
+    const std::size_t middle = text.find(" s (");
+    return text.rfind(head, 0) == 0 && middle != std::string::npos && middle > head.size() &&
+           text.size() > middle + 4 + tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 struct SimCase {
@@ -45,9 +54,7 @@ TEST_P(SimCommandTest, WritesTheHeaderAndOneRowPerStep) {
     std::vector<std::string> expected{kHeader};
     expected.insert(expected.end(), c.expectedRows.begin(), c.expectedRows.end());
     EXPECT_EQ(linesOf(run.out), expected);
-    EXPECT_TRUE(std::regex_match(
-        run.err, std::regex(std::to_string(c.expectedRows.size()) + R"( steps in \S+ s \(\S+ steps/s\)\n)")))
-        << run.err;
+    EXPECT_TRUE(isTimingLine(run.err, c.expectedRows.size())) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(
