@@ -1,19 +1,9 @@
 #include "Combinatorics.h"
 
+#include "StatusCodes.h"
 #include "Truncation.h"
 
 #include <cmath>
-
-namespace {
-
-constexpr int kNcrOrder = 23;
-constexpr int kNcrIntegers = 24;
-constexpr int kFactorialDomain = 26;
-constexpr int kNprIntegers = 27;
-constexpr int kNprOrder = 28;
-constexpr int kFibonacciDomain = 34;
-
-} // namespace
 
 double factorial(double v) {
     if (!isWholeInt32(v) || v < 0)

@@ -4,12 +4,14 @@
 /// infinity from 171 on (the product stops growing once infinite, so huge v costs no time).
 double factorial(double v);
 
-/// The "!" operator: status 26 and 0 for a negative or non-integer operand.
+/// The "!" operator: status kFactorialDomain and 0 for a negative or non-integer operand.
 double factorialOperator(double x, int& status);
-/// "npr": F(n) / F(n - r). Status 28 when n < r, else 27 when an operand is not an integer.
+/// "npr": F(n) / F(n - r). Status kNprOrder when n < r, else kNprIntegers when an operand is not an
+/// integer.
 double permutations(double n, double r, int& status);
-/// "ncr": npr(n, r) / F(r). Status 23 when n < r, else 24 when an operand is not an integer.
+/// "ncr": npr(n, r) / F(r). Status kNcrOrder when n < r, else kNcrIntegers when an operand is not an
+/// integer.
 double combinations(double n, double r, int& status);
-/// "fib": fib(1) = fib(2) = 1; status 34 below 1 or for a non-integer. Exact up to fib(78), rounded
-/// beyond, infinite from fib(1477) on.
+/// "fib": fib(1) = fib(2) = 1; status kFibonacciDomain below 1 or for a non-integer. Exact up to fib(78),
+/// rounded beyond, infinite from fib(1477) on.
 double fibonacci(double x, int& status);

@@ -1,6 +1,7 @@
 #include "ConstantSubstitution.h"
 
 #include "EngineLimits.h"
+#include "StatusCodes.h"
 #include "TextReplace.h"
 
 #include <algorithm>

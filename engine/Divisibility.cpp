@@ -1,5 +1,6 @@
 #include "Divisibility.h"
 
+#include "StatusCodes.h"
 #include "Truncation.h"
 #include "WideNatural.h"
 
@@ -8,10 +9,6 @@
 
 namespace {
 
-constexpr int kGcdNotPositive = 25;
-constexpr int kGcdIntegers = 29;
-constexpr int kLcmNotPositive = 30;
-constexpr int kLcmIntegers = 31;
 // From 2^1024 on the lcm is infinite as a double, and it never decreases along the fold.
 constexpr int kDoubleRangeBits = 1024;
 

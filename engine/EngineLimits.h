@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StatusCodes.h"
+
 #include <cstddef>
 
 // Beyond these sizes a formula is refused with kFormulaTooComplex before it can exhaust the stack,
@@ -8,6 +10,3 @@ inline constexpr std::size_t kMaxFormulaLength = 20000; // characters, also afte
 inline constexpr std::size_t kMaxTokenCount = 20000;
 inline constexpr int kMaxParenthesisDepth = 1000;
 inline constexpr int kMaxTreeDepth = 1000;
-
-/// Equation-error code for a formula beyond one of the limits above.
-inline constexpr int kFormulaTooComplex = 42;

@@ -1,5 +1,7 @@
 #include "EquationEngine.h"
 
+#include "StatusCodes.h"
+
 EquationEngine* currentEngine = nullptr;
 
 namespace {
@@ -29,7 +31,7 @@ int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBin
     traceLog.clear();
     traceRendered = false;
     if (formula.empty())
-        return ReportEquationError(4, formula);
+        return ReportEquationError(kEmptyFormula, formula);
     if (FindSlot(formula)) {
         const int code = Parse(currentSlot);
         if (code != 0) {
@@ -44,7 +46,7 @@ int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBin
     convertBaseActive = false;
     int code = evaluateNode(slotTrees[currentSlot], result, 0);
     if (code != 0 && reportMode != 3) {
-        if (reportMode == 0 || code == 35)
+        if (reportMode == 0 || code == kUndefinedName)
             ReportRuntimeError(code, slotTexts[currentSlot]);
         else
             code = 0;

@@ -1,48 +1,48 @@
 #include "ErrorTables.h"
 
-#include "EngineLimits.h"
+#include "StatusCodes.h"
 
 // The texts are the engine's own, spelling included; callers show them as they stand.
 
 const char* equationErrorMessage(int code) {
     switch (code) {
-    case 2:
+    case kOperatorsInARow:
         return "You are not allowed multiple operators in a row";
-    case 3:
+    case kUnmatchedParenthesis:
         return "Unmatched parenthesis";
-    case 4:
+    case kEmptyFormula:
         return "Please enter an equation first";
-    case 6:
+    case kNoOperands:
         return "You did not enter any operands";
-    case 7:
+    case kMissingLastOperand:
         return "You did not enter an operand for the last operator";
-    case 8:
+    case kMissingFirstOperand:
         return "Missing operand before first operator";
-    case 9:
+    case kUnexpectedOperator:
         return "Unexpected operator";
-    case 10:
+    case kEmptyParentheses:
         return "Empty set of parenthesis";
-    case 11:
+    case kDigitOutOfBase:
         return "character in formula is out of range for the current base";
-    case 12:
+    case kNotADigit:
         return "unknown error converting base";
-    case 13:
+    case kMultipleDecimalPoints:
         return "multiple decimals";
-    case 14:
+    case kMissingCallParenthesis:
         return "Expected left paranthesis. Paranthesis are required for function calls. eg max(2,3)";
-    case 15:
+    case kMissingOperandAtEnd:
         return "Missing operand(s) at end of expression";
-    case 16:
+    case kNothingToEvaluate:
         return "The run-time stack is empty. Please makre sur eyou have entered a valid equation.  All "
                "constants must be enclosed in parenthesis";
-    case 17:
+    case kMissingParameter:
         return "Missing parameter to function.  Make sure you have entered the corrcet number of parameters";
-    case 18:
+    case kTooManyParameters:
         return "Too many parameters to funciton.  Make sure you have entered the corrcet number of "
                "parameters";
-    case 19:
+    case kAssignmentWithoutVariable:
         return "A Variable must precede '='";
-    case 20:
+    case kUnknownConstant:
         return "Unknown constant in expression";
     case kFormulaTooComplex:
         return "The formula is too long or too deeply nested";
@@ -53,35 +53,35 @@ const char* equationErrorMessage(int code) {
 
 const char* runtimeErrorMessage(int code) {
     switch (code) {
-    case 22:
+    case kDivideByZero:
         return "Illegal attempt to divide by zero";
-    case 23:
+    case kNcrOrder:
         return "The first value in nCr must be larger than the second";
-    case 24:
+    case kNcrIntegers:
         return "nCr requires integers only";
-    case 25:
+    case kGcdNotPositive:
         return "gcd requires non 0 values";
-    case 26:
+    case kFactorialDomain:
         return "Factorial requires positive integers";
-    case 27:
+    case kNprIntegers:
         return "nPr requires integers only";
-    case 28:
+    case kNprOrder:
         return "The first value in nPr must be larger than the second";
-    case 29:
+    case kGcdIntegers:
         return "gcd must take integer parameters";
-    case 30:
+    case kLcmNotPositive:
         return "lcm requires non 0 values";
-    case 31:
+    case kLcmIntegers:
         return "lcm must take integer parameters";
-    case 32:
+    case kNoSplitPoint:
         return "Stack index out of range!";
-    case 33:
+    case kBaseOutOfRange:
         return "You can only convert values to a base between 2 and 36";
-    case 34:
+    case kFibonacciDomain:
         return "You must enter a positive integer for a fibonacci number - eg fib(6)";
-    case 35:
+    case kUndefinedName:
         return "Undefined constant";
-    case 41:
+    case kMalformedNode:
         return "Unknown operator type";
     default:
         return nullptr;

@@ -2,6 +2,7 @@
 #include "EquationEngine.h"
 #include "FunctionLibrary.h"
 #include "OperatorCode.h"
+#include "StatusCodes.h"
 #include "Truncation.h"
 
 #include <array>
@@ -14,14 +15,6 @@ namespace {
 constexpr std::int32_t kNameNode = 1;
 constexpr std::int32_t kNumberNode = 2;
 constexpr std::int32_t kOperationNode = 3;
-
-constexpr int kUnclassifiedOperator = 21;
-constexpr int kDivideByZero = 22;
-constexpr int kBaseOutOfRange = 33;
-constexpr int kUndefinedName = 35;
-// A node the evaluator cannot use: an unknown kind, an operation with fewer operands than it reads,
-// or a tree deeper than the builder allows. Ending the evaluation with a code keeps it safe.
-constexpr int kMalformedNode = 41;
 
 constexpr double kFullTurnRadians = 6.283185307179586;
 constexpr double kFullTurnDegrees = 360.0;

@@ -2,6 +2,7 @@
 #include "EquationEngine.h"
 #include "NumberReader.h"
 #include "OperatorCode.h"
+#include "StatusCodes.h"
 #include "TextReplace.h"
 #include "Tokenizer.h"
 
@@ -26,18 +27,18 @@ std::string answerReplacement(EquationEngine& engine, const std::string& answer,
 /// The checks on a complete token list, in order; an open list call or parenthesis is the tokenizer's.
 int checkTokenList(const std::string& text, const std::vector<Token>& tokens) {
     if (text.empty())
-        return 4;
+        return kEmptyFormula;
     if (tokens.empty())
-        return 16;
+        return kNothingToEvaluate;
     const Token& first = tokens.front();
     const Token& last = tokens.back();
     if (tokens.size() == 1 && first.kind == Token::kOperation)
-        return 6;
+        return kNoOperands;
     if (last.kind == Token::kOperation && last.op != kCloseParen && !isPostfix(last.op))
-        return 7;
+        return kMissingLastOperand;
     if (first.kind == Token::kOperation && !isFunction(first.op) && first.op != kOpenParen &&
         first.op != kCloseParen)
-        return 8;
+        return kMissingFirstOperand;
     if (tokens.size() > kMaxTokenCount)
         return kFormulaTooComplex;
     return 0;
@@ -60,7 +61,7 @@ int EquationEngine::Parse(int slot) {
     if (work.size() > kMaxFormulaLength)
         return kFormulaTooComplex;
     if (work.find('|') != std::string::npos)
-        return 20;
+        return kUnknownConstant;
     convertBaseActive = false;
     // No caller of this system keeps answers, so "ans" is rare: render the answer only when it is written.
     if (work.find("ans") != std::string::npos &&

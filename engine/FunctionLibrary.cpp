@@ -6,12 +6,11 @@
 #include "OperatorCode.h"
 #include "Random.h"
 #include "Statistics.h"
+#include "StatusCodes.h"
 #include "Temperature.h"
 #include "Truncation.h"
 
 namespace {
-
-constexpr int kUnclassifiedOperator = 21;
 
 bool isTemperatureConversion(int op) {
     return op >= kFahrenheitCelsius && op <= kRankineKelvin;

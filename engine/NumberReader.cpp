@@ -1,5 +1,7 @@
 #include "NumberReader.h"
 
+#include "StatusCodes.h"
+
 #include <cmath>
 
 namespace {
@@ -37,15 +39,15 @@ int readNumber(std::string_view text, int base, double& value) {
             c = '.';
         if (c == '.') {
             if (inFraction)
-                return 13;
+                return kMultipleDecimalPoints;
             inFraction = true;
             continue;
         }
         if (!isValidInBase(c, base))
-            return 11;
+            return kDigitOutOfBase;
         const int digit = digitValue(c);
         if (digit < 0)
-            return 12;
+            return kNotADigit;
         if (inFraction) {
             fractionDigits += 1.0;
             result += digit * std::pow(base, -fractionDigits);

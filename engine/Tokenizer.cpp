@@ -4,6 +4,7 @@
 #include "EquationEngine.h"
 #include "NumberReader.h"
 #include "OperatorCode.h"
+#include "StatusCodes.h"
 
 namespace {
 
@@ -39,9 +40,9 @@ int Tokenizer::run() {
     if (const int code = finishText())
         return code;
     if (!calls.empty())
-        return 17;
+        return kMissingParameter;
     if (parenDepth != 0)
-        return 3;
+        return kUnmatchedParenthesis;
     return 0;
 }
 
@@ -69,13 +70,13 @@ int Tokenizer::step() {
     case State::Relation:
         return onRelation();
     }
-    return 1; // no other state exists
+    return kInvalidCharacter; // no other state exists
 }
 
 // A new token begins at ch.
 int Tokenizer::onStart() {
     if (isListFunction(lastOperation()) && ch != '(')
-        return 14;
+        return kMissingCallParenthesis;
     if (beginsImplicitProduct()) {
         emitOperation(kMultiply);
         lastChar = '*';
@@ -109,7 +110,7 @@ int Tokenizer::dispatch() {
     if (beginsNumber(ch))
         state = State::Number;
     else if (isDigit(ch) || isUpper(ch))
-        return 11;
+        return kDigitOutOfBase;
     else if (isLower(ch))
         state = State::Name;
     else if (isRelationChar(ch))
@@ -117,12 +118,12 @@ int Tokenizer::dispatch() {
     else if (isOperatorChar(ch))
         state = State::Operator;
     else
-        return 1;
+        return kInvalidCharacter;
     return 0;
 }
 
 // Compares c - '0' with the base, so in a base above 10 ":" and the signs after it pass as well;
-// readNumber then refuses them with 12.
+// readNumber then refuses them with kNotADigit.
 bool Tokenizer::beginsNumber(char c) const {
     const int base = engine.numberBase;
     const bool digit = c >= '0' && c - '0' < base;
@@ -196,7 +197,7 @@ int Tokenizer::attachWord(int op) {
     // A minus pending after an operator cannot reach a function's value, and losing it silently
     // would change the result (2*-sin x).
     if (negatePending)
-        return 2;
+        return kOperatorsInARow;
     if (op == kConvbase) {
         // The target base that follows is written in decimal whatever the base in force.
         savedBase = engine.numberBase;
@@ -231,7 +232,7 @@ int Tokenizer::joinLeftOperand(int op) {
         return 0;
     }
     if (precedenceClass(before) > precedenceClass(op) || (isBinary(op) && !isPostfix(before)))
-        return 2;
+        return kOperatorsInARow;
     return 0;
 }
 
@@ -252,13 +253,13 @@ int Tokenizer::onRelation() {
         readNext();
         lastChar = '=';
     } else if (isRelationChar(ch)) {
-        return 1;
+        return kInvalidCharacter;
     } else {
         op = first == '>' ? kGreater : first == '<' ? kLess : kAssign;
         lastChar = first;
     }
     if (op == kAssign && (tokens.empty() || tokens.back().kind != Token::kName))
-        return 19;
+        return kAssignmentWithoutVariable;
     emitOperation(op);
     state = State::Start;
     return 0;
@@ -273,14 +274,14 @@ int Tokenizer::onOperator() {
         // The operator is not emitted: the minus waits for the next number or name. A parenthesis
         // cannot carry it, and dropping the parenthesis would unbalance the formula.
         if (op == kOpenParen)
-            return 2;
+            return kOperatorsInARow;
         lastChar = ch;
         readNext();
         state = State::Start;
         return 0;
     }
     if (before != 0 && breaksOperatorSequence(before, op))
-        return 2;
+        return kOperatorsInARow;
     if (before == kOpenParen && autoParens > 0) {
         // A written "(" takes the place of the automatic one.
         tokens.pop_back();
@@ -327,17 +328,17 @@ int Tokenizer::operatorCode(int& op) {
         return 0;
     case ')':
         if (parenDepth == 0)
-            return 3;
+            return kUnmatchedParenthesis;
         if (lastChar == '(')
-            return 10;
+            return kEmptyParentheses;
         if (lastChar == ':')
-            return 17;
+            return kMissingParameter;
         --parenDepth;
         op = kCloseParen;
         return 0;
     case ':':
         if (calls.empty() || calls.back().depth != 1 || lastChar == '(')
-            return 9;
+            return kUnexpectedOperator;
         ++calls.back().separators;
         op = kSeparator;
         return 0;
@@ -371,9 +372,9 @@ int Tokenizer::countListCall(int op) {
     } else if (op == kCloseParen && --call.depth == 0) {
         const ArgumentLimits limits = argumentLimits(call.op);
         if (call.separators < limits.min)
-            return 17;
+            return kMissingParameter;
         if (limits.max >= 0 && call.separators > limits.max)
-            return 18;
+            return kTooManyParameters;
         calls.pop_back();
     }
     return 0;
@@ -393,7 +394,7 @@ int Tokenizer::finishText() {
     } else if (isFunctionName(nameBuffer)) {
         const int op = functionCode(nameBuffer);
         if (!isPostfix(op))
-            return 15;
+            return kMissingOperandAtEnd;
         if (const int code = attachWord(op))
             return code;
     } else if (isLower(lastChar) || !nameBuffer.empty()) {

@@ -3,11 +3,9 @@
 #include "EngineLimits.h"
 #include "EquationEngine.h"
 #include "OperatorCode.h"
+#include "StatusCodes.h"
 
 namespace {
-
-// What buildRange answers for a range it cannot build; no caller acts on it.
-constexpr int kNoSplitPoint = 32;
 
 bool isOpenParen(const Token& token) {
     return token.kind == Token::kOperation && token.op == kOpenParen;
