@@ -1,0 +1,11 @@
+#pragma once
+
+namespace fuzz {
+
+enum class DataFiles { None, Shipped };
+
+/// Moves the process, once, into a private temporary directory (removed at exit), so that the engine
+/// reads "constants.dat" and "units.dat" from there: none, or copies of the shipped files.
+void enterPrivateWorkingDirectory(DataFiles files);
+
+} // namespace fuzz
