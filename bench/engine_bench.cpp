@@ -12,7 +12,7 @@ const std::string kPlantFormula = "p + ((t/100)*5000 - p*1.0)*dt";
 const VariableValue kBindings[] = {{"p", 20.0}, {"t", 50.0}, {"dt", 0.1}};
 
 bool evaluate(EquationEngine& engine, const std::string& formula, benchmark::State& state) {
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     double result = 0.0;
     const int status = engine.Evaluate(formula, kBindings, std::size(kBindings), result);
     benchmark::DoNotOptimize(result);

@@ -138,7 +138,7 @@ private:
     }
 
     int evaluateOn(EquationEngine& engine, const std::string& formula) {
-        currentEngine = &engine;
+        const CurrentEngineScope scope(engine);
         double result = 0.0;
         const int code = engine.Evaluate(formula, m_options.bindings, result);
         m_line.clear();
@@ -154,7 +154,6 @@ private:
         if (m_options.trace) {
             appendTrace(m_line, engine.TraceText());
         }
-        currentEngine = nullptr;
         std::fwrite(m_line.data(), 1, m_line.size(), stdout);
         return code;
     }

@@ -1,9 +1,9 @@
 #include "NumberText.h"
 
+#include "CLocaleNumber.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <system_error>
 
 void appendNumber(std::string& out, double x, int significantDigits) {
@@ -28,14 +28,11 @@ std::string numberText(double x) {
 }
 
 bool parseNumber(const std::string& text, double& value) {
-    // strtod follows the process locale, which a user's decimal-comma locale breaks; a private
-    // "C" locale keeps "." the decimal point everywhere.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (cLocale == static_cast<locale_t>(nullptr) || text.empty()) {
+    if (text.empty()) {
         return false;
     }
-    char* end = nullptr;
-    value = strtod_l(text.c_str(), &end, cLocale);
+    const char* end = nullptr;
+    value = cLocaleLeadingNumber(text.c_str(), &end);
     return end != text.c_str() && *end == '\0';
 }
 

@@ -2,7 +2,7 @@
 
 #include "StatusCodes.h"
 
-EquationEngine* currentEngine = nullptr;
+thread_local EquationEngine* currentEngine = nullptr;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConstantGroup.h"
+#include "CurrentEngine.h"
 #include "ExprNode.h"
 #include "Token.h"
 #include "TraceLog.h"
@@ -120,6 +121,3 @@ private:
     mutable std::string traceText; // rendered from traceLog when first read
     mutable bool traceRendered = false;
 };
-
-/// The engine in use: each caller sets it right after building its engine, before evaluating.
-extern EquationEngine* currentEngine;

@@ -1,5 +1,6 @@
 #include "NumberFormat.h"
 
+#include "CLocaleNumber.h"
 #include "EquationEngine.h"
 #include "WideNatural.h"
 
@@ -115,13 +116,7 @@ std::string fixedText(double x, int precision) {
         return "nan";
     if (precision < 0)
         precision = 6; // as "%.*f" does with a negative precision
-    // Sign, up to 309 integer digits, the point and the decimals.
-    std::string text(static_cast<std::size_t>(precision) + 320, '\0');
-    const auto [end, error] =
-        std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, precision);
-    (void)error; // the buffer holds the longest finite double at this precision
-    text.resize(static_cast<std::size_t>(end - text.data()));
-    return text;
+    return cLocaleFixed(x, precision);
 }
 
 void groupFraction(std::string& text, std::size_t markPosition, const NumberStyle& style) {

@@ -40,7 +40,7 @@ bool isParseFailure(int status) {
 
 Evaluation evaluateChecked(EquationEngine& engine, const std::string& formula,
                            const std::vector<VariableValue>& bindings, const WorkTimer& timer) {
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     double result = 0.0;
     const int status = engine.Evaluate(formula, bindings, result);
     if (!isKnownStatus(status)) {

@@ -30,7 +30,7 @@ bool usesRandomNumbers(const ExprNode& node) {
 // numbers, so that no second evaluation can tell.
 bool expectedPoint(const CSimulation& sim, double pointBefore, double power, double& point) {
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     const std::vector<VariableValue> bindings = {
         {"p", pointBefore}, {"t", power}, {"dt", sim.m_nSimStepMs * 0.001}};
     double result = 0.0;

@@ -79,11 +79,10 @@ void CSimulation::RunPid(double error, double dt, Sample& sample) {
 
 void CSimulation::EvaluatePlant(double dt) {
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     const VariableValue bindings[] = {{"p", m_dPoint}, {"t", m_dPower}, {"dt", dt}};
     double result = 0.0;
     const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
-    currentEngine = nullptr; // the engine dies with this scope; leave no dangling reference
     // A failed formula, or one that yields no number, keeps the point where it was.
     if (status == 0 && !std::isnan(result)) {
         m_dPoint = result;

@@ -1,5 +1,6 @@
 #include "ExpressaoDlg.h"
 
+#include "CLocaleNumber.h"
 #include "DialogUnits.h"
 #include "EquationEngine.h"
 
@@ -10,8 +11,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include <array>
-#include <charconv>
 
 namespace {
 
@@ -40,12 +39,9 @@ const char* const kFormulaError = "Erro na fórmula";
 // The guide is compiled into the program as a resource; without it the help button does nothing.
 const char* const kGuideResource = ":/docs/formulas.md";
 
-/// "%f" in the C locale: six decimals and a decimal point, whatever the user's locale.
+/// "%f": six decimals and a decimal point, whatever the user's locale.
 QString FormatFixed6(double value) {
-    std::array<char, 400> buffer{}; // 309 integer digits at most, a sign, a point, six decimals
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 6).ptr;
-    return QString::fromLatin1(buffer.data(), static_cast<int>(end - buffer.data()));
+    return QString::fromStdString(cLocaleFixed(value, 6));
 }
 
 } // namespace
@@ -129,7 +125,7 @@ void CExpressaoDlg::OnChangeFormula() {
         return;
     UpdateData(true);
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     const VariableValue bindings[] = {{"p", 2.0}, {"t", 3.0}, {"dt", 5.0}};
     double result = 0.0;
     const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);

@@ -1,35 +1,20 @@
 #include "PanelText.h"
 
-#include <array>
-#include <charconv>
+#include "CLocaleNumber.h"
+
 #include <cmath>
-#include <cstdlib>
 #include <limits>
-#include <locale.h>
-
-namespace {
-
-/// The "C" locale, so that a decimal-comma user locale never changes how the panels read numbers.
-locale_t cLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
-}
-
-} // namespace
 
 double parsePanelNumber(const QString& text) {
     QByteArray bytes = text.toUtf8();
     bytes.replace(',', '.');
-    const double value = strtod_l(bytes.constData(), nullptr, cLocale());
+    const char* end = nullptr;
+    const double value = cLocaleLeadingNumber(bytes.constData(), &end);
     return std::isfinite(value) ? value : 0.0;
 }
 
 QString formatPanelNumber(double value, PanelNumberFormat format) {
-    // The widest fixed-point double: 309 integer digits, a sign, a point and the decimals.
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, format.decimals);
-    QString text = QString::fromLatin1(buffer.data(), static_cast<int>(result.ptr - buffer.data()));
+    QString text = QString::fromStdString(cLocaleFixed(value, format.decimals));
     text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text + QLatin1String(format.suffix);
 }

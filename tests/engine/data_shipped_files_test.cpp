@@ -33,7 +33,7 @@ protected:
 
     double evaluate(const std::string& formula) {
         EquationEngine engine;
-        currentEngine = &engine;
+        const CurrentEngineScope scope(engine);
         double result = 0.0;
         EXPECT_EQ(engine.Evaluate(formula, {}, result), 0) << formula;
         return result;

@@ -26,7 +26,7 @@ void checkFormulas(const std::vector<FormulaRow>& rows, int angleMode = 0) {
     for (const FormulaRow& row : rows) {
         SCOPED_TRACE(row.formula);
         EquationEngine engine;
-        currentEngine = &engine;
+        const CurrentEngineScope scope(engine);
         engine.angleMode = angleMode;
         double result = 0.0;
         EXPECT_EQ(engine.Evaluate(row.formula, kTestBindings, result), row.status);
@@ -101,7 +101,7 @@ TEST(EvalFormulas, AnglesFollowTheAngleMode) {
 
 TEST(EvalFormulas, NamesAndAssignments) {
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     double result = 0.0;
     const auto evaluate = [&](const char* formula, const std::vector<VariableValue>& bindings = {}) {
         result = 0.0;
@@ -138,7 +138,7 @@ TEST(EvalFormulas, ConvbaseSetsTheBaseOfLaterRendering) {
         {"1 convbase (5 mod 0)", 33, 0, nullptr},
     });
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     double result = 0.0;
     ASSERT_EQ(engine.Evaluate("255 convbase 16", {}, result), 0);
     EXPECT_EQ(engine.formatNumber(result, 0), "FF");
@@ -150,7 +150,7 @@ TEST(EvalFormulas, ConvbaseSetsTheBaseOfLaterRendering) {
 
 TEST(EvalFormulas, TheTraceReadsAsWrittenAtEvaluation) {
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     double result = 0.0;
     ASSERT_EQ(engine.Evaluate("1234.5 * 2", {}, result), 0);
     engine.decimalComma = 1; // changed after the evaluation: the lines were already written
@@ -171,7 +171,7 @@ TEST(EvalFormulas, LongFormulasStayWithinTheirLimits) {
         list += ":" + std::to_string(i);
     list += ")";
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     double result = 0.0;
     ASSERT_EQ(engine.Evaluate(chain, {}, result), 0);
     EXPECT_EQ(result, 901);

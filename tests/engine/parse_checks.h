@@ -64,13 +64,12 @@ struct Parsed {
 /// Evaluates `formula` on a fresh engine, with x = 2 and t = 3 bound, in the given number base.
 inline Parsed parseFormula(const std::string& formula, int numberBase = 10, int decimalComma = 0) {
     EquationEngine engine;
-    currentEngine = &engine;
+    const CurrentEngineScope scope(engine);
     engine.numberBase = numberBase;
     engine.decimalComma = decimalComma;
     Parsed parsed;
     parsed.status = engine.Evaluate(formula, {{"x", 2.0}, {"t", 3.0}}, parsed.value);
     parsed.tokens = describeTokens(engine.SlotTokens(engine.CurrentSlot()));
     parsed.tree = describeTree(engine.SlotTree(engine.CurrentSlot()));
-    currentEngine = nullptr;
     return parsed;
 }

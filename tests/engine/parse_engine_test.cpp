@@ -10,14 +10,12 @@ namespace {
 
 class EngineTest : public testing::Test {
 protected:
-    EngineTest() { currentEngine = &engine; }
-    ~EngineTest() override { currentEngine = nullptr; }
-
     int evaluate(const std::string& formula, const std::vector<VariableValue>& bindings = {}) {
         return engine.Evaluate(formula, bindings, result);
     }
 
     EquationEngine engine;
+    const CurrentEngineScope scope{engine};
     double result = 0.0;
 };
 
@@ -96,6 +94,20 @@ TEST_F(EngineTest, AFormulaThatFailedToParseFailsAgainEveryTime) {
 TEST_F(EngineTest, KeepsTheTokensOfAFailedParse) {
     EXPECT_EQ(evaluate("2+3)"), 3);
     EXPECT_EQ(describeTokens(engine.SlotTokens(engine.CurrentSlot())), "2 + 3");
+}
+
+TEST(CurrentEngineScopeTest, NamesTheEngineForItsScopeOnlyAndRestoresTheOuterOne) {
+    EquationEngine outer;
+    {
+        const CurrentEngineScope outerScope(outer);
+        {
+            EquationEngine inner;
+            const CurrentEngineScope innerScope(inner);
+            EXPECT_EQ(currentEngine, &inner);
+        }
+        EXPECT_EQ(currentEngine, &outer);
+    }
+    EXPECT_EQ(currentEngine, nullptr);
 }
 
 TEST(ErrorTablesTest, HoldTheTextsOfEveryCodeThatHasOne) {
