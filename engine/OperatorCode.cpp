@@ -4,245 +4,209 @@
 
 namespace {
 
-struct Word {
-    std::string_view text;
+enum class Kind { Parenthesis, Separator, Function, ListFunction, Binary, Comparison, Postfix };
+
+/// How an operator's first argument is read in degree mode and radian mode (see the evaluator).
+enum AngleUse : unsigned char {
+    kNoAngle,
+    kAngleArgument,        // converted from degrees in degree mode
+    kReducedAngleArgument, // reduced to one turn first, then converted as above
+};
+
+/// Everything the engine knows about one operator. The rows are in code order.
+struct OperatorRow {
     int code;
+    std::string_view word; // how it is written as a formula word; empty for operators written as characters
+    const char* name;      // as the trace writes it; empty where it has none
+    Kind kind;
+    int precedence; // -1: none
+    AngleUse angle = kNoAngle;
+    bool temperature = false;
+    ArgumentLimits arguments = {0, -1}; // ":" separators a list function takes
 };
 
-// How each code is written in a formula. "ans" is a word too, but it is replaced before tokenizing.
-constexpr Word kWords[] = {
-    {"min", kMin},
-    {"max", kMax},
-    {"lcm", kLcm},
-    {"gcd", kGcd},
-    {"round", kRound},
-    {"irand", kIrand},
-    {"frand", kFrand},
-    {"fpart", kFpart},
-    {"ipart", kIpart},
-    {"int", kInteger},
-    {"npr", kNpr},
-    {"ncr", kNcr},
-    {"abs", kAbs},
-    {"log", kLog},
-    {"ln", kLn},
-    {"arcsin", kArcsin},
-    {"arccos", kArccos},
-    {"arctan", kArctan},
-    {"sin", kSin},
-    {"cos", kCos},
-    {"tan", kTan},
-    {"hypsin", kSinh},
-    {"hypcos", kCosh},
-    {"hyptan", kTanh},
-    {"floor", kFloor},
-    {"ceil", kCeil},
-    {"sqrt", kSqrt},
-    {"mod", kMod},
-    {"convbase", kConvbase},
-    {"farenheitcelcius", kFahrenheitCelsius},
-    {"farenheitrankin", kFahrenheitRankine},
-    {"farenheitkelvin", kFahrenheitKelvin},
-    {"celciusfarenheit", kCelsiusFahrenheit},
-    {"celciuskelvin", kCelsiusKelvin},
-    {"celciusrankin", kCelsiusRankine},
-    {"kelvinfarenheit", kKelvinFahrenheit},
-    {"kelvincelcius", kKelvinCelsius},
-    {"kelvinrankin", kKelvinRankine},
-    {"rankinfarenheit", kRankineFahrenheit},
-    {"rankincelcius", kRankineCelsius},
-    {"rankinkelvin", kRankineKelvin},
-    {"mean", kMean},
-    {"median", kMedian},
-    {"mode", kMode},
-    {"stdev", kStdev},
-    {"variance", kVariance},
-    {"fib", kFib},
-};
-
-// Display names for codes 1 to 64, as the trace writes them; empty where a code has none.
-constexpr const char* kNames[65] = {
-    "",
-    "",
-    "",
-    "min",
-    "max",
-    "lcm",
-    "gcd",
-    "round",
-    "irand",
-    "frand",
-    "fpart",
-    "ipart",
-    "integer",
-    "!",
-    "npr",
-    "ncr",
-    "abs",
-    "log",
-    "ln",
-    "arcsin",
-    "arccos",
-    "arctan",
-    "sin",
-    "cos",
-    "tan",
-    "sinh",
-    "cosh",
-    "tanh",
-    ":",
-    "%",
-    "floor",
-    "ceil",
-    "sqrt",
-    "^",
-    "*",
-    "/",
-    "mod",
-    "+",
-    "-",
-    "==",
-    ">",
-    ">=",
-    "<",
-    "<=",
-    "!=",
-    "=",
-    "convbase",
-    "farenheit->celcius",
-    "farenheit->rankin",
-    "farenheit->kelvin",
-    "celcius->farenheit",
-    "celcius->kelvin",
-    "celcius->rankin",
-    "kelvin->farenheit",
-    "kelvin->celcius",
-    "kelvin->rankin",
-    "rankin->farenheit",
-    "rankin->celcius",
-    "rankin->kelvin",
-    "mean",
-    "median",
-    "mode",
-    "stdev",
-    "variance",
-    "fib",
-};
-
-// Precedence class per code 0 to 64; -1 where a code has none.
 // clang-format off
-constexpr int kClasses[65] = {
-    -1,                     // 0
-    1,  1,                  // ( )
-    0,  0,  0,  0,          // min max lcm gcd
-    2,                      // round
-    0,  0,                  // irand frand
-    3,  3,  3,              // fpart ipart int
-    2,                      // !
-    3,  3,                  // npr ncr
-    2,  2,  2,              // abs log ln
-    5,  5,  5,              // arcsin arccos arctan
-    5,  5,  5,              // sin cos tan
-    5,  5,  5,              // hypsin hypcos hyptan
-    -1,                     // :
-    2,                      // %
-    5,  5,                  // floor ceil
-    4,                      // sqrt
-    4,                      // ^
-    6,  6,                  // * /
-    7,                      // mod
-    8,  8,                  // + -
-    9,  9,  9,  9,  9,  9,  // comparisons
-    10,                     // =
-    11,                     // convbase
-    2,  2,  2,  2,  2,  2,  // temperature conversions
-    2,  2,  2,  2,  2,  2,
-    2,  2,  2,  2,  2,      // mean median mode stdev variance
-    0,                      // fib
+constexpr OperatorRow kOperators[] = {
+    {kOpenParen,          "",                 "",                   Kind::Parenthesis,  1},
+    {kCloseParen,         "",                 "",                   Kind::Parenthesis,  1},
+    {kMin,                "min",              "min",                Kind::ListFunction, 0},
+    {kMax,                "max",              "max",                Kind::ListFunction, 0},
+    {kLcm,                "lcm",              "lcm",                Kind::ListFunction, 0},
+    {kGcd,                "gcd",              "gcd",                Kind::ListFunction, 0},
+    {kRound,              "round",            "round",              Kind::Function,     2},
+    {kIrand,              "irand",            "irand",              Kind::ListFunction, 0, kNoAngle, false, {1, 1}},
+    {kFrand,              "frand",            "frand",              Kind::ListFunction, 0, kNoAngle, false, {1, 1}},
+    {kFpart,              "fpart",            "fpart",              Kind::Function,     3},
+    {kIpart,              "ipart",            "ipart",              Kind::Function,     3},
+    {kInteger,            "int",              "integer",            Kind::Function,     3},
+    {kFactorial,          "",                 "!",                  Kind::Postfix,      2},
+    {kNpr,                "npr",              "npr",                Kind::Binary,       3},
+    {kNcr,                "ncr",              "ncr",                Kind::Binary,       3},
+    {kAbs,                "abs",              "abs",                Kind::Function,     2},
+    {kLog,                "log",              "log",                Kind::Function,     2},
+    {kLn,                 "ln",               "ln",                 Kind::Function,     2},
+    {kArcsin,             "arcsin",           "arcsin",             Kind::Function,     5},
+    {kArccos,             "arccos",           "arccos",             Kind::Function,     5},
+    {kArctan,             "arctan",           "arctan",             Kind::Function,     5},
+    {kSin,                "sin",              "sin",                Kind::Function,     5, kReducedAngleArgument},
+    {kCos,                "cos",              "cos",                Kind::Function,     5, kReducedAngleArgument},
+    {kTan,                "tan",              "tan",                Kind::Function,     5, kReducedAngleArgument},
+    {kSinh,               "hypsin",           "sinh",               Kind::Function,     5, kAngleArgument},
+    {kCosh,               "hypcos",           "cosh",               Kind::Function,     5, kAngleArgument},
+    {kTanh,               "hyptan",           "tanh",               Kind::Function,     5, kAngleArgument},
+    {kSeparator,          "",                 ":",                  Kind::Separator,   -1},
+    {kPercent,            "",                 "%",                  Kind::Postfix,      2},
+    {kFloor,              "floor",            "floor",              Kind::Function,     5},
+    {kCeil,               "ceil",             "ceil",               Kind::Function,     5},
+    {kSqrt,               "sqrt",             "sqrt",               Kind::Function,     4},
+    {kPower,              "",                 "^",                  Kind::Binary,       4},
+    {kMultiply,           "",                 "*",                  Kind::Binary,       6},
+    {kDivide,             "",                 "/",                  Kind::Binary,       6},
+    {kMod,                "mod",              "mod",                Kind::Binary,       7},
+    {kPlus,               "",                 "+",                  Kind::Binary,       8},
+    {kMinus,              "",                 "-",                  Kind::Binary,       8},
+    {kEqual,              "",                 "==",                 Kind::Comparison,   9},
+    {kGreater,            "",                 ">",                  Kind::Comparison,   9},
+    {kGreaterEqual,       "",                 ">=",                 Kind::Comparison,   9},
+    {kLess,               "",                 "<",                  Kind::Comparison,   9},
+    {kLessEqual,          "",                 "<=",                 Kind::Comparison,   9},
+    {kNotEqual,           "",                 "!=",                 Kind::Comparison,   9},
+    {kAssign,             "",                 "=",                  Kind::Binary,      10},
+    {kConvbase,           "convbase",         "convbase",           Kind::Binary,      11},
+    {kFahrenheitCelsius,  "farenheitcelcius", "farenheit->celcius", Kind::Postfix,      2, kNoAngle, true},
+    {kFahrenheitRankine,  "farenheitrankin",  "farenheit->rankin",  Kind::Postfix,      2, kNoAngle, true},
+    {kFahrenheitKelvin,   "farenheitkelvin",  "farenheit->kelvin",  Kind::Postfix,      2, kNoAngle, true},
+    {kCelsiusFahrenheit,  "celciusfarenheit", "celcius->farenheit", Kind::Postfix,      2, kNoAngle, true},
+    {kCelsiusKelvin,      "celciuskelvin",    "celcius->kelvin",    Kind::Postfix,      2, kNoAngle, true},
+    {kCelsiusRankine,     "celciusrankin",    "celcius->rankin",    Kind::Postfix,      2, kNoAngle, true},
+    {kKelvinFahrenheit,   "kelvinfarenheit",  "kelvin->farenheit",  Kind::Postfix,      2, kNoAngle, true},
+    {kKelvinCelsius,      "kelvincelcius",    "kelvin->celcius",    Kind::Postfix,      2, kNoAngle, true},
+    {kKelvinRankine,      "kelvinrankin",     "kelvin->rankin",     Kind::Postfix,      2, kNoAngle, true},
+    {kRankineFahrenheit,  "rankinfarenheit",  "rankin->farenheit",  Kind::Postfix,      2, kNoAngle, true},
+    {kRankineCelsius,     "rankincelcius",    "rankin->celcius",    Kind::Postfix,      2, kNoAngle, true},
+    {kRankineKelvin,      "rankinkelvin",     "rankin->kelvin",     Kind::Postfix,      2, kNoAngle, true},
+    {kMean,               "mean",             "mean",               Kind::ListFunction, 2},
+    {kMedian,             "median",           "median",             Kind::ListFunction, 2},
+    {kMode,               "mode",             "mode",               Kind::ListFunction, 2},
+    {kStdev,              "stdev",            "stdev",              Kind::ListFunction, 2},
+    {kVariance,           "variance",         "variance",           Kind::ListFunction, 2},
+    {kFib,                "fib",              "fib",                Kind::ListFunction, 0, kNoAngle, false, {0, 0}},
 };
 // clang-format on
 
-bool inRange(int op) {
-    return op >= 1 && op <= 64;
+constexpr int kOperatorCount = static_cast<int>(sizeof kOperators / sizeof kOperators[0]);
+
+constexpr bool rowsInCodeOrder() {
+    for (int i = 0; i < kOperatorCount; ++i)
+        if (kOperators[i].code != i + 1)
+            return false;
+    return true;
+}
+static_assert(rowsInCodeOrder(), "the row of code c must be row c - 1");
+
+/// "ans" is replaced before tokenizing; written with blanks inside ("a ns") it still reaches the
+/// tokenizer as one word, which has always read it as "+".
+constexpr std::string_view kAnswerWord = "ans";
+
+const OperatorRow* rowOf(int op) {
+    return op >= 1 && op <= kOperatorCount ? &kOperators[op - 1] : nullptr;
+}
+
+bool hasKind(int op, Kind kind) {
+    const OperatorRow* row = rowOf(op);
+    return row != nullptr && row->kind == kind;
 }
 
 constexpr std::size_t shortestWordLength() {
-    std::size_t length = kWords[0].text.size();
-    for (const Word& w : kWords)
-        length = w.text.size() < length ? w.text.size() : length;
+    std::size_t length = kAnswerWord.size();
+    for (const OperatorRow& row : kOperators)
+        if (!row.word.empty() && row.word.size() < length)
+            length = row.word.size();
     return length;
 }
 
 constexpr std::size_t longestWordLength() {
-    std::size_t length = 0;
-    for (const Word& w : kWords)
-        length = w.text.size() > length ? w.text.size() : length;
+    std::size_t length = kAnswerWord.size();
+    for (const OperatorRow& row : kOperators)
+        if (row.word.size() > length)
+            length = row.word.size();
     return length;
 }
 
 // The tokenizer asks after every letter of a name, so most questions are answered by the length or
 // the first letter alone.
-const Word* findWord(std::string_view word) {
+const OperatorRow* findWord(std::string_view word) {
     if (word.size() < shortestWordLength() || word.size() > longestWordLength())
         return nullptr;
-    for (const Word& w : kWords)
-        if (w.text.size() == word.size() && w.text.front() == word.front() && w.text == word)
-            return &w;
+    for (const OperatorRow& row : kOperators)
+        if (row.word.size() == word.size() && row.word.front() == word.front() && row.word == word)
+            return &row;
     return nullptr;
 }
 
 } // namespace
 
 bool isBinary(int op) {
-    return op == kNpr || op == kNcr || (op >= kPower && op <= kConvbase);
+    return hasKind(op, Kind::Binary) || hasKind(op, Kind::Comparison);
 }
 
 bool isComparison(int op) {
-    return op >= kEqual && op <= kNotEqual;
+    return hasKind(op, Kind::Comparison);
 }
 
 bool isPostfix(int op) {
-    return op == kFactorial || op == kPercent || (op >= kFahrenheitCelsius && op <= kRankineKelvin);
+    return hasKind(op, Kind::Postfix);
 }
 
 bool isListFunction(int op) {
-    return (op >= kMin && op <= kGcd) || op == kIrand || op == kFrand || (op >= kMean && op <= kFib);
+    return hasKind(op, Kind::ListFunction);
 }
 
 bool isFunction(int op) {
-    return op == kRound || (op >= kFpart && op <= kInteger) || (op >= kAbs && op <= kTanh) ||
-           (op >= kFloor && op <= kSqrt) || isListFunction(op);
+    return hasKind(op, Kind::Function) || isListFunction(op);
+}
+
+bool isTemperatureConversion(int op) {
+    const OperatorRow* row = rowOf(op);
+    return row != nullptr && row->temperature;
+}
+
+bool takesAngle(int op) {
+    const OperatorRow* row = rowOf(op);
+    return row != nullptr && row->angle != kNoAngle;
+}
+
+bool reducesAngle(int op) {
+    const OperatorRow* row = rowOf(op);
+    return row != nullptr && row->angle == kReducedAngleArgument;
 }
 
 int precedenceClass(int op) {
-    return inRange(op) ? kClasses[op] : -1;
+    const OperatorRow* row = rowOf(op);
+    return row != nullptr ? row->precedence : -1;
 }
 
 ArgumentLimits argumentLimits(int op) {
-    switch (op) {
-    case kIrand:
-    case kFrand:
-        return {1, 1};
-    case kFib:
-        return {0, 0};
-    default:
-        return {0, -1};
-    }
+    const OperatorRow* row = rowOf(op);
+    return row != nullptr ? row->arguments : ArgumentLimits{0, -1};
 }
 
 bool isFunctionName(std::string_view word) {
-    return word == "ans" || findWord(word) != nullptr;
+    return word == kAnswerWord || findWord(word) != nullptr;
 }
 
 int functionCode(std::string_view word) {
-    const Word* found = findWord(word);
-    return found != nullptr ? found->code : kPlus;
+    if (word == kAnswerWord)
+        return kPlus;
+    const OperatorRow* found = findWord(word);
+    return found != nullptr ? found->code : kNoOperator;
 }
 
 const char* operatorName(int op) {
-    if (!inRange(op) || kNames[op][0] == '\0')
+    const OperatorRow* row = rowOf(op);
+    if (row == nullptr || row->name[0] == '\0')
         return "(unknown operator)";
-    return kNames[op];
+    return row->name;
 }
 
 bool isOperatorChar(char c) {
