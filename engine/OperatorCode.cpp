@@ -112,73 +112,136 @@ const OperatorRow* rowOf(int op) {
     return op >= 1 && op <= kOperatorCount ? &kOperators[op - 1] : nullptr;
 }
 
-bool hasKind(int op, Kind kind) {
-    const OperatorRow* row = rowOf(op);
-    return row != nullptr && row->kind == kind;
+// The categories as bits per code, so that each question the tokenizer, the tree builder and the
+// evaluator ask many times per formula is one look-up.
+enum CategoryBit : unsigned {
+    kBinaryBit = 1,
+    kComparisonBit = 2,
+    kPostfixBit = 4,
+    kListFunctionBit = 8,
+    kFunctionBit = 16,
+    kTemperatureBit = 32,
+    kAngleBit = 64,
+    kReducedAngleBit = 128,
+};
+
+constexpr unsigned categoryBits(const OperatorRow& row) {
+    unsigned bits = 0;
+    if (row.kind == Kind::Binary || row.kind == Kind::Comparison)
+        bits |= kBinaryBit;
+    if (row.kind == Kind::Comparison)
+        bits |= kComparisonBit;
+    if (row.kind == Kind::Postfix)
+        bits |= kPostfixBit;
+    if (row.kind == Kind::ListFunction)
+        bits |= kListFunctionBit | kFunctionBit;
+    if (row.kind == Kind::Function)
+        bits |= kFunctionBit;
+    if (row.temperature)
+        bits |= kTemperatureBit;
+    if (row.angle != kNoAngle)
+        bits |= kAngleBit;
+    if (row.angle == kReducedAngleArgument)
+        bits |= kReducedAngleBit;
+    return bits;
 }
 
-constexpr std::size_t shortestWordLength() {
-    std::size_t length = kAnswerWord.size();
+struct CategoryTable {
+    unsigned char bits[kOperatorCount + 1] = {}; // indexed by code; code 0 is none
+};
+
+constexpr CategoryTable makeCategoryTable() {
+    CategoryTable table;
     for (const OperatorRow& row : kOperators)
-        if (!row.word.empty() && row.word.size() < length)
-            length = row.word.size();
-    return length;
+        table.bits[row.code] = static_cast<unsigned char>(categoryBits(row));
+    return table;
 }
 
-constexpr std::size_t longestWordLength() {
-    std::size_t length = kAnswerWord.size();
+constexpr CategoryTable kCategories = makeCategoryTable();
+
+bool hasCategory(int op, CategoryBit bit) {
+    return op >= 0 && op <= kOperatorCount && (kCategories.bits[op] & bit) != 0;
+}
+
+// The words alone, grouped by length, for the look-up the tokenizer makes after every letter of a name:
+// most questions are answered by the length or the first letter alone.
+struct Word {
+    std::string_view text;
+    int code;
+};
+
+constexpr std::size_t countWords() {
+    std::size_t count = 0;
     for (const OperatorRow& row : kOperators)
-        if (row.word.size() > length)
-            length = row.word.size();
-    return length;
+        count += row.word.empty() ? 0 : 1;
+    return count;
 }
 
-// The tokenizer asks after every letter of a name, so most questions are answered by the length or
-// the first letter alone.
-const OperatorRow* findWord(std::string_view word) {
-    if (word.size() < shortestWordLength() || word.size() > longestWordLength())
+constexpr std::size_t kLongestWord = 16;
+
+struct WordTable {
+    Word words[countWords()] = {};                    // by length
+    std::size_t firstOfLength[kLongestWord + 2] = {}; // where the words of each length begin
+};
+
+constexpr WordTable makeWordTable() {
+    WordTable table;
+    std::size_t next = 0;
+    for (std::size_t length = 0; length <= kLongestWord; ++length) {
+        table.firstOfLength[length] = next;
+        for (const OperatorRow& row : kOperators)
+            if (!row.word.empty() && row.word.size() == length)
+                table.words[next++] = {row.word, row.code};
+    }
+    table.firstOfLength[kLongestWord + 1] = next;
+    return table;
+}
+
+constexpr WordTable kWords = makeWordTable();
+static_assert(kWords.firstOfLength[kLongestWord + 1] == countWords(), "a word is longer than kLongestWord");
+
+const Word* findWord(std::string_view word) {
+    if (word.empty() || word.size() > kLongestWord)
         return nullptr;
-    for (const OperatorRow& row : kOperators)
-        if (row.word.size() == word.size() && row.word.front() == word.front() && row.word == word)
-            return &row;
+    const Word* end = kWords.words + kWords.firstOfLength[word.size() + 1];
+    for (const Word* w = kWords.words + kWords.firstOfLength[word.size()]; w != end; ++w)
+        if (w->text.front() == word.front() && w->text == word)
+            return w;
     return nullptr;
 }
 
 } // namespace
 
 bool isBinary(int op) {
-    return hasKind(op, Kind::Binary) || hasKind(op, Kind::Comparison);
+    return hasCategory(op, kBinaryBit);
 }
 
 bool isComparison(int op) {
-    return hasKind(op, Kind::Comparison);
+    return hasCategory(op, kComparisonBit);
 }
 
 bool isPostfix(int op) {
-    return hasKind(op, Kind::Postfix);
+    return hasCategory(op, kPostfixBit);
 }
 
 bool isListFunction(int op) {
-    return hasKind(op, Kind::ListFunction);
+    return hasCategory(op, kListFunctionBit);
 }
 
 bool isFunction(int op) {
-    return hasKind(op, Kind::Function) || isListFunction(op);
+    return hasCategory(op, kFunctionBit);
 }
 
 bool isTemperatureConversion(int op) {
-    const OperatorRow* row = rowOf(op);
-    return row != nullptr && row->temperature;
+    return hasCategory(op, kTemperatureBit);
 }
 
 bool takesAngle(int op) {
-    const OperatorRow* row = rowOf(op);
-    return row != nullptr && row->angle != kNoAngle;
+    return hasCategory(op, kAngleBit);
 }
 
 bool reducesAngle(int op) {
-    const OperatorRow* row = rowOf(op);
-    return row != nullptr && row->angle == kReducedAngleArgument;
+    return hasCategory(op, kReducedAngleBit);
 }
 
 int precedenceClass(int op) {
@@ -198,7 +261,7 @@ bool isFunctionName(std::string_view word) {
 int functionCode(std::string_view word) {
     if (word == kAnswerWord)
         return kPlus;
-    const OperatorRow* found = findWord(word);
+    const Word* found = findWord(word);
     return found != nullptr ? found->code : kNoOperator;
 }
 
