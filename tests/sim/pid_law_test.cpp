@@ -1,5 +1,5 @@
 #include "PidLaw.h"
-#include "SimulationTestSupport.h"
+#include "Simulation.h"
 
 #include <gtest/gtest.h>
 
