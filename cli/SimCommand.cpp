@@ -1,6 +1,8 @@
 #include "SimCommand.h"
 
+#include "FiguresText.h"
 #include "NumberText.h"
+#include "OutputFile.h"
 #include "SampleCsv.h"
 #include "SimOptions.h"
 
@@ -28,49 +30,22 @@ const char* const kHelp =
     "  --sim-step-ms N         simulated step in milliseconds [100]\n"
     "  --formula TEXT          plant formula in p, t and dt [p + ((t/100)*5000 - p*1.0)*dt]\n"
     "  --csv FILE              where the CSV goes; '-' is standard output [-]\n"
+    "  --metrics FILE          after the run, write the figures of the response to the latest\n"
+    "                          set-point change (the first step counts as one, from the point 20)\n"
+    "                          as NAME<TAB>VALUE lines, 'nan' when not defined; '-' is standard\n"
+    "                          output when the CSV goes to a file\n"
     "  --at STEP:NAME=VALUE    before step STEP (from 1) set NAME (setpoint, power, kp, ki, kd, mode,\n"
     "                          sim-step-ms, formula) as the panels would; a new ki clears the integral\n"
     "  --at STEP:reset         before step STEP clear the integral (the Reset button)\n"
     "  --help                  show this help\n"
     "\n"
     "Numbers are read in the C locale ('.' decimal point; 'inf' and 'nan' as strtod reads them).\n"
-    "Exit status: 0 on success, 1 when the CSV cannot be written, 2 on a usage error.\n";
+    "Exit status: 0 on success, 1 when the CSV or the figures cannot be written, 2 on a usage error.\n";
 
 constexpr std::size_t kFlushThreshold = 1 << 16;
 
-/// The CSV destination: the output stream, or a file closed (and checked) at the end.
-class CCsvOutput {
-public:
-    bool Open(const std::string& path, std::FILE* out) {
-        if (path == "-") {
-            m_pFile = out;
-            return true;
-        }
-        m_pFile = std::fopen(path.c_str(), "wb");
-        m_bOwnsFile = m_pFile != nullptr;
-        return m_bOwnsFile;
-    }
-    void Write(std::string& buffer) {
-        m_bOk = std::fwrite(buffer.data(), 1, buffer.size(), m_pFile) == buffer.size() && m_bOk;
-        buffer.clear();
-    }
-    /// Flushes and closes; false when anything could not be written.
-    bool Finish() {
-        m_bOk = std::fflush(m_pFile) == 0 && m_bOk;
-        if (m_bOwnsFile) {
-            m_bOk = std::fclose(m_pFile) == 0 && m_bOk;
-        }
-        m_pFile = nullptr;
-        return m_bOk;
-    }
-
-private:
-    std::FILE* m_pFile = nullptr;
-    bool m_bOwnsFile = false;
-    bool m_bOk = true;
-};
-
-void runSteps(const SimOptions& options, CCsvOutput& output) {
+/// Runs the steps, writing the CSV as it goes; returns the figures of the run's latest step response.
+StepResponseFigures runSteps(const SimOptions& options, COutputFile& output) {
     auto simulation = std::make_unique<CSimulation>();
     simulation->InitialUpdate();
     for (const SimSetting& setting : options.initialSettings) {
@@ -89,6 +64,23 @@ void runSteps(const SimOptions& options, CCsvOutput& output) {
         }
     }
     output.Write(buffer);
+    return simulation->m_stepResponse.figures();
+}
+
+/// Opens `path` for one of the results; false after a usage error reported to `err`.
+bool openOutput(COutputFile& output, const std::string& path, const CliStreams& streams) {
+    if (output.Open(path, streams.out)) {
+        return true;
+    }
+    usageError(streams.err, kCommand, "cannot open '" + path + "': " + std::strerror(errno));
+    return false;
+}
+
+bool writeFigures(COutputFile& output, const StepResponseFigures& figures) {
+    std::string text;
+    appendFigureLines(text, figures);
+    output.Write(text);
+    return output.Finish();
 }
 
 void reportTiming(std::FILE* err, std::uint64_t steps, double seconds) {
@@ -111,18 +103,24 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
     if (options.help) {
         return printHelp(streams.out, kHelp);
     }
-    CCsvOutput output;
-    if (!output.Open(options.csvPath, streams.out)) {
-        return usageError(streams.err, kCommand,
-                          "cannot open '" + options.csvPath + "': " + std::strerror(errno));
+    COutputFile output;
+    COutputFile metrics;
+    if (!openOutput(output, options.csvPath, streams) ||
+        (!options.metricsPath.empty() && !openOutput(metrics, options.metricsPath, streams))) {
+        return kExitUsage;
     }
 
     const auto start = std::chrono::steady_clock::now();
-    runSteps(options, output);
+    const StepResponseFigures figures = runSteps(options, output);
     const bool written = output.Finish();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (!written) {
         std::fprintf(streams.err, "vorlint-cli sim: cannot write the CSV to '%s'\n", options.csvPath.c_str());
+        return kExitFailure;
+    }
+    if (!options.metricsPath.empty() && !writeFigures(metrics, figures)) {
+        std::fprintf(streams.err, "vorlint-cli sim: cannot write the figures to '%s'\n",
+                     options.metricsPath.c_str());
         return kExitFailure;
     }
     reportTiming(streams.err, options.steps, elapsed.count());

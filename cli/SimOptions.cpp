@@ -31,9 +31,9 @@ bool parseEvent(const std::string& text, SimEvent& event, std::string& error) {
     return error.empty();
 }
 
-/// The options that take a value: --steps, --csv, --at and one per setting (--kp X and so on).
+/// The options that take a value: --steps, --csv, --metrics, --at and one per setting (--kp X and so on).
 bool isValueOption(const std::string& option) {
-    return option == "--steps" || option == "--csv" || option == "--at" ||
+    return option == "--steps" || option == "--csv" || option == "--metrics" || option == "--at" ||
            (option.rfind("--", 0) == 0 && isSettingName(option.substr(2)));
 }
 
@@ -46,6 +46,8 @@ bool parseValueOption(const std::string& option, const std::string& value, SimOp
         }
     } else if (option == "--csv") {
         options.csvPath = value;
+    } else if (option == "--metrics") {
+        options.metricsPath = value;
     } else if (option == "--at") {
         SimEvent event;
         if (parseEvent(value, event, error)) {
@@ -85,6 +87,10 @@ bool parseSimOptions(const Arguments& args, SimOptions& options, std::string& er
         if (!parseValueOption(arg, value, options, error)) {
             return false;
         }
+    }
+    if (options.metricsPath == "-" && options.csvPath == "-") {
+        error = "--metrics - needs --csv FILE: standard output already carries the CSV";
+        return false;
     }
     // Events of one step apply in the order given.
     std::stable_sort(options.events.begin(), options.events.end(),

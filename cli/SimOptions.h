@@ -19,6 +19,7 @@ struct SimOptions {
     std::vector<SimSetting> initialSettings;
     std::vector<SimEvent> events; ///< by step; the events of one step in the order given
     std::string csvPath = "-";    ///< "-" is the output stream
+    std::string metricsPath;      ///< where the step-response figures go after the run; empty: nowhere
     bool help = false;
 };
 

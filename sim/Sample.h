@@ -9,4 +9,6 @@ struct Sample {
     double integral = 0.0;
     double derivative = 0.0;
     double error = 0.0;
+    /// Simulated seconds from the start of the run to the end of this step.
+    double time = 0.0;
 };

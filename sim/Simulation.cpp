@@ -9,6 +9,9 @@
 void CSimulation::InitialUpdate() {
     m_dPoint = m_dPointMin;
     m_dPower = 0.0;
+    m_dRunTime = 0.0;
+    m_nRunSteps = 0;
+    m_stepResponse.clear();
 }
 
 void CSimulation::SetKi(double ki) {
@@ -42,6 +45,7 @@ void CSimulation::Step() {
     clock.Start();
     BeforeStep();
 
+    const double pointBefore = m_dPoint;
     Sample sample;
     sample.setPoint = m_dSetPoint;
     sample.error = m_dSetPoint - m_dPoint;
@@ -52,13 +56,21 @@ void CSimulation::Step() {
     EvaluatePlant(dt);
     ClampPoint();
     sample.point = m_dPoint;
+    AdvanceRun(dt, sample);
     m_history.push_back(sample);
+    m_stepResponse.add(sample, pointBefore, dt);
 
     const double seconds = clock.Elapsed(CStepClock::kSeconds);
     if (seconds != 0.0) {
         m_dCps = 1.0 / seconds;
     }
     AfterStep();
+}
+
+void CSimulation::AdvanceRun(double dt, Sample& sample) {
+    m_dRunTime += dt;
+    ++m_nRunSteps;
+    sample.time = m_dRunTime;
 }
 
 void CSimulation::RunController(double error, double dt, Sample& sample) {

@@ -3,6 +3,7 @@
 #include "Sample.h"
 #include "SampleHistory.h"
 #include "StepClock.h"
+#include "StepResponseMeter.h"
 
 #include <cstdint>
 #include <string>
@@ -21,10 +22,12 @@ public:
     CSimulation() = default;
     virtual ~CSimulation() = default;
 
-    /// Point back to its minimum and power to 0, as when a window first shows.
+    /// Point back to its minimum and power to 0, as when a window first shows; the next step begins
+    /// a new run.
     void InitialUpdate();
     /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample,
-    /// and the cycles-per-second figure of the step's own computing time.
+    /// the run's clock and step-response figures, and the cycles-per-second figure of the step's own
+    /// computing time.
     void Step();
 
     // The rules of the panels, which the window's panels and the command line's settings both apply.
@@ -62,6 +65,14 @@ public:
     double m_dLastD = 0.0;
     double m_dCps = 0.0;
 
+    // The run: it begins with the first step after the initial update (a new window, the command
+    // line's first step). Stop and Start only pause it, since no simulated time passes while stopped,
+    // so a pause to read the chart never restarts the clock or the response being measured.
+
+    double m_dRunTime = 0.0; ///< simulated seconds from the start of the run to the end of the newest step
+    std::uint64_t m_nRunSteps = 0;    ///< steps taken in the run
+    StepResponseMeter m_stepResponse; ///< the response to the run's latest set-point step
+
 protected:
     /// Called at the start of a step, before the controller reads the fields (panels into the view).
     virtual void BeforeStep() {}
@@ -69,6 +80,7 @@ protected:
     virtual void AfterStep() {}
 
 private:
+    void AdvanceRun(double dt, Sample& sample);
     void RunController(double error, double dt, Sample& sample);
     void RunPid(double error, double dt, Sample& sample);
     void EvaluatePlant(double dt);

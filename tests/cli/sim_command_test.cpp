@@ -165,6 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SimUsageCase{{"--at", "1:kp"}, "bad event '1:kp'"},
                       SimUsageCase{{"--at", "1:reset=1"}, "unknown setting 'reset'"},
                       SimUsageCase{{"--at", "1:kp=x"}, "kp needs a number, not 'x'"},
-                      SimUsageCase{{"--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"}));
+                      SimUsageCase{{"--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
+                      SimUsageCase{{"--metrics", "-"}, "--metrics - needs --csv FILE"},
+                      SimUsageCase{{"--csv", "/dev/null", "--metrics", "no/such/dir/f.txt"},
+                                   "cannot open 'no/such/dir/f.txt'"}));
 
 } // namespace

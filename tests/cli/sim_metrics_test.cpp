@@ -1,0 +1,149 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <map>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+/// A number as the command writes it, read whatever the process locale.
+double number(const std::string& text) {
+    double value = kNaN;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+struct Row {
+    double setPoint, point, error;
+};
+
+/// The CSV's rows as set point, point and error.
+std::vector<Row> readCsv(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<Row> rows;
+    std::string line;
+    std::getline(file, line); // header
+    while (std::getline(file, line)) {
+        std::vector<double> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            fields.push_back(number(cell));
+        rows.push_back({fields[1], fields[2], fields[7]});
+    }
+    return rows;
+}
+
+/// The figures as the definitions give them, computed from the whole CSV at once.
+std::map<std::string, double> figuresFromCsv(const std::vector<Row>& rows, double dt) {
+    std::size_t k0 = 0;
+    for (std::size_t k = 1; k < rows.size(); ++k) {
+        if (rows[k].setPoint != rows[k - 1].setPoint)
+            k0 = k;
+    }
+    const double y0 = k0 == 0 ? 20.0 : rows[k0 - 1].point;
+    const double r = rows[k0].setPoint;
+    const double delta = r - y0;
+    std::map<std::string, double> f{{"response_start_step", k0 + 1.0},
+                                    {"initial_point", y0},
+                                    {"setpoint", r},
+                                    {"rise_time_s", kNaN},
+                                    {"overshoot_pct", kNaN},
+                                    {"peak", kNaN},
+                                    {"peak_time_s", kNaN},
+                                    {"settling_time_s", kNaN}};
+    double t = 0.0, t10 = kNaN, t90 = kNaN, peakZ = -INFINITY, lastOutside = 0.0;
+    double iae = 0.0, ise = 0.0, itae = 0.0;
+    bool newestOutside = false;
+    for (std::size_t k = k0; k < rows.size(); ++k) {
+        t += dt;
+        const double e = rows[k].error;
+        iae += std::fabs(e) * dt;
+        ise += e * e * dt;
+        itae += t * std::fabs(e) * dt;
+        const double z = (rows[k].point - y0) / delta;
+        if (std::isnan(t10) && z >= 0.1)
+            t10 = t;
+        if (std::isnan(t90) && z >= 0.9)
+            t90 = t;
+        if (z > peakZ) {
+            peakZ = z;
+            f["peak"] = rows[k].point;
+            f["peak_time_s"] = t;
+        }
+        newestOutside = !(std::fabs(z - 1.0) <= 0.02);
+        if (newestOutside)
+            lastOutside = t;
+    }
+    if (delta != 0.0) {
+        f["rise_time_s"] = t90 - t10;
+        f["overshoot_pct"] = std::max(0.0, (peakZ - 1.0) * 100.0);
+        f["settling_time_s"] = newestOutside ? kNaN : lastOutside;
+    } else {
+        f["peak"] = f["peak_time_s"] = kNaN;
+    }
+    f["steady_state_error"] = rows.back().error;
+    f["iae"] = iae;
+    f["ise"] = ise;
+    f["itae"] = itae;
+    return f;
+}
+
+struct MetricsCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class SimMetricsTest : public ::testing::TestWithParam<MetricsCase> {};
+
+// The figures the command writes after the run agree with the definitions applied to its own CSV.
+TEST_P(SimMetricsTest, FiguresFollowTheDefinitionsOnTheCsv) {
+    const std::string csv = "sim_metrics_test_" + std::to_string(::getpid()) + ".csv";
+    std::vector<std::string> args{"sim", "--sim-step-ms", "20", "--csv", csv, "--metrics", "-"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CliRun run = runCli(args);
+    const std::vector<Row> rows = readCsv(csv);
+    std::remove(csv.c_str());
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const std::map<std::string, double> expected = figuresFromCsv(rows, 0.02);
+    std::istringstream lines(run.out);
+    const char* const names[] = {"response_start_step", "initial_point", "setpoint",    "rise_time_s",
+                                 "overshoot_pct",       "peak",          "peak_time_s", "settling_time_s",
+                                 "steady_state_error",  "iae",           "ise",         "itae"};
+    for (const char* name : names) {
+        std::string line;
+        ASSERT_TRUE(std::getline(lines, line)) << name;
+        const std::size_t tab = line.find('\t');
+        EXPECT_EQ(line.substr(0, tab), name);
+        const std::string value = line.substr(tab + 1);
+        const double want = expected.at(name);
+        if (std::isnan(want))
+            EXPECT_EQ(value, "nan") << name;
+        else
+            EXPECT_NEAR(number(value), want, 1e-12 * std::max(1.0, std::fabs(want))) << name;
+    }
+    std::string extra;
+    EXPECT_FALSE(std::getline(lines, extra)) << "one line per figure: " << extra;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SimMetricsTest,
+    ::testing::Values(MetricsCase{"StepUpThenDown",
+                                  {"--steps", "900", "--mode", "pid", "--kp", "0.05", "--ki", "2",
+                                   "--setpoint", "1000", "--at", "300:setpoint=400"}},
+                      MetricsCase{"StillRising", {"--steps", "40", "--power", "30", "--setpoint", "2000"}},
+                      MetricsCase{"NoStep", {"--steps", "20", "--power", "50", "--setpoint", "20"}}),
+    [](const ::testing::TestParamInfo<MetricsCase>& info) { return info.param.name; });
+
+} // namespace
