@@ -1,8 +1,10 @@
 #include "VorlintView.h"
 
+#include "ChartCursor.h"
 #include "ChartPainter.h"
 #include "StepClock.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -10,11 +12,12 @@
 
 #include <algorithm>
 
-CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1) {
+CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1, QImage::Format_RGB32) {
     // The chart covers the whole client area on every paint: no background erase, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    setMouseTracking(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CVorlintView::OnTimer);
     m_repaintTimer.setSingleShot(true);
@@ -97,9 +100,11 @@ void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
     clock.Start();
     {
         QPainter memory(&m_bitmap);
-        PaintChart(memory, rect, m_history, *this);
+        PaintChart(memory, rect, m_history, *this, m_chartStyle);
+        if (m_bCursorShown)
+            PaintChartCursor(memory, rect, m_history, *this, m_chartStyle, m_cursorPos);
     }
-    painter.drawPixmap(0, 0, m_bitmap, 0, 0, rect.width(), rect.height());
+    painter.drawImage(0, 0, m_bitmap, 0, 0, rect.width(), rect.height());
 
     const double seconds = clock.Elapsed(CStepClock::kSeconds);
     if (seconds == 0.0)
@@ -118,7 +123,25 @@ void CVorlintView::paintEvent(QPaintEvent*) {
 void CVorlintView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const QSize size = event->size();
-    // A minimised window keeps its pixmap; any real size gets a fresh one of exactly that size.
+    // A minimised window keeps its image; any real size gets a fresh one of exactly that size.
     if (!size.isEmpty())
-        m_bitmap = QPixmap(size);
+        m_bitmap = QImage(size, QImage::Format_RGB32);
+}
+
+void CVorlintView::SetChartStyle(const ChartStyle& style) {
+    m_chartStyle = style;
+    update();
+}
+
+void CVorlintView::mouseMoveEvent(QMouseEvent* event) {
+    m_bCursorShown = true;
+    m_cursorPos = event->position().toPoint();
+    update();
+    QWidget::mouseMoveEvent(event);
+}
+
+void CVorlintView::leaveEvent(QEvent* event) {
+    m_bCursorShown = false;
+    update();
+    QWidget::leaveEvent(event);
 }

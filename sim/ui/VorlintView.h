@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ChartStyle.h"
 #include "PanelHook.h"
 #include "Simulation.h"
 #include "WindowState.h"
 
 #include <QElapsedTimer>
-#include <QPixmap>
+#include <QImage>
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,9 +16,10 @@
 class QPainter;
 class QRect;
 
-/// One simulation window's client area: owns the simulation, its timer and the off-screen pixmap of
-/// its strip chart. The frame around it (when there is one) installs its panel hook, through which
-/// the step, the paint and the initial update exchange values with the panels.
+/// One simulation window's client area: owns the simulation, its timer and the off-screen image of
+/// its strip chart, and shows a cursor that reads the chart where the mouse hovers over it. The frame around
+/// it (when there is one) installs its panel hook, through which the step, the paint and the initial update
+/// exchange values with the panels.
 class CVorlintView : public QWidget, public CSimulation, public CWindowState {
     Q_OBJECT
 
@@ -41,9 +44,15 @@ public:
     bool IsRunning() const { return m_bRunning; }
     /// One step, as on each timer tick.
     void OnTimer();
-    /// Paints the chart of the client rectangle `rect` through the off-screen pixmap into `painter`
+    /// Paints the chart of the client rectangle `rect` through the off-screen image into `painter`
     /// at (0, 0) in one copy, then updates the frames-per-second figure. Printing passes a scaled painter.
     void OnDraw(QPainter& painter, const QRect& rect);
+
+    /// The palette and the scales the chart is drawn with, on screen and wherever it is painted.
+    const ChartStyle& Style() const { return m_chartStyle; }
+    void SetChartStyle(const ChartStyle& style);
+    /// Where the hover cursor stands, or nothing while the mouse is not over the chart.
+    bool IsCursorShown() const { return m_bCursorShown; }
 
     /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period.
     /// A stopped simulation keeps its timer off, so that Start and Stop stay truthful.
@@ -59,6 +68,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void BeforeStep() override;
     void AfterStep() override;
 
@@ -71,7 +82,11 @@ private:
 
     CPanelHook* m_pPanelHook = nullptr;
     QTimer m_timer;
-    QPixmap m_bitmap;
+    /// A 32-bit image rather than a pixmap: the chart's traces are drawn straight into its pixels.
+    QImage m_bitmap;
+    ChartStyle m_chartStyle;
+    bool m_bCursorShown = false;
+    QPoint m_cursorPos;
     /// Time since the last paint, and the pending repaint of a step that came too soon after it.
     QElapsedTimer m_sinceLastPaint;
     QTimer m_repaintTimer;

@@ -1,0 +1,22 @@
+#include "ChartSeries.h"
+
+namespace {
+using Scale = ChartGeometry::Scale;
+} // namespace
+
+const std::array<ChartSeries, 7> kChartSeries = {{
+    {"SetPoint", nullptr, &Sample::setPoint, Scale::Absolute, &ChartPens::setPoint},
+    {"Point", nullptr, &Sample::point, Scale::Absolute, &ChartPens::point},
+    {"Proporcional", &CWindowState::m_bShowProportional, &Sample::proportional, Scale::Term,
+     &ChartPens::proportional},
+    {"Integral", &CWindowState::m_bShowIntegral, &Sample::integral, Scale::Term, &ChartPens::integral},
+    {"Diferencial", &CWindowState::m_bShowDerivative, &Sample::derivative, Scale::Term,
+     &ChartPens::derivative},
+    {"Erro", &CWindowState::m_bShowError, &Sample::error, Scale::Term, &ChartPens::error},
+    {"Potência", &CWindowState::m_bShowPower, &Sample::power, Scale::Power, &ChartPens::power},
+}};
+
+const std::array<const ChartSeries*, 6> kTraceOrder = {
+    &kChartSeries[6], &kChartSeries[5], &kChartSeries[4],
+    &kChartSeries[2], &kChartSeries[3], &kChartSeries[1],
+};

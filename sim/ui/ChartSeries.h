@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ChartGeometry.h"
+#include "ChartPens.h"
+#include "Sample.h"
+#include "WindowState.h"
+
+#include <array>
+
+/// One series of the chart: its legend text, the flag that shows it (none for the set point and the
+/// point, always shown), the sample's value, its scale and its pen.
+struct ChartSeries {
+    const char* name;
+    const bool CWindowState::*shown;
+    double Sample::*value;
+    ChartGeometry::Scale scale;
+    const QPen ChartPens::*pen;
+
+    bool isShownIn(const CWindowState& window) const { return shown == nullptr || window.*shown; }
+};
+
+/// Every series in the legend's order, the set point first.
+extern const std::array<ChartSeries, 7> kChartSeries;
+/// The traces in drawing order, later ones covering earlier ones where they cross: every series but
+/// the set point, which is drawn as one line across the chart.
+extern const std::array<const ChartSeries*, 6> kTraceOrder;

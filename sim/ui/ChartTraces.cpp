@@ -1,0 +1,66 @@
+#include "ChartTraces.h"
+
+#include "ChartSeries.h"
+#include "SampleHistory.h"
+#include "TraceRaster.h"
+#include "TraceRasterCheck.h"
+
+#include <QLine>
+#include <QPainter>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+/// The row of a sample whose coordinate is not a number: it draws no segment.
+constexpr int kNoRow = std::numeric_limits<int>::min();
+
+/// The rows of the samples a series draws, newest first: one per column from the right edge.
+void computeRows(const ChartGeometry& geometry, const SampleHistory& history, const ChartSeries& series,
+                 std::vector<int>& rows) {
+    rows.clear();
+    std::size_t sample = history.size();
+    for (int x = geometry.right; sample > 0 && x >= geometry.left; --x) {
+        const double y = geometry.scaledY(series.scale, history[--sample].*series.value);
+        rows.push_back(std::isnan(y) ? kNoRow : ChartGeometry::toPixel(y));
+    }
+}
+
+/// Each pair of neighbouring rows as one segment, the newer at x + 1 and the older at x, in the order
+/// the painter has always had them. The raster draws what it can; the rest goes to the painter in
+/// one call, so that the pen is set once a series.
+void drawSegments(QPainter& painter, const ChartGeometry& geometry, const QPen& pen,
+                  const std::vector<int>& rows, std::vector<QLine>& leftOver) {
+    CTraceRaster raster(painter, pen);
+    const bool direct = raster.IsReady() && TraceRasterMatchesEngine();
+    leftOver.clear();
+    int x = geometry.right - 1;
+    for (std::size_t newer = 0; newer + 1 < rows.size() && x > geometry.left; ++newer, --x) {
+        const int newY = rows[newer];
+        const int oldY = rows[newer + 1];
+        if (newY == kNoRow || oldY == kNoRow)
+            continue;
+        if (!direct || !raster.DrawSegment(x, newY, oldY))
+            leftOver.emplace_back(x + 1, newY, x, oldY);
+    }
+    painter.setPen(pen);
+    painter.drawLines(leftOver.data(), static_cast<int>(leftOver.size()));
+}
+
+} // namespace
+
+void DrawTraces(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
+                const SampleHistory& history, const CWindowState& window) {
+    std::vector<int> rows;
+    std::vector<QLine> leftOver;
+    rows.reserve(history.size());
+    leftOver.reserve(history.size());
+    for (const ChartSeries* series : kTraceOrder) {
+        if (!series->isShownIn(window))
+            continue;
+        computeRows(geometry, history, *series, rows);
+        drawSegments(painter, geometry, pens.*series->pen, rows, leftOver);
+    }
+}

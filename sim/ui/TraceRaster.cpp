@@ -1,0 +1,261 @@
+#include "TraceRaster.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The directions of a one-pixel line, in the engine's bits: a line that starts against the direction
+// of the previous one (down after up, left after right) gets half a pixel more at its start.
+constexpr int kTopToBottom = 0x1;
+constexpr int kBottomToTop = 0x2;
+constexpr int kLeftToRight = 0x4;
+constexpr int kRightToLeft = 0x8;
+constexpr int kVerticalMask = 0x3;
+constexpr int kHorizontalMask = 0xc;
+/// Half a pixel in 26.6 fixed point.
+constexpr int kHalfPixel = 32;
+/// With an opaque background the engine strokes the lines of a drawLines call in groups of this many.
+constexpr int kOpaqueLinesPerStroke = 16;
+/// The largest image side whose coordinates fit the engine's fixed-point arithmetic in an int.
+constexpr int kLargestSide = 16384;
+
+/// The image `painter` draws on unchanged, or nullptr.
+QImage* plainImageOf(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image || painter.paintEngine() == nullptr ||
+        painter.paintEngine()->type() != QPaintEngine::Raster || !painter.deviceTransform().isIdentity() ||
+        painter.hasClipping() || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter.testRenderHint(QPainter::Antialiasing))
+        return nullptr;
+    return static_cast<QImage*>(device);
+}
+
+bool isThinTracePen(const QPen& pen) {
+    return pen.widthF() == 0.0 && pen.capStyle() == Qt::FlatCap;
+}
+
+bool isWideTracePen(const QPen& pen) {
+    return pen.widthF() == 2.0 && pen.capStyle() == Qt::SquareCap && !pen.isCosmetic();
+}
+
+/// A 26.6 fixed-point coordinate, truncated.
+int toFixed26Dot6(double coordinate) {
+    return static_cast<int>(coordinate * 64.0);
+}
+
+/// x ÷ y in 16.16 fixed point, truncated toward zero.
+int fixed16Dot16Quotient(int x, int y) {
+    return static_cast<int>(static_cast<long long>(x) * 65536 / y);
+}
+
+/// A fixed-point value shifted right with the sign kept, as arithmetic shifts do.
+int shiftDown(int value, int bits) {
+    return value >= 0 ? value >> bits : -((-value - 1) >> bits) - 1;
+}
+
+} // namespace
+
+CTraceRaster::CTraceRaster(QPainter& painter, const QPen& pen) {
+    // The painter detached the image when it began, so these are the pixels it paints on.
+    if (QImage* image = plainImageOf(painter))
+        Prepare(*image, pen, painter.backgroundMode());
+}
+
+CTraceRaster::CTraceRaster(QImage& image, const QPen& pen, Qt::BGMode backgroundMode) {
+    Prepare(image, pen, backgroundMode);
+}
+
+void CTraceRaster::Prepare(QImage& image, const QPen& pen, Qt::BGMode backgroundMode) {
+    const bool thin = isThinTracePen(pen);
+    const QImage::Format format = image.format();
+    const bool is32Bit = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                         format == QImage::Format_ARGB32_Premultiplied;
+    if ((!thin && !isWideTracePen(pen)) || pen.style() != Qt::SolidLine ||
+        pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255 || !is32Bit ||
+        image.width() > kLargestSide || image.height() > kLargestSide)
+        return;
+    m_pBits = image.bits();
+    m_nBytesPerLine = image.bytesPerLine();
+    m_nWidth = image.width();
+    m_nHeight = image.height();
+    m_color = pen.color().rgba();
+    m_kind = thin ? PenKind::Thin : PenKind::Wide;
+    m_nLinesPerStroke = backgroundMode == Qt::OpaqueMode ? kOpaqueLinesPerStroke : 0;
+}
+
+bool CTraceRaster::DrawSegment(int x, int yNewer, int yOlder) {
+    if (m_kind == PenKind::Wide)
+        return DrawWide(x, yNewer, yOlder);
+    if (m_nLinesInStroke == m_nLinesPerStroke) {
+        m_nLastDirection = 0; // a new stroke
+        m_nLinesInStroke = 0;
+    }
+    ++m_nLinesInStroke;
+    DrawThin(x + 1, yNewer, x, yOlder);
+    return true;
+}
+
+void CTraceRaster::DrawThin(double x1, double y1, double x2, double y2) {
+    if (ClipThin(x1, y1, x2, y2))
+        return;
+    const int fx1 = toFixed26Dot6(x1);
+    const int fy1 = toFixed26Dot6(y1);
+    const int fx2 = toFixed26Dot6(x2);
+    const int fy2 = toFixed26Dot6(y2);
+    if (std::abs(fx2 - fx1) < std::abs(fy2 - fy1))
+        DrawThinAlongY(fx1, fy1, fx2, fy2);
+    else if (fx1 != fx2)
+        DrawThinAlongX(fx1, fy1, fx2, fy2);
+}
+
+// One pixel a row, from the upper end down, leaving out the row of the lower end.
+void CTraceRaster::DrawThinAlongY(int x1, int y1, int x2, int y2) {
+    int direction = kTopToBottom;
+    const bool swapped = y1 > y2;
+    if (swapped) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+        direction = kBottomToTop;
+    }
+    const int step = fixed16Dot16Quotient(x2 - x1, y2 - y1);
+    int x = x1 * 1024;
+    if ((m_nLastDirection ^ kVerticalMask) == direction) {
+        if (swapped) {
+            y2 += kHalfPixel;
+        } else {
+            y1 -= kHalfPixel;
+            x -= shiftDown(step, 1);
+        }
+    }
+    int y = shiftDown(y1 + kHalfPixel, 6);
+    const int end = shiftDown(y2 + kHalfPixel, 6);
+    if (y == end)
+        return;
+    x += shiftDown((y * 64 + (step > 0 ? kHalfPixel : 0) - y1) * step, 6);
+    m_nLastDirection = direction;
+    for (; y < end; ++y, x += step)
+        Plot(shiftDown(x, 16), y);
+}
+
+// One pixel a column, from the left end rightward, leaving out the column of the right end.
+void CTraceRaster::DrawThinAlongX(int x1, int y1, int x2, int y2) {
+    int direction = kLeftToRight;
+    const bool swapped = x1 > x2;
+    if (swapped) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+        direction = kRightToLeft;
+    }
+    const int step = fixed16Dot16Quotient(y2 - y1, x2 - x1);
+    int y = y1 * 1024;
+    if ((m_nLastDirection ^ kHorizontalMask) == direction) {
+        if (swapped) {
+            x2 += kHalfPixel;
+        } else {
+            x1 -= kHalfPixel;
+            y -= shiftDown(step, 1);
+        }
+    }
+    int x = shiftDown(x1 + kHalfPixel, 6);
+    const int end = shiftDown(x2 + kHalfPixel, 6);
+    if (x == end)
+        return;
+    y += shiftDown((x * 64 + (step > 0 ? kHalfPixel : 0) - x1) * step, 6);
+    m_nLastDirection = direction;
+    for (; x < end; ++x, y += step)
+        Plot(x, shiftDown(y, 16));
+}
+
+// The engine cuts a line to a pixel around the image before it goes to fixed point; true when
+// nothing of it is left.
+bool CTraceRaster::ClipThin(double& x1, double& y1, double& x2, double& y2) const {
+    const double xMin = -1.0;
+    const double xMax = m_nWidth + 1.0;
+    const double yMin = -1.0;
+    const double yMax = m_nHeight + 1.0;
+    if (x1 < xMin) {
+        if (x2 <= xMin)
+            return true;
+        y1 += (y2 - y1) / (x2 - x1) * (xMin - x1);
+        x1 = xMin;
+    } else if (x1 > xMax) {
+        if (x2 >= xMax)
+            return true;
+        y1 += (y2 - y1) / (x2 - x1) * (xMax - x1);
+        x1 = xMax;
+    }
+    if (x2 < xMin) {
+        y2 += (y2 - y1) / (x2 - x1) * (xMin - x2);
+        x2 = xMin;
+    } else if (x2 > xMax) {
+        y2 += (y2 - y1) / (x2 - x1) * (xMax - x2);
+        x2 = xMax;
+    }
+    if (y1 < yMin) {
+        if (y2 <= yMin)
+            return true;
+        x1 += (x2 - x1) / (y2 - y1) * (yMin - y1);
+        y1 = yMin;
+    } else if (y1 > yMax) {
+        if (y2 >= yMax)
+            return true;
+        x1 += (x2 - x1) / (y2 - y1) * (yMax - y1);
+        y1 = yMax;
+    }
+    if (y2 < yMin) {
+        x2 += (x2 - x1) / (y2 - y1) * (yMin - y2);
+        y2 = yMin;
+    } else if (y2 > yMax) {
+        x2 += (x2 - x1) / (y2 - y1) * (yMax - y2);
+        y2 = yMax;
+    }
+    return false;
+}
+
+// A two-pixel line with square caps covers the rows from one above its upper end to its lower end,
+// two pixels wide: the half of the rows nearer the right-hand end in columns x and x + 1, the other
+// half in columns x - 1 and x, and with an odd rise the row between them in all three. A level line
+// covers three columns in both of its rows.
+bool CTraceRaster::DrawWide(int x, int yNewer, int yOlder) {
+    const int rise = yOlder - yNewer;
+    const int top = std::min(yNewer, yOlder) - 1;
+    const int bottom = std::max(yNewer, yOlder);
+    if (std::abs(rise) > kWideSlopeLimit || !Contains(x - 1, x + 1, top, bottom))
+        return false;
+    if (rise == 0) {
+        FillRow(top, x - 1, x + 1);
+        FillRow(bottom, x - 1, x + 1);
+        return true;
+    }
+    const int half = (std::abs(rise) + 2) / 2;
+    const int upperLeft = rise > 0 ? x : x - 1;
+    const int lowerLeft = rise > 0 ? x - 1 : x;
+    for (int row = 0; row < half; ++row) {
+        FillRow(top + row, upperLeft, upperLeft + 1);
+        FillRow(bottom - row, lowerLeft, lowerLeft + 1);
+    }
+    if (std::abs(rise) % 2 == 1)
+        FillRow(top + half, x - 1, x + 1);
+    return true;
+}
+
+bool CTraceRaster::Contains(int xFirst, int xLast, int yFirst, int yLast) const {
+    return xFirst >= 0 && xLast < m_nWidth && yFirst >= 0 && yLast < m_nHeight;
+}
+
+void CTraceRaster::Plot(int x, int y) {
+    if (Contains(x, x, y, y))
+        reinterpret_cast<QRgb*>(m_pBits + y * m_nBytesPerLine)[x] = m_color;
+}
+
+void CTraceRaster::FillRow(int y, int xFirst, int xLast) {
+    QRgb* line = reinterpret_cast<QRgb*>(m_pBits + y * m_nBytesPerLine);
+    std::fill(line + xFirst, line + xLast + 1, m_color);
+}
