@@ -1,7 +1,7 @@
 #pragma once
 
 /// The command identifiers of the menus, the toolbar and the accelerators. The numbers are those of
-/// the stock framework commands and of Vorlint's own three simulation commands.
+/// the stock framework commands and of Vorlint's own commands.
 namespace CommandId {
 enum : int {
     FileNew = 57600,
@@ -30,5 +30,8 @@ enum : int {
     SimStart = 32771,
     SimStop = 32773,
     SimFormula = 32775,
+    ViewHighContrast = 32801,
+    ViewScale = 32802,
+    ViewStepResponse = 32803,
 };
 } // namespace CommandId

@@ -1,12 +1,14 @@
 #include "CommandRouter.h"
 
 #include "ArrangeIcons.h"
+#include "ChartStyleSettings.h"
 #include "CommandIds.h"
 #include "DocTemplate.h"
 #include "Document.h"
 #include "ExpressaoDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
+#include "StepResponseDock.h"
 #include "ViewPrinter.h"
 #include "VorlintView.h"
 
@@ -44,6 +46,9 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::AppExit, &R::OnAppExit);
     Connect(CommandId::ViewToolbar, &R::OnViewToolbar);
     Connect(CommandId::ViewStatusBar, &R::OnViewStatusBar);
+    Connect(CommandId::ViewHighContrast, &R::OnViewHighContrast);
+    Connect(CommandId::ViewScale, &R::OnViewScale);
+    Connect(CommandId::ViewStepResponse, &R::OnViewStepResponse);
     Connect(CommandId::WindowNew, &R::OnWindowNew);
     Connect(CommandId::WindowCascade, &R::OnWindowCascade);
     Connect(CommandId::WindowTile, &R::OnWindowTile);
@@ -51,7 +56,8 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimStart, &R::OnSimStart);
     Connect(CommandId::SimStop, &R::OnSimStop);
     Connect(CommandId::SimFormula, &R::OnSimFormula);
-    for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar})
+    for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
+                   CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewStepResponse})
         m_frame.Action(id)->setCheckable(true);
     connect(&m_frame, &CMainFrame::commandStateChanged, this, &CCommandRouter::UpdateCommandUI);
     UpdateCommandUI();
@@ -89,6 +95,10 @@ void CCommandRouter::UpdateCommandUI() {
     m_frame.Action(CommandId::SimStop)->setChecked(view != nullptr && !view->IsRunning());
     m_frame.Action(CommandId::ViewToolbar)->setChecked(!m_frame.ToolBar()->isHidden());
     m_frame.Action(CommandId::ViewStatusBar)->setChecked(!m_frame.statusBar()->isHidden());
+    m_frame.Action(CommandId::ViewHighContrast)
+        ->setChecked(m_frame.Style().palette == ChartPalette::HighContrast);
+    m_frame.Action(CommandId::ViewScale)->setChecked(m_frame.Style().showScale);
+    m_frame.Action(CommandId::ViewStepResponse)->setChecked(!m_frame.StepResponseDock()->isHidden());
 }
 
 void CCommandRouter::OnFileClose() {
@@ -127,6 +137,25 @@ void CCommandRouter::OnViewToolbar() {
 
 void CCommandRouter::OnViewStatusBar() {
     m_frame.statusBar()->setVisible(m_frame.statusBar()->isHidden());
+}
+
+void CCommandRouter::OnViewHighContrast() {
+    ChartStyle style = m_frame.Style();
+    style.palette =
+        style.palette == ChartPalette::HighContrast ? ChartPalette::Standard : ChartPalette::HighContrast;
+    m_frame.SetChartStyle(style);
+    WriteChartStyle(style);
+}
+
+void CCommandRouter::OnViewScale() {
+    ChartStyle style = m_frame.Style();
+    style.showScale = !style.showScale;
+    m_frame.SetChartStyle(style);
+    WriteChartStyle(style);
+}
+
+void CCommandRouter::OnViewStepResponse() {
+    m_frame.StepResponseDock()->setVisible(m_frame.StepResponseDock()->isHidden());
 }
 
 void CCommandRouter::OnWindowNew() {

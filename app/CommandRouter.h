@@ -22,7 +22,7 @@ public:
 
     /// Runs `handler` when the command is chosen, then refreshes the commands' states.
     void ConnectCommand(int id, std::function<void()> handler);
-    /// Refreshes the enabled states and the check marks (Start, Stop, Toolbar, Status Bar).
+    /// Refreshes the enabled states and the check marks (Start, Stop and the View menu's).
     void UpdateCommandUI();
 
 private:
@@ -38,6 +38,9 @@ private:
     void OnAppExit();
     void OnViewToolbar();
     void OnViewStatusBar();
+    void OnViewHighContrast();
+    void OnViewScale();
+    void OnViewStepResponse();
     void OnWindowNew();
     void OnWindowCascade();
     void OnWindowTile();

@@ -37,6 +37,12 @@ const CommandText kCommands[] = {
     {SimFormula, "&Expressão...", "\nExpressão"},
     {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
     {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
+    {ViewHighContrast, "Cores de alto contraste",
+     "Desenha os gráficos em cores que se distinguem mesmo com daltonismo e se leem sobre o branco\n"
+     "Cores de alto contraste"},
+    {ViewScale, "Escala", "Mostra o tempo simulado e as escalas de valores nos gráficos\nEscala"},
+    {ViewStepResponse, "Resposta ao degrau",
+     "Mostra as medidas da resposta ao último degrau do set point na janela ativa\nResposta ao degrau"},
     {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
     {WindowCascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows"},
     {WindowTile, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows"},

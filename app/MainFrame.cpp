@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "ActiveWindowReadout.h"
 #include "AppIcon.h"
 #include "CommandIds.h"
 #include "Document.h"
@@ -7,6 +8,7 @@
 #include "MdiChild.h"
 #include "MenuResources.h"
 #include "RecentFileList.h"
+#include "StepResponseDock.h"
 #include "VorlintView.h"
 
 #include <QCloseEvent>
@@ -69,10 +71,15 @@ CMainFrame::CMainFrame() : m_commands(this), m_pMdiArea(new QMdiArea(this)) {
     resize(1024, 720);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The dock hides as the window's children go, after this class's part of it has gone.
+    if (m_pStepResponseDock != nullptr)
+        disconnect(m_pStepResponseDock, nullptr, this, nullptr);
+}
 
 void CMainFrame::OnCreate() {
     CreateToolBar();
+    CreateStepResponseDock();
     CreateStatusBar();
     LoadMenus();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
@@ -100,7 +107,27 @@ void CMainFrame::CreateStatusBar() {
     // The message pane: prompts of the menu items and buttons under the mouse, "Ready" otherwise.
     m_pMessagePane = new QLabel(QStringLiteral("Ready"), bar);
     bar->addWidget(m_pMessagePane, 1);
+    m_pReadout = new CActiveWindowReadout(*bar, *m_pStepResponseDock, [this]() -> CVorlintView* {
+        const CMdiChild* child = ActiveChild();
+        return child != nullptr ? child->View() : nullptr;
+    });
     m_pKeyIndicators = new CKeyIndicators(*bar);
+}
+
+void CMainFrame::CreateStepResponseDock() {
+    // Hidden until View > "Resposta ao degrau" shows it.
+    m_pStepResponseDock = new CStepResponseDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pStepResponseDock);
+    m_pStepResponseDock->hide();
+    connect(m_pStepResponseDock, &QDockWidget::visibilityChanged, this, &CMainFrame::commandStateChanged);
+}
+
+void CMainFrame::SetChartStyle(const ChartStyle& style) {
+    m_chartStyle = style;
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList()) {
+        if (const auto* child = qobject_cast<CMdiChild*>(window))
+            child->View()->SetChartStyle(style);
+    }
 }
 
 void CMainFrame::LoadMenus() {
@@ -123,6 +150,7 @@ CMdiChild* CMainFrame::ActiveChild() const {
 
 void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     frame->setWindowIcon(VorlintIcon());
+    frame->View()->SetChartStyle(m_chartStyle);
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "ChartStyle.h"
 #include "CommandTable.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
+class CActiveWindowReadout;
 class CKeyIndicators;
 class CMdiChild;
 class CRecentFileList;
+class CStepResponseDock;
 class QCloseEvent;
 class QLabel;
 class QMdiArea;
@@ -16,8 +19,10 @@ class QMenu;
 class QToolBar;
 
 /// The main window: the MDI area holding the simulation windows, the menu of the current state
-/// (128 without a simulation window, 129 with one), the toolbar and the status bar. What the user asks
-/// of the window itself (closing it, dropping files on it, a recent file) it passes on as signals.
+/// (128 without a simulation window, 129 with one), the toolbar, the status bar with the active
+/// window's readout, and the step-response dock. It keeps the chart style every window draws with.
+/// What the user asks of the window itself (closing it, dropping files on it, a recent file) it
+/// passes on as signals.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -37,6 +42,13 @@ public:
     QToolBar* ToolBar() const { return m_pToolBar; }
     CKeyIndicators* KeyIndicators() const { return m_pKeyIndicators; }
     QLabel* MessagePane() const { return m_pMessagePane; }
+    CActiveWindowReadout* Readout() const { return m_pReadout; }
+    CStepResponseDock* StepResponseDock() const { return m_pStepResponseDock; }
+
+    /// The palette and scales of every simulation window's chart.
+    const ChartStyle& Style() const { return m_chartStyle; }
+    /// Gives every simulation window, and those opened later, `style`.
+    void SetChartStyle(const ChartStyle& style);
 
     /// Rewrites the recent-file entries of both File menus from `list`.
     void UpdateRecentFileMenus(const CRecentFileList& list);
@@ -63,6 +75,7 @@ protected:
 private:
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateStepResponseDock();
     void LoadMenus();
     void ShowMenuResource(int resourceId);
     void OnUpdateFrameTitle();
@@ -72,6 +85,9 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;
     CKeyIndicators* m_pKeyIndicators = nullptr;
+    CStepResponseDock* m_pStepResponseDock = nullptr;
+    CActiveWindowReadout* m_pReadout = nullptr;
+    ChartStyle m_chartStyle;
     QList<QMenu*> m_noDocumentMenus;
     QList<QMenu*> m_documentMenus;
     QList<QAction*> m_recentFileActions;

@@ -32,7 +32,8 @@ const Popup kDocumentMenu[] = {
       FilePrintSetup, kSeparator, FileMruFirst, kSeparator, AppExit}},
     {"&Edit", {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
     {"&Simulação", {SimStart, SimStop, kSeparator, SimFormula}},
-    {"&View", {ViewToolbar, ViewStatusBar}},
+    {"&View",
+     {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, kSeparator, ViewStepResponse}},
     {"&Window", {WindowNew, WindowCascade, WindowTile, WindowArrange}},
     {"&Help", {AppAbout}},
 };

@@ -1,6 +1,7 @@
 #include "VorlintApp.h"
 
 #include "AboutDlg.h"
+#include "ChartStyleSettings.h"
 #include "CommandIds.h"
 #include "CommandLineInfo.h"
 #include "CommandRouter.h"
@@ -73,6 +74,7 @@ void CVorlintApp::CreateMainFrame() {
     // Unlike the window handles of other toolkits, creating Qt widgets cannot fail.
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->OnCreate();
+    m_pMainFrame->SetChartStyle(ReadChartStyle());
     m_pRouter = new CCommandRouter(*m_pMainFrame, *m_pDocTemplate, m_viewPrinter);
     ConnectMainFrame();
     m_pDocTemplate->SetMdiArea(m_pMainFrame->MdiArea());

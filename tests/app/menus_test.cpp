@@ -40,7 +40,7 @@ const std::vector<std::string> kMenu129 = {
     "Print Pre&view | P&rint Setup... | - | Recent File | - | E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
     "&Simulação: &Iniciar | &Parar | - | &Expressão... |",
-    "&View: &Toolbar | &Status Bar |",
+    "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | - | Resposta ao degrau |",
     "&Window: &New Window | &Cascade | &Tile | &Arrange Icons |",
     "&Help: &About Vorlint... |",
 };

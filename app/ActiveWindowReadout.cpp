@@ -1,0 +1,67 @@
+#include "ActiveWindowReadout.h"
+
+#include "ReadingText.h"
+#include "StepResponseDock.h"
+#include "VorlintView.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+#include <limits>
+
+namespace {
+
+constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
+constexpr int kValueDecimals = 1;
+/// Simulated steps are whole milliseconds.
+constexpr int kTimeDecimals = 3;
+
+const char* const kPaneTooltip =
+    "A amostra mais nova da janela ativa (set point, point e potência), o tempo simulado desde o "
+    "início da execução e os passos que ela realmente deu por segundo, contados no último segundo "
+    "(o CPS do painel é o inverso do tempo de cálculo de um só passo).";
+
+} // namespace
+
+CActiveWindowReadout::CActiveWindowReadout(QStatusBar& statusBar, CStepResponseDock& dock,
+                                           std::function<CVorlintView*()> activeView)
+    : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_dock(dock),
+      m_activeView(std::move(activeView)) {
+    m_pPane->setObjectName(QStringLiteral("readoutPane"));
+    m_pPane->setToolTip(QString::fromUtf8(kPaneTooltip));
+    statusBar.addPermanentWidget(m_pPane);
+    connect(&m_timer, &QTimer::timeout, this, &CActiveWindowReadout::Refresh);
+    m_timer.start(kRefreshIntervalMs);
+}
+
+void CActiveWindowReadout::Refresh() {
+    CVorlintView* view = m_activeView();
+    if (view == nullptr) {
+        m_pCountedView = nullptr;
+        m_pPane->clear();
+        m_dock.ShowFigures(StepResponseFigures());
+        return;
+    }
+    CountSteps(*view);
+    m_pPane->setText(ReadoutText(*view, m_rate.Rate()));
+    m_dock.ShowFigures(view->m_stepResponse.figures());
+}
+
+void CActiveWindowReadout::CountSteps(CVorlintView& view) {
+    if (&view != m_pCountedView) {
+        m_rate.Clear();
+        m_pCountedView = &view;
+    }
+    const CounterSource counter = view.Counter();
+    m_rate.Add(static_cast<double>(counter.read()) / static_cast<double>(counter.ticksPerSecond),
+               view.m_nRunSteps);
+}
+
+QString CActiveWindowReadout::ReadoutText(const CVorlintView& view, double stepsPerSecond) {
+    const bool hasSample = !view.m_history.empty();
+    const Sample newest = hasSample ? view.m_history.newest() : Sample{kUnknown, kUnknown, kUnknown};
+    return QStringLiteral("SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s")
+        .arg(FormatReading(newest.setPoint, kValueDecimals), FormatReading(newest.point, kValueDecimals),
+             FormatReading(newest.power, kValueDecimals, " %"),
+             FormatReading(view.m_dRunTime, kTimeDecimals, " s"), FormatReading(stepsPerSecond, 0));
+}

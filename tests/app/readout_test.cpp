@@ -1,0 +1,108 @@
+#include "ActiveWindowReadout.h"
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "FakeCounter.h"
+#include "PanelText.h"
+#include "StepRateCounter.h"
+#include "StepResponseDock.h"
+
+#include <QLabel>
+
+#include <cmath>
+
+namespace {
+
+using ReadoutTest = AppTest;
+using namespace CommandId;
+
+// Both chart options are off until chosen; a choice reaches every window, those opened later and
+// the next start of the program.
+TEST_F(ReadoutTest, ChartOptionsReachEveryWindowAndAreRemembered) {
+    EXPECT_FALSE(Action(ViewHighContrast).isChecked());
+    EXPECT_FALSE(Action(ViewScale).isChecked());
+    EXPECT_EQ(ActiveView().Style().palette, ChartPalette::Standard);
+    EXPECT_FALSE(ActiveView().Style().showScale);
+
+    Trigger(FileNew);
+    Trigger(ViewHighContrast);
+    Trigger(ViewScale);
+    Trigger(FileNew);
+    for (CMdiChild* window : Windows()) {
+        EXPECT_EQ(window->View()->Style().palette, ChartPalette::HighContrast);
+        EXPECT_TRUE(window->View()->Style().showScale);
+    }
+    Trigger(ViewHighContrast);
+
+    m_app.reset();
+    m_app = std::make_unique<CVorlintApp>();
+    ASSERT_TRUE(m_app->InitInstance({}));
+    EXPECT_FALSE(Action(ViewHighContrast).isChecked());
+    EXPECT_TRUE(Action(ViewScale).isChecked());
+    EXPECT_EQ(ActiveView().Style().palette, ChartPalette::Standard);
+    EXPECT_TRUE(ActiveView().Style().showScale);
+}
+
+QString Figure(CMainFrame& frame, const char* name) {
+    return frame.StepResponseDock()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+// The status bar and the dock read the active window when the readout refreshes: the newest sample,
+// the run's simulated time, the steps counted over the last second and the step-response figures.
+TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
+    CActiveWindowReadout& readout = *Frame().Readout();
+    CVorlintView& view = ActiveView();
+    view.SetCounterSource(FakeCounter::source(1000, 0)); // the test sets the time
+    readout.Refresh();
+    EXPECT_EQ(readout.Pane()->text(),
+              QStringLiteral("SetPoint –   Point –   Potência –   Tempo 0,000 s   – passos/s"));
+    EXPECT_TRUE(Frame().StepResponseDock()->isHidden());
+    Trigger(ViewStepResponse);
+    EXPECT_FALSE(Frame().StepResponseDock()->isHidden());
+    EXPECT_TRUE(Action(ViewStepResponse).isChecked());
+    EXPECT_EQ(Figure(Frame(), "setpoint"), QStringLiteral("–"));
+
+    SessionScript::SetUpPid(*Active(), 1000.0, 0.05, 2.0, 0.0);
+    for (int i = 0; i < 30; ++i)
+        view.OnTimer();
+    FakeCounter::now = 2000;
+    readout.Refresh();
+    // Start and Stop pause the run; they do not begin another.
+    Trigger(SimStart);
+    Trigger(SimStop);
+    for (int i = 0; i < 20; ++i)
+        view.OnTimer();
+    FakeCounter::now = 2500; // 20 steps in half a second
+    readout.Refresh();
+
+    const Sample& newest = view.m_history.newest();
+    EXPECT_EQ(readout.Pane()->text(),
+              QStringLiteral("SetPoint 1000,0   Point %1   Potência %2   Tempo 5,000 s   "
+                             "40 passos/s")
+                  .arg(formatPanelNumber(newest.point, {1, ""}), formatPanelNumber(newest.power, {1, " %"})));
+    EXPECT_EQ(Figure(Frame(), "response_start_step"), QStringLiteral("1"));
+    EXPECT_EQ(Figure(Frame(), "initial_point"), QStringLiteral("20,0"));
+    EXPECT_EQ(Figure(Frame(), "setpoint"), QStringLiteral("1000,0"));
+    EXPECT_EQ(Figure(Frame(), "steady_state_error"), formatPanelNumber(newest.error, {1, ""}));
+
+    Trigger(FileClose);
+    readout.Refresh();
+    EXPECT_EQ(readout.Pane()->text(), QString());
+    EXPECT_EQ(Figure(Frame(), "setpoint"), QStringLiteral("–"));
+}
+
+TEST(StepRateCounter, CountsTheStepsOfTheLastSecond) {
+    CStepRateCounter counter;
+    EXPECT_TRUE(std::isnan(counter.Rate()));
+    std::uint64_t steps = 0;
+    for (int tenth = 0; tenth <= 20; ++tenth) {
+        counter.Add(tenth * 0.1, steps);
+        steps += tenth < 10 ? 50 : 100; // 500 steps a second, then 1000
+    }
+    EXPECT_NEAR(counter.Rate(), 1000.0, 1e-6);
+    counter.Add(2.1, 10); // the run began again
+    EXPECT_TRUE(std::isnan(counter.Rate()));
+    counter.Add(2.2, 90);
+    EXPECT_NEAR(counter.Rate(), 800.0, 1e-6);
+}
+
+} // namespace
