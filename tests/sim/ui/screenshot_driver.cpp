@@ -1,5 +1,6 @@
 // Opens Vorlint as a user would, sets up a PID simulation in its first window through the panels,
-// runs it through a set-point change and saves a picture of the main window (argv[1]).
+// runs it through a set-point change with the chart's scales and the step-response figures shown,
+// stops, hovers over the response and saves a picture of the main window (argv[1]).
 #include "ChildFrame.h"
 #include "CommandIds.h"
 #include "DialogTemplates.h"
@@ -70,15 +71,21 @@ int main(int argc, char** argv) {
     type(frame, Kp, "0,01");
     type(frame, Ki, "20");
     type(frame, Kd, "0,002");
+    mainFrame->Action(CommandId::ViewScale)->trigger();
+    mainFrame->Action(CommandId::ViewStepResponse)->trigger();
     QSlider* setPoint = control<QSlider>(frame, SetPoint);
     setPoint->setValue(setPointPosition(1200.0));
     mainFrame->Action(CommandId::SimStart)->trigger();
     runFor(400);
     setPoint->setValue(setPointPosition(2200.0));
     runFor(600);
+    mainFrame->Action(CommandId::SimStop)->trigger();
+    // The readout refreshes ten times a second; the cursor reads the response a little after the step.
+    CVorlintView* view = frame->View();
+    QTest::mouseMove(view, QPoint(view->width() - 480, view->height() / 2));
+    runFor(300);
 
     const bool saved = mainFrame->grab().save(QString::fromLocal8Bit(argv[1]));
-    mainFrame->Action(CommandId::SimStop)->trigger();
     std::printf("%s: %zu steps, %s, %s\n", saved ? "saved" : "not saved", frame->View()->m_history.size(),
                 qPrintable(frame->findChild<QWidget*>(QString::number(Cps))->property("text").toString()),
                 qPrintable(frame->findChild<QWidget*>(QString::number(Fps))->property("text").toString()));
