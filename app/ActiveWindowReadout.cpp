@@ -54,14 +54,15 @@ void CActiveWindowReadout::CountSteps(CVorlintView& view) {
     }
     const CounterSource counter = view.Counter();
     m_rate.Add(static_cast<double>(counter.read()) / static_cast<double>(counter.ticksPerSecond),
-               view.m_nRunSteps);
+               view.m_history.appended());
 }
 
 QString CActiveWindowReadout::ReadoutText(const CVorlintView& view, double stepsPerSecond) {
-    const bool hasSample = !view.m_history.empty();
-    const Sample newest = hasSample ? view.m_history.newest() : Sample{kUnknown, kUnknown, kUnknown};
+    // Before the first step there is no sample, and no time has passed.
+    const Sample newest =
+        view.m_history.empty() ? Sample{kUnknown, kUnknown, kUnknown} : view.m_history.newest();
     return QStringLiteral("SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s")
         .arg(FormatReading(newest.setPoint, kValueDecimals), FormatReading(newest.point, kValueDecimals),
              FormatReading(newest.power, kValueDecimals, " %"),
-             FormatReading(view.m_dRunTime, kTimeDecimals, " s"), FormatReading(stepsPerSecond, 0));
+             FormatReading(newest.timeS, kTimeDecimals, " s"), FormatReading(stepsPerSecond, 0));
 }

@@ -9,8 +9,6 @@
 void CSimulation::InitialUpdate() {
     m_dPoint = m_dPointMin;
     m_dPower = 0.0;
-    m_dRunTime = 0.0;
-    m_nRunSteps = 0;
     m_stepResponse.clear();
 }
 
@@ -50,13 +48,13 @@ void CSimulation::Step() {
     sample.setPoint = m_dSetPoint;
     sample.error = m_dSetPoint - m_dPoint;
     const double dt = m_nSimStepMs * 0.001;
+    sample.timeS = (m_history.empty() ? 0.0 : m_history.newest().timeS) + dt;
     RunController(sample.error, dt, sample);
     sample.power = m_dPower;
 
     EvaluatePlant(dt);
     ClampPoint();
     sample.point = m_dPoint;
-    AdvanceRun(dt, sample);
     m_history.push_back(sample);
     m_stepResponse.add(sample, pointBefore, dt);
 
@@ -65,12 +63,6 @@ void CSimulation::Step() {
         m_dCps = 1.0 / seconds;
     }
     AfterStep();
-}
-
-void CSimulation::AdvanceRun(double dt, Sample& sample) {
-    m_dRunTime += dt;
-    ++m_nRunSteps;
-    sample.time = m_dRunTime;
 }
 
 void CSimulation::RunController(double error, double dt, Sample& sample) {

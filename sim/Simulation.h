@@ -26,8 +26,8 @@ public:
     /// a new run.
     void InitialUpdate();
     /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample,
-    /// the run's clock and step-response figures, and the cycles-per-second figure of the step's own
-    /// computing time.
+    /// its simulated time, the step-response figures, and the cycles-per-second figure of the step's
+    /// own computing time.
     void Step();
 
     // The rules of the panels, which the window's panels and the command line's settings both apply.
@@ -65,13 +65,11 @@ public:
     double m_dLastD = 0.0;
     double m_dCps = 0.0;
 
-    // The run: it begins with the first step after the initial update (a new window, the command
-    // line's first step). Stop and Start only pause it, since no simulated time passes while stopped,
-    // so a pause to read the chart never restarts the clock or the response being measured.
-
-    double m_dRunTime = 0.0; ///< simulated seconds from the start of the run to the end of the newest step
-    std::uint64_t m_nRunSteps = 0;    ///< steps taken in the run
-    StepResponseMeter m_stepResponse; ///< the response to the run's latest set-point step
+    /// The response to the latest set-point step of the run. A run begins with the first step after
+    /// the initial update (a new window's first step, the command line's first step); Stop and Start
+    /// only pause it, since no simulated time passes while stopped, so a pause to read the chart
+    /// never restarts the response being measured (nor the history's clock, Sample::timeS).
+    StepResponseMeter m_stepResponse;
 
 protected:
     /// Called at the start of a step, before the controller reads the fields (panels into the view).
@@ -80,7 +78,6 @@ protected:
     virtual void AfterStep() {}
 
 private:
-    void AdvanceRun(double dt, Sample& sample);
     void RunController(double error, double dt, Sample& sample);
     void RunPid(double error, double dt, Sample& sample);
     void EvaluatePlant(double dt);

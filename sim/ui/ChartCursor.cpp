@@ -37,7 +37,7 @@ std::vector<CursorLine> cursorLines(const QRect& client, const SampleHistory& hi
     if (x <= geometry.left || x >= geometry.right || back >= static_cast<int>(history.size()))
         return {};
     const Sample& sample = history[history.size() - 1 - static_cast<std::size_t>(back)];
-    const double age = history.newest().time - sample.time;
+    const double age = history.newest().timeS - sample.timeS;
     std::vector<CursorLine> lines{{QStringLiteral("há ") + FormatReading(age, kAgeDecimals, " s"), nullptr}};
     for (const ChartSeries& series : kChartSeries) {
         if (!series.isShownIn(window))

@@ -75,7 +75,7 @@ void drawTimeAxis(QPainter& painter, const ChartGeometry& geometry, const Sample
     if (columns < 1)
         return;
     const std::size_t newest = history.size() - 1;
-    const double shownTime = history[newest].time - history[newest - columns].time;
+    const double shownTime = history[newest].timeS - history[newest - columns].timeS;
     if (!(shownTime > 0.0) || !std::isfinite(shownTime))
         return;
     const double step = roundStep(shownTime / columns * kColumnSpacing);
@@ -84,8 +84,8 @@ void drawTimeAxis(QPainter& painter, const ChartGeometry& geometry, const Sample
     const int margin = valueLabelMargin(metrics);
     const int baseline = geometry.bottom - kTickLength - kLabelGap - metrics.descent();
     for (int back = 0; back < columns; ++back) {
-        const double newer = std::floor(history[newest - back].time / step);
-        const double older = std::floor(history[newest - back - 1].time / step);
+        const double newer = std::floor(history[newest - back].timeS / step);
+        const double older = std::floor(history[newest - back - 1].timeS / step);
         if (!(newer > older))
             continue;
         const int x = geometry.right - back;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cstdlib>
@@ -25,16 +26,21 @@ constexpr int kOpaqueLinesPerStroke = 16;
 /// The largest image side whose coordinates fit the engine's fixed-point arithmetic in an int.
 constexpr int kLargestSide = 16384;
 
+/// True when nothing of `image` is clipped away: no clip, or one that covers the whole image.
+bool clipsNothing(const QPainter& painter, const QImage& image) {
+    return !painter.hasClipping() || QRegion(image.rect()).subtracted(painter.clipRegion()).isEmpty();
+}
+
 /// The image `painter` draws on unchanged, or nullptr.
 QImage* plainImageOf(QPainter& painter) {
     QPaintDevice* device = painter.device();
     if (device == nullptr || device->devType() != QInternal::Image || painter.paintEngine() == nullptr ||
         painter.paintEngine()->type() != QPaintEngine::Raster || !painter.deviceTransform().isIdentity() ||
-        painter.hasClipping() || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         painter.testRenderHint(QPainter::Antialiasing))
         return nullptr;
-    return static_cast<QImage*>(device);
+    auto* image = static_cast<QImage*>(device);
+    return clipsNothing(painter, *image) ? image : nullptr;
 }
 
 bool isThinTracePen(const QPen& pen) {

@@ -21,7 +21,8 @@ class CTraceRaster {
 public:
     /// Prepares to draw in `pen` on the image `painter` paints on. IsReady() is false when the
     /// painter does not paint straight onto a 32-bit image (a printer, a vector format, a pixmap, a
-    /// transformed or clipped painter) or the pen is not one of the chart's solid trace pens.
+    /// transformed painter or one clipped within the image) or the pen is not one of the chart's solid
+    /// trace pens.
     CTraceRaster(QPainter& painter, const QPen& pen);
     /// Draws on `image`, which no painter paints on, as a painter with `backgroundMode` would.
     CTraceRaster(QImage& image, const QPen& pen, Qt::BGMode backgroundMode);
