@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 #include "EvalCommand.h"
 #include "SimCommand.h"
+#include "VorlintIdentity.h"
 
 #include <clocale>
+#include <cstdio>
 
 namespace {
 
@@ -12,6 +14,10 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "Commands:\n"
                           "  eval  evaluate formulas and print their status and value\n"
                           "  sim   run a simulation and print its history as CSV\n"
+                          "\n"
+                          "Options:\n"
+                          "  --help     show this help\n"
+                          "  --version  show the version\n"
                           "\n"
                           "'vorlint-cli COMMAND --help' describes a command's options.\n";
 
@@ -36,6 +42,10 @@ int main(int argc, char** argv) {
     }
     if (command == "--help") {
         return printHelp(kHelp);
+    }
+    if (command == "--version") {
+        std::puts("vorlint-cli " VORLINT_VERSION);
+        return kExitSuccess;
     }
     return usageError("", "unknown command '" + command + "' (eval or sim)");
 }
