@@ -1,0 +1,43 @@
+#include "Cli.h"
+
+#include "EvalCommand.h"
+#include "SimCommand.h"
+#include "VorlintIdentity.h"
+
+namespace {
+
+const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
+                          "Vorlint's expression engine and simulation without a window.\n"
+                          "\n"
+                          "Commands:\n"
+                          "  eval  evaluate formulas and print their status and value\n"
+                          "  sim   run a simulation and print its history as CSV\n"
+                          "\n"
+                          "Options:\n"
+                          "  --help     show this help\n"
+                          "  --version  show the version\n"
+                          "\n"
+                          "'vorlint-cli COMMAND --help' describes a command's options.\n";
+
+} // namespace
+
+int RunCli(const Arguments& args, const CliStreams& streams) {
+    if (args.empty()) {
+        return usageError(streams.err, "", "missing command (eval or sim)");
+    }
+    const std::string& command = args[0];
+    const Arguments rest(args.begin() + 1, args.end());
+    if (command == "eval") {
+        return RunEvalCommand(rest, streams);
+    }
+    if (command == "sim") {
+        return RunSimCommand(rest, streams);
+    }
+    if (command == "--help") {
+        return printHelp(streams.out, kHelp);
+    }
+    if (command == "--version") {
+        return printHelp(streams.out, "vorlint-cli " VORLINT_VERSION "\n");
+    }
+    return usageError(streams.err, "", "unknown command '" + command + "' (eval or sim)");
+}
