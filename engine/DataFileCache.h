@@ -33,9 +33,9 @@ std::int64_t wallClockSeconds();
 /// until its time stamp is older than this.
 inline constexpr std::int64_t kTimestampGranularitySeconds = 2;
 
-/// The parsed content of one data file, shared by every engine of the process. Every engine is built
-/// afresh, on every simulation step; the cache serves the parsed records for the cost of one stat()
-/// while the file keeps its identity, and reads the file again as soon as it changes.
+/// The parsed content of one data file, kept by a DataFiles store for every engine built from it. Every
+/// engine is built afresh, on every simulation step; the cache serves the parsed records for the cost
+/// of one stat() while the file keeps its identity, and reads the file again as soon as it changes.
 template <typename Record> class DataFileCache {
 public:
     using Records = std::vector<Record>;

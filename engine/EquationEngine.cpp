@@ -1,28 +1,33 @@
 #include "EquationEngine.h"
 
+#include "AnswerText.h"
+#include "ConstantSubstitution.h"
+#include "DataFiles.h"
+#include "EngineLimits.h"
+#include "Evaluator.h"
 #include "StatusCodes.h"
+#include "TokenListChecks.h"
+#include "Tokenizer.h"
+#include "TreeBuilder.h"
+#include "UnitConversion.h"
+
+#include <algorithm>
 
 thread_local EquationEngine* currentEngine = nullptr;
 
-namespace {
+EquationEngine::EquationEngine() : EquationEngine(DataFiles::shared()) {}
 
-/// One shared empty record list, so that an engine starts with no constants or units without allocating.
-template <typename Record> std::shared_ptr<const std::vector<Record>> noRecords() {
-    static const auto none = std::make_shared<const std::vector<Record>>();
-    return none;
+EquationEngine::EquationEngine(DataFiles& files) {
+    LoadConstants(files);
+    LoadUnits(files);
 }
 
-} // namespace
+void EquationEngine::LoadConstants(DataFiles& files) {
+    constantGroups = files.constants();
+}
 
-EquationEngine::EquationEngine()
-    : unitCategories(noRecords<UnitCategory>()), constantGroups(noRecords<ConstantGroup>()) {
-    LoadConstants();
-    LoadUnits();
-    // The slot filled longest ago has the greatest age, so the first ten formulas take slots 0 to 9.
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        slotAges[slot] = kSlotCount - 1 - slot;
-    // "e" is the eleven-decimal value, not the double nearest to e.
-    variables.assign({{"pi", 3.141592653589793}, {"e", 2.71828182846}, {"n", 1.0}});
+void EquationEngine::LoadUnits(DataFiles& files) {
+    unitCategories = files.units();
 }
 
 int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBindings, std::size_t count,
@@ -33,32 +38,97 @@ int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBin
     if (formula.empty())
         return ReportEquationError(kEmptyFormula, formula);
     if (FindSlot(formula)) {
-        const int code = Parse(currentSlot);
+        const int slot = cache.currentSlot();
+        const int code = Parse(slot);
         if (code != 0) {
-            ReportEquationError(code, slotTexts[currentSlot]);
+            ReportEquationError(code, cache.text(slot));
             // An empty text never matches, so the formula is parsed (and fails) again next time.
-            slotTexts[currentSlot].clear();
+            cache.forgetText(slot);
             return code;
         }
     }
-    bindings = callerBindings;
-    bindingCount = count;
     convertBaseActive = false;
-    int code = evaluateNode(slotTrees[currentSlot], result, 0);
-    if (code != 0 && reportMode != 3) {
-        if (reportMode == 0 || code == kUndefinedName)
-            ReportRuntimeError(code, slotTexts[currentSlot]);
-        else
-            code = 0;
-    }
-    bindings = nullptr;
-    bindingCount = 0;
-    return code;
+    const int code = evaluateCurrentSlot(callerBindings, count, result);
+    return applyReportMode(code);
 }
 
 int EquationEngine::Evaluate(std::string formula, const std::vector<VariableValue>& callerBindings,
                              double& result, const void* window) {
     return Evaluate(std::move(formula), callerBindings.data(), callerBindings.size(), result, window);
+}
+
+// The working copy is rewritten (units, constants, "ans") before it is tokenized; the slot keeps the
+// text as written.
+int EquationEngine::Parse(int slot) {
+    scratchTokens.clear();
+    std::vector<Token>& tokens = cache.tokens(slot);
+    tokens.clear();
+    const std::string& text = cache.text(slot);
+    if (text.size() > kMaxFormulaLength)
+        return kFormulaTooComplex;
+    std::string work = text;
+    if (const int code = RewriteUnits(work))
+        return code;
+    if (const int code = SubstituteConstants(*constantGroups, std::string(), work))
+        return code;
+    if (work.size() > kMaxFormulaLength)
+        return kFormulaTooComplex;
+    if (work.find('|') != std::string::npos)
+        return kUnknownConstant;
+    convertBaseActive = false;
+    if (!replaceAnswer(work, answerText, numbers, baseInForce(), decimalComma))
+        return kFormulaTooComplex;
+    // Seldom more tokens than characters: one allocation in nearly every case.
+    tokens.reserve(std::min(work.size(), kMaxTokenCount) + 1);
+    Tokenizer tokenizer(work, tokens, numberBase, decimalMark());
+    const int code = tokenizer.run();
+    numberBase = tokenizer.numberBase();
+    if (code != 0)
+        return code;
+    if (const int listCode = checkTokenList(text, tokens))
+        return listCode;
+    return BuildTree(slot);
+}
+
+int EquationEngine::BuildTree(int slot) {
+    return buildTree(cache.tokens(slot), cache.tree(slot));
+}
+
+int EquationEngine::evaluateCurrentSlot(const VariableValue* bindings, std::size_t bindingCount,
+                                        double& result) {
+    EvaluationSettings settings;
+    settings.bindings = bindings;
+    settings.bindingCount = bindingCount;
+    settings.angleMode = angleMode;
+    settings.writeTrace = reportMode != kIgnoreFailuresWithoutTrace;
+    settings.numberBase = numberBase;
+    settings.convertBase = convertBase;
+    settings.style = numberStyle();
+    Evaluator evaluator(settings, variables, traceLog, numbers);
+    const int code = evaluator.evaluate(cache.tree(cache.currentSlot()), result);
+    convertBase = evaluator.convertBase();
+    convertBaseActive = evaluator.convertBaseActive();
+    return code;
+}
+
+int EquationEngine::applyReportMode(int code) const {
+    if (code == 0 || reportMode == kReturnFailuresSilently)
+        return code;
+    if (reportMode == kReportEveryFailure || code == kUndefinedName)
+        return ReportRuntimeError(code, cache.text(cache.currentSlot()));
+    return 0;
+}
+
+int EquationEngine::RewriteUnits(std::string& formula) const {
+    return rewriteUnitConversions(formula, *unitCategories, decimalComma == 1);
+}
+
+int EquationEngine::SubstituteConstants(const std::vector<ConstantGroup>& groups, const std::string& prefix,
+                                        std::string& formula) const {
+    // Every reference holds a "|"; a formula without one has nothing to substitute.
+    if (formula.find('|') == std::string::npos)
+        return 0;
+    return substituteConstants(groups, prefix, formula, decimalComma == 1);
 }
 
 // The engine shows and logs nothing: callers decide what the user sees, and find the texts of both
@@ -68,4 +138,26 @@ int EquationEngine::ReportEquationError(int code, const std::string&) const {
 }
 int EquationEngine::ReportRuntimeError(int code, const std::string&) const {
     return code;
+}
+
+const std::string& EquationEngine::TraceText() const {
+    if (!traceRendered) {
+        traceText.clear();
+        traceLog.render(traceText);
+        traceRendered = true;
+    }
+    return traceText;
+}
+
+NumberStyle EquationEngine::numberStyle() const {
+    return {decimalComma,        groupIntegerDigits, integerGroupSize,      integerGroupSeparator,
+            groupFractionDigits, fractionGroupSize,  fractionGroupSeparator};
+}
+
+std::string EquationEngine::formatNumber(double x, int precision) {
+    return numbers.formatNumber(x, precision, baseInForce(), numberStyle());
+}
+
+std::string EquationEngine::renderInBase(double x) {
+    return numbers.renderInBase(x, baseInForce(), decimalComma);
 }

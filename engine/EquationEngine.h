@@ -2,33 +2,47 @@
 
 #include "ConstantGroup.h"
 #include "CurrentEngine.h"
+#include "EngineModes.h"
 #include "ExprNode.h"
+#include "FormulaCache.h"
+#include "NumberFormat.h"
+#include "NumberRenderer.h"
 #include "Token.h"
 #include "TraceLog.h"
 #include "UnitCategory.h"
+#include "VariableList.h"
 #include "VariableValue.h"
 
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
-/// The expression engine: parses, caches and evaluates formulas. Failures are status codes,
-/// never exceptions or messages (see ErrorTables.h for the texts).
+class DataFiles;
+
+/// The expression engine: parses, caches and evaluates formulas. Failures are status codes, never
+/// exceptions or messages (see ErrorTables.h for the texts).
+///
+/// The engine is the public face of its parts, each in the file of its name: FormulaCache (the ten
+/// slots), Tokenizer and TokenListChecks (the parse), TreeBuilder, Evaluator (with VariableList and
+/// FunctionLibrary), NumberRenderer and NumberFormat (the number style), DataFiles with
+/// ConstantSubstitution and UnitConversion (the constant and unit tables).
 class EquationEngine {
 public:
-    static constexpr int kSlotCount = 10;
+    static constexpr int kSlotCount = FormulaCache::kSlotCount;
 
-    /// Reads "constants.dat" and "units.dat" from the working directory; missing files are no error.
+    /// Takes "constants.dat" and "units.dat" of the working directory from the process-wide store
+    /// (DataFiles::shared); missing files are no error.
     EquationEngine();
+    /// Takes the data files from `files`; the engine keeps the records, not the store.
+    explicit EquationEngine(DataFiles& files);
     EquationEngine(const EquationEngine&) = delete;
     EquationEngine& operator=(const EquationEngine&) = delete;
 
     /// Evaluates `formula` with the caller's bindings (searched before the engine's variables).
     /// Returns 0 and writes `result`, or a code of the equation-error or run-time table.
-    int Evaluate(std::string formula, const VariableValue* bindings, std::size_t bindingCount,
-                 double& result, const void* ownerWindow = nullptr);
+    int Evaluate(std::string formula, const VariableValue* bindings, std::size_t bindingCount, double& result,
+                 const void* ownerWindow = nullptr);
     int Evaluate(std::string formula, const std::vector<VariableValue>& bindings, double& result,
                  const void* ownerWindow = nullptr);
 
@@ -36,11 +50,11 @@ public:
     const std::string& TraceText() const;
 
     // Read-only views for callers and tests.
-    int CurrentSlot() const { return currentSlot; }
-    const std::string& SlotText(int slot) const { return slotTexts[slot]; }
-    const std::vector<Token>& SlotTokens(int slot) const { return slotTokens[slot]; }
-    const ExprNode& SlotTree(int slot) const { return slotTrees[slot]; }
-    const std::vector<VariableValue>& Variables() const { return variables; }
+    int CurrentSlot() const { return cache.currentSlot(); }
+    const std::string& SlotText(int slot) const { return cache.text(slot); }
+    const std::vector<Token>& SlotTokens(int slot) const { return cache.tokens(slot); }
+    const ExprNode& SlotTree(int slot) const { return cache.tree(slot); }
+    const std::vector<VariableValue>& Variables() const { return variables.all(); }
     const std::vector<ConstantGroup>& ConstantGroups() const { return *constantGroups; }
     const std::vector<UnitCategory>& UnitCategories() const { return *unitCategories; }
 
@@ -59,65 +73,40 @@ public:
     int convertBase = 10;
     int numberBase = 10;
     bool convertBaseActive = false;
-    int decimalComma = 0;
-    int angleMode = 0;
-    int reportMode = 0;
+    int decimalComma = 0; // 1: "," is the decimal mark
+    int angleMode = kRadians;
+    int reportMode = kReportEveryFailure;
 
 private:
-    friend class Tokenizer;
-    friend class TreeBuilder;
-
-    // Formula cache and tree builder (FormulaCache.cpp, TreeBuilder.cpp).
-    bool FindSlot(const std::string& text);
-    int BuildTree(int slot);
-
-    // Tokenizer and syntax checks (Tokenizer.cpp).
+    // The steps of Evaluate.
+    bool FindSlot(const std::string& text) { return cache.FindSlot(text); }
     int Parse(int slot);
-
-    // Evaluator (Evaluator.cpp) and the function library it dispatches to (FunctionLibrary.cpp).
-    int evaluateNode(const ExprNode& node, double& out, int depth);
-    double applyOperator(int op, double* args, std::size_t count, int& status);
-    bool lookUpName(const std::string& name, double& value) const;
-    void assignVariable(const std::string& name, double value);
-    int evaluateOperation(const ExprNode& node, double& out, int depth);
-    int evaluateAssignment(const ExprNode& node, double& out, int depth);
-    void recordTraceLine(int op, const double* args, std::size_t count);
-
-    // Number formatting (NumberFormat.cpp; the texts are built by the functions of NumberFormat.h).
-    int baseInForce() const;
-    NumberStyle numberStyle() const;
-    void noteRenderBase(int base);
-
-    // Constants (Constants.cpp) and units (Units.cpp).
-    void LoadConstants();
-    void LoadUnits();
+    int BuildTree(int slot);
+    int evaluateCurrentSlot(const VariableValue* bindings, std::size_t bindingCount, double& result);
+    int applyReportMode(int code) const;
+    void LoadConstants(DataFiles& files);
+    void LoadUnits(DataFiles& files);
+    int RewriteUnits(std::string& formula) const;
     int SubstituteConstants(const std::vector<ConstantGroup>& groups, const std::string& prefix,
                             std::string& formula) const;
-    int RewriteUnits(std::string& formula) const;
-
-    // Error reporting (EquationEngine.cpp): look the text up, show nothing, return the code.
     int ReportEquationError(int code, const std::string& formula) const;
     int ReportRuntimeError(int code, const std::string& formula) const;
 
+    int baseInForce() const { return convertBaseActive ? convertBase : numberBase; }
+    char decimalMark() const { return decimalComma == 1 ? ',' : '.'; }
+    NumberStyle numberStyle() const;
+
     std::shared_ptr<const std::vector<UnitCategory>> unitCategories;
     std::shared_ptr<const std::vector<ConstantGroup>> constantGroups;
-    std::vector<VariableValue> variables;
-    const VariableValue* bindings = nullptr;
-    std::size_t bindingCount = 0;
-    const void* ownerWindow = nullptr;
-
-    int currentSlot = 0;
-    std::array<ExprNode, kSlotCount> slotTrees;
-    std::array<std::vector<Token>, kSlotCount> slotTokens;
-    std::array<std::string, kSlotCount> slotTexts;
-    std::array<int, kSlotCount> slotAges{};
-
-    std::string answerText;
-    std::vector<Token> scratchTokens;
-    int renderBase = 10;
-    bool keepRenderBase = false;
-
+    VariableList variables;
+    FormulaCache cache;
+    NumberRenderer numbers;
     TraceLog traceLog;
     mutable std::string traceText; // rendered from traceLog when first read
     mutable bool traceRendered = false;
+
+    // Part of the engine's documented interface, kept although nothing here reads them.
+    const void* ownerWindow = nullptr; // the caller's window, recorded for the time of an evaluation
+    std::string answerText;            // what "ans" stands for; no caller of this program sets it
+    std::vector<Token> scratchTokens;  // emptied by every parse and otherwise unused
 };

@@ -1,9 +1,13 @@
+#include "Evaluator.h"
+
 #include "EngineLimits.h"
-#include "EquationEngine.h"
 #include "FunctionLibrary.h"
+#include "NumberRenderer.h"
 #include "OperatorCode.h"
 #include "StatusCodes.h"
+#include "TraceLog.h"
 #include "Truncation.h"
+#include "VariableList.h"
 
 #include <array>
 #include <cmath>
@@ -47,13 +51,6 @@ bool isReservedName(const std::string& name) {
     return name == "x" || name == "y" || name == "r" || name == "t";
 }
 
-const VariableValue* findByName(const VariableValue* first, std::size_t count, std::string_view name) {
-    for (std::size_t i = 0; i < count; ++i)
-        if (first[i].name == name)
-            return first + i;
-    return nullptr;
-}
-
 /// A negative base raised to the reciprocal of an odd integer is the real odd root: (-8)^(1/3) is -2.
 double power(double a, double b) {
     if (!(a < 0))
@@ -72,19 +69,24 @@ double truth(bool value) {
 /// Reduces the argument of sin, cos and tan to one turn and converts every trigonometric and
 /// hyperbolic argument from degrees in degree mode. Other angle modes leave it as it is.
 void prepareAngle(int op, int angleMode, double& x) {
-    if (op >= kSin && op <= kTan) {
-        if (angleMode == 0)
+    if (reducesAngle(op)) {
+        if (angleMode == kRadians)
             x = std::fmod(x, kFullTurnRadians);
-        else if (angleMode == 1)
+        else if (angleMode == kDegrees)
             x = std::fmod(x, kFullTurnDegrees);
     }
-    if (angleMode == 1 && op >= kSin && op <= kTanh)
+    if (angleMode == kDegrees && takesAngle(op))
         x *= kRadiansPerDegree;
 }
 
 } // namespace
 
-int EquationEngine::evaluateNode(const ExprNode& node, double& out, int depth) {
+Evaluator::Evaluator(const EvaluationSettings& settings, VariableList& variables, TraceLog& trace,
+                     NumberRenderer& renderer)
+    : settings(settings), variables(variables), trace(trace), renderer(renderer),
+      convertTarget(settings.convertBase) {}
+
+int Evaluator::evaluateNode(const ExprNode& node, double& out, int depth) {
     if (depth > kMaxTreeDepth)
         return kMalformedNode;
     switch (node.kind) {
@@ -100,7 +102,7 @@ int EquationEngine::evaluateNode(const ExprNode& node, double& out, int depth) {
     }
 }
 
-int EquationEngine::evaluateOperation(const ExprNode& node, double& out, int depth) {
+int Evaluator::evaluateOperation(const ExprNode& node, double& out, int depth) {
     const int op = node.op;
     if (op == kAssign)
         return evaluateAssignment(node, out, depth);
@@ -119,7 +121,7 @@ int EquationEngine::evaluateOperation(const ExprNode& node, double& out, int dep
     return status;
 }
 
-int EquationEngine::evaluateAssignment(const ExprNode& node, double& out, int depth) {
+int Evaluator::evaluateAssignment(const ExprNode& node, double& out, int depth) {
     if (node.children.size() < 2)
         return kMalformedNode;
     double value = 0.0;
@@ -128,15 +130,15 @@ int EquationEngine::evaluateAssignment(const ExprNode& node, double& out, int de
     // x, y, r and t are left to the caller's bindings: assigning them yields the value but stores nothing.
     const std::string& name = node.children[0].name;
     if (!isReservedName(name))
-        assignVariable(name, value);
+        variables.assign(name, value);
     out = value;
     return 0;
 }
 
-double EquationEngine::applyOperator(int op, double* args, std::size_t count, int& status) {
-    if (reportMode != 2)
+double Evaluator::applyOperator(int op, double* args, std::size_t count, int& status) {
+    if (settings.writeTrace)
         recordTraceLine(op, args, count);
-    prepareAngle(op, angleMode, args[0]);
+    prepareAngle(op, settings.angleMode, args[0]);
     const double a = args[0];
     switch (op) {
     case kMultiply:
@@ -167,53 +169,48 @@ double EquationEngine::applyOperator(int op, double* args, std::size_t count, in
         return truth(a <= args[1]);
     case kNotEqual:
         return truth(!(a == args[1]));
-    case kConvbase: {
-        // Bases outside 2 to 36 have no digits; refusing them here keeps them from every rendering.
-        const std::int32_t base = trunc32(args[1]);
-        if (base < 2 || base > 36) {
-            status = kBaseOutOfRange;
-            return 0.0;
-        }
-        convertBase = base;
-        convertBaseActive = true;
-        return a;
-    }
+    case kConvbase:
+        return convertTo(a, args[1], status);
     default:
-        return applyBuiltin(op, args, count, angleMode, status);
+        return applyBuiltin(op, args, count, settings.angleMode, status);
     }
 }
 
-void EquationEngine::recordTraceLine(int op, const double* args, std::size_t count) {
-    const int base = baseInForce();
-    if (traceLog.lines().empty())
-        traceLog.setStyle(numberStyle());
-    traceLog.append(op, args, count, base);
+// Bases outside 2 to 36 have no digits; refusing them here keeps them from every rendering.
+double Evaluator::convertTo(double value, double base, int& status) {
+    const std::int32_t target = trunc32(base);
+    if (target < 2 || target > 36) {
+        status = kBaseOutOfRange;
+        return 0.0;
+    }
+    convertTarget = target;
+    convertActive = true;
+    return value;
+}
+
+void Evaluator::recordTraceLine(int op, const double* args, std::size_t count) {
+    const int base = convertActive ? convertTarget : settings.numberBase;
+    if (trace.lines().empty())
+        trace.setStyle(settings.style);
+    trace.append(op, args, count, base);
     // Rendering a number positionally records its base, as if the line had been written now.
     for (std::size_t i = op == kConvbase ? 1 : 0; i < count; ++i)
         if (!needsScientific(args[i])) {
-            noteRenderBase(base);
+            renderer.noteRenderBase(base);
             break;
         }
 }
 
-bool EquationEngine::lookUpName(const std::string& name, double& value) const {
+bool Evaluator::lookUpName(const std::string& name, double& value) const {
     // The tokenizer writes a negated name with a leading "-": the value of the rest, negated.
     const bool negated = !name.empty() && name[0] == '-';
     const std::string_view key = std::string_view(name).substr(negated ? 1 : 0);
-    const VariableValue* found = findByName(bindings, bindings ? bindingCount : 0, key);
+    const VariableValue* found =
+        findByName(settings.bindings, settings.bindings ? settings.bindingCount : 0, key);
     if (!found)
-        found = findByName(variables.data(), variables.size(), key);
+        found = variables.find(key);
     if (!found)
         return false;
     value = negated ? -found->value : found->value;
     return true;
-}
-
-void EquationEngine::assignVariable(const std::string& name, double value) {
-    for (VariableValue& variable : variables)
-        if (variable.name == name) {
-            variable.value = value;
-            return;
-        }
-    variables.push_back({name, value});
 }

@@ -10,14 +10,6 @@
 #include "Temperature.h"
 #include "Truncation.h"
 
-namespace {
-
-bool isTemperatureConversion(int op) {
-    return op >= kFahrenheitCelsius && op <= kRankineKelvin;
-}
-
-} // namespace
-
 double applyBuiltin(int op, double* args, std::size_t count, int angleMode, int& status) {
     switch (op) {
     case kMin:

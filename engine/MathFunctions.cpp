@@ -1,5 +1,6 @@
 #include "MathFunctions.h"
 
+#include "EngineModes.h"
 #include "OperatorCode.h"
 #include "Truncation.h"
 
@@ -11,7 +12,7 @@ constexpr double kDegreesPerHalfTurn = 180.0;
 constexpr double kOneOverPi = 0.3183098861837907;
 
 double toAngleUnit(double radians, int angleMode) {
-    return angleMode == 1 ? radians * kDegreesPerHalfTurn * kOneOverPi : radians;
+    return angleMode == kDegrees ? radians * kDegreesPerHalfTurn * kOneOverPi : radians;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "NumberFormat.h"
 
+#include "BaseDigits.h"
 #include "CLocaleNumber.h"
-#include "EquationEngine.h"
 #include "WideNatural.h"
 
 #include <algorithm>
@@ -39,10 +39,6 @@ constexpr bool budgetsFit52Bits() {
     return true;
 }
 static_assert(budgetsFit52Bits(), "digit budgets must be floor(52 / log2(base))");
-
-int digitValue(char digit) {
-    return digit <= '9' ? digit - '0' : digit - 'A' + 10;
-}
 
 char decimalMark(int decimalComma) {
     return decimalComma == 1 ? ',' : '.';
@@ -218,29 +214,4 @@ std::string formatInBase(double x, int precision, int base, const NumberStyle& s
     tidyNumberText(text, style);
     groupDigits(text, style);
     return text;
-}
-
-int EquationEngine::baseInForce() const {
-    return convertBaseActive ? convertBase : numberBase;
-}
-
-NumberStyle EquationEngine::numberStyle() const {
-    return {decimalComma,        groupIntegerDigits, integerGroupSize,      integerGroupSeparator,
-            groupFractionDigits, fractionGroupSize,  fractionGroupSeparator};
-}
-
-void EquationEngine::noteRenderBase(int base) {
-    if (!keepRenderBase)
-        renderBase = base;
-}
-
-std::string EquationEngine::formatNumber(double x, int precision) {
-    if (precision == 0 && !needsScientific(x))
-        noteRenderBase(baseInForce());
-    return formatInBase(x, precision, baseInForce(), numberStyle());
-}
-
-std::string EquationEngine::renderInBase(double x) {
-    noteRenderBase(baseInForce());
-    return renderDigits(x, baseInForce(), decimalComma);
 }

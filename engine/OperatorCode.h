@@ -5,6 +5,7 @@
 
 /// Code of every parenthesis, operator, separator and built-in function of the formula language.
 enum OperatorCode : std::int32_t {
+    kNoOperator = 0, // what functionCode answers for a word that is none of the language's
     kOpenParen = 1,
     kCloseParen = 2,
     kMin = 3,
@@ -71,11 +72,18 @@ enum OperatorCode : std::int32_t {
     kFib = 64,
 };
 
-bool isBinary(int op);
+// The categories of the codes; OperatorCode.cpp holds one row per operator with its word, trace name,
+// category, precedence class and argument rules.
+bool isBinary(int op); // the comparisons included
 bool isComparison(int op);
 bool isPostfix(int op);
 bool isListFunction(int op);
-bool isFunction(int op);
+bool isFunction(int op); // the list functions included
+bool isTemperatureConversion(int op);
+/// True for the functions whose argument is an angle (sin to tanh): converted from degrees in degree mode.
+bool takesAngle(int op);
+/// True for sin, cos and tan, whose argument is first reduced to one turn.
+bool reducesAngle(int op);
 
 /// Binding class of an operator: higher binds more loosely; -1 for ":" and unknown codes.
 int precedenceClass(int op);
@@ -89,7 +97,8 @@ ArgumentLimits argumentLimits(int op);
 
 /// True for every word of the formula language (functions, word operators, temperature words) and "ans".
 bool isFunctionName(std::string_view word);
-/// The code of a formula word; 37 for a word it does not know.
+/// The code of a formula word ("ans", which reaches the tokenizer only when written with blanks inside,
+/// reads as "+"); kNoOperator for a word it does not know.
 int functionCode(std::string_view word);
 
 /// Display name of a code, as the trace writes it; "(unknown operator)" for other codes.

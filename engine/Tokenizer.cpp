@@ -1,7 +1,7 @@
 #include "Tokenizer.h"
 
+#include "BaseDigits.h"
 #include "EngineLimits.h"
-#include "EquationEngine.h"
 #include "NumberReader.h"
 #include "OperatorCode.h"
 #include "StatusCodes.h"
@@ -29,8 +29,8 @@ bool isRelationChar(char c) {
 
 } // namespace
 
-Tokenizer::Tokenizer(EquationEngine& engine, const std::string& text, std::vector<Token>& tokens)
-    : engine(engine), text(text), tokens(tokens) {}
+Tokenizer::Tokenizer(const std::string& text, std::vector<Token>& tokens, int numberBase, char decimalMark)
+    : text(text), tokens(tokens), base(numberBase), decimalMark(decimalMark) {}
 
 int Tokenizer::run() {
     readNext();
@@ -95,7 +95,7 @@ bool Tokenizer::beginsImplicitProduct() const {
     const Token* last = lastToken();
     if (last == nullptr)
         return false;
-    const bool operandAhead = isDigit(ch) || isUpper(ch) || isLower(ch) || ch == decimalSeparator();
+    const bool operandAhead = isDigit(ch) || isUpper(ch) || isLower(ch) || ch == decimalMark;
     const bool operandBehind = last->kind != Token::kOperation || last->op == kCloseParen;
     return (lastChar == ')' && operandAhead) || (ch == '(' && operandBehind) ||
            (isLower(ch) && last->kind == Token::kNumber);
@@ -103,7 +103,8 @@ bool Tokenizer::beginsImplicitProduct() const {
 
 bool Tokenizer::beginsUnaryMinus() const {
     const int before = lastOperation();
-    return tokens.empty() || (before >= kEqual && before <= kAssign) || lastChar == '(' || isFunction(before);
+    return tokens.empty() || isComparison(before) || before == kAssign || lastChar == '(' ||
+           isFunction(before);
 }
 
 int Tokenizer::dispatch() {
@@ -122,17 +123,8 @@ int Tokenizer::dispatch() {
     return 0;
 }
 
-// Compares c - '0' with the base, so in a base above 10 ":" and the signs after it pass as well;
-// readNumber then refuses them with kNotADigit.
 bool Tokenizer::beginsNumber(char c) const {
-    const int base = engine.numberBase;
-    const bool digit = c >= '0' && c - '0' < base;
-    const bool letter = base > 10 && c >= 'A' && c < 'A' + base - 10;
-    return digit || letter || c == decimalSeparator();
-}
-
-char Tokenizer::decimalSeparator() const {
-    return engine.decimalComma == 1 ? ',' : '.';
+    return passesDigitTest(c, base, DigitLetters::UpperCase) || c == decimalMark;
 }
 
 int Tokenizer::onNumber() {
@@ -146,10 +138,10 @@ int Tokenizer::onNumber() {
 
 int Tokenizer::finishNumber() {
     double value = 0.0;
-    if (const int code = readNumber(numberBuffer, engine.numberBase, value))
+    if (const int code = readNumber(numberBuffer, base, value))
         return code;
     if (savedBase) {
-        engine.numberBase = *savedBase;
+        base = *savedBase;
         savedBase.reset();
     }
     emitNumber(negatePending ? -value : value);
@@ -200,8 +192,8 @@ int Tokenizer::attachWord(int op) {
         return kOperatorsInARow;
     if (op == kConvbase) {
         // The target base that follows is written in decimal whatever the base in force.
-        savedBase = engine.numberBase;
-        engine.numberBase = 10;
+        savedBase = base;
+        base = 10;
     }
     if (const int code = joinLeftOperand(op))
         return code;
@@ -387,7 +379,7 @@ void Tokenizer::closeAutoParens() {
 
 int Tokenizer::finishText() {
     const bool numberPending =
-        (isDigit(lastChar) || isUpper(lastChar) || lastChar == decimalSeparator()) && nameBuffer.empty();
+        (isDigit(lastChar) || isUpper(lastChar) || lastChar == decimalMark) && nameBuffer.empty();
     if (numberPending) {
         if (const int code = finishNumber())
             return code;

@@ -7,19 +7,22 @@
 #include <string>
 #include <vector>
 
-class EquationEngine;
-
 /// The character-driven state machine of the parse step: turns the working text of one formula into a
 /// token list, with implicit multiplication, unary minus, automatic parentheses after function words
 /// written without them and argument counting for list functions, and stops at the first syntax error.
 class Tokenizer {
 public:
-    /// `engine` supplies the number base (which "convbase" changes for its operand) and the decimal mark.
-    Tokenizer(EquationEngine& engine, const std::string& text, std::vector<Token>& tokens);
+    /// Numbers are read in `numberBase`; `decimalMark` is "." or ",".
+    Tokenizer(const std::string& text, std::vector<Token>& tokens, int numberBase, char decimalMark);
 
     /// Tokenizes the whole text and checks that every parenthesis and list call is closed.
     /// Returns 0 or the code of the first syntax error; the tokens emitted until then stay.
     int run();
+
+    /// The base in force where the tokenizer stopped. The target base after "convbase" is read in
+    /// decimal, and the base in force comes back only once that number is read: when none follows, the
+    /// engine goes on in decimal.
+    int numberBase() const { return base; }
 
 private:
     enum class State { Start, Number, Operator, Name, Word, Relation };
@@ -46,7 +49,6 @@ private:
     bool beginsImplicitProduct() const;
     bool beginsUnaryMinus() const;
     bool beginsNumber(char c) const;
-    char decimalSeparator() const;
     int operatorCode(int& op);
     bool breaksOperatorSequence(int before, int op) const;
     int countListCall(int op);
@@ -61,9 +63,10 @@ private:
     void emitNumber(double value);
     void emitOperation(int op, double value = 0.0);
 
-    EquationEngine& engine;
     const std::string& text;
     std::vector<Token>& tokens;
+    int base;
+    const char decimalMark;
     std::size_t position = 0;
 
     State state = State::Start;

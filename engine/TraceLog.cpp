@@ -1,6 +1,5 @@
 #include "TraceLog.h"
 
-#include "EquationEngine.h"
 #include "OperatorCode.h"
 
 namespace {
@@ -53,13 +52,4 @@ void TraceLog::renderLine(std::string& out, const Line& line) const {
         out += number(0) + name;
     }
     out += '\n';
-}
-
-const std::string& EquationEngine::TraceText() const {
-    if (!traceRendered) {
-        traceText.clear();
-        traceLog.render(traceText);
-        traceRendered = true;
-    }
-    return traceText;
 }

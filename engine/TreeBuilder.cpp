@@ -1,7 +1,6 @@
 #include "TreeBuilder.h"
 
 #include "EngineLimits.h"
-#include "EquationEngine.h"
 #include "OperatorCode.h"
 #include "StatusCodes.h"
 
@@ -17,11 +16,9 @@ bool isCloseParen(const Token& token) {
 
 } // namespace
 
-int EquationEngine::BuildTree(int slot) {
-    ExprNode& root = slotTrees[slot];
+int buildTree(const std::vector<Token>& tokens, ExprNode& root) {
     // Reset the whole root: an unfilled node must not keep the value of the formula the slot held before.
     root = ExprNode{};
-    const std::vector<Token>& tokens = slotTokens[slot];
     if (TreeBuilder(tokens).buildRange(0, static_cast<int>(tokens.size()) - 1, root, 0) != kFormulaTooComplex)
         return 0;
     root = ExprNode{};

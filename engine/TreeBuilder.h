@@ -5,6 +5,11 @@
 
 #include <vector>
 
+/// Replaces `root` by the tree of a checked token list. Returns 0, or kFormulaTooComplex (leaving an
+/// empty root) when the tree would grow deeper than kMaxTreeDepth. Ranges that cannot be built leave
+/// their nodes unfilled for the evaluator to refuse.
+int buildTree(const std::vector<Token>& tokens, ExprNode& root);
+
 /// Builds the expression tree of a checked token list by splitting each token range at its root
 /// operation: the greatest precedence class outside parentheses, the rightmost among equals, so that
 /// every binary operator associates to the left (2^3^2 is 64).

@@ -153,7 +153,7 @@ std::vector<std::string> formulasUsing(const EquationEngine& engine, std::string
 } // namespace
 
 void FuzzDataFiles(const std::uint8_t* data, std::size_t size) {
-    enterPrivateWorkingDirectory(DataFiles::None);
+    enterPrivateWorkingDirectory(DataFileChoice::None);
     const WorkTimer timer;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const Sections sections = splitSections(input);

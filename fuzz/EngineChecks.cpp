@@ -3,15 +3,11 @@
 #include "EngineLimits.h"
 #include "ErrorTables.h"
 #include "OperatorCode.h"
+#include "StatusCodes.h"
 
 namespace fuzz {
 
 namespace {
-
-constexpr int kOutsideAlphabet = 1;
-constexpr int kUnclassifiedOperator = 21;
-constexpr int kEmptyFormula = 4;
-constexpr int kLastEquationErrorCode = 20;
 
 void checkTraceReadable(const EquationEngine& engine, const std::string& formula) {
     const std::string& trace = engine.TraceText();
@@ -30,12 +26,12 @@ void checkComparisonValue(const EquationEngine& engine, double value, const std:
 } // namespace
 
 bool isKnownStatus(int status) {
-    return status == 0 || status == kOutsideAlphabet || status == kUnclassifiedOperator ||
+    return status == 0 || status == kInvalidCharacter || status == kUnclassifiedOperator ||
            equationErrorMessage(status) != nullptr || runtimeErrorMessage(status) != nullptr;
 }
 
 bool isParseFailure(int status) {
-    return (status >= 1 && status <= kLastEquationErrorCode) || status == kFormulaTooComplex;
+    return (status >= kInvalidCharacter && status <= kUnknownConstant) || status == kFormulaTooComplex;
 }
 
 Evaluation evaluateChecked(EquationEngine& engine, const std::string& formula,

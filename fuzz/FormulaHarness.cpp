@@ -150,7 +150,7 @@ void runSession(const std::string& text, SessionOptions options, const WorkTimer
 } // namespace
 
 void FuzzFormula(const std::uint8_t* data, std::size_t size) {
-    enterPrivateWorkingDirectory(DataFiles::Shipped);
+    enterPrivateWorkingDirectory(DataFileChoice::Shipped);
     const WorkTimer timer;
     const std::string text(reinterpret_cast<const char*>(data), size);
     checkSameInDecimalCommaLocale(text, evaluateOnFreshEngine(text, timer), timer);

@@ -212,7 +212,7 @@ private:
 } // namespace
 
 void FuzzSimulation(const std::uint8_t* data, std::size_t size) {
-    enterPrivateWorkingDirectory(DataFiles::Shipped);
+    enterPrivateWorkingDirectory(DataFileChoice::Shipped);
     ByteReader in(data, size);
     PanelDriver(in).run();
 }

@@ -45,7 +45,7 @@ void copyShippedDataFiles() {
 
 } // namespace
 
-void enterPrivateWorkingDirectory(DataFiles files) {
+void enterPrivateWorkingDirectory(DataFileChoice files) {
     if (!privateDirectory.empty()) {
         return;
     }
@@ -53,7 +53,7 @@ void enterPrivateWorkingDirectory(DataFiles files) {
     require(mkdtemp(pattern.data()) != nullptr, "cannot create a private working directory", pattern);
     privateDirectory = pattern;
     std::atexit(removePrivateDirectory);
-    if (files == DataFiles::Shipped) {
+    if (files == DataFileChoice::Shipped) {
         copyShippedDataFiles();
     }
     std::error_code error;

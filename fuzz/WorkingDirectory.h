@@ -2,10 +2,10 @@
 
 namespace fuzz {
 
-enum class DataFiles { None, Shipped };
+enum class DataFileChoice { None, Shipped };
 
 /// Moves the process, once, into a private temporary directory (removed at exit), so that the engine
 /// reads "constants.dat" and "units.dat" from there: none, or copies of the shipped files.
-void enterPrivateWorkingDirectory(DataFiles files);
+void enterPrivateWorkingDirectory(DataFileChoice files);
 
 } // namespace fuzz

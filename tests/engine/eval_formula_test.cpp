@@ -48,6 +48,7 @@ TEST(EvalFormulas, OperatorsAndTheirTrace) {
         {"1/3 + 0", 0, 1.0 / 3.0, "1 / 3\n0.33333333333333 + 0\n"},
         {"(5 mod 0) + 1", 0, kNan, "5 mod 0\nnan + 1\n"},
         {"-7 mod 3", 0, -1, nullptr},
+        {"7 mod 4*2", 0, 7, "4 * 2\n7 mod 8\n"}, // mod binds more loosely than "*"
         {"(-8) ^ (1/3)", 0, -2, "-1 * 8\n1 / 3\n-8 ^ 0.33333333333333\n"},
         {"(-8) ^ 0.5", 0, kNan, nullptr},
         {"(-2) ^ 2", 0, 4, nullptr},
