@@ -1,6 +1,7 @@
 #include "EvalCommand.h"
 
 #include "EngineLimits.h"
+#include "EngineModes.h"
 #include "EquationEngine.h"
 #include "ErrorTables.h"
 #include "EvalOptions.h"
@@ -77,7 +78,7 @@ public:
 
 private:
     void Configure(EquationEngine& engine) const {
-        engine.angleMode = m_options.degrees ? 1 : 0;
+        engine.angleMode = m_options.degrees ? kDegrees : kRadians;
         engine.decimalComma = m_options.decimalComma ? 1 : 0;
     }
 
