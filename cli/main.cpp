@@ -6,5 +6,5 @@ int main(int argc, char** argv) {
     // Run in the user's locale, as the application does: the commands must read and print numbers
     // the same way whatever it is.
     std::setlocale(LC_ALL, "");
-    return RunCli(Arguments(argv + (argc > 0 ? 1 : 0), argv + argc), CliStreams());
+    return RunCli(argc, argv, CliStreams());
 }
