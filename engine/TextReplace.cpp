@@ -11,7 +11,8 @@ std::size_t countOccurrences(std::string_view text, std::string_view key) {
 
 } // namespace
 
-bool replaceAll(std::string& text, std::string_view key, std::string_view replacement, std::size_t maxLength) {
+bool replaceAll(std::string& text, std::string_view key, std::string_view replacement, std::size_t maxLength,
+                std::vector<std::size_t>* insertedAt) {
     if (key.empty())
         return true;
     const std::size_t count = countOccurrences(text, key);
@@ -27,6 +28,8 @@ bool replaceAll(std::string& text, std::string_view key, std::string_view replac
     std::size_t from = 0;
     for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, from)) {
         out.append(text, from, at - from);
+        if (insertedAt)
+            insertedAt->push_back(out.size());
         out.append(replacement);
         from = at + key.size();
     }
