@@ -5,6 +5,14 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+std::uint32_t highHalf(std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash >> 32);
+}
+
+} // namespace
+
 ConstantTable::ConstantTable(std::string lines, const std::vector<GroupRecord>& groups,
                              const std::vector<EntryRecord>& entries)
     : text(std::move(lines)) {
@@ -62,9 +70,9 @@ void ConstantTable::orderGroups(const std::vector<GroupRecord>& groups,
 }
 
 void ConstantTable::indexReferences() {
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> keys(entryNames.size());
+    byKey.resize(entryNames.size());
     for (std::uint32_t e = 0; e < entryNames.size(); ++e) {
-        keys[e] = {keyHash(e), e};
+        byKey[e] = {highHalf(keyHash(e)), e};
         keyLengths.push_back(static_cast<std::uint32_t>(keyLength(e)));
         // Keep the list short while reading: most entries share a handful of lengths.
         if (keyLengths.size() > 64) {
@@ -76,15 +84,15 @@ void ConstantTable::indexReferences() {
     keyLengths.erase(std::unique(keyLengths.begin(), keyLengths.end()), keyLengths.end());
     keyLengths.shrink_to_fit();
     longestKey = keyLengths.empty() ? 0 : keyLengths.back();
-    std::sort(keys.begin(), keys.end());
-    byKey.resize(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        byKey[i] = keys[i].second;
+    std::sort(byKey.begin(), byKey.end(), [](const KeyedEntry& a, const KeyedEntry& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.entry < b.entry;
+    });
 }
 
 std::size_t ConstantTable::memoryUse() const {
     return sizeof(*this) + text.capacity() + groupsByTurn.capacity() * sizeof(Group) +
-           (entryNames.capacity() + byKey.capacity() + keyLengths.capacity()) * sizeof(std::uint32_t);
+           byKey.capacity() * sizeof(KeyedEntry) +
+           (entryNames.capacity() + keyLengths.capacity()) * sizeof(std::uint32_t);
 }
 
 std::string_view ConstantTable::lineAt(std::uint32_t offset) const {
@@ -136,13 +144,13 @@ bool ConstantTable::hasReference(std::uint32_t entry, std::string_view reference
 std::optional<std::uint32_t> ConstantTable::nextEntry(std::string_view reference, std::uint64_t hash,
                                                       std::optional<std::uint32_t> after) const {
     const std::uint32_t first = after ? *after + 1 : 0;
-    auto it = std::lower_bound(byKey.begin(), byKey.end(), std::pair{hash, first},
-                               [this](std::uint32_t e, const std::pair<std::uint64_t, std::uint32_t>& key) {
-                                   return std::pair{keyHash(e), e} < key;
+    auto it = std::lower_bound(byKey.begin(), byKey.end(), KeyedEntry{highHalf(hash), first},
+                               [](const KeyedEntry& a, const KeyedEntry& b) {
+                                   return a.hash != b.hash ? a.hash < b.hash : a.entry < b.entry;
                                });
-    for (; it != byKey.end() && keyHash(*it) == hash; ++it)
-        if (hasReference(*it, reference))
-            return *it;
+    for (; it != byKey.end() && it->hash == highHalf(hash); ++it)
+        if (hasReference(it->entry, reference))
+            return it->entry;
     return std::nullopt;
 }
 

@@ -73,7 +73,11 @@ private:
     std::string text;
     std::vector<Group> groupsByTurn;
     std::vector<std::uint32_t> entryNames; // name offsets, by turn
-    std::vector<std::uint32_t> byKey;      // entries sorted by reference hash, then turn
+    struct KeyedEntry {
+        std::uint32_t hash; // the high half of the reference's hash: enough to find it, and half the memory
+        std::uint32_t entry;
+    };
+    std::vector<KeyedEntry> byKey; // sorted by reference hash, then entry
     std::vector<std::uint32_t> keyLengths;
     std::size_t longestKey = 0;
 };

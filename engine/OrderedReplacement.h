@@ -72,13 +72,12 @@ template <typename Index> int replaceInListOrder(std::string& formula, const Ind
         queue.pop();
         if (last && turn <= *last)
             continue; // found more than once
-        const std::string key = index.keyOf(turn);
-        if (formula.find(key) == std::string::npos)
-            continue; // replaced away since it was found
         const std::string replacement = index.replacementOf(turn);
         insertedAt.clear();
-        if (!replaceAll(formula, key, replacement, kMaxFormulaLength, &insertedAt))
+        if (!replaceAll(formula, index.keyOf(turn), replacement, kMaxFormulaLength, &insertedAt))
             return kFormulaTooComplex;
+        if (insertedAt.empty())
+            continue; // replaced away since it was found
         last = turn;
         turns.clear();
         ordered_replacement::forEachTouchedStretch(
