@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DataSearch.h"
 #include "EvalCommand.h"
 #include "SimCommand.h"
 
@@ -13,7 +14,11 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "  eval  evaluate formulas and print their status and value\n"
                           "  sim   run a simulation and print its history as CSV\n"
                           "\n"
-                          "'vorlint-cli COMMAND --help' describes a command's options.\n";
+                          "'vorlint-cli COMMAND --help' describes a command's options.\n"
+                          "\n"
+                          "The data files constants.dat and units.dat are read from the working directory,\n"
+                          "else from $XDG_DATA_HOME/vorlint (~/.local/share/vorlint), else from the\n"
+                          "installation's share/vorlint.\n";
 
 } // namespace
 
@@ -21,6 +26,7 @@ int main(int argc, char** argv) {
     // Run in the user's locale, as the application does: the commands must read and print numbers
     // the same way whatever it is.
     std::setlocale(LC_ALL, "");
+    searchDataFilesFor(argc > 0 ? argv[0] : nullptr);
 
     const Arguments args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.empty()) {
