@@ -11,7 +11,6 @@ enum : int {
     FileSaveAs = 57604,
     FilePrintSetup = 57606,
     FilePrint = 57607,
-    FilePrintDirect = 57608,
     FilePrintPreview = 57609,
     FileMruFirst = 57616,
     EditCopy = 57634,

@@ -2,13 +2,12 @@
 
 #include "ArrangeIcons.h"
 #include "CommandIds.h"
-#include "CommandTable.h"
 #include "DocTemplate.h"
 #include "Document.h"
 #include "ExpressaoDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
-#include "VorlintApp.h"
+#include "ViewPrinter.h"
 #include "VorlintView.h"
 
 #include <QAction>
@@ -34,19 +33,15 @@ const int kUnhandledCommands[] = {
 
 } // namespace
 
-CCommandRouter::CCommandRouter(CVorlintApp& app, CMainFrame& frame, const CCommandTable& commands)
-    : QObject(&frame), m_app(app), m_frame(frame), m_commands(commands) {
+CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate, CViewPrinter& printer)
+    : QObject(&frame), m_frame(frame), m_docTemplate(docTemplate), m_printer(printer) {
     using R = CCommandRouter;
-    Connect(CommandId::FileNew, &R::OnFileNew);
-    Connect(CommandId::FileOpen, &R::OnFileOpen);
     Connect(CommandId::FileClose, &R::OnFileClose);
     Connect(CommandId::FileSave, &R::OnFileSave);
     Connect(CommandId::FileSaveAs, &R::OnFileSaveAs);
     Connect(CommandId::FilePrint, &R::OnFilePrint);
     Connect(CommandId::FilePrintPreview, &R::OnFilePrintPreview);
-    Connect(CommandId::FilePrintSetup, &R::OnFilePrintSetup);
     Connect(CommandId::AppExit, &R::OnAppExit);
-    Connect(CommandId::AppAbout, &R::OnAppAbout);
     Connect(CommandId::ViewToolbar, &R::OnViewToolbar);
     Connect(CommandId::ViewStatusBar, &R::OnViewStatusBar);
     Connect(CommandId::WindowNew, &R::OnWindowNew);
@@ -57,15 +52,20 @@ CCommandRouter::CCommandRouter(CVorlintApp& app, CMainFrame& frame, const CComma
     Connect(CommandId::SimStop, &R::OnSimStop);
     Connect(CommandId::SimFormula, &R::OnSimFormula);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar})
-        m_commands.Action(id)->setCheckable(true);
+        m_frame.Action(id)->setCheckable(true);
+    connect(&m_frame, &CMainFrame::commandStateChanged, this, &CCommandRouter::UpdateCommandUI);
     UpdateCommandUI();
 }
 
-void CCommandRouter::Connect(int id, void (CCommandRouter::*handler)()) {
-    connect(m_commands.Action(id), &QAction::triggered, this, [this, handler] {
-        (this->*handler)();
+void CCommandRouter::ConnectCommand(int id, std::function<void()> handler) {
+    connect(m_frame.Action(id), &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
         UpdateCommandUI();
     });
+}
+
+void CCommandRouter::Connect(int id, void (CCommandRouter::*handler)()) {
+    ConnectCommand(id, [this, handler] { (this->*handler)(); });
 }
 
 CVorlintView* CCommandRouter::ActiveView() const {
@@ -81,28 +81,20 @@ CDocument* CCommandRouter::ActiveDocument() const {
 void CCommandRouter::UpdateCommandUI() {
     const CVorlintView* view = ActiveView();
     for (int id : kWindowCommands)
-        m_commands.Action(id)->setEnabled(view != nullptr);
+        m_frame.Action(id)->setEnabled(view != nullptr);
     for (int id : kUnhandledCommands)
-        m_commands.Action(id)->setEnabled(false);
-    m_commands.Action(CommandId::FileMruFirst)->setEnabled(false);
-    m_commands.Action(CommandId::SimStart)->setChecked(view != nullptr && view->IsRunning());
-    m_commands.Action(CommandId::SimStop)->setChecked(view != nullptr && !view->IsRunning());
-    m_commands.Action(CommandId::ViewToolbar)->setChecked(!m_frame.ToolBar()->isHidden());
-    m_commands.Action(CommandId::ViewStatusBar)->setChecked(!m_frame.statusBar()->isHidden());
-}
-
-void CCommandRouter::OnFileNew() {
-    m_app.OnFileNew();
-}
-
-void CCommandRouter::OnFileOpen() {
-    m_app.OnFileOpen();
+        m_frame.Action(id)->setEnabled(false);
+    m_frame.Action(CommandId::FileMruFirst)->setEnabled(false);
+    m_frame.Action(CommandId::SimStart)->setChecked(view != nullptr && view->IsRunning());
+    m_frame.Action(CommandId::SimStop)->setChecked(view != nullptr && !view->IsRunning());
+    m_frame.Action(CommandId::ViewToolbar)->setChecked(!m_frame.ToolBar()->isHidden());
+    m_frame.Action(CommandId::ViewStatusBar)->setChecked(!m_frame.statusBar()->isHidden());
 }
 
 void CCommandRouter::OnFileClose() {
     CDocument* document = ActiveDocument();
     if (document != nullptr && document->SaveModified())
-        document->GetDocTemplate().CloseDocument(*document);
+        m_docTemplate.CloseDocument(*document);
 }
 
 void CCommandRouter::OnFileSave() {
@@ -117,24 +109,16 @@ void CCommandRouter::OnFileSaveAs() {
 
 void CCommandRouter::OnFilePrint() {
     if (CVorlintView* view = ActiveView())
-        m_app.ViewPrinter().OnFilePrint(*view, m_frame.ActiveChild()->windowTitle(), &m_frame);
+        m_printer.OnFilePrint(*view, m_frame.ActiveChild()->windowTitle(), &m_frame);
 }
 
 void CCommandRouter::OnFilePrintPreview() {
     if (CVorlintView* view = ActiveView())
-        m_app.ViewPrinter().OnFilePrintPreview(*view, m_frame.ActiveChild()->windowTitle(), &m_frame);
-}
-
-void CCommandRouter::OnFilePrintSetup() {
-    m_app.OnFilePrintSetup();
+        m_printer.OnFilePrintPreview(*view, m_frame.ActiveChild()->windowTitle(), &m_frame);
 }
 
 void CCommandRouter::OnAppExit() {
     m_frame.close();
-}
-
-void CCommandRouter::OnAppAbout() {
-    m_app.OnAppAbout();
 }
 
 void CCommandRouter::OnViewToolbar() {
@@ -149,8 +133,7 @@ void CCommandRouter::OnWindowNew() {
     CDocument* document = ActiveDocument();
     if (document == nullptr)
         return;
-    CMultiDocTemplate& docTemplate = document->GetDocTemplate();
-    docTemplate.InitialUpdateFrame(*docTemplate.CreateNewFrame(*document));
+    m_docTemplate.InitialUpdateFrame(*m_docTemplate.CreateNewFrame(*document));
 }
 
 void CCommandRouter::OnWindowCascade() {

@@ -2,22 +2,26 @@
 
 #include <QObject>
 
-class CCommandTable;
+#include <functional>
+
 class CDocument;
 class CMainFrame;
-class CMdiChild;
-class CVorlintApp;
+class CMultiDocTemplate;
+class CViewPrinter;
 class CVorlintView;
 
-/// Sends each command to the object that handles it (the active view, its document, the main frame
-/// or the application) and keeps every action's enabled state and check mark up to date: a command
-/// whose handler has no target is disabled, and the Edit commands have no handler at all.
+/// Sends each command to the object that handles it (the active view, its document, the main frame)
+/// and keeps every action's enabled state and check mark up to date: a command whose handler has no
+/// target is disabled, and the Edit commands have no handler at all. The application connects the
+/// commands it handles itself through ConnectCommand.
 class CCommandRouter : public QObject {
     Q_OBJECT
 
 public:
-    CCommandRouter(CVorlintApp& app, CMainFrame& frame, const CCommandTable& commands);
+    CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate, CViewPrinter& printer);
 
+    /// Runs `handler` when the command is chosen, then refreshes the commands' states.
+    void ConnectCommand(int id, std::function<void()> handler);
     /// Refreshes the enabled states and the check marks (Start, Stop, Toolbar, Status Bar).
     void UpdateCommandUI();
 
@@ -26,16 +30,12 @@ private:
     CVorlintView* ActiveView() const;
     CDocument* ActiveDocument() const;
 
-    void OnFileNew();
-    void OnFileOpen();
     void OnFileClose();
     void OnFileSave();
     void OnFileSaveAs();
     void OnFilePrint();
     void OnFilePrintPreview();
-    void OnFilePrintSetup();
     void OnAppExit();
-    void OnAppAbout();
     void OnViewToolbar();
     void OnViewStatusBar();
     void OnWindowNew();
@@ -46,7 +46,7 @@ private:
     void OnSimStop();
     void OnSimFormula();
 
-    CVorlintApp& m_app;
     CMainFrame& m_frame;
-    const CCommandTable& m_commands;
+    CMultiDocTemplate& m_docTemplate;
+    CViewPrinter& m_printer;
 };

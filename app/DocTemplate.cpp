@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kDocStringCount = CMultiDocTemplate::regFileTypeName + 1;
-
 /// The folder the file dialogs start in: the current one, or the home folder when the program runs
 /// where it cannot write (as when it is started from its installed data folder).
 QString StartFolder() {
@@ -73,6 +71,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& pathName) {
 
 CMdiChild* CMultiDocTemplate::CreateNewFrame(CDocument& document) {
     auto* frame = new CMdiChild(document);
+    frame->SetCloseHandler([this](CMdiChild& closing) { return OnFrameClosing(closing); });
     m_pMdiArea->addSubWindow(frame);
     document.AddFrame(frame);
     if (m_frameCreated)
@@ -96,8 +95,11 @@ CDocument* CMultiDocTemplate::FindDocument(const QString& pathName) const {
 }
 
 CDocument& CMultiDocTemplate::CreateNewDocument() {
-    m_documents.push_back(m_createDocument(*this));
-    return *m_documents.back();
+    m_documents.push_back(m_createDocument());
+    CDocument& document = *m_documents.back();
+    document.SetHooks({[this](QString& fileName) { return DoPromptFileName(fileName, false); },
+                       [this](const QString& pathName) { AddToRecentFileList(pathName); }});
+    return document;
 }
 
 bool CMultiDocTemplate::SaveAllModified() {
@@ -122,9 +124,17 @@ void CMultiDocTemplate::CloseAllDocuments() {
         CloseDocument(*m_documents.back());
 }
 
-void CMultiDocTemplate::OnFrameClosed(CDocument& document) {
-    if (document.Frames().empty())
-        RemoveDocument(document);
+bool CMultiDocTemplate::OnFrameClosing(CMdiChild& frame) {
+    CDocument* document = frame.GetDocument();
+    if (document == nullptr)
+        return true;
+    if (document->Frames().size() == 1 && !document->SaveModified())
+        return false;
+    frame.DetachDocument();
+    document->RemoveFrame(&frame);
+    if (document->Frames().empty())
+        RemoveDocument(*document);
+    return true;
 }
 
 void CMultiDocTemplate::RemoveDocument(CDocument& document) {

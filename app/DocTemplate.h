@@ -13,20 +13,20 @@ class QMdiArea;
 
 /// Joins a document class to its frame and view and makes new and opened documents, each with its
 /// first window, inside the main frame's MDI area. Its strings come as one text of seven fields
-/// separated by line breaks.
+/// separated by line breaks: window title, document name, file-new name, filter name, filter
+/// extension, file type identifier and file type name.
 class CMultiDocTemplate {
 public:
+    static constexpr int kDocStringCount = 7;
+    /// The fields the program reads, by their place in the text. The text keeps the other three whole
+    /// as the program's resource; the installed desktop entry and MIME type register the file type.
     enum DocStringIndex {
-        windowTitle,
-        docName,
-        fileNewName,
-        filterName,
-        filterExt,
-        regFileTypeId,
-        regFileTypeName,
+        docName = 1,
+        filterName = 3,
+        filterExt = 4,
     };
 
-    using DocumentFactory = std::function<std::unique_ptr<CDocument>(CMultiDocTemplate&)>;
+    using DocumentFactory = std::function<std::unique_ptr<CDocument>()>;
 
     CMultiDocTemplate(const QString& docStrings, DocumentFactory createDocument);
     ~CMultiDocTemplate();
@@ -53,8 +53,6 @@ public:
     /// Closes the document's windows and ends it, without asking.
     void CloseDocument(CDocument& document);
     void CloseAllDocuments();
-    /// A window of the document has closed; the document ends with its last window.
-    void OnFrameClosed(CDocument& document);
 
     /// Lets the user pick a file in the open or the save dialog; fileName holds the proposal on entry.
     bool DoPromptFileName(QString& fileName, bool open) const;
@@ -62,6 +60,9 @@ public:
 
 private:
     CDocument& CreateNewDocument();
+    /// A window is about to close: closing the last window of a modified document asks to save it
+    /// (false when the user cancels), and the document ends with its last window.
+    bool OnFrameClosing(CMdiChild& frame);
     void RemoveDocument(CDocument& document);
     QString FileDialogFilter() const;
 

@@ -1,6 +1,5 @@
 #include "Document.h"
 
-#include "DocTemplate.h"
 #include "MdiChild.h"
 
 #include <QApplication>
@@ -29,8 +28,8 @@ void CDocument::SetPathName(const QString& pathName, bool addToRecentFiles) {
     const QFileInfo file(pathName);
     m_strPathName = file.absoluteFilePath();
     SetTitle(file.fileName());
-    if (addToRecentFiles)
-        m_docTemplate.AddToRecentFileList(m_strPathName);
+    if (addToRecentFiles && m_hooks.addToRecentFiles)
+        m_hooks.addToRecentFiles(m_strPathName);
 }
 
 bool CDocument::OnNewDocument() {
@@ -86,7 +85,7 @@ bool CDocument::DoSave(const QString& pathName, bool replace) {
     QString newName = pathName;
     if (newName.isEmpty()) {
         newName = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
-        if (!m_docTemplate.DoPromptFileName(newName, false))
+        if (!m_hooks.promptSaveName || !m_hooks.promptSaveName(newName))
             return false;
     }
     if (!OnSaveDocument(newName))

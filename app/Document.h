@@ -2,22 +2,30 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class CMdiChild;
-class CMultiDocTemplate;
 class QIODevice;
+
+/// What a document asks of the program around it; the template that makes a document sets them.
+struct DocumentHooks {
+    /// Lets the user pick the file to save under (`fileName` holds the proposal); false on cancel.
+    std::function<bool(QString& fileName)> promptSaveName;
+    /// Remembers a file the document was opened from or saved to.
+    std::function<void(const QString& pathName)> addToRecentFiles;
+};
 
 /// The document half of the document/view pattern: a title, a file path, a modified flag and the
 /// frames that show it. Derived documents decide what a file holds through Serialize.
 class CDocument {
 public:
-    explicit CDocument(CMultiDocTemplate& docTemplate) : m_docTemplate(docTemplate) {}
+    CDocument() = default;
     virtual ~CDocument() = default;
     CDocument(const CDocument&) = delete;
     CDocument& operator=(const CDocument&) = delete;
 
-    CMultiDocTemplate& GetDocTemplate() const { return m_docTemplate; }
+    void SetHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title);
     const QString& GetPathName() const { return m_strPathName; }
@@ -50,7 +58,7 @@ protected:
     virtual void Serialize(QIODevice& file, bool storing) = 0;
 
 private:
-    CMultiDocTemplate& m_docTemplate;
+    DocumentHooks m_hooks;
     QString m_strTitle;
     QString m_strPathName;
     bool m_bModified = false;

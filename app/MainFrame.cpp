@@ -2,12 +2,11 @@
 
 #include "AppIcon.h"
 #include "CommandIds.h"
-#include "CommandRouter.h"
 #include "Document.h"
 #include "KeyIndicators.h"
 #include "MdiChild.h"
 #include "MenuResources.h"
-#include "VorlintApp.h"
+#include "RecentFileList.h"
 #include "VorlintView.h"
 
 #include <QCloseEvent>
@@ -61,7 +60,7 @@ QStringList LocalFiles(const QMimeData* mimeData) {
 
 } // namespace
 
-CMainFrame::CMainFrame(CVorlintApp& app) : m_app(app), m_commands(this), m_pMdiArea(new QMdiArea(this)) {
+CMainFrame::CMainFrame() : m_commands(this), m_pMdiArea(new QMdiArea(this)) {
     setWindowTitle(QStringLiteral("Vorlint"));
     setWindowIcon(VorlintIcon());
     setCentralWidget(m_pMdiArea);
@@ -76,7 +75,6 @@ void CMainFrame::OnCreate() {
     CreateToolBar();
     CreateStatusBar();
     LoadMenus();
-    m_pRouter = new CCommandRouter(m_app, *this, m_commands);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
     OnActiveChildChanged();
 }
@@ -127,14 +125,14 @@ void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     frame->setWindowIcon(VorlintIcon());
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
-    connect(frame->View(), &CVorlintView::runningChanged, m_pRouter, &CCommandRouter::UpdateCommandUI);
+    connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);
     connect(frame, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged, Qt::QueuedConnection);
 }
 
 void CMainFrame::OnActiveChildChanged() {
     ShowMenuResource(ActiveChild() != nullptr ? MenuResource::kDocument : MenuResource::kNoDocument);
     OnUpdateFrameTitle();
-    m_pRouter->UpdateCommandUI();
+    emit commandStateChanged();
 }
 
 void CMainFrame::OnUpdateFrameTitle() {
@@ -148,16 +146,15 @@ void CMainFrame::OnUpdateFrameTitle() {
         setWindowTitle(QStringLiteral("Vorlint - ") + document->GetTitle());
 }
 
-void CMainFrame::UpdateRecentFileMenus() {
+void CMainFrame::UpdateRecentFileMenus(const CRecentFileList& list) {
     qDeleteAll(m_recentFileActions);
     m_recentFileActions.clear();
     QAction* placeholder = m_commands.Action(CommandId::FileMruFirst);
-    CRecentFileList& list = m_app.RecentFileList();
     const QString currentDir = QDir::currentPath();
     for (int i = 0; i < list.GetCount(); ++i) {
         auto* action = new QAction(RecentFileMenuText(i, list.GetDisplayName(i, currentDir)), this);
         action->setStatusTip(placeholder->statusTip());
-        connect(action, &QAction::triggered, this, [this, i] { m_app.OnOpenRecentFile(i); });
+        connect(action, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
         m_recentFileActions.append(action);
     }
     for (QMenu* menus : {m_noDocumentMenus.front(), m_documentMenus.front()})
@@ -166,10 +163,8 @@ void CMainFrame::UpdateRecentFileMenus() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_app.OnMainFrameClosing())
-        event->accept();
-    else
-        event->ignore();
+    event->accept();
+    emit closeRequested(event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -179,7 +174,6 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     activateWindow();
-    for (const QString& file : LocalFiles(event->mimeData()))
-        m_app.OpenDocumentFile(file);
+    emit filesDropped(LocalFiles(event->mimeData()));
     event->acceptProposedAction();
 }

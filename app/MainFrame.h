@@ -4,26 +4,28 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QStringList>
 
-class CCommandRouter;
 class CKeyIndicators;
 class CMdiChild;
-class CVorlintApp;
+class CRecentFileList;
+class QCloseEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
 
 /// The main window: the MDI area holding the simulation windows, the menu of the current state
-/// (128 without a simulation window, 129 with one), the toolbar and the status bar.
+/// (128 without a simulation window, 129 with one), the toolbar and the status bar. What the user asks
+/// of the window itself (closing it, dropping files on it, a recent file) it passes on as signals.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(CVorlintApp& app);
+    CMainFrame();
     ~CMainFrame() override;
 
-    /// Builds the toolbar, the status bar, the menus and the command routing.
+    /// Builds the toolbar, the status bar and the menus.
     void OnCreate();
 
     QMdiArea* MdiArea() const { return m_pMdiArea; }
@@ -36,12 +38,22 @@ public:
     CKeyIndicators* KeyIndicators() const { return m_pKeyIndicators; }
     QLabel* MessagePane() const { return m_pMessagePane; }
 
-    /// Rewrites the recent-file entries of both File menus from the application's list.
-    void UpdateRecentFileMenus();
+    /// Rewrites the recent-file entries of both File menus from `list`.
+    void UpdateRecentFileMenus(const CRecentFileList& list);
     /// Ties a new simulation window to the title, the menus and the Start/Stop check marks.
     void OnFrameCreated(CMdiChild* frame);
     /// Shows the menu of the current state, the check marks and the title of the active document.
     void OnActiveChildChanged();
+
+signals:
+    /// The window is asked to close; a receiver that ignores `event` keeps it open.
+    void closeRequested(QCloseEvent* event);
+    /// Local files were dropped on the window, to be opened in this order.
+    void filesDropped(const QStringList& files);
+    /// Entry `index` of the recent-file list was chosen in a File menu.
+    void recentFileChosen(int index);
+    /// The active window or its running state changed: enabled states and check marks may be stale.
+    void commandStateChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,13 +67,11 @@ private:
     void ShowMenuResource(int resourceId);
     void OnUpdateFrameTitle();
 
-    CVorlintApp& m_app;
     CCommandTable m_commands;
     QMdiArea* m_pMdiArea;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;
     CKeyIndicators* m_pKeyIndicators = nullptr;
-    CCommandRouter* m_pRouter = nullptr;
     QList<QMenu*> m_noDocumentMenus;
     QList<QMenu*> m_documentMenus;
     QList<QAction*> m_recentFileActions;

@@ -1,8 +1,6 @@
 #include "MdiChild.h"
 
 #include "ChildFrame.h"
-#include "DocTemplate.h"
-#include "Document.h"
 
 #include <QCloseEvent>
 
@@ -20,15 +18,9 @@ void CMdiChild::SetFrameTitle(const QString& title, int number) {
 }
 
 void CMdiChild::closeEvent(QCloseEvent* event) {
-    if (m_pDocument != nullptr) {
-        CDocument* document = m_pDocument;
-        if (document->Frames().size() == 1 && !document->SaveModified()) {
-            event->ignore();
-            return;
-        }
-        DetachDocument();
-        document->RemoveFrame(this);
-        document->GetDocTemplate().OnFrameClosed(*document);
+    if (m_mayClose && !m_mayClose(*this)) {
+        event->ignore();
+        return;
     }
     QMdiSubWindow::closeEvent(event);
 }

@@ -2,16 +2,21 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
+
 class CChildFrame;
 class CDocument;
 class CVorlintView;
 
-/// The MDI window around one simulation window (CChildFrame and its view) of a document. Closing the
-/// last window of a document asks to save it and ends the document.
+/// The MDI window around one simulation window (CChildFrame and its view) of a document. Whether it
+/// may close, and what closing it means for its document, is the template's to decide.
 class CMdiChild : public QMdiSubWindow {
     Q_OBJECT
 
 public:
+    /// Asked when the window is about to close; false keeps it open.
+    using CloseHandler = std::function<bool(CMdiChild& window)>;
+
     explicit CMdiChild(CDocument& document);
 
     CChildFrame* Frame() const { return m_pFrame; }
@@ -20,6 +25,7 @@ public:
     CDocument* GetDocument() const { return m_pDocument; }
     /// Leaves the document: the window then closes without asking anything.
     void DetachDocument() { m_pDocument = nullptr; }
+    void SetCloseHandler(CloseHandler mayClose) { m_mayClose = std::move(mayClose); }
     /// "Title", or "Title:number" when the document has several windows (number > 0).
     void SetFrameTitle(const QString& title, int number);
 
@@ -29,4 +35,5 @@ protected:
 private:
     CDocument* m_pDocument;
     CChildFrame* m_pFrame;
+    CloseHandler m_mayClose;
 };

@@ -9,7 +9,6 @@ class CRecentFileList {
 public:
     CRecentFileList(const QString& section, const QString& entryFormat, int size, int maxDisplayLength);
 
-    int GetSize() const { return m_nSize; }
     int GetCount() const { return static_cast<int>(m_arrNames.size()); }
     const QString& operator[](int index) const { return m_arrNames[index]; }
 

@@ -11,7 +11,6 @@ class CViewPrinter {
 public:
     CViewPrinter();
 
-    QPrinter& Printer() { return m_printer; }
     /// Pages shown side by side in the preview (1 or 2; 0 until chosen), kept in the settings.
     int m_nNumPreviewPages = 0;
 

@@ -1,12 +1,15 @@
 #include "VorlintApp.h"
 
 #include "AboutDlg.h"
+#include "CommandIds.h"
 #include "CommandLineInfo.h"
+#include "CommandRouter.h"
 #include "DocTemplate.h"
 #include "MainFrame.h"
 #include "VorlintDoc.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QSettings>
 
@@ -61,19 +64,37 @@ void CVorlintApp::SaveStdProfileSettings() const {
 }
 
 void CVorlintApp::AddDocTemplate() {
-    m_pDocTemplate = std::make_unique<CMultiDocTemplate>(
-        QString::fromLatin1(kDocStrings),
-        [](CMultiDocTemplate& docTemplate) { return std::make_unique<CVorlintDoc>(docTemplate); });
+    m_pDocTemplate = std::make_unique<CMultiDocTemplate>(QString::fromLatin1(kDocStrings),
+                                                         [] { return std::make_unique<CVorlintDoc>(); });
     m_pDocTemplate->SetRecentFileHook([this](const QString& pathName) { AddToRecentFileList(pathName); });
 }
 
 void CVorlintApp::CreateMainFrame() {
     // Unlike the window handles of other toolkits, creating Qt widgets cannot fail.
-    m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->OnCreate();
+    m_pRouter = new CCommandRouter(*m_pMainFrame, *m_pDocTemplate, m_viewPrinter);
+    ConnectMainFrame();
     m_pDocTemplate->SetMdiArea(m_pMainFrame->MdiArea());
     m_pDocTemplate->SetFrameCreatedHook([this](CMdiChild* frame) { m_pMainFrame->OnFrameCreated(frame); });
-    m_pMainFrame->UpdateRecentFileMenus();
+    m_pMainFrame->UpdateRecentFileMenus(m_recentFileList);
+}
+
+void CVorlintApp::ConnectMainFrame() {
+    m_pRouter->ConnectCommand(CommandId::FileNew, [this] { OnFileNew(); });
+    m_pRouter->ConnectCommand(CommandId::FileOpen, [this] { OnFileOpen(); });
+    m_pRouter->ConnectCommand(CommandId::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    m_pRouter->ConnectCommand(CommandId::AppAbout, [this] { OnAppAbout(); });
+    CMainFrame* frame = m_pMainFrame.get();
+    connect(frame, &CMainFrame::closeRequested, this, [this](QCloseEvent* event) {
+        if (!OnMainFrameClosing())
+            event->ignore();
+    });
+    connect(frame, &CMainFrame::filesDropped, this, [this](const QStringList& files) {
+        for (const QString& file : files)
+            OpenDocumentFile(file);
+    });
+    connect(frame, &CMainFrame::recentFileChosen, this, &CVorlintApp::OnOpenRecentFile);
 }
 
 bool CVorlintApp::ProcessShellCommand(const CCommandLineInfo& commandLine) {
@@ -111,7 +132,7 @@ void CVorlintApp::OnOpenRecentFile(int index) {
     if (OpenDocumentFile(m_recentFileList[index]) == nullptr) {
         m_recentFileList.Remove(index);
         m_recentFileList.WriteList();
-        m_pMainFrame->UpdateRecentFileMenus();
+        m_pMainFrame->UpdateRecentFileMenus(m_recentFileList);
     }
 }
 
@@ -119,7 +140,7 @@ void CVorlintApp::AddToRecentFileList(const QString& pathName) {
     m_recentFileList.Add(pathName);
     m_recentFileList.WriteList();
     if (m_pMainFrame)
-        m_pMainFrame->UpdateRecentFileMenus();
+        m_pMainFrame->UpdateRecentFileMenus(m_recentFileList);
 }
 
 bool CVorlintApp::OnMainFrameClosing() {

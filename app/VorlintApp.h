@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CCommandRouter;
 class CDocument;
 class CMainFrame;
 class CMultiDocTemplate;
@@ -49,10 +50,12 @@ private:
     void SaveStdProfileSettings() const;
     void AddDocTemplate();
     void CreateMainFrame();
+    void ConnectMainFrame();
     bool ProcessShellCommand(const CCommandLineInfo& commandLine);
 
     std::unique_ptr<CMultiDocTemplate> m_pDocTemplate;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    CCommandRouter* m_pRouter = nullptr; ///< owned by the main frame
     CRecentFileList m_recentFileList;
     CViewPrinter m_viewPrinter;
 };

@@ -1,7 +1,8 @@
 #include "ChartPainter.h"
 #include "ChildFrame.h"
-#include "Simulation.h"
+#include "SampleHistory.h"
 #include "VorlintView.h"
+#include "WindowState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,7 +25,7 @@ constexpr int kChartHeight = 600;
 
 /// A full history in which every series moves: a point settling on its set point with the
 /// controller's terms and power, so that every column draws six sloped segments.
-void fillHistory(CSimulation& simulation) {
+void fillHistory(SampleHistory& history) {
     for (std::size_t i = 0; i < SampleHistory::kCapacity; ++i) {
         const double t = static_cast<double>(i) * 0.01;
         const double swing = std::exp(-t * 0.3) * std::cos(t * 3.0);
@@ -36,19 +37,20 @@ void fillHistory(CSimulation& simulation) {
         sample.integral = 800.0 * (1.0 - std::exp(-t * 0.2));
         sample.derivative = -400.0 * std::sin(t * 3.0) * std::exp(-t * 0.3);
         sample.power = std::fmod(40.0 + 60.0 * swing + 100.0, 100.0);
-        simulation.m_history.push_back(sample);
+        history.push_back(sample);
     }
 }
 
 /// The chart painter alone, on a pixmap of the chart's size.
 void PaintFullChart(benchmark::State& state) {
-    CSimulation simulation;
-    fillHistory(simulation);
+    SampleHistory history;
+    fillHistory(history);
+    const CWindowState allSeriesShown;
     QPixmap pixmap(kChartWidth, kChartHeight);
     const QRect client(0, 0, kChartWidth, kChartHeight);
     for (auto _ : state) {
         QPainter painter(&pixmap);
-        PaintChart(painter, client, simulation);
+        PaintChart(painter, client, history, allSeriesShown);
     }
 }
 BENCHMARK(PaintFullChart)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
@@ -58,7 +60,7 @@ void ViewOnDraw(benchmark::State& state) {
     CVorlintView view;
     view.resize(kChartWidth, kChartHeight);
     view.show();
-    fillHistory(view);
+    fillHistory(view.m_history);
     QImage target(kChartWidth, kChartHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&target);

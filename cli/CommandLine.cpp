@@ -1,10 +1,8 @@
 #include "CommandLine.h"
 
-#include <cstdio>
-
-int usageError(const char* command, const std::string& message) {
+int usageError(std::FILE* err, const char* command, const std::string& message) {
     const std::string program = *command == '\0' ? "vorlint-cli" : std::string("vorlint-cli ") + command;
-    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", program.c_str(), message.c_str(), program.c_str());
+    std::fprintf(err, "%s: %s\nTry '%s --help'.\n", program.c_str(), message.c_str(), program.c_str());
     return kExitUsage;
 }
 
@@ -16,7 +14,7 @@ bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& val
     return true;
 }
 
-int printHelp(const char* text) {
-    std::fputs(text, stdout);
+int printHelp(std::FILE* out, const char* text) {
+    std::fputs(text, out);
     return kExitSuccess;
 }

@@ -2,12 +2,13 @@
 
 #include "EquationEngine.h"
 #include "ErrorTables.h"
+#include "EvalOptions.h"
 #include "NumberText.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -28,65 +29,6 @@ const char* const kHelp =
     "  --                 end of options (for a formula that begins with '--')\n"
     "\n"
     "Exit status: 0 when every formula succeeded, 1 when any failed, 2 on a usage error.\n";
-
-struct EvalOptions {
-    std::vector<VariableValue> bindings;
-    bool degrees = false;
-    bool decimalComma = false;
-    bool trace = false;
-    bool sameEngine = false;
-    bool help = false;
-    std::optional<std::string> formula;
-};
-
-bool parseBinding(const std::string& text, VariableValue& binding) {
-    const auto equals = text.find('=');
-    if (equals == std::string::npos || equals == 0) {
-        return false;
-    }
-    binding.name = text.substr(0, equals);
-    return parseNumber(text.substr(equals + 1), binding.value);
-}
-
-/// Returns kExitSuccess, or the usage error's status after reporting it.
-int parseEvalOptions(const Arguments& args, EvalOptions& options) {
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool isOption = !optionsEnded && arg.rfind("--", 0) == 0;
-        if (!isOption) {
-            if (options.formula) {
-                return usageError(kCommand, "more than one formula given (quote the formula)");
-            }
-            options.formula = arg;
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--bind") {
-            std::string text;
-            VariableValue binding;
-            if (!takeOptionValue(args, i, text)) {
-                return usageError(kCommand, "--bind needs NAME=VALUE");
-            }
-            if (!parseBinding(text, binding)) {
-                return usageError(kCommand, "bad binding '" + text + "': expected NAME=VALUE with a number");
-            }
-            options.bindings.push_back(binding);
-        } else if (arg == "--degrees") {
-            options.degrees = true;
-        } else if (arg == "--decimal-comma") {
-            options.decimalComma = true;
-        } else if (arg == "--trace") {
-            options.trace = true;
-        } else if (arg == "--same-engine") {
-            options.sameEngine = true;
-        } else if (arg == "--help") {
-            options.help = true;
-        } else {
-            return usageError(kCommand, "unknown option '" + arg + "'");
-        }
-    }
-    return kExitSuccess;
-}
 
 /// The message of a code from the table of the step that produced it; the two tables' codes do not
 /// overlap, so the code alone tells which.
@@ -112,80 +54,92 @@ void appendTrace(std::string& out, const std::string& trace) {
     }
 }
 
-class FormulaEvaluator {
+/// The next line of `in` without its line feed; false at the end of the input.
+bool readLine(std::FILE* in, std::string& line) {
+    line.clear();
+    int c = 0;
+    while ((c = std::getc(in)) != EOF && c != '\n') {
+        line += static_cast<char>(c);
+    }
+    return c != EOF || !line.empty();
+}
+
+class CFormulaEvaluator {
 public:
-    explicit FormulaEvaluator(const EvalOptions& options) : m_options(options) {
+    CFormulaEvaluator(const EvalOptions& options, std::FILE* out) : m_options(options), m_pOut(out) {
         if (options.sameEngine) {
-            m_sharedEngine = std::make_unique<EquationEngine>();
-            configure(*m_sharedEngine);
+            m_pSharedEngine = std::make_unique<EquationEngine>();
+            Configure(*m_pSharedEngine);
         }
     }
 
     /// Evaluates one formula, prints its line (and trace), and returns the engine's status.
-    int evaluate(const std::string& formula) {
-        if (m_sharedEngine) {
-            return evaluateOn(*m_sharedEngine, formula);
+    int Evaluate(const std::string& formula) {
+        if (m_pSharedEngine) {
+            return EvaluateOn(*m_pSharedEngine, formula);
         }
         EquationEngine engine;
-        configure(engine);
-        return evaluateOn(engine, formula);
+        Configure(engine);
+        return EvaluateOn(engine, formula);
     }
 
 private:
-    void configure(EquationEngine& engine) const {
+    void Configure(EquationEngine& engine) const {
         engine.angleMode = m_options.degrees ? 1 : 0;
         engine.decimalComma = m_options.decimalComma ? 1 : 0;
     }
 
-    int evaluateOn(EquationEngine& engine, const std::string& formula) {
+    int EvaluateOn(EquationEngine& engine, const std::string& formula) {
         const CurrentEngineScope scope(engine);
         double result = 0.0;
         const int code = engine.Evaluate(formula, m_options.bindings, result);
-        m_line.clear();
+        m_strLine.clear();
         if (code == 0) {
-            m_line += "0\t";
-            appendNumber(m_line, result);
+            m_strLine += "0\t";
+            appendNumber(m_strLine, result);
         } else {
-            m_line += std::to_string(code);
-            m_line += '\t';
-            m_line += messageOf(code);
+            m_strLine += std::to_string(code);
+            m_strLine += '\t';
+            m_strLine += messageOf(code);
         }
-        m_line += '\n';
+        m_strLine += '\n';
         if (m_options.trace) {
-            appendTrace(m_line, engine.TraceText());
+            appendTrace(m_strLine, engine.TraceText());
         }
-        std::fwrite(m_line.data(), 1, m_line.size(), stdout);
+        std::fwrite(m_strLine.data(), 1, m_strLine.size(), m_pOut);
         return code;
     }
 
     const EvalOptions& m_options;
-    std::unique_ptr<EquationEngine> m_sharedEngine;
-    std::string m_line;
+    std::FILE* m_pOut;
+    std::unique_ptr<EquationEngine> m_pSharedEngine;
+    std::string m_strLine;
 };
 
 } // namespace
 
-int RunEvalCommand(const Arguments& args) {
+int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
     EvalOptions options;
-    if (const int status = parseEvalOptions(args, options); status != kExitSuccess) {
-        return status;
+    std::string error;
+    if (!parseEvalOptions(args, options, error)) {
+        return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(kHelp);
+        return printHelp(streams.out, kHelp);
     }
 
-    FormulaEvaluator evaluator(options);
+    CFormulaEvaluator evaluator(options, streams.out);
     bool anyFailed = false;
     if (options.formula) {
-        anyFailed = evaluator.evaluate(*options.formula) != 0;
+        anyFailed = evaluator.Evaluate(*options.formula) != 0;
     } else {
         std::string line;
-        while (std::getline(std::cin, line)) {
-            anyFailed = evaluator.evaluate(line) != 0 || anyFailed;
+        while (readLine(streams.in, line)) {
+            anyFailed = evaluator.Evaluate(line) != 0 || anyFailed;
         }
     }
-    if (std::fflush(stdout) != 0) {
-        std::perror("vorlint-cli eval: standard output");
+    if (std::fflush(streams.out) != 0) {
+        std::fprintf(streams.err, "vorlint-cli eval: standard output: %s\n", std::strerror(errno));
         return kExitFailure;
     }
     return anyFailed ? kExitFailure : kExitSuccess;

@@ -97,15 +97,13 @@ void applySetting(CSimulation& simulation, const SimSetting& setting) {
         simulation.m_dKp = setting.number;
         break;
     case Field::Ki:
-        simulation.m_dKi = setting.number;
-        simulation.ResetIntegral();
+        simulation.SetKi(setting.number);
         break;
     case Field::Kd:
         simulation.m_dKd = setting.number;
         break;
     case Field::Mode:
-        simulation.m_bPid = setting.mode == Mode::Pid;
-        simulation.m_bOnOff = setting.mode == Mode::OnOff;
+        simulation.SetControlMode(setting.mode);
         break;
     case Field::SimStepMs:
         simulation.m_nSimStepMs = setting.count;

@@ -9,7 +9,7 @@
 /// of `vorlint-cli sim` are both lists of these.
 struct SimSetting {
     enum class Field { SetPoint, Power, Kp, Ki, Kd, Mode, SimStepMs, Formula, Reset };
-    enum class Mode { Manual, Pid, OnOff };
+    using Mode = CSimulation::ControlMode;
 
     Field field = Field::Reset;
     double number = 0.0;     // SetPoint, Power, Kp, Ki, Kd: stored exactly as given
@@ -27,6 +27,6 @@ SettingParse parseSetting(const std::string& name, const std::string& value, Sim
 /// Whether `name` is one of the names parseSetting knows.
 bool isSettingName(const std::string& name);
 
-/// Applies the change as the panels would: a new Ki clears the integral, as a change of its text does,
-/// and Reset clears the integral only.
+/// Applies the change through the simulation's panel rules: a new Ki clears the integral, PID and
+/// on/off exclude each other, and Reset clears the integral only.
 void applySetting(CSimulation& simulation, const SimSetting& setting);

@@ -13,8 +13,6 @@
 
 #include <algorithm>
 
-thread_local EquationEngine* currentEngine = nullptr;
-
 EquationEngine::EquationEngine() : EquationEngine(DataFiles::shared()) {}
 
 EquationEngine::EquationEngine(DataFiles& files) {

@@ -1,11 +1,11 @@
 #include "SampleHistory.h"
 
 void SampleHistory::push_back(const Sample& sample) {
-    if (size_ < kCapacity) {
-        ring_[(start_ + size_) % kCapacity] = sample;
-        ++size_;
+    if (m_nSize < kCapacity) {
+        m_ring[(m_nStart + m_nSize) % kCapacity] = sample;
+        ++m_nSize;
     } else {
-        ring_[start_] = sample;
-        start_ = (start_ + 1) % kCapacity;
+        m_ring[m_nStart] = sample;
+        m_nStart = (m_nStart + 1) % kCapacity;
     }
 }

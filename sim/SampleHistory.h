@@ -11,16 +11,16 @@ class SampleHistory {
 public:
     static constexpr std::size_t kCapacity = 1500;
 
-    bool empty() const { return size_ == 0; }
-    std::size_t size() const { return size_; }
+    bool empty() const { return m_nSize == 0; }
+    std::size_t size() const { return m_nSize; }
     /// i = 0 is the oldest sample, size() - 1 the newest.
-    const Sample& operator[](std::size_t i) const { return ring_[(start_ + i) % kCapacity]; }
-    const Sample& newest() const { return (*this)[size_ - 1]; }
+    const Sample& operator[](std::size_t i) const { return m_ring[(m_nStart + i) % kCapacity]; }
+    const Sample& newest() const { return (*this)[m_nSize - 1]; }
     /// Appends at the end; when full, the oldest sample goes.
     void push_back(const Sample& sample);
 
 private:
-    std::array<Sample, kCapacity> ring_{};
-    std::size_t start_ = 0;
-    std::size_t size_ = 0;
+    std::array<Sample, kCapacity> m_ring{};
+    std::size_t m_nStart = 0;
+    std::size_t m_nSize = 0;
 };

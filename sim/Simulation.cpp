@@ -1,6 +1,7 @@
 #include "Simulation.h"
 
 #include "EquationEngine.h"
+#include "SimulationScales.h"
 
 #include <cmath>
 #include <iterator>
@@ -8,6 +9,30 @@
 void CSimulation::InitialUpdate() {
     m_dPoint = m_dPointMin;
     m_dPower = 0.0;
+}
+
+void CSimulation::SetKi(double ki) {
+    m_dKi = ki;
+    ResetIntegral();
+}
+
+void CSimulation::SetPid(bool on) {
+    m_bPid = on;
+    if (on) {
+        m_bOnOff = false;
+    }
+}
+
+void CSimulation::SetOnOff(bool on) {
+    m_bOnOff = on;
+    if (on) {
+        m_bPid = false;
+    }
+}
+
+void CSimulation::SetControlMode(ControlMode mode) {
+    SetPid(mode == ControlMode::Pid);
+    SetOnOff(mode == ControlMode::OnOff);
 }
 
 void CSimulation::Step() {
@@ -40,7 +65,7 @@ void CSimulation::RunController(double error, double dt, Sample& sample) {
     if (m_bPid) {
         RunPid(error, dt, sample);
     } else if (m_bOnOff) {
-        m_dPower = error > 0.0 ? 100.0 : 0.0;
+        m_dPower = error > 0.0 ? kPowerScale.high : kPowerScale.low;
     }
     // Manual: the power is whatever the power trackbar last set.
 }
@@ -61,10 +86,10 @@ void CSimulation::RunPid(double error, double dt, Sample& sample) {
     const double integral = m_dKi == 0.0 ? 0.0 : m_dIntegral / m_dKi;
     const double derivative = -(slope * m_dKd);
     double output = integral + derivative + proportional;
-    if (output > 100.0) {
-        output = 100.0;
-    } else if (output < 0.0) {
-        output = 0.0;
+    if (output > kPowerScale.high) {
+        output = kPowerScale.high;
+    } else if (output < kPowerScale.low) {
+        output = kPowerScale.low;
     } else if (std::isnan(output)) {
         output = 0.0; // a power that is not a number would leave the plant with no result to take
     }
@@ -90,6 +115,6 @@ void CSimulation::EvaluatePlant(double dt) {
 }
 
 void CSimulation::ClampPoint() {
-    const double bounded = m_dPoint > kPointMax ? kPointMax : m_dPoint;
+    const double bounded = m_dPoint > kPointScale.high ? kPointScale.high : m_dPoint;
     m_dPoint = bounded < m_dPointMin ? m_dPointMin : bounded;
 }

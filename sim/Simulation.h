@@ -7,14 +7,16 @@
 #include <cstdint>
 #include <string>
 
-/// The whole state of one simulation window and its step, free of any window system.
-/// The view derives from it and fills the hooks with the panel exchange and the repaint request.
+/// The state of one simulation and its step, free of any window system: the controller settings,
+/// the point, the power, the plant formula and the history. The window derives from it and fills the
+/// hooks with the panel exchange and the repaint request; the command line drives it directly.
 class CSimulation {
 public:
     static constexpr std::size_t kHistoryLength = SampleHistory::kCapacity;
     static constexpr const char* kDefaultFormula = "p + ((t/100)*5000 - p*1.0)*dt";
-    /// Upper bound of the point; the lower bound is m_dPointMin.
-    static constexpr double kPointMax = 3000.0;
+
+    /// Which controller sets the power; PID and on/off are never both on.
+    enum class ControlMode { Manual, Pid, OnOff };
 
     CSimulation() = default;
     virtual ~CSimulation() = default;
@@ -24,16 +26,28 @@ public:
     /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample,
     /// and the cycles-per-second figure of the step's own computing time.
     void Step();
+
+    // The rules of the panels, which the window's panels and the command line's settings both apply.
+
     /// The "Reset" button: clears the accumulated integral only.
     void ResetIntegral() { m_dIntegral = 0.0; }
-    /// The counter the step times itself with (the platform's steady counter unless replaced).
+    /// A new Ki. The integral accumulated under the old divisor would make the integral term jump, so
+    /// it starts again from 0.
+    void SetKi(double ki);
+    /// Switches PID control on or off; switching it on switches on/off control off.
+    void SetPid(bool on);
+    /// Switches on/off control on or off; switching it on switches PID control off.
+    void SetOnOff(bool on);
+    void SetControlMode(ControlMode mode);
+
+    /// The counter the step (and the window's paint) times itself with: the platform's steady counter
+    /// unless replaced.
     void SetCounterSource(CounterSource source) { m_counterSource = source; }
+    CounterSource Counter() const { return m_counterSource; }
 
     SampleHistory m_history;
-    bool m_bRunning = false;
     double m_dPointMin = 20.0;
     std::uint32_t m_nSimStepMs = 100;
-    std::uint32_t m_nRealStepMs = 1;
     bool m_bPid = false;
     bool m_bOnOff = false;
     double m_dKp = 0.0;
@@ -46,13 +60,7 @@ public:
     std::string m_strFormula = kDefaultFormula;
     double m_dLastP = 0.0;
     double m_dLastD = 0.0;
-    bool m_bShowError = true;
-    bool m_bShowProportional = true;
-    bool m_bShowIntegral = true;
-    bool m_bShowDerivative = true;
-    bool m_bShowPower = true;
     double m_dCps = 0.0;
-    double m_dFps = 0.0;
 
 protected:
     /// Called at the start of a step, before the controller reads the fields (panels into the view).

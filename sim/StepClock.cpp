@@ -16,7 +16,7 @@ CounterSource SteadyCounter() {
     return {readSteadyClock, static_cast<std::int64_t>(Period::den)};
 }
 
-double CStepClock::Elapsed(int unit) const {
+double CStepClock::Elapsed(Unit unit) const {
     const double ticks = static_cast<double>(m_source.read() - m_nStart);
     const double milliseconds = ticks / static_cast<double>(m_source.ticksPerSecond) * 1000.0;
     return unit == kSeconds ? milliseconds * 0.001 : milliseconds;

@@ -15,15 +15,18 @@ CounterSource SteadyCounter();
 /// A stopwatch over a counter: the step measures its own cost with it and the paint its frame time.
 class CStepClock {
 public:
-    static constexpr int kMilliseconds = 0;
-    static constexpr int kSeconds = 1;
+    /// The unit Elapsed answers in; the numbers are those callers have always passed.
+    enum Unit : int {
+        kMilliseconds = 0,
+        kSeconds = 1,
+    };
 
     explicit CStepClock(CounterSource source = SteadyCounter()) : m_source(source) {}
 
     /// Remembers the counter's reading.
     void Start() { m_nStart = m_source.read(); }
     /// Time since Start in milliseconds, or in seconds when `unit` is kSeconds.
-    double Elapsed(int unit = kMilliseconds) const;
+    double Elapsed(Unit unit = kMilliseconds) const;
 
 private:
     CounterSource m_source;

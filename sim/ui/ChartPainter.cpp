@@ -1,6 +1,8 @@
 #include "ChartPainter.h"
 
-#include "Simulation.h"
+#include "SampleHistory.h"
+#include "SimulationScales.h"
+#include "WindowState.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,10 +14,11 @@
 
 namespace {
 
-/// 1 ÷ 3000: the point and the set point span 0 to 3000, the error and the terms ±3000.
-constexpr double kInverseFullScale = 0.0003333333333333333;
-/// 1 ÷ 100: the power spans 0 to 100.
-constexpr double kInversePowerScale = 0.01;
+/// The point and the set point span the point scale from the bottom row up, the error and the terms
+/// the same span on either side of the middle. The scales are applied as products with their
+/// inverses (1 ÷ 3000, 1 ÷ 100), which round differently from quotients.
+constexpr double kInverseFullScale = 1.0 / kPointScale.high;
+constexpr double kInversePowerScale = 1.0 / kPowerScale.high;
 /// The plot leaves this many rows for the legend above it (and one below).
 constexpr int kLegendRows = 21;
 constexpr int kLegendLineY = 12;
@@ -73,7 +76,7 @@ enum class Scale { Absolute, Power, Term };
 /// One plotted series: the flag that shows it (none for the point, always drawn), the sample's
 /// value, its scale and its pen.
 struct Series {
-    const bool CSimulation::*shown;
+    const bool CWindowState::*shown;
     double Sample::*value;
     Scale scale;
     const QPen ChartPens::*pen;
@@ -81,11 +84,11 @@ struct Series {
 
 /// In drawing order: later series cover earlier ones where they cross.
 const Series kSeries[] = {
-    {&CSimulation::m_bShowPower, &Sample::power, Scale::Power, &ChartPens::power},
-    {&CSimulation::m_bShowError, &Sample::error, Scale::Term, &ChartPens::error},
-    {&CSimulation::m_bShowDerivative, &Sample::derivative, Scale::Term, &ChartPens::derivative},
-    {&CSimulation::m_bShowProportional, &Sample::proportional, Scale::Term, &ChartPens::proportional},
-    {&CSimulation::m_bShowIntegral, &Sample::integral, Scale::Term, &ChartPens::integral},
+    {&CWindowState::m_bShowPower, &Sample::power, Scale::Power, &ChartPens::power},
+    {&CWindowState::m_bShowError, &Sample::error, Scale::Term, &ChartPens::error},
+    {&CWindowState::m_bShowDerivative, &Sample::derivative, Scale::Term, &ChartPens::derivative},
+    {&CWindowState::m_bShowProportional, &Sample::proportional, Scale::Term, &ChartPens::proportional},
+    {&CWindowState::m_bShowIntegral, &Sample::integral, Scale::Term, &ChartPens::integral},
     {nullptr, &Sample::point, Scale::Absolute, &ChartPens::point},
 };
 
@@ -140,12 +143,11 @@ void drawLegend(QPainter& painter, const ChartPens& pens) {
 /// The segments go to the painter series by series, so that the pen changes six times a paint
 /// rather than six times a column; a segment with a coordinate that is not a number is left out.
 void drawSeries(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
-                const CSimulation& simulation) {
-    const SampleHistory& history = simulation.m_history;
+                const SampleHistory& history, const CWindowState& window) {
     std::vector<QLine> segments;
     segments.reserve(std::min<std::size_t>(history.size(), std::max(geometry.right - geometry.left, 0)));
     for (const Series& series : kSeries) {
-        if (series.shown != nullptr && !(simulation.*series.shown))
+        if (series.shown != nullptr && !(window.*series.shown))
             continue;
         segments.clear();
         int x = geometry.right - 1;
@@ -168,7 +170,8 @@ QFont chartFont() {
 
 } // namespace
 
-void PaintChart(QPainter& painter, const QRect& client, const CSimulation& simulation) {
+void PaintChart(QPainter& painter, const QRect& client, const SampleHistory& history,
+                const CWindowState& window) {
     painter.save();
     const ChartPens pens = createPens();
     const ChartGeometry geometry(client);
@@ -183,13 +186,13 @@ void PaintChart(QPainter& painter, const QRect& client, const CSimulation& simul
     painter.setPen(pens.zero);
     painter.drawLine(geometry.left, geometry.middle - 1, geometry.right, geometry.middle - 1);
 
-    if (!simulation.m_history.empty()) {
-        const double setPointY = geometry.absoluteY(simulation.m_history.newest().setPoint);
+    if (!history.empty()) {
+        const double setPointY = geometry.absoluteY(history.newest().setPoint);
         if (!std::isnan(setPointY)) {
             painter.setPen(pens.setPoint);
             painter.drawLine(geometry.left, toPixel(setPointY), geometry.right, toPixel(setPointY));
         }
-        drawSeries(painter, geometry, pens, simulation);
+        drawSeries(painter, geometry, pens, history, window);
     }
     painter.restore();
 }

@@ -2,6 +2,8 @@
 
 #include "DialogPanel.h"
 #include "PanelExchange.h"
+#include "PanelText.h"
+#include "SimulationScales.h"
 #include "UpDownControl.h"
 #include "VorlintView.h"
 
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 
 #include <algorithm>
@@ -58,7 +61,13 @@ CChildFrame::CChildFrame(QWidget* parent)
     m_pSliderPanel->setFixedWidth(m_pSliderPanel->sizeHint().width());
     m_pControlPanel->setFixedHeight(m_pControlPanel->sizeHint().height());
     m_pView->installEventFilter(this);
+    m_pView->SetPanelHook(this);
     ConnectNotifications();
+}
+
+CChildFrame::~CChildFrame() {
+    // The view outlives this part of the frame by the destruction of the base classes.
+    m_pView->SetPanelHook(nullptr);
 }
 
 QDockWidget* CChildFrame::CreateDock(CDialogPanel* panel, int barId, Qt::DockWidgetArea area) {
@@ -149,7 +158,7 @@ void CChildFrame::ExchangePanels(bool bSave) {
     // A load rewrites texts, whose change notifications would start a nested exchange.
     if (m_bExchanging)
         return;
-    m_bExchanging = true;
+    const QScopedValueRollback<bool> exchanging(m_bExchanging, true);
     using namespace ControlId;
     CVorlintView& view = *m_pView;
     const CDialogPanel* panel = m_pControlPanel;
@@ -167,9 +176,11 @@ void CChildFrame::ExchangePanels(bool bSave) {
     if (!bSave)
         LoadDisplays();
     ExchangeRealStep(bSave);
-    exchangeTrackbar(control<QSlider>(m_pSliderPanel, SetPoint), view.m_dSetPoint, bSave, 3000.0, 0.0);
-    exchangeTrackbar(control<QSlider>(m_pSliderPanel, Power), view.m_dPower, bSave, 100.0, 0.0);
-    m_bExchanging = false;
+    // A vertical trackbar has its minimum position at the top, where the high end of the scale is.
+    exchangeTrackbar(control<QSlider>(m_pSliderPanel, SetPoint), view.m_dSetPoint, bSave, kPointScale.high,
+                     kPointScale.low);
+    exchangeTrackbar(control<QSlider>(m_pSliderPanel, Power), view.m_dPower, bSave, kPowerScale.high,
+                     kPowerScale.low);
 }
 
 void CChildFrame::LoadDisplays() {
@@ -199,20 +210,19 @@ void CChildFrame::OnReset() {
 
 void CChildFrame::OnPidClicked() {
     Save();
-    if (m_pView->m_bPid)
-        m_pView->m_bOnOff = false;
+    m_pView->SetPid(control<QCheckBox>(m_pControlPanel, ControlId::Pid).isChecked());
     Load();
 }
 
 void CChildFrame::OnOnOffClicked() {
     Save();
-    if (m_pView->m_bOnOff)
-        m_pView->m_bPid = false;
+    m_pView->SetOnOff(control<QCheckBox>(m_pControlPanel, ControlId::OnOff).isChecked());
     Load();
 }
 
 void CChildFrame::OnKiChanged() {
-    m_pView->m_dIntegral = 0.0;
+    // Also when a load rewrites the text after an up-down click: that click gave Ki a new value too.
+    m_pView->SetKi(parsePanelNumber(control<QLineEdit>(m_pControlPanel, ControlId::Ki).text()));
     Save();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PanelHook.h"
+
 #include <QMainWindow>
 
 class CDialogPanel;
@@ -9,18 +11,19 @@ class QDockWidget;
 
 /// One simulation window: the view as central widget, the trackbar panel docked on the right and the
 /// control panel docked at the bottom. The panels keep no state: ExchangePanels copies every value
-/// between their controls and the view.
-class CChildFrame : public QMainWindow {
+/// between their controls and the view, in which the frame installs itself as the panel hook.
+class CChildFrame : public QMainWindow, public CPanelHook {
     Q_OBJECT
 
 public:
     explicit CChildFrame(QWidget* parent = nullptr);
+    ~CChildFrame() override;
 
     CVorlintView* View() const { return m_pView; }
     /// Copies the panels' values into the view (bSave) or the view's values into the panels.
-    void ExchangePanels(bool bSave);
+    void ExchangePanels(bool bSave) override;
     /// Gives the trackbars their ranges and tick frequency (the view's initial update calls it).
-    void PrepareTrackbars();
+    void PrepareTrackbars() override;
     /// Fits the trackbars to the view's height and refreshes the panels; run when the frame is
     /// shown or becomes the active window.
     void ActivateFrame();

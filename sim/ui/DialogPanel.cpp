@@ -35,8 +35,7 @@ QLineEdit* createEdit(QWidget* parent) {
 
 } // namespace
 
-CDialogPanel::CDialogPanel(const DialogTemplate& dialog, QWidget* parent)
-    : QWidget(parent), m_nDialogId(dialog.id) {
+CDialogPanel::CDialogPanel(const DialogTemplate& dialog, QWidget* parent) : QWidget(parent) {
     setFont(templateFont(dialog));
     const DialogBaseUnits base = dialogBaseUnits(QFontMetrics(font()));
     m_size = dialogUnitsToPixels(QRect(0, 0, dialog.width, dialog.height), base).size();

@@ -14,7 +14,6 @@ class CDialogPanel : public QWidget {
 public:
     explicit CDialogPanel(const DialogTemplate& dialog, QWidget* parent = nullptr);
 
-    int DialogId() const { return m_nDialogId; }
     /// The control with identifier `id`, or nullptr.
     QWidget* Control(int id) const { return m_controls.value(id, nullptr); }
     template <typename T> T* Control(int id) const { return qobject_cast<T*>(Control(id)); }
@@ -30,7 +29,6 @@ private:
     void PlaceControl(QWidget* widget, const ControlTemplate& control, QWidget* previous,
                       DialogBaseUnits base);
 
-    int m_nDialogId;
     QSize m_size;
     QHash<int, QWidget*> m_controls;
 };

@@ -51,9 +51,9 @@ const ControlTemplate kControlControls[] = {
 } // namespace
 
 const DialogTemplate kSliderDialog = {
-    103, "MS Shell Dlg", 8, 53, 308, kSliderControls, std::size(kSliderControls),
+    "MS Shell Dlg", 8, 53, 308, kSliderControls, std::size(kSliderControls),
 };
 
 const DialogTemplate kControlDialog = {
-    104, "Arial", 8, 449, 48, kControlControls, std::size(kControlControls),
+    "Arial", 8, 449, 48, kControlControls, std::size(kControlControls),
 };

@@ -28,7 +28,6 @@ struct ControlTemplate {
 
 /// A panel's font, size in dialog units and controls in creation (tab) order.
 struct DialogTemplate {
-    int id;
     const char* fontFamily;
     int fontPointSize;
     int width;

@@ -1,7 +1,6 @@
 #include "VorlintView.h"
 
 #include "ChartPainter.h"
-#include "ChildFrame.h"
 #include "StepClock.h"
 
 #include <QPaintEvent>
@@ -22,21 +21,16 @@ CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1) {
     connect(&m_repaintTimer, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));
 }
 
-CChildFrame* CVorlintView::ParentFrame() const {
-    for (QWidget* ancestor = parentWidget(); ancestor != nullptr; ancestor = ancestor->parentWidget()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(ancestor))
-            return frame;
-    }
-    return nullptr;
+void CVorlintView::ExchangeWithPanels(bool bSave) {
+    if (m_pPanelHook != nullptr)
+        m_pPanelHook->ExchangePanels(bSave);
 }
 
 void CVorlintView::OnInitialUpdate() {
-    CChildFrame* frame = ParentFrame();
-    if (frame != nullptr)
-        frame->PrepareTrackbars();
+    if (m_pPanelHook != nullptr)
+        m_pPanelHook->PrepareTrackbars();
     InitialUpdate();
-    if (frame != nullptr)
-        frame->ExchangePanels(false);
+    ExchangeWithPanels(false);
 }
 
 void CVorlintView::OnStart() {
@@ -70,13 +64,11 @@ void CVorlintView::SetRunning(bool running) {
 }
 
 void CVorlintView::BeforeStep() {
-    if (CChildFrame* frame = ParentFrame())
-        frame->ExchangePanels(true);
+    ExchangeWithPanels(true);
 }
 
 void CVorlintView::AfterStep() {
-    if (CChildFrame* frame = ParentFrame())
-        frame->ExchangePanels(false);
+    ExchangeWithPanels(false);
     InvalidateChart();
 }
 
@@ -101,23 +93,20 @@ int CVorlintView::FrameIntervalMs() const {
 }
 
 void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
-    CStepClock clock;
+    CStepClock clock(Counter());
     clock.Start();
     {
         QPainter memory(&m_bitmap);
-        PaintChart(memory, rect, *this);
+        PaintChart(memory, rect, m_history, *this);
     }
     painter.drawPixmap(0, 0, m_bitmap, 0, 0, rect.width(), rect.height());
 
     const double seconds = clock.Elapsed(CStepClock::kSeconds);
     if (seconds == 0.0)
         return;
-    CChildFrame* frame = ParentFrame();
-    if (frame != nullptr)
-        frame->ExchangePanels(true);
+    ExchangeWithPanels(true);
     m_dFps = 1.0 / seconds;
-    if (frame != nullptr)
-        frame->ExchangePanels(false);
+    ExchangeWithPanels(false);
 }
 
 void CVorlintView::paintEvent(QPaintEvent*) {

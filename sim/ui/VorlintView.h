@@ -1,6 +1,8 @@
 #pragma once
 
+#include "PanelHook.h"
 #include "Simulation.h"
+#include "WindowState.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -9,13 +11,13 @@
 
 #include <cstdint>
 
-class CChildFrame;
 class QPainter;
 class QRect;
 
 /// One simulation window's client area: owns the simulation, its timer and the off-screen pixmap of
-/// its strip chart. The enclosing CChildFrame (when there is one) exchanges values with the panels.
-class CVorlintView : public QWidget, public CSimulation {
+/// its strip chart. The frame around it (when there is one) installs its panel hook, through which
+/// the step, the paint and the initial update exchange values with the panels.
+class CVorlintView : public QWidget, public CSimulation, public CWindowState {
     Q_OBJECT
 
 public:
@@ -25,6 +27,9 @@ public:
     static constexpr int kDefaultFrameIntervalMs = 16;
 
     explicit CVorlintView(QWidget* parent = nullptr);
+
+    /// The panels' side of the exchange, or nullptr for a view without panels.
+    void SetPanelHook(CPanelHook* hook) { m_pPanelHook = hook; }
 
     /// Called once after the view is placed in its frame: prepares the frame's trackbars, puts the
     /// point at its minimum and the power at 0, and shows the values in the panels.
@@ -58,12 +63,13 @@ protected:
     void AfterStep() override;
 
 private:
-    CChildFrame* ParentFrame() const;
+    void ExchangeWithPanels(bool bSave);
     void ArmTimer(int periodMs);
     void SetRunning(bool running);
     void InvalidateChart();
     int FrameIntervalMs() const;
 
+    CPanelHook* m_pPanelHook = nullptr;
     QTimer m_timer;
     QPixmap m_bitmap;
     /// Time since the last paint, and the pending repaint of a step that came too soon after it.

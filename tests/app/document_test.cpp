@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "CommandIds.h"
+#include "CommandLineInfo.h"
 #include "DocTemplate.h"
 #include "Document.h"
 #include "RecentFileList.h"
@@ -98,6 +99,18 @@ TEST_F(DocumentTest, SaveAsTheFileNameWithoutExtensionGetsVrl) {
     Trigger(CommandId::FileSaveAs);
     ASSERT_TRUE(answer.Fired());
     EXPECT_EQ(FileSize(Path(QStringLiteral("named.vrl"))), 0);
+}
+
+TEST_F(DocumentTest, SaveAsOfANamedDocumentAsksForANewName) {
+    const QString old = Path(QStringLiteral("old.vrl"));
+    WriteFile(old, "kept");
+    ASSERT_NE(App().OpenDocumentFile(old), nullptr);
+    ModalAnswer answer(ChooseFile(Path(QStringLiteral("new.vrl"))));
+    Trigger(CommandId::FileSaveAs);
+    ASSERT_TRUE(answer.Fired());
+    EXPECT_EQ(FileSize(Path(QStringLiteral("new.vrl"))), 0);
+    EXPECT_EQ(FileSize(old), 4) << "the old file stays as it was";
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("new.vrl"));
 }
 
 TEST_F(DocumentTest, SavingOverAFileEmptiesIt) {
@@ -254,6 +267,13 @@ TEST_F(CommandLineTest, AMissingFileEndsStartUp) {
     EXPECT_FALSE(m_bStarted);
 }
 
+TEST(CommandLineInfoTest, ALoneDashIsAFileNameNotAnOption) {
+    CCommandLineInfo commandLine;
+    commandLine.ParseCommandLine({QStringLiteral("-style"), QStringLiteral("-"), QStringLiteral("b.vrl")});
+    EXPECT_EQ(commandLine.m_nShellCommand, CCommandLineInfo::FileOpen);
+    EXPECT_EQ(commandLine.m_strFileName, QStringLiteral("-"));
+}
+
 TEST(RecentFileListTest, SixteenNewestFirstWithoutDuplicates) {
     ClearAppSettings();
     CRecentFileList list(QStringLiteral("Recent File List"), QStringLiteral("File%1"), 16, 30);
@@ -279,6 +299,8 @@ TEST(RecentFileListTest, DisplayNamesFitThirtyCharacters) {
         {"/home/ana/disciplinas/controle/aula3.vrl", "/.../controle/aula3.vrl"},
         {"/home/ana/disciplinas/controle-de-processos/aula3.vrl", "/.../aula3.vrl"},
         {"/home/ana/um-nome-de-arquivo-muito-comprido.vrl", "um-nome-de-arquivo-muito-comprido.vrl"},
+        {"/home/ana/aulas/pid/lab-12.vrl", "/home/ana/aulas/pid/lab-12.vrl"}, // exactly 30: kept whole
+        {"/home/ana/disciplinas/controle/aula-de-pid3.vrl", "/.../controle/aula-de-pid3.vrl"},
     };
     for (const auto& [path, shown] : rows)
         EXPECT_EQ(AbbreviatePath(QString::fromUtf8(path), 30), QString::fromUtf8(shown)) << path;

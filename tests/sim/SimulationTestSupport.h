@@ -1,10 +1,9 @@
 #pragma once
 
+#include "FakeCounter.h"
 #include "Simulation.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
 
 /// A simulation after the initial update, as a window first shows it.
 template <class Base = ::testing::Test> class SimulationTestBase : public Base {
@@ -24,16 +23,4 @@ protected:
     const Sample& newest() const { return sim.m_history.newest(); }
 
     CSimulation sim;
-};
-
-/// A counter that moves on by a fixed number of ticks every time it is read.
-struct FakeCounter {
-    static inline std::int64_t now = 0;
-    static inline std::int64_t ticksPerRead = 0;
-    static std::int64_t read() { return now += ticksPerRead; }
-    static CounterSource source(std::int64_t ticksPerSecond, std::int64_t ticks) {
-        now = 0;
-        ticksPerRead = ticks;
-        return {read, ticksPerSecond};
-    }
 };

@@ -1,4 +1,5 @@
 #include "ChartTestSupport.h"
+#include "FakeCounter.h"
 
 #include <QApplication>
 #include <QResizeEvent>
@@ -187,6 +188,13 @@ TEST_F(ChartPixels, PaintingSetsTheFramesPerSecondFigure) {
     Append({0.0, 20.0}, 200);
     renderView(view);
     EXPECT_GT(view.m_dFps, 0.0);
+}
+
+TEST_F(ChartPixels, FramesPerSecondIsTheInverseOfThePaintsOwnTime) {
+    Size(200, 300);
+    view.SetCounterSource(FakeCounter::source(1000000, 400)); // 400 us between start and reading
+    renderView(view);
+    EXPECT_EQ(view.m_dFps, 2500.0);
 }
 
 } // namespace

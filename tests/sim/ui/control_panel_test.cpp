@@ -163,6 +163,23 @@ TEST_F(ControlPanel, SeriesCheckBoxesSwitchTheChartSeries) {
     EXPECT_TRUE(View().m_bShowProportional);
 }
 
+TEST_F(ControlPanel, EachSeriesFlagIsSavedAndLoaded) {
+    const std::pair<int, bool CWindowState::*> flags[] = {
+        {ShowError, &CWindowState::m_bShowError},
+        {ShowProportional, &CWindowState::m_bShowProportional},
+        {ShowIntegral, &CWindowState::m_bShowIntegral},
+        {ShowDerivative, &CWindowState::m_bShowDerivative},
+        {ShowPower, &CWindowState::m_bShowPower},
+    };
+    for (const auto& [id, flag] : flags) {
+        QTest::mouseClick(&Find<QCheckBox>(id), Qt::LeftButton);
+        EXPECT_FALSE(View().*flag) << id;
+        View().*flag = true;
+        frame.ExchangePanels(false);
+        EXPECT_TRUE(Find<QCheckBox>(id).isChecked()) << id;
+    }
+}
+
 TEST_F(ControlPanel, StepFieldsHoldUnsigned32BitCounts) {
     Type(SimStep, QStringLiteral("99999999999"));
     EXPECT_EQ(View().m_nSimStepMs, 4294967295u);

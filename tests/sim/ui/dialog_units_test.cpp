@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct DialogUnitCase {
@@ -39,6 +41,21 @@ TEST(DialogBaseUnitsTest, AverageLetterWidthAndLineHeight) {
         52.0;
     EXPECT_NEAR(base.x, average, 1.0);
     EXPECT_EQ(base.y, metrics.height());
+}
+
+TEST(DialogBaseUnitsTest, RoundsTheAverageLetterWidthToTheNearestPixel) {
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    bool roundedUp = false;
+    for (int pixels = 6; pixels <= 40; ++pixels) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const int width = metrics.horizontalAdvance(letters);
+        const long nearest = std::lround(width / 52.0);
+        EXPECT_EQ(dialogBaseUnits(metrics).x, nearest) << pixels << " px, letters " << width;
+        roundedUp = roundedUp || nearest != width / 52;
+    }
+    EXPECT_TRUE(roundedUp) << "no size told rounding from truncation";
 }
 
 } // namespace

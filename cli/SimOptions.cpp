@@ -1,0 +1,93 @@
+#include "SimOptions.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool parseEvent(const std::string& text, SimEvent& event, std::string& error) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos ||
+        !parseCount(text.substr(0, colon), std::numeric_limits<std::uint64_t>::max(), event.step) ||
+        event.step == 0) {
+        error = "bad event '" + text + "': expected STEP:NAME=VALUE or STEP:reset with STEP from 1";
+        return false;
+    }
+    const std::string change = text.substr(colon + 1);
+    const auto equals = change.find('=');
+    if (equals == std::string::npos) {
+        event.setting.field = SimSetting::Field::Reset;
+        if (change != "reset") {
+            error = "bad event '" + text + "': expected NAME=VALUE or reset after the step";
+        }
+        return change == "reset";
+    }
+    const std::string name = change.substr(0, equals);
+    if (parseSetting(name, change.substr(equals + 1), event.setting, error) == SettingParse::UnknownName) {
+        error = "bad event '" + text + "': unknown setting '" + name + "'";
+    }
+    return error.empty();
+}
+
+/// The options that take a value: --steps, --csv, --at and one per setting (--kp X and so on).
+bool isValueOption(const std::string& option) {
+    return option == "--steps" || option == "--csv" || option == "--at" ||
+           (option.rfind("--", 0) == 0 && isSettingName(option.substr(2)));
+}
+
+/// Handles one option that takes a value; false with a message in `error` on a bad option or value.
+bool parseValueOption(const std::string& option, const std::string& value, SimOptions& options,
+                      std::string& error) {
+    if (option == "--steps") {
+        if (!parseCount(value, std::numeric_limits<std::uint64_t>::max(), options.steps)) {
+            error = "--steps needs a whole number, not '" + value + "'";
+        }
+    } else if (option == "--csv") {
+        options.csvPath = value;
+    } else if (option == "--at") {
+        SimEvent event;
+        if (parseEvent(value, event, error)) {
+            options.events.push_back(event);
+        }
+    } else {
+        SimSetting setting;
+        if (parseSetting(option.substr(2), value, setting, error) == SettingParse::Ok) {
+            options.initialSettings.push_back(setting);
+        }
+    }
+    return error.empty();
+}
+
+} // namespace
+
+bool parseSimOptions(const Arguments& args, SimOptions& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help") {
+            options.help = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            error = "unexpected argument '" + arg + "'";
+            return false;
+        }
+        if (!isValueOption(arg)) {
+            error = "unknown option '" + arg + "'";
+            return false;
+        }
+        std::string value;
+        if (!takeOptionValue(args, i, value)) {
+            error = arg + " needs a value";
+            return false;
+        }
+        if (!parseValueOption(arg, value, options, error)) {
+            return false;
+        }
+    }
+    // Events of one step apply in the order given.
+    std::stable_sort(options.events.begin(), options.events.end(),
+                     [](const SimEvent& a, const SimEvent& b) { return a.step < b.step; });
+    return true;
+}

@@ -1,0 +1,93 @@
+#include "PidLaw.h"
+
+#include <cmath>
+
+namespace {
+
+double integralTerm(double integral, double ki) {
+    return ki == 0.0 ? 0.0 : integral / ki;
+}
+
+double proportionalTerm(const PidInput& in, double kp, double setPointWeight) {
+    // At b = 1 the step's own error is used, so the plain controller's term is kept exactly.
+    if (setPointWeight == 1.0) {
+        return in.error * kp;
+    }
+    return (setPointWeight * in.setPoint - in.point) * kp;
+}
+
+/// The unclamped output lies beyond a limit and this step's increment moved the integral term further
+/// that way.
+bool windsUp(double output, double integralTermNow, double integralTermBefore) {
+    return (output > 100.0 && integralTermNow > integralTermBefore) ||
+           (output < 0.0 && integralTermNow < integralTermBefore);
+}
+
+} // namespace
+
+PidOutput PidLaw::step(const PidInput& in, const PidGains& gains, const PidOptions& options,
+                       double& integral) {
+    // The integral and the error slope work on the error of the newest sample; a zero simulated step has
+    // no slope and adds nothing, rather than dividing by zero.
+    double increment = 0.0;
+    double errorSlope = 0.0;
+    if (in.hasPreviousError && in.dt != 0.0) {
+        increment = (in.error + in.previousError) * in.dt * 0.5;
+        errorSlope = (in.previousError - in.error) / in.dt;
+    }
+    const double integralBefore = integral;
+    integral += increment;
+
+    PidOutput out;
+    out.proportional = proportionalTerm(in, gains.kp, options.setPointWeight);
+    out.integral = integralTerm(integral, gains.ki);
+    const double slope = options.derivativeOnMeasurement ? measurementSlope(in) : errorSlope;
+    out.derivative = filtered(-(slope * gains.kd), in.dt, options.derivativeFilterS);
+    double output = out.integral + out.derivative + out.proportional;
+
+    if (options.antiWindup == AntiWindup::Conditional &&
+        windsUp(output, out.integral, integralTerm(integralBefore, gains.ki))) {
+        integral = integralBefore;
+        out.integral = integralTerm(integral, gains.ki);
+        output = out.integral + out.derivative + out.proportional;
+    }
+    out.power = clampPower(output);
+    // An infinite raw output has no finite excess to track: it would leave the integral infinite, and
+    // then not a number for good.
+    if (options.antiWindup == AntiWindup::BackCalculation && gains.ki != 0.0 && std::isfinite(output) &&
+        options.trackingTimeS > 0.0) {
+        integral += gains.ki * (out.power - output) * in.dt / options.trackingTimeS;
+    }
+    return out;
+}
+
+void PidLaw::rememberPoint(double pointBeforeStep) {
+    hasPreviousPoint_ = true;
+    previousPoint_ = pointBeforeStep;
+}
+
+double PidLaw::clampPower(double output) {
+    if (output > 100.0) {
+        return 100.0;
+    }
+    if (output < 0.0) {
+        return 0.0;
+    }
+    // A power that is not a number would leave the plant with no result to take.
+    return std::isnan(output) ? 0.0 : output;
+}
+
+double PidLaw::measurementSlope(const PidInput& in) const {
+    if (!hasPreviousPoint_ || in.dt == 0.0) {
+        return 0.0;
+    }
+    return (in.point - previousPoint_) / in.dt;
+}
+
+double PidLaw::filtered(double derivative, double dt, double filterS) {
+    if (!(filterS > 0.0)) {
+        return derivative;
+    }
+    filteredDerivative_ = filteredDerivative_ + (derivative - filteredDerivative_) * (dt / (filterS + dt));
+    return filteredDerivative_;
+}

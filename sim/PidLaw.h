@@ -1,0 +1,47 @@
+#pragma once
+
+#include "PidOptions.h"
+
+/// What the step knows when the controller runs.
+struct PidInput {
+    double setPoint = 0.0;
+    double point = 0.0;            ///< y, the point before the step
+    double error = 0.0;            ///< setPoint - point, as the step's sample records it
+    bool hasPreviousError = false; ///< false while the history is empty
+    double previousError = 0.0;    ///< the error of the newest sample, whatever mode produced it
+    double dt = 0.0;               ///< the simulated step in seconds
+};
+
+/// The controller's output and the three terms that made it (for the sample and the displays).
+struct PidOutput {
+    double power = 0.0; ///< clamped to [0, 100]; 0 when the output is not a number
+    double proportional = 0.0;
+    double integral = 0.0;
+    double derivative = 0.0;
+};
+
+/// One PID step with its options. The accumulated integral belongs to the caller (the Reset button and a
+/// new Ki clear it); the law keeps only what its options need between steps. With every option at its
+/// default the result is the plain controller's, bit for bit: the trapezoid integral of the error, the
+/// slope (prev - e) / dt, D = -(slope * Kd), output = I + D + P, then the clamp.
+class PidLaw {
+public:
+    /// Runs the controller; `integral` is the accumulated error integral, updated in place.
+    PidOutput step(const PidInput& in, const PidGains& gains, const PidOptions& options, double& integral);
+    /// To be told the point before every step, after the controller ran, whatever the mode: the
+    /// derivative on measurement takes its slope from the point of the step before.
+    void rememberPoint(double pointBeforeStep);
+    /// A fresh start: no previous point and the filtered derivative at 0.
+    void clear() { *this = PidLaw(); }
+
+    /// The power range: above 100 gives 100, below 0 gives 0, not a number gives 0.
+    static double clampPower(double output);
+
+private:
+    double measurementSlope(const PidInput& in) const;
+    double filtered(double derivative, double dt, double filterS);
+
+    double filteredDerivative_ = 0.0;
+    bool hasPreviousPoint_ = false;
+    double previousPoint_ = 0.0;
+};

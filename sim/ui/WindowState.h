@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+/// What a simulation window keeps besides its simulation: whether its timer runs and at what period
+/// the "Real" field asks, which series its chart draws, and the figure of its last paint. The command
+/// line's simulation has no use for any of them.
+class CWindowState {
+public:
+    bool m_bRunning = false;         ///< set by Start, cleared by Stop; drives the menu check marks
+    std::uint32_t m_nRealStepMs = 1; ///< "Real": a change re-arms the running timer with it as period
+    bool m_bShowError = true;
+    bool m_bShowProportional = true;
+    bool m_bShowIntegral = true;
+    bool m_bShowDerivative = true;
+    bool m_bShowPower = true;
+    double m_dFps = 0.0; ///< frames per second: the inverse of the last paint's duration
+};

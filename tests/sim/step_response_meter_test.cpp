@@ -1,0 +1,108 @@
+#include "StepResponseMeter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr double kNaN = StepResponseFigures::kUndefined;
+constexpr double kPi = 3.14159265358979323846;
+
+/// Feeds one step: the set point in force and the point after the step; `point` is the point before it.
+void feed(StepResponseMeter& meter, double& point, double setPoint, double next, double dt) {
+    meter.add(Sample{setPoint, next, 0.0, 0.0, 0.0, 0.0, setPoint - point}, point, dt);
+    point = next;
+}
+
+/// `steps` steps of a response y(T) to the set point r from the point 20, sampled every dt seconds.
+StepResponseFigures sampledResponse(double r, double dt, int steps, const std::function<double(double)>& y) {
+    StepResponseMeter meter;
+    double point = 20.0;
+    for (int k = 1; k <= steps; ++k) {
+        feed(meter, point, r, y(k * dt), dt);
+    }
+    return meter.figures();
+}
+
+// A first-order plant: y = y0 + Δ (1 - e^(-t/τ)), whatever the direction of the step.
+TEST(StepResponseMeterTest, FirstOrderResponseHasItsClosedFormFigures) {
+    const double tau = 2.0;
+    const double dt = 0.001;
+    for (const double r : {1020.0, -480.0}) {
+        const double delta = r - 20.0;
+        const StepResponseFigures f = sampledResponse(
+            r, dt, 30000, [&](double t) { return 20.0 + delta * (1.0 - std::exp(-t / tau)); });
+        EXPECT_NEAR(f.riseTimeS, tau * std::log(9.0), dt) << r;
+        EXPECT_NEAR(f.settlingTimeS, tau * std::log(50.0), dt) << r;
+        EXPECT_EQ(f.overshootPct, 0.0) << r;
+        EXPECT_NEAR(f.peakTimeS, 30.0, dt) << r; // still creeping up at the end: the newest sample
+        EXPECT_NEAR(f.iae, std::fabs(delta) * tau, 1e-3 * std::fabs(delta) * tau) << r;
+        EXPECT_NEAR(f.ise, delta * delta * tau / 2.0, 1e-3 * delta * delta * tau) << r;
+        EXPECT_NEAR(f.itae, std::fabs(delta) * tau * tau, 1e-3 * std::fabs(delta) * tau * tau) << r;
+    }
+}
+
+// An underdamped second-order closed loop: overshoot e^(-ζπ/√(1-ζ²)) at t = π/ωd.
+TEST(StepResponseMeterTest, SecondOrderOvershootMatchesTheDampingRatio) {
+    const double dt = 0.001;
+    for (const double zeta : {0.2, 0.5, 0.7}) {
+        const double root = std::sqrt(1.0 - zeta * zeta);
+        const StepResponseFigures f = sampledResponse(120.0, dt, 30000, [&](double t) {
+            return 20.0 + 100.0 * (1.0 - std::exp(-zeta * t) *
+                                             (std::cos(root * t) + zeta / root * std::sin(root * t)));
+        });
+        EXPECT_NEAR(f.overshootPct, 100.0 * std::exp(-zeta * kPi / root), 1e-3) << zeta;
+        EXPECT_NEAR(f.peakTimeS, kPi / root, dt) << zeta;
+        EXPECT_NEAR(f.peak, 120.0 + f.overshootPct, 1e-9) << zeta;
+    }
+}
+
+struct History {
+    const char* name;
+    std::vector<std::vector<double>> steps; // set point and the point after, one step each
+    StepResponseFigures expected;
+};
+
+class StepResponseHistoryTest : public ::testing::TestWithParam<History> {};
+
+// Hand-made histories, one second a step, starting from the point 20.
+TEST_P(StepResponseHistoryTest, GivesTheDefinedFigures) {
+    StepResponseMeter meter;
+    double point = 20.0;
+    for (const std::vector<double>& step : GetParam().steps) {
+        feed(meter, point, step[0], step[1], 1.0);
+    }
+    const StepResponseFigures f = meter.figures();
+    for (const StepResponseFigureField& field : kStepResponseFigureFields) {
+        const double want = GetParam().expected.*field.value;
+        const double got = f.*field.value;
+        if (std::isnan(want)) {
+            EXPECT_TRUE(std::isnan(got)) << field.name << " = " << got;
+        } else {
+            EXPECT_NEAR(got, want, 1e-9) << field.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, StepResponseHistoryTest,
+    ::testing::Values(
+        // start, y0, r, rise, overshoot, peak, peak time, settling, error, IAE, ISE, ITAE
+        History{
+            "NoStep", {{20, 20}, {20, 22}, {20, 20}}, {1, 20, 20, kNaN, kNaN, kNaN, kNaN, kNaN, -2, 2, 4, 6}},
+        History{"OvershootThenSettles",
+                {{120, 30}, {120, 70}, {120, 110}, {120, 125}, {120, 119}, {120, 120}, {120, 120}},
+                {1, 20, 120, 2, 5, 125, 4, 4, 0, 256, 20726, 501}},
+        History{"InsideTheBandFromTheStart", {{21, 21}, {21, 21}}, {1, 20, 21, 0, 0, 21, 1, 0, 0, 1, 1, 1}},
+        History{"StepDownNeverSettling",
+                {{500, 500}, {500, 500}, {300, 450}, {300, 350}, {300, 250}, {300, 350}, {300, 250}},
+                {3, 500, 300, 2, 25, 250, 3, kNaN, -50, 500, 70000, 1100}},
+        History{"SetPointChangeMidResponse",
+                {{120, 50}, {120, 80}, {220, 150}, {220, 220}},
+                {3, 80, 220, 1, 0, 220, 2, 1, 70, 210, 24500, 280}}),
+    [](const ::testing::TestParamInfo<History>& info) { return info.param.name; });
+
+} // namespace

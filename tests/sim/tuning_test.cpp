@@ -1,0 +1,108 @@
+#include "ExperimentRunner.h"
+#include "PidLaw.h"
+#include "PlantDynamics.h"
+#include "RelayExperiment.h"
+#include "StepResponseMeter.h"
+#include "StepTestExperiment.h"
+#include "TuningRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRest = 20.0;
+
+/// K e^(-θs) / (τs + 1)^lags, resting at the point 20 with power 0; the lags are exact at the samples for a
+/// power held over each step.
+AdvancePlant lagPlant(const ProcessModel& m, int lags, double dt) {
+    PlantDynamicsSettings settings;
+    settings.lagTauS = m.tau;
+    settings.deadTimeS = m.theta;
+    settings.lagCount = lags;
+    return [=, dynamics = PlantDynamics()](double power) mutable {
+        return PlantStep{kRest + m.k * dynamics.apply(settings, power, dt), dt};
+    };
+}
+
+class FopdtTest : public ::testing::TestWithParam<ProcessModel> {};
+
+TEST_P(FopdtTest, StepTestRecoversTheModel) {
+    const ProcessModel& p = GetParam();
+    StepTestExperiment experiment(50.0, kRest);
+    ASSERT_EQ(runExperiment(experiment, lagPlant(p, 1, 0.01)), ExperimentOutcome::Finished);
+    const ProcessModel model = *experiment.result();
+    EXPECT_NEAR(model.k, p.k, 0.01 * p.k);
+    EXPECT_NEAR(model.tau, p.tau, 0.03 * p.tau);
+    EXPECT_NEAR(model.theta, p.theta, 0.03 * p.tau);
+}
+
+/// The closed loop with `gains` from rest to the set point, as the simulation's step runs it.
+StepResponseFigures closedLoop(const ProcessModel& p, const PidGains& gains, double setPoint) {
+    const double dt = 0.01;
+    const AdvancePlant plant = lagPlant(p, 1, dt);
+    PidLaw law;
+    StepResponseMeter meter;
+    double integral = 0.0;
+    double point = kRest;
+    Sample previous;
+    for (int step = 0; step < 20.0 * (p.tau + p.theta) / dt; ++step) {
+        const PidInput in{setPoint, point, setPoint - point, step > 0, previous.error, dt};
+        const PidOutput out = law.step(in, gains, {}, integral);
+        law.rememberPoint(point);
+        const Sample sample{setPoint, plant(out.power).point, out.power, 0.0, 0.0, 0.0, in.error};
+        meter.add(sample, point, dt);
+        point = sample.point;
+        previous = sample;
+    }
+    return meter.figures();
+}
+
+TEST_P(FopdtTest, SimcAndImcRulesSettleWithModestOvershoot) {
+    const ProcessModel& p = GetParam();
+    for (const TuningRule& rule : processModelRules(p)) {
+        const std::string name = rule.name;
+        if (name == "SIMC PI" || name == "IMC PID") {
+            const StepResponseFigures f = closedLoop(p, toProgramGains(rule.gains), 1000.0);
+            EXPECT_LT(f.overshootPct, 20.0) << name;
+            EXPECT_LT(f.settlingTimeS, 10.0 * (p.tau + p.theta)) << name;
+            EXPECT_NEAR(f.steadyStateError, 0.0, 1e-3) << name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plants, FopdtTest,
+                         ::testing::Values(ProcessModel{40.0, 2.0, 0.0}, ProcessModel{40.0, 2.0, 0.4},
+                                           ProcessModel{25.0, 1.0, 1.0}, ProcessModel{20.0, 1.0, 2.0}));
+
+// (τs + 1)^-3 crosses -180° at ωτ = √3 with gain K / 8: Ku = 8 / K, Tu = 2πτ / √3.
+TEST(RelayExperimentTest, FindsTheUltimateGainAndPeriodOfAThirdOrderLag) {
+    const double k = 29.6; // the relay's bias of 50 holds the point at the set point 1500
+    const double tau = 1.5;
+    RelayExperiment experiment(RelaySettings{}, kRest);
+    ASSERT_EQ(runExperiment(experiment, lagPlant({k, tau, 0.0}, 3, 0.005)), ExperimentOutcome::Finished);
+    const UltimateCycle cycle = *experiment.result();
+    EXPECT_NEAR(cycle.ku, 8.0 / k, 0.05 * 8.0 / k);
+    EXPECT_NEAR(cycle.tu, 2.0 * kPi * tau / std::sqrt(3.0), 0.03 * 2.0 * kPi * tau / std::sqrt(3.0));
+}
+
+TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled) {
+    const AdvancePlant stuck = [](double) { return PlantStep{kRest, 0.1}; };
+    RelayExperiment relay(RelaySettings{}, kRest);
+    EXPECT_EQ(runExperiment(relay, stuck), ExperimentOutcome::NoResult);
+    EXPECT_FALSE(relay.result());
+    StepTestExperiment stepTest(50.0, kRest);
+    EXPECT_EQ(runExperiment(stepTest, stuck), ExperimentOutcome::NoResult);
+    EXPECT_FALSE(stepTest.result());
+
+    std::uint64_t asked = 0;
+    StepTestExperiment cancelled(50.0, kRest);
+    const KeepGoing onlyAtFirst = [&](std::uint64_t done) { return (asked = done) == 0; };
+    EXPECT_EQ(runExperiment(cancelled, lagPlant({30.0, 5.0, 0.0}, 1, 0.01), onlyAtFirst),
+              ExperimentOutcome::Cancelled);
+    EXPECT_EQ(asked, kKeepGoingInterval);
+}
+
+} // namespace
