@@ -1,5 +1,6 @@
 #include "ConstantTable.h"
 
+#include "DistinctValues.h"
 #include "KeyHash.h"
 
 #include <algorithm>
@@ -71,18 +72,12 @@ void ConstantTable::orderGroups(const std::vector<GroupRecord>& groups,
 
 void ConstantTable::indexReferences() {
     byKey.resize(entryNames.size());
+    DistinctValues lengths;
     for (std::uint32_t e = 0; e < entryNames.size(); ++e) {
         byKey[e] = {highHalf(keyHash(e)), e};
-        keyLengths.push_back(static_cast<std::uint32_t>(keyLength(e)));
-        // Keep the list short while reading: most entries share a handful of lengths.
-        if (keyLengths.size() > 64) {
-            std::sort(keyLengths.begin(), keyLengths.end());
-            keyLengths.erase(std::unique(keyLengths.begin(), keyLengths.end()), keyLengths.end());
-        }
+        lengths.add(static_cast<std::uint32_t>(keyLength(e)));
     }
-    std::sort(keyLengths.begin(), keyLengths.end());
-    keyLengths.erase(std::unique(keyLengths.begin(), keyLengths.end()), keyLengths.end());
-    keyLengths.shrink_to_fit();
+    keyLengths = std::move(lengths).ascending();
     longestKey = keyLengths.empty() ? 0 : keyLengths.back();
     std::sort(byKey.begin(), byKey.end(), [](const KeyedEntry& a, const KeyedEntry& b) {
         return a.hash != b.hash ? a.hash < b.hash : a.entry < b.entry;

@@ -32,8 +32,6 @@ public:
     ConstantTable(std::string text, const std::vector<GroupRecord>& groups,
                   const std::vector<EntryRecord>& entries);
 
-    bool empty() const { return groupsByTurn.empty(); }
-    std::size_t entryCount() const { return entryNames.size(); }
     /// The bytes the table holds.
     std::size_t memoryUse() const;
     /// The groups as a plain tree, for tests and checks.

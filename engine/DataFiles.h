@@ -25,7 +25,6 @@ public:
     /// The folders searched for the files, first to last ("" is the working directory, the only one
     /// until this is called). Set it before any engine reads from this store.
     void setSearchFolders(std::vector<std::string> folders) { searchFolders = std::move(folders); }
-    const std::vector<std::string>& folders() const { return searchFolders; }
 
     /// The table of "constants.dat" as it is now; an empty one when it is missing or unreadable.
     std::shared_ptr<const ConstantTable> constants() { return constantsFile.load(searchFolders); }

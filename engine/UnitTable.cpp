@@ -1,5 +1,7 @@
 #include "UnitTable.h"
 
+#include "DistinctValues.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <utility>
@@ -20,20 +22,14 @@ UnitTable::UnitTable(std::string lines, std::vector<CategoryRecord> categories,
                      std::vector<std::uint32_t> unitOffsets)
     : text(std::move(lines)), categoryRecords(std::move(categories)), unitNames(std::move(unitOffsets)) {
     byName.resize(unitNames.size());
+    DistinctValues nameLengths;
     for (std::uint32_t u = 0; u < byName.size(); ++u) {
         byName[u] = u;
-        lengths.push_back(static_cast<std::uint32_t>(unit(u).name.size()));
-        // Keep the list short while reading: most names share a handful of lengths.
-        if (lengths.size() > 64) {
-            std::sort(lengths.begin(), lengths.end());
-            lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
-        }
+        nameLengths.add(static_cast<std::uint32_t>(nameOf(u).size()));
     }
-    std::sort(lengths.begin(), lengths.end());
-    lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
-    lengths.shrink_to_fit();
+    lengths = std::move(nameLengths).ascending();
     std::stable_sort(byName.begin(), byName.end(),
-                     [this](std::uint32_t a, std::uint32_t b) { return unit(a).name < unit(b).name; });
+                     [this](std::uint32_t a, std::uint32_t b) { return nameOf(a) < nameOf(b); });
 }
 
 std::size_t UnitTable::memoryUse() const {
@@ -46,6 +42,11 @@ std::string_view UnitTable::lineAfter(std::uint32_t& offset) const {
     const std::string_view line = rest.substr(0, rest.find('\n'));
     offset += static_cast<std::uint32_t>(line.size() + 1);
     return line;
+}
+
+std::string_view UnitTable::nameOf(std::uint32_t index) const {
+    std::uint32_t offset = unitNames[index];
+    return lineAfter(offset);
 }
 
 UnitTable::Unit UnitTable::unit(std::uint32_t index) const {

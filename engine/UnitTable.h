@@ -69,6 +69,7 @@ private:
 
     std::string_view lineAfter(std::uint32_t& offset) const;
     Unit unit(std::uint32_t index) const;
+    std::string_view nameOf(std::uint32_t index) const;
     Category category(std::size_t index) const;
     std::size_t categoryOf(std::uint32_t unit) const;
     std::optional<Pair> firstPairIn(const Category& category, Units from, Units to,
