@@ -65,15 +65,15 @@ TEST_F(HostileFilesTest, AThousandConversionsOfAThousandUnitsTakeLittleTime) {
     EXPECT_LT(secondsToEvaluate(formula, 1), 0.5);
 }
 
-// A step that names one entry of a file of a hundred thousand costs about what it costs with a small
-// file (before, the large file made it hundreds of times slower).
+// A step that names one entry of a file of fifty thousand costs about what it costs with a small file
+// (before, the large file made it hundreds of times slower).
 TEST_F(HostileFilesTest, AStepCostsLittleMoreWithAHugeFile) {
-    for (const char* formula : {"p*0+(G|c99999)", "p*0+1(u99999->u0)", "p + ((t/100)*5000 - p*1.0)*dt"}) {
+    for (const char* formula : {"p*0+(G|c49999)", "p*0+1(u49999->u0)", "p + ((t/100)*5000 - p*1.0)*dt"}) {
         SCOPED_TRACE(formula);
         write(manyConstants(10), manyUnits(10));
-        const double small = secondsToEvaluate(formula, 300);
-        write(manyConstants(100000), manyUnits(100000));
-        const double huge = secondsToEvaluate(formula, 300);
+        const double small = secondsToEvaluate(formula, 200);
+        write(manyConstants(50000), manyUnits(50000));
+        const double huge = secondsToEvaluate(formula, 200);
         EXPECT_LT(huge, 5 * small + 0.05);
     }
 }
@@ -97,8 +97,8 @@ TEST_F(HostileFilesTest, AFileOverTheSizeLimitIsTakenForMissing) {
 }
 
 TEST(DataTables, TakeAFewTimesTheFileSize) {
-    const std::string constants = manyConstants(100000);
-    const std::string units = manyUnits(100000);
+    const std::string constants = manyConstants(50000);
+    const std::string units = manyUnits(50000);
     EXPECT_LE(readConstantsFile(constants).memoryUse(), 3 * constants.size());
     EXPECT_LE(readUnitsFile(units).memoryUse(), 3 * units.size());
 }

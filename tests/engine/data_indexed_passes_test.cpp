@@ -134,7 +134,7 @@ void expectPlainPassText(const std::string& constantsText, const std::string& un
 
 TEST(IndexedPasses, GiveTheTextOfThePlainPasses) {
     Generator generate(20251208);
-    for (int file = 0; file < 600; ++file) {
+    for (int file = 0; file < 400; ++file) {
         const std::string constantsText = generate.constantsFile();
         const std::string unitsText = generate.unitsFile();
         for (int i = 0; i < 20; ++i)
