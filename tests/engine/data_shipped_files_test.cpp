@@ -12,8 +12,7 @@
 // The data files shipped with Vorlint, checked value by value against the defined and CODATA values.
 namespace {
 
-const std::filesystem::path kDataFolder =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+const std::filesystem::path kDataFolder = VORLINT_SHIPPED_DATA_DIR;
 
 const double kPi = std::acos(-1.0);
 const double kC = 299792458.0;
