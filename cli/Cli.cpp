@@ -21,7 +21,11 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "  --help     show this help\n"
                           "  --version  show the version\n"
                           "\n"
-                          "'vorlint-cli COMMAND --help' describes a command's options.\n";
+                          "'vorlint-cli COMMAND --help' describes a command's options.\n"
+                          "\n"
+                          "The data files constants.dat and units.dat are read from the working directory,\n"
+                          "else from $XDG_DATA_HOME/vorlint (~/.local/share/vorlint), else from the\n"
+                          "installation's share/vorlint.\n";
 
 int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
