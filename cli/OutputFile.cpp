@@ -16,9 +16,10 @@ bool COutputFile::Open(const std::string& path, std::FILE* out) {
     return m_bOwnsFile;
 }
 
-void COutputFile::Write(std::string& buffer) {
+bool COutputFile::Write(std::string& buffer) {
     m_bOk = std::fwrite(buffer.data(), 1, buffer.size(), m_pFile) == buffer.size() && m_bOk;
     buffer.clear();
+    return m_bOk;
 }
 
 bool COutputFile::Finish() {

@@ -10,12 +10,13 @@ public:
     COutputFile() = default;
     COutputFile(const COutputFile&) = delete;
     COutputFile& operator=(const COutputFile&) = delete;
+    /// Closes a file that Finish did not, as when a run ends by running out of memory.
     ~COutputFile();
 
     /// Opens `path`, or takes `out` for "-"; false (with errno set) when the file cannot be opened.
     bool Open(const std::string& path, std::FILE* out);
-    /// Writes the buffer and empties it.
-    void Write(std::string& buffer);
+    /// Writes and empties `buffer`; false when this or an earlier write failed.
+    bool Write(std::string& buffer);
     /// Flushes and closes; false when anything could not be written.
     bool Finish();
 

@@ -44,8 +44,10 @@ const char* const kHelp =
 
 constexpr std::size_t kFlushThreshold = 1 << 16;
 
-/// Runs the steps, writing the CSV as it goes; returns the figures of the run's latest step response.
-StepResponseFigures runSteps(const SimOptions& options, COutputFile& output) {
+/// Runs the steps and writes their rows; stops at the first write that fails (a full disk would
+/// otherwise keep the run going to its last step) and then returns false. `figures` receives those of
+/// the run's latest step response.
+bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigures& figures) {
     auto simulation = std::make_unique<CSimulation>();
     simulation->InitialUpdate();
     for (const SimSetting& setting : options.initialSettings) {
@@ -59,12 +61,12 @@ StepResponseFigures runSteps(const SimOptions& options, COutputFile& output) {
         }
         simulation->Step();
         appendSampleRow(buffer, step, simulation->m_history.newest());
-        if (buffer.size() >= kFlushThreshold) {
-            output.Write(buffer);
+        if (buffer.size() >= kFlushThreshold && !output.Write(buffer)) {
+            return false;
         }
     }
-    output.Write(buffer);
-    return simulation->m_stepResponse.figures();
+    figures = simulation->m_stepResponse.figures();
+    return output.Write(buffer);
 }
 
 /// Opens `path` for one of the results; false after a usage error reported to `err`.
@@ -79,8 +81,7 @@ bool openOutput(COutputFile& output, const std::string& path, const CliStreams& 
 bool writeFigures(COutputFile& output, const StepResponseFigures& figures) {
     std::string text;
     appendFigureLines(text, figures);
-    output.Write(text);
-    return output.Finish();
+    return output.Write(text) && output.Finish();
 }
 
 void reportTiming(std::FILE* err, std::uint64_t steps, double seconds) {
@@ -111,8 +112,9 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
     }
 
     const auto start = std::chrono::steady_clock::now();
-    const StepResponseFigures figures = runSteps(options, output);
-    const bool written = output.Finish();
+    StepResponseFigures figures;
+    const bool rowsWritten = runSteps(options, output, figures);
+    const bool written = output.Finish() && rowsWritten;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (!written) {
         std::fprintf(streams.err, "vorlint-cli sim: cannot write the CSV to '%s'\n", options.csvPath.c_str());
