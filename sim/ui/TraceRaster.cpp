@@ -11,20 +11,36 @@
 
 namespace {
 
-// The directions of a one-pixel line, in the engine's bits: a line that starts against the direction
-// of the previous one (down after up, left after right) gets half a pixel more at its start.
-constexpr int kTopToBottom = 0x1;
-constexpr int kBottomToTop = 0x2;
-constexpr int kLeftToRight = 0x4;
-constexpr int kRightToLeft = 0x8;
-constexpr int kVerticalMask = 0x3;
-constexpr int kHorizontalMask = 0xc;
 /// Half a pixel in 26.6 fixed point.
 constexpr int kHalfPixel = 32;
 /// With an opaque background the engine strokes the lines of a drawLines call in groups of this many.
 constexpr int kOpaqueLinesPerStroke = 16;
 /// The largest image side whose coordinates fit the engine's fixed-point arithmetic in an int.
 constexpr int kLargestSide = 16384;
+
+/// Cuts a line to [low, high] along its coordinate a, moving its other coordinate b along; true when
+/// nothing of it is left.
+bool clipAlong(double& a1, double& b1, double& a2, double& b2, double low, double high) {
+    if (a1 < low) {
+        if (a2 <= low)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (low - a1);
+        a1 = low;
+    } else if (a1 > high) {
+        if (a2 >= high)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (high - a1);
+        a1 = high;
+    }
+    if (a2 < low) {
+        b2 += (b2 - b1) / (a2 - a1) * (low - a2);
+        a2 = low;
+    } else if (a2 > high) {
+        b2 += (b2 - b1) / (a2 - a1) * (high - a2);
+        a2 = high;
+    }
+    return false;
+}
 
 /// True when nothing of `image` is clipped away: no clip, or one that covers the whole image.
 bool clipsNothing(const QPainter& painter, const QImage& image) {
@@ -108,121 +124,53 @@ bool CTraceRaster::DrawSegment(int x, int yNewer, int yOlder) {
     return true;
 }
 
+// The engine cuts a line to a pixel around the image before it goes to fixed point.
 void CTraceRaster::DrawThin(double x1, double y1, double x2, double y2) {
-    if (ClipThin(x1, y1, x2, y2))
+    if (clipAlong(x1, y1, x2, y2, -1.0, m_nWidth + 1.0) || clipAlong(y1, x1, y2, x2, -1.0, m_nHeight + 1.0))
         return;
     const int fx1 = toFixed26Dot6(x1);
     const int fy1 = toFixed26Dot6(y1);
     const int fx2 = toFixed26Dot6(x2);
     const int fy2 = toFixed26Dot6(y2);
     if (std::abs(fx2 - fx1) < std::abs(fy2 - fy1))
-        DrawThinAlongY(fx1, fy1, fx2, fy2);
+        DrawThinAlong(kAlongY, fy1, fx1, fy2, fx2);
     else if (fx1 != fx2)
-        DrawThinAlongX(fx1, fy1, fx2, fy2);
+        DrawThinAlong(kAlongX, fx1, fy1, fx2, fy2);
 }
 
-// One pixel a row, from the upper end down, leaving out the row of the lower end.
-void CTraceRaster::DrawThinAlongY(int x1, int y1, int x2, int y2) {
-    int direction = kTopToBottom;
-    const bool swapped = y1 > y2;
+// One pixel a step along the longer axis, from its lower end on, leaving out the last step; a line
+// that starts against the direction of the previous one gets half a pixel more at that end.
+void CTraceRaster::DrawThinAlong(const Axis& axis, int along1, int across1, int along2, int across2) {
+    int direction = axis.forward;
+    const bool swapped = along1 > along2;
     if (swapped) {
-        std::swap(x1, x2);
-        std::swap(y1, y2);
-        direction = kBottomToTop;
+        std::swap(along1, along2);
+        std::swap(across1, across2);
+        direction = axis.backward;
     }
-    const int step = fixed16Dot16Quotient(x2 - x1, y2 - y1);
-    int x = x1 * 1024;
-    if ((m_nLastDirection ^ kVerticalMask) == direction) {
+    const int step = fixed16Dot16Quotient(across2 - across1, along2 - along1);
+    int across = across1 * 1024;
+    if ((m_nLastDirection ^ (axis.forward | axis.backward)) == direction) {
         if (swapped) {
-            y2 += kHalfPixel;
+            along2 += kHalfPixel;
         } else {
-            y1 -= kHalfPixel;
-            x -= shiftDown(step, 1);
+            along1 -= kHalfPixel;
+            across -= shiftDown(step, 1);
         }
     }
-    int y = shiftDown(y1 + kHalfPixel, 6);
-    const int end = shiftDown(y2 + kHalfPixel, 6);
-    if (y == end)
+    int along = shiftDown(along1 + kHalfPixel, 6);
+    const int end = shiftDown(along2 + kHalfPixel, 6);
+    if (along == end)
         return;
-    x += shiftDown((y * 64 + (step > 0 ? kHalfPixel : 0) - y1) * step, 6);
+    across += shiftDown((along * 64 + (step > 0 ? kHalfPixel : 0) - along1) * step, 6);
     m_nLastDirection = direction;
-    for (; y < end; ++y, x += step)
-        Plot(shiftDown(x, 16), y);
-}
-
-// One pixel a column, from the left end rightward, leaving out the column of the right end.
-void CTraceRaster::DrawThinAlongX(int x1, int y1, int x2, int y2) {
-    int direction = kLeftToRight;
-    const bool swapped = x1 > x2;
-    if (swapped) {
-        std::swap(x1, x2);
-        std::swap(y1, y2);
-        direction = kRightToLeft;
+    for (; along < end; ++along, across += step) {
+        const int pixel = shiftDown(across, 16);
+        if (axis.isY)
+            Plot(pixel, along);
+        else
+            Plot(along, pixel);
     }
-    const int step = fixed16Dot16Quotient(y2 - y1, x2 - x1);
-    int y = y1 * 1024;
-    if ((m_nLastDirection ^ kHorizontalMask) == direction) {
-        if (swapped) {
-            x2 += kHalfPixel;
-        } else {
-            x1 -= kHalfPixel;
-            y -= shiftDown(step, 1);
-        }
-    }
-    int x = shiftDown(x1 + kHalfPixel, 6);
-    const int end = shiftDown(x2 + kHalfPixel, 6);
-    if (x == end)
-        return;
-    y += shiftDown((x * 64 + (step > 0 ? kHalfPixel : 0) - x1) * step, 6);
-    m_nLastDirection = direction;
-    for (; x < end; ++x, y += step)
-        Plot(x, shiftDown(y, 16));
-}
-
-// The engine cuts a line to a pixel around the image before it goes to fixed point; true when
-// nothing of it is left.
-bool CTraceRaster::ClipThin(double& x1, double& y1, double& x2, double& y2) const {
-    const double xMin = -1.0;
-    const double xMax = m_nWidth + 1.0;
-    const double yMin = -1.0;
-    const double yMax = m_nHeight + 1.0;
-    if (x1 < xMin) {
-        if (x2 <= xMin)
-            return true;
-        y1 += (y2 - y1) / (x2 - x1) * (xMin - x1);
-        x1 = xMin;
-    } else if (x1 > xMax) {
-        if (x2 >= xMax)
-            return true;
-        y1 += (y2 - y1) / (x2 - x1) * (xMax - x1);
-        x1 = xMax;
-    }
-    if (x2 < xMin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xMin - x2);
-        x2 = xMin;
-    } else if (x2 > xMax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xMax - x2);
-        x2 = xMax;
-    }
-    if (y1 < yMin) {
-        if (y2 <= yMin)
-            return true;
-        x1 += (x2 - x1) / (y2 - y1) * (yMin - y1);
-        y1 = yMin;
-    } else if (y1 > yMax) {
-        if (y2 >= yMax)
-            return true;
-        x1 += (x2 - x1) / (y2 - y1) * (yMax - y1);
-        y1 = yMax;
-    }
-    if (y2 < yMin) {
-        x2 += (x2 - x1) / (y2 - y1) * (yMin - y2);
-        y2 = yMin;
-    } else if (y2 > yMax) {
-        x2 += (x2 - x1) / (y2 - y1) * (yMax - y2);
-        y2 = yMax;
-    }
-    return false;
 }
 
 // A two-pixel line with square caps covers the rows from one above its upper end to its lower end,

@@ -39,12 +39,18 @@ public:
 
 private:
     enum class PenKind { Thin, Wide };
+    /// An axis a one-pixel line steps along, with the engine's bits for its two directions.
+    struct Axis {
+        bool isY;
+        int forward;  ///< down or rightward
+        int backward; ///< up or leftward
+    };
+    static constexpr Axis kAlongX{false, 0x4, 0x8};
+    static constexpr Axis kAlongY{true, 0x1, 0x2};
 
     void Prepare(QImage& image, const QPen& pen, Qt::BGMode backgroundMode);
     void DrawThin(double x1, double y1, double x2, double y2);
-    void DrawThinAlongY(int x1, int y1, int x2, int y2);
-    void DrawThinAlongX(int x1, int y1, int x2, int y2);
-    bool ClipThin(double& x1, double& y1, double& x2, double& y2) const;
+    void DrawThinAlong(const Axis& axis, int along1, int across1, int along2, int across2);
     bool DrawWide(int x, int yNewer, int yOlder);
     bool Contains(int xFirst, int xLast, int yFirst, int yLast) const;
     void Plot(int x, int y);
