@@ -55,8 +55,10 @@ QImage* plainImageOf(QPainter& painter) {
         painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         painter.testRenderHint(QPainter::Antialiasing))
         return nullptr;
+    // The painter detached the image when it began; a copy taken since would make the pixels it
+    // paints on another's.
     auto* image = static_cast<QImage*>(device);
-    return clipsNothing(painter, *image) ? image : nullptr;
+    return image->isDetached() && clipsNothing(painter, *image) ? image : nullptr;
 }
 
 bool isThinTracePen(const QPen& pen) {
@@ -85,7 +87,6 @@ int shiftDown(int value, int bits) {
 } // namespace
 
 CTraceRaster::CTraceRaster(QPainter& painter, const QPen& pen) {
-    // The painter detached the image when it began, so these are the pixels it paints on.
     if (QImage* image = plainImageOf(painter))
         Prepare(*image, pen, painter.backgroundMode());
 }

@@ -52,7 +52,7 @@ public:
     /// The palette and the scales the chart is drawn with, on screen and wherever it is painted.
     const ChartStyle& Style() const { return m_chartStyle; }
     void SetChartStyle(const ChartStyle& style);
-    /// Where the hover cursor stands, or nothing while the mouse is not over the chart.
+    /// Whether the hover cursor shows: the mouse is over the chart.
     bool IsCursorShown() const { return m_bCursorShown; }
 
     /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period.
