@@ -46,6 +46,7 @@ void CSimulation::Step() {
     sample.setPoint = m_dSetPoint;
     sample.error = m_dSetPoint - m_dPoint;
     const double dt = m_nSimStepMs * 0.001;
+    sample.timeS = (m_history.empty() ? 0.0 : m_history.newest().timeS) + dt;
     RunController(sample.error, dt, sample);
     sample.power = m_dPower;
 
