@@ -1,7 +1,7 @@
 #pragma once
 
 /// The command identifiers of the menus, the toolbar and the accelerators. The numbers are those of
-/// the stock framework commands and of Vorlint's own three simulation commands.
+/// the stock framework commands, of Vorlint's own three simulation commands and of its exports.
 namespace CommandId {
 enum : int {
     FileNew = 57600,
@@ -30,5 +30,7 @@ enum : int {
     SimStart = 32771,
     SimStop = 32773,
     SimFormula = 32775,
+    FileExportChart = 32800,
+    FileExportData = 32801,
 };
 } // namespace CommandId

@@ -1,8 +1,11 @@
 #include "Document.h"
 
+#include "FileErrorBox.h"
 #include "MdiChild.h"
+#include "SafeFileWrite.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,11 +14,8 @@
 
 namespace {
 
-void ReportFileError(const QString& message, const QFile& file) {
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
-                         message + QStringLiteral("\n\n") + file.fileName() + QStringLiteral(": ") +
-                             file.errorString());
-}
+const char* const kOpenFailed = "Failed to open document.";
+const char* const kSaveFailed = "Failed to save document.";
 
 } // namespace
 
@@ -41,21 +41,24 @@ bool CDocument::OnNewDocument() {
 bool CDocument::OnOpenDocument(const QString& pathName) {
     QFile file(pathName);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportFileError(QStringLiteral("Failed to open document."), file);
+        ReportFileError(kOpenFailed, pathName, file.errorString());
         return false;
     }
-    Serialize(file, false);
+    QString problem;
+    if (!Serialize(file, false, problem)) {
+        ReportFileError(kOpenFailed, pathName, problem);
+        return false;
+    }
     SetModifiedFlag(false);
     return true;
 }
 
 bool CDocument::OnSaveDocument(const QString& pathName) {
-    QFile file(pathName);
-    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (opened)
-        Serialize(file, true);
-    if (!opened || !file.flush()) {
-        ReportFileError(QStringLiteral("Failed to save document."), file);
+    QBuffer content;
+    content.open(QIODevice::WriteOnly);
+    QString problem;
+    if (!Serialize(content, true, problem) || !WriteFileSafely(pathName, content.data(), problem)) {
+        ReportFileError(kSaveFailed, pathName, problem);
         return false;
     }
     SetModifiedFlag(false);

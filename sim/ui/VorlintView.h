@@ -13,6 +13,7 @@
 
 class QPainter;
 class QRect;
+class QRectF;
 
 /// One simulation window's client area: owns the simulation, its timer and the off-screen pixmap of
 /// its strip chart. The frame around it (when there is one) installs its panel hook, through which
@@ -42,8 +43,12 @@ public:
     /// One step, as on each timer tick.
     void OnTimer();
     /// Paints the chart of the client rectangle `rect` through the off-screen pixmap into `painter`
-    /// at (0, 0) in one copy, then updates the frames-per-second figure. Printing passes a scaled painter.
+    /// at (0, 0) in one copy, then updates the frames-per-second figure.
     void OnDraw(QPainter& painter, const QRect& rect);
+    /// Paints the chart as this window shows it, laid out for its client size, scaled into `target`
+    /// of any painter (the screen's pixmap, an image, SVG, PDF, a printer's page) and clipped to it.
+    /// Every picture of the chart goes through here, so that all of them look alike.
+    void PaintChartInto(QPainter& painter, const QRectF& target) const;
 
     /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period.
     /// A stopped simulation keeps its timer off, so that Start and Stop stay truthful.
