@@ -2,6 +2,7 @@
 
 #include "FileErrorBox.h"
 #include "MdiChild.h"
+#include "RegularFile.h"
 #include "SafeFileWrite.h"
 
 #include <QApplication>
@@ -11,11 +12,13 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
 const char* const kOpenFailed = "Failed to open document.";
 const char* const kSaveFailed = "Failed to save document.";
+const char* const kOutOfMemory = "Out of memory";
 
 } // namespace
 
@@ -39,14 +42,15 @@ bool CDocument::OnNewDocument() {
 }
 
 bool CDocument::OnOpenDocument(const QString& pathName) {
-    QFile file(pathName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportFileError(kOpenFailed, pathName, file.errorString());
-        return false;
-    }
-    QString problem;
-    if (!Serialize(file, false, problem)) {
-        ReportFileError(kOpenFailed, pathName, problem);
+    try {
+        QFile file(pathName);
+        QString problem;
+        if (!OpenRegularFileForReading(file, problem) || !Serialize(file, false, problem)) {
+            ReportFileError(kOpenFailed, pathName, problem);
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        ReportFileError(kOpenFailed, pathName, QString::fromLatin1(kOutOfMemory));
         return false;
     }
     SetModifiedFlag(false);
@@ -54,11 +58,16 @@ bool CDocument::OnOpenDocument(const QString& pathName) {
 }
 
 bool CDocument::OnSaveDocument(const QString& pathName) {
-    QBuffer content;
-    content.open(QIODevice::WriteOnly);
-    QString problem;
-    if (!Serialize(content, true, problem) || !WriteFileSafely(pathName, content.data(), problem)) {
-        ReportFileError(kSaveFailed, pathName, problem);
+    try {
+        QBuffer content;
+        content.open(QIODevice::WriteOnly);
+        QString problem;
+        if (!Serialize(content, true, problem) || !WriteFileSafely(pathName, content.data(), problem)) {
+            ReportFileError(kSaveFailed, pathName, problem);
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        ReportFileError(kSaveFailed, pathName, QString::fromLatin1(kOutOfMemory));
         return false;
     }
     SetModifiedFlag(false);

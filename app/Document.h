@@ -36,10 +36,11 @@ public:
 
     virtual bool OnNewDocument();
     /// Opens the file for reading and lets Serialize load it; false (after a message naming the file
-    /// and what is wrong) if it cannot or Serialize refuses it.
+    /// and what is wrong) if it cannot, if it is not a regular file, if Serialize refuses it or if
+    /// memory runs out.
     virtual bool OnOpenDocument(const QString& pathName);
     /// Lets Serialize store into a temporary file that replaces the file once all of it is written;
-    /// false (after a message) if it cannot, leaving the old file whole.
+    /// false (after a message) if it cannot or if memory runs out, leaving the old file whole.
     virtual bool OnSaveDocument(const QString& pathName);
 
     /// How many windows the document shows when it opens (a file may keep several); at least 1.

@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 qint64 FileSize(const QString& path) {
@@ -117,6 +121,22 @@ TEST_F(DocumentTest, OpeningTheEmptyFileOfEarlierVersionsStartsADefaultSimulatio
     ExpectDefaultSimulation(ActiveView());
     EXPECT_FALSE(Active()->GetDocument()->IsModified());
     EXPECT_EQ(Windows()[0]->View()->m_dSetPoint, 1234.0);
+}
+
+TEST_F(DocumentTest, OnlyRegularFilesAreOpenedAsAMissingFileIsRefused) {
+    const QString fifo = Path(QStringLiteral("pipe.vrl"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // With a writer present, a program that opens the FIFO blindly gets through instead of hanging.
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    for (const QString& path : {fifo, QStringLiteral("/dev/null"), m_folder.path()}) {
+        QString message;
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        EXPECT_EQ(App().OpenDocumentFile(path), nullptr) << path.toStdString();
+        EXPECT_EQ(message,
+                  QStringLiteral("Failed to open document.\n\n%1: No such file or directory").arg(path));
+    }
+    ::close(writer);
+    EXPECT_EQ(Windows().size(), 1u);
 }
 
 TEST_F(DocumentTest, OpeningAnOpenFileActivatesItsWindow) {
