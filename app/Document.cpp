@@ -18,7 +18,6 @@ namespace {
 
 const char* const kOpenFailed = "Failed to open document.";
 const char* const kSaveFailed = "Failed to save document.";
-const char* const kOutOfMemory = "Out of memory";
 
 } // namespace
 

@@ -13,9 +13,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QMimeData>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
+#include <new>
 
 namespace {
 
@@ -60,6 +64,24 @@ bool PromptExportFile(QWidget* parent, const QString& caption, const char* filte
     return true;
 }
 
+/// Asks for the file, then lets `write` export to it; a failure, running out of memory included, is
+/// reported under `failed`.
+void ExportWithDialog(QWidget* parent, const QString& caption, const char* filters, const QString& proposed,
+                      const char* failed,
+                      const std::function<bool(const QString& path, QString& problem)>& write) {
+    QString path;
+    if (!PromptExportFile(parent, caption, filters, proposed, path))
+        return;
+    QString problem;
+    try {
+        if (write(path, problem))
+            return;
+    } catch (const std::bad_alloc&) {
+        problem = QString::fromLatin1(kOutOfMemory);
+    }
+    ReportFileError(failed, path, problem);
+}
+
 } // namespace
 
 bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem) {
@@ -81,28 +103,29 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
 }
 
 void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    QString path;
-    QString problem;
-    if (PromptExportFile(parent, QStringLiteral("Exportar gráfico"), kChartFilters,
-                         ProposedName(title, QStringLiteral(".png")), path) &&
-        !ExportChart(view, title, path, problem))
-        ReportFileError("Failed to export the chart.", path, problem);
+    ExportWithDialog(
+        parent, QStringLiteral("Exportar gráfico"), kChartFilters,
+        ProposedName(title, QStringLiteral(".png")), "Failed to export the chart.",
+        [&](const QString& path, QString& problem) { return ExportChart(view, title, path, problem); });
 }
 
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    QString path;
-    QString problem;
-    if (PromptExportFile(parent, QStringLiteral("Exportar dados"), kDataFilters,
-                         ProposedName(title, QStringLiteral(".csv")), path) &&
-        !ExportData(view, path, problem))
-        ReportFileError("Failed to export the data.", path, problem);
+    ExportWithDialog(parent, QStringLiteral("Exportar dados"), kDataFilters,
+                     ProposedName(title, QStringLiteral(".csv")), "Failed to export the data.",
+                     [&](const QString& path, QString& problem) { return ExportData(view, path, problem); });
 }
 
 void CopyChartAndData(const CVorlintView& view) {
-    auto* data = new QMimeData;
-    const QByteArray csv = HistoryCsvBytes(view);
-    data->setImageData(ChartImage(view));
-    data->setText(QString::fromUtf8(csv));
-    data->setData(QStringLiteral("text/csv"), csv);
-    QApplication::clipboard()->setMimeData(data);
+    try {
+        auto data = std::make_unique<QMimeData>();
+        const QByteArray csv = HistoryCsvBytes(view);
+        data->setImageData(ChartImage(view));
+        data->setText(QString::fromUtf8(csv));
+        data->setData(QStringLiteral("text/csv"), csv);
+        QApplication::clipboard()->setMimeData(data.release());
+    } catch (const std::bad_alloc&) {
+        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
+                             QStringLiteral("Failed to copy the chart and its data.\n\n") +
+                                 QString::fromLatin1(kOutOfMemory));
+    }
 }
