@@ -11,7 +11,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QMimeData>

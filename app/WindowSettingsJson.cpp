@@ -15,7 +15,8 @@ namespace {
 using View = CVorlintView;
 /// Where a setting lives in a window, as a reference of its kind.
 template <typename T> using Access = T& (*)(View& view);
-/// The kinds of setting a `.vrl` file holds.
+/// The kinds of setting a `.vrl` file holds. A new kind is an alternative here and its ToJson,
+/// Mismatch and FromJson below.
 using FieldAccess = std::variant<Access<bool>, Access<double>, Access<std::uint32_t>, Access<std::string>>;
 
 /// One key of a window's object and the member it stands for.
@@ -44,45 +45,45 @@ const WindowSetting kWindowSettings[] = {
 
 // Each kind: its JSON value, what a value must be to fit it (nullptr when it fits), and the reading.
 
-QJsonValue toJson(bool field) {
+QJsonValue ToJson(bool field) {
     return field;
 }
-QJsonValue toJson(double field) {
+QJsonValue ToJson(double field) {
     return field;
 }
-QJsonValue toJson(std::uint32_t field) {
+QJsonValue ToJson(std::uint32_t field) {
     return static_cast<qint64>(field);
 }
-QJsonValue toJson(const std::string& field) {
+QJsonValue ToJson(const std::string& field) {
     return QString::fromStdString(field);
 }
 
-const char* mismatch(const QJsonValue& value, Access<bool>) {
+const char* Mismatch(const QJsonValue& value, Access<bool>) {
     return value.isBool() ? nullptr : "expected true or false";
 }
-const char* mismatch(const QJsonValue& value, Access<double>) {
+const char* Mismatch(const QJsonValue& value, Access<double>) {
     return value.isDouble() && std::isfinite(value.toDouble()) ? nullptr : "expected a finite number";
 }
-const char* mismatch(const QJsonValue& value, Access<std::uint32_t>) {
+const char* Mismatch(const QJsonValue& value, Access<std::uint32_t>) {
     const double number = value.toDouble(-1.0);
     const bool fits = value.isDouble() && number >= 0.0 &&
                       number <= std::numeric_limits<std::uint32_t>::max() && number == std::floor(number);
     return fits ? nullptr : "expected a whole number from 0 to 4294967295";
 }
-const char* mismatch(const QJsonValue& value, Access<std::string>) {
+const char* Mismatch(const QJsonValue& value, Access<std::string>) {
     return value.isString() ? nullptr : "expected a text";
 }
 
-void fromJson(const QJsonValue& value, bool& field) {
+void FromJson(const QJsonValue& value, bool& field) {
     field = value.toBool();
 }
-void fromJson(const QJsonValue& value, double& field) {
+void FromJson(const QJsonValue& value, double& field) {
     field = value.toDouble();
 }
-void fromJson(const QJsonValue& value, std::uint32_t& field) {
+void FromJson(const QJsonValue& value, std::uint32_t& field) {
     field = static_cast<std::uint32_t>(value.toDouble());
 }
-void fromJson(const QJsonValue& value, std::string& field) {
+void FromJson(const QJsonValue& value, std::string& field) {
     field = value.toString().toStdString();
 }
 
@@ -92,7 +93,7 @@ QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownK
     QJsonObject object = unknownKeys;
     for (const WindowSetting& setting : kWindowSettings)
         object.insert(QLatin1String(setting.key),
-                      std::visit([&](auto access) { return toJson(access(view)); }, setting.field));
+                      std::visit([&](auto access) { return ToJson(access(view)); }, setting.field));
     return object;
 }
 
@@ -103,7 +104,7 @@ bool CheckWindowSettings(const QJsonObject& object, QString& problem) {
             continue;
         const QJsonValue value = found.value();
         if (const char* what =
-                std::visit([&](auto access) { return mismatch(value, access); }, setting.field)) {
+                std::visit([&](auto access) { return Mismatch(value, access); }, setting.field)) {
             problem = QStringLiteral("%1: %2").arg(QLatin1String(setting.key), QLatin1String(what));
             return false;
         }
@@ -117,7 +118,7 @@ QJsonObject ApplyWindowSettings(const QJsonObject& object, CVorlintView& view) {
         const auto found = object.constFind(QLatin1String(setting.key));
         if (found == object.constEnd())
             continue;
-        std::visit([&](auto access) { fromJson(found.value(), access(view)); }, setting.field);
+        std::visit([&](auto access) { FromJson(found.value(), access(view)); }, setting.field);
         unknownKeys.remove(QLatin1String(setting.key));
     }
     // A file may switch both controllers on; the step would run PID, and so do the panels' rules.
