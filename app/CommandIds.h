@@ -33,5 +33,7 @@ enum : int {
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,
+    FileExportChart = 32810,
+    FileExportData = 32811,
 };
 } // namespace CommandId

@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "DocTemplate.h"
 #include "Document.h"
+#include "ExportCommands.h"
 #include "ExpressaoDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
@@ -21,16 +22,17 @@ namespace {
 
 /// Commands that need an active simulation window.
 const int kWindowCommands[] = {
-    CommandId::FileClose,        CommandId::FileSave,  CommandId::FileSaveAs,    CommandId::FilePrint,
-    CommandId::FilePrintPreview, CommandId::WindowNew, CommandId::WindowCascade, CommandId::WindowTile,
-    CommandId::WindowArrange,    CommandId::SimStart,  CommandId::SimStop,       CommandId::SimFormula,
+    CommandId::FileClose,        CommandId::FileSave,       CommandId::FileSaveAs,
+    CommandId::FileExportChart,  CommandId::FileExportData, CommandId::FilePrint,
+    CommandId::FilePrintPreview, CommandId::EditCopy,       CommandId::WindowNew,
+    CommandId::WindowCascade,    CommandId::WindowTile,     CommandId::WindowArrange,
+    CommandId::SimStart,         CommandId::SimStop,        CommandId::SimFormula,
 };
 
-/// Commands that nothing in the program handles: the Edit commands, and the pane keys (a simulation
-/// window is not split into panes).
+/// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
+/// them), and the pane keys (a simulation window is not split into panes).
 const int kUnhandledCommands[] = {
-    CommandId::EditUndo,  CommandId::EditCut,  CommandId::EditCopy,
-    CommandId::EditPaste, CommandId::NextPane, CommandId::PrevPane,
+    CommandId::EditUndo, CommandId::EditCut, CommandId::EditPaste, CommandId::NextPane, CommandId::PrevPane,
 };
 
 } // namespace
@@ -41,8 +43,11 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::FileClose, &R::OnFileClose);
     Connect(CommandId::FileSave, &R::OnFileSave);
     Connect(CommandId::FileSaveAs, &R::OnFileSaveAs);
+    Connect(CommandId::FileExportChart, &R::OnFileExportChart);
+    Connect(CommandId::FileExportData, &R::OnFileExportData);
     Connect(CommandId::FilePrint, &R::OnFilePrint);
     Connect(CommandId::FilePrintPreview, &R::OnFilePrintPreview);
+    Connect(CommandId::EditCopy, &R::OnEditCopy);
     Connect(CommandId::AppExit, &R::OnAppExit);
     Connect(CommandId::ViewToolbar, &R::OnViewToolbar);
     Connect(CommandId::ViewStatusBar, &R::OnViewStatusBar);
@@ -84,6 +89,11 @@ CDocument* CCommandRouter::ActiveDocument() const {
     return child != nullptr ? child->GetDocument() : nullptr;
 }
 
+QString CCommandRouter::ActiveTitle() const {
+    const CMdiChild* child = m_frame.ActiveChild();
+    return child != nullptr ? child->windowTitle() : QString();
+}
+
 void CCommandRouter::UpdateCommandUI() {
     const CVorlintView* view = ActiveView();
     for (int id : kWindowCommands)
@@ -117,14 +127,29 @@ void CCommandRouter::OnFileSaveAs() {
         document->DoSave(QString());
 }
 
+void CCommandRouter::OnFileExportChart() {
+    if (const CVorlintView* view = ActiveView())
+        ExportChartAs(*view, ActiveTitle(), &m_frame);
+}
+
+void CCommandRouter::OnFileExportData() {
+    if (const CVorlintView* view = ActiveView())
+        ExportDataAs(*view, ActiveTitle(), &m_frame);
+}
+
 void CCommandRouter::OnFilePrint() {
-    if (CVorlintView* view = ActiveView())
-        m_printer.OnFilePrint(*view, m_frame.ActiveChild()->windowTitle(), &m_frame);
+    if (const CVorlintView* view = ActiveView())
+        m_printer.OnFilePrint(*view, ActiveTitle(), &m_frame);
 }
 
 void CCommandRouter::OnFilePrintPreview() {
-    if (CVorlintView* view = ActiveView())
-        m_printer.OnFilePrintPreview(*view, m_frame.ActiveChild()->windowTitle(), &m_frame);
+    if (const CVorlintView* view = ActiveView())
+        m_printer.OnFilePrintPreview(*view, ActiveTitle(), &m_frame);
+}
+
+void CCommandRouter::OnEditCopy() {
+    if (const CVorlintView* view = ActiveView())
+        CopyChartAndData(*view);
 }
 
 void CCommandRouter::OnAppExit() {
@@ -188,6 +213,12 @@ void CCommandRouter::OnSimStop() {
 }
 
 void CCommandRouter::OnSimFormula() {
-    if (CVorlintView* view = ActiveView())
-        CExpressaoDlg::EditFormula(view->m_strFormula);
+    CVorlintView* view = ActiveView();
+    if (view == nullptr)
+        return;
+    CDocument* document = ActiveDocument();
+    const std::string before = view->m_strFormula;
+    CExpressaoDlg::EditFormula(view->m_strFormula);
+    if (view->m_strFormula != before && document != nullptr)
+        document->SetModifiedFlag();
 }

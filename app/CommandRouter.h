@@ -12,7 +12,7 @@ class CVorlintView;
 
 /// Sends each command to the object that handles it (the active view, its document, the main frame)
 /// and keeps every action's enabled state and check mark up to date: a command whose handler has no
-/// target is disabled, and the Edit commands have no handler at all. The application connects the
+/// target is disabled, and Undo, Cut and Paste have no handler at all. The application connects the
 /// commands it handles itself through ConnectCommand.
 class CCommandRouter : public QObject {
     Q_OBJECT
@@ -29,12 +29,17 @@ private:
     void Connect(int id, void (CCommandRouter::*handler)());
     CVorlintView* ActiveView() const;
     CDocument* ActiveDocument() const;
+    /// The active window's title, which names the document in prints and exports.
+    QString ActiveTitle() const;
 
     void OnFileClose();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFileExportChart();
+    void OnFileExportData();
     void OnFilePrint();
     void OnFilePrintPreview();
+    void OnEditCopy();
     void OnAppExit();
     void OnViewToolbar();
     void OnViewStatusBar();

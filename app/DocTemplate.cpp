@@ -1,26 +1,16 @@
 #include "DocTemplate.h"
 
 #include "Document.h"
+#include "FileDialogFolder.h"
 #include "MdiChild.h"
+#include "SettingEditWatch.h"
 #include "VorlintView.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 
 #include <algorithm>
-
-namespace {
-
-/// The folder the file dialogs start in: the current one, or the home folder when the program runs
-/// where it cannot write (as when it is started from its installed data folder).
-QString StartFolder() {
-    const QFileInfo current(QDir::currentPath());
-    return current.isWritable() ? current.absoluteFilePath() : QDir::homePath();
-}
-
-} // namespace
 
 CMultiDocTemplate::CMultiDocTemplate(const QString& docStrings, DocumentFactory createDocument)
     : m_strDocStrings(docStrings.split('\n')), m_createDocument(std::move(createDocument)) {
@@ -51,7 +41,6 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& pathName) {
         }
     }
     CDocument& document = CreateNewDocument();
-    CMdiChild* frame = CreateNewFrame(document);
     if (pathName.isEmpty()) {
         document.SetTitle(GetDocString(docName) + QString::number(++m_nUntitledCount));
         if (!document.OnNewDocument()) {
@@ -59,19 +48,26 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& pathName) {
             return nullptr;
         }
     } else {
+        // The file is read whole before any window shows, so that a refused file opens nothing.
         if (!document.OnOpenDocument(pathName)) {
             CloseDocument(document);
             return nullptr;
         }
         document.SetPathName(pathName);
     }
-    InitialUpdateFrame(*frame);
+    const std::size_t windows = document.InitialWindowCount();
+    for (std::size_t i = 0; i < windows; ++i)
+        InitialUpdateFrame(*CreateNewFrame(document));
     return &document;
 }
 
 CMdiChild* CMultiDocTemplate::CreateNewFrame(CDocument& document) {
     auto* frame = new CMdiChild(document);
     frame->SetCloseHandler([this](CMdiChild& closing) { return OnFrameClosing(closing); });
+    WatchSettingEdits(*frame->Frame(), [frame] {
+        if (CDocument* shown = frame->GetDocument())
+            shown->SetModifiedFlag();
+    });
     m_pMdiArea->addSubWindow(frame);
     document.AddFrame(frame);
     if (m_frameCreated)
@@ -81,6 +77,8 @@ CMdiChild* CMultiDocTemplate::CreateNewFrame(CDocument& document) {
 
 void CMultiDocTemplate::InitialUpdateFrame(CMdiChild& frame) {
     frame.View()->OnInitialUpdate();
+    if (CDocument* document = frame.GetDocument())
+        document->OnInitialUpdateFrame(frame);
     frame.show();
     m_pMdiArea->setActiveSubWindow(&frame);
 }
@@ -149,7 +147,7 @@ QString CMultiDocTemplate::FileDialogFilter() const {
 
 bool CMultiDocTemplate::DoPromptFileName(QString& fileName, bool open) const {
     QFileDialog dialog(m_pMdiArea != nullptr ? m_pMdiArea->window() : nullptr,
-                       open ? QStringLiteral("Open") : QStringLiteral("Save As"), StartFolder(),
+                       open ? QStringLiteral("Open") : QStringLiteral("Save As"), FileDialogFolder(),
                        FileDialogFilter());
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -160,6 +158,7 @@ bool CMultiDocTemplate::DoPromptFileName(QString& fileName, bool open) const {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     fileName = dialog.selectedFiles().front();
+    RememberFileDialogFolder(fileName);
     return true;
 }
 

@@ -36,13 +36,16 @@ public:
     void SetRecentFileHook(std::function<void(const QString&)> addToRecentFiles);
     void SetFrameCreatedHook(std::function<void(CMdiChild*)> frameCreated);
 
-    /// A new document (empty path, named "<docName><running number>") or the document of a file,
-    /// shown in a new window with a fresh simulation; an already open file only gets its window
-    /// activated. nullptr when the file cannot be opened.
+    /// A new document (empty path, named "<docName><running number>") shown in a new window with a
+    /// fresh simulation, or the document of a file shown in the windows it keeps, none running; an
+    /// already open file only gets its window activated. nullptr, with nothing opened, when the file
+    /// cannot be opened.
     CDocument* OpenDocumentFile(const QString& pathName);
-    /// A new, not yet shown window on the document; "New Window" follows it with InitialUpdateFrame.
+    /// A new, not yet shown window on the document, whose panel edits mark the document modified;
+    /// "New Window" follows it with InitialUpdateFrame.
     CMdiChild* CreateNewFrame(CDocument& document);
-    /// Starts the window's own simulation in its initial state, shows the window and activates it.
+    /// Starts the window's own simulation in its initial state, lets the document give it its state,
+    /// shows the window and activates it.
     void InitialUpdateFrame(CMdiChild& frame);
 
     const std::vector<std::unique_ptr<CDocument>>& Documents() const { return m_documents; }

@@ -1,9 +1,12 @@
 #include "Document.h"
 
+#include "FileErrorBox.h"
 #include "MdiChild.h"
 #include "RegularFile.h"
+#include "SafeFileWrite.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,13 +18,6 @@ namespace {
 
 const char* const kOpenFailed = "Failed to open document.";
 const char* const kSaveFailed = "Failed to save document.";
-const char* const kOutOfMemory = "Out of memory";
-
-void ReportFileError(const char* message, const QString& fileName, const QString& reason) {
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
-                         QString::fromLatin1(message) + QStringLiteral("\n\n") + fileName +
-                             QStringLiteral(": ") + reason);
-}
 
 } // namespace
 
@@ -47,12 +43,11 @@ bool CDocument::OnNewDocument() {
 bool CDocument::OnOpenDocument(const QString& pathName) {
     try {
         QFile file(pathName);
-        QString reason;
-        if (!OpenRegularFileForReading(file, reason)) {
-            ReportFileError(kOpenFailed, pathName, reason);
+        QString problem;
+        if (!OpenRegularFileForReading(file, problem) || !Serialize(file, false, problem)) {
+            ReportFileError(kOpenFailed, pathName, problem);
             return false;
         }
-        Serialize(file, false);
     } catch (const std::bad_alloc&) {
         ReportFileError(kOpenFailed, pathName, QString::fromLatin1(kOutOfMemory));
         return false;
@@ -63,12 +58,11 @@ bool CDocument::OnOpenDocument(const QString& pathName) {
 
 bool CDocument::OnSaveDocument(const QString& pathName) {
     try {
-        QFile file(pathName);
-        const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        if (opened)
-            Serialize(file, true);
-        if (!opened || !file.flush()) {
-            ReportFileError(kSaveFailed, pathName, file.errorString());
+        QBuffer content;
+        content.open(QIODevice::WriteOnly);
+        QString problem;
+        if (!Serialize(content, true, problem) || !WriteFileSafely(pathName, content.data(), problem)) {
+            ReportFileError(kSaveFailed, pathName, problem);
             return false;
         }
     } catch (const std::bad_alloc&) {

@@ -35,12 +35,18 @@ public:
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
     virtual bool OnNewDocument();
-    /// Opens the file for reading and lets Serialize load it; false (after a message) if it cannot,
-    /// if it is not a regular file or if memory runs out.
+    /// Opens the file for reading and lets Serialize load it; false (after a message naming the file
+    /// and what is wrong) if it cannot, if it is not a regular file, if Serialize refuses it or if
+    /// memory runs out.
     virtual bool OnOpenDocument(const QString& pathName);
-    /// Creates or truncates the file and lets Serialize store into it; false (after a message) if it
-    /// cannot or if memory runs out.
+    /// Lets Serialize store into a temporary file that replaces the file once all of it is written;
+    /// false (after a message) if it cannot or if memory runs out, leaving the old file whole.
     virtual bool OnSaveDocument(const QString& pathName);
+
+    /// How many windows the document shows when it opens (a file may keep several); at least 1.
+    virtual std::size_t InitialWindowCount() const { return 1; }
+    /// A new window of the document has had its initial update: the document may give it its state.
+    virtual void OnInitialUpdateFrame(CMdiChild& /*frame*/) {}
 
     /// Asks "Save changes to ...?" when modified; false when the user cancels or the save fails.
     bool SaveModified();
@@ -56,8 +62,9 @@ public:
     void UpdateFrameCounts();
 
 protected:
-    /// Reads the document from the open file (loading) or writes it (storing).
-    virtual void Serialize(QIODevice& file, bool storing) = 0;
+    /// Reads the document from the open file (loading) or writes it (storing); false with what is
+    /// wrong in `problem` when the file cannot be read or the document not written.
+    virtual bool Serialize(QIODevice& file, bool storing, QString& problem) = 0;
 
 private:
     DocumentHooks m_hooks;

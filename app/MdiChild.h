@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QMdiSubWindow>
 
 #include <functional>
@@ -28,6 +29,10 @@ public:
     void SetCloseHandler(CloseHandler mayClose) { m_mayClose = std::move(mayClose); }
     /// "Title", or "Title:number" when the document has several windows (number > 0).
     void SetFrameTitle(const QString& title, int number);
+    /// Keys of this window's entry in its document's file that this version does not know, written
+    /// back as they came when the document is saved.
+    const QJsonObject& UnknownSettings() const { return m_unknownSettings; }
+    void SetUnknownSettings(QJsonObject keys) { m_unknownSettings = std::move(keys); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,4 +41,5 @@ private:
     CDocument* m_pDocument;
     CChildFrame* m_pFrame;
     CloseHandler m_mayClose;
+    QJsonObject m_unknownSettings;
 };

@@ -28,8 +28,9 @@ const Popup kNoDocumentMenu[] = {
 
 const Popup kDocumentMenu[] = {
     {"&File",
-     {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, kSeparator, FilePrint, FilePrintPreview,
-      FilePrintSetup, kSeparator, FileMruFirst, kSeparator, AppExit}},
+     {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, kSeparator, FileExportChart, FileExportData,
+      kSeparator, FilePrint, FilePrintPreview, FilePrintSetup, kSeparator, FileMruFirst, kSeparator,
+      AppExit}},
     {"&Edit", {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
     {"&Simulação", {SimStart, SimStop, kSeparator, SimFormula}},
     {"&View",

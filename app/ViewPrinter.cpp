@@ -1,7 +1,10 @@
 #include "ViewPrinter.h"
 
+#include "PrintHeader.h"
 #include "VorlintView.h"
 
+#include <QDateTime>
+#include <QFontMetricsF>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -10,6 +13,30 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr int kTitlePointSize = 12;
+constexpr int kHeaderPointSize = 10;
+
+/// Writes the header's lines from the top of `page`, the first larger and bold, a line too long for
+/// the page (a long formula) wrapped; returns where the chart may begin, half a line below the last.
+double DrawHeader(QPainter& painter, const QRectF& page, const QStringList& lines) {
+    QFont font(QStringLiteral("Arial"));
+    double y = page.top();
+    for (int i = 0; i < lines.size(); ++i) {
+        font.setPointSize(i == 0 ? kTitlePointSize : kHeaderPointSize);
+        font.setBold(i == 0);
+        painter.setFont(font);
+        QRectF used;
+        painter.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWrapAnywhere,
+                         lines[i], &used);
+        y = used.bottom();
+    }
+    return y + QFontMetricsF(font, painter.device()).lineSpacing() / 2;
+}
+
+} // namespace
+
 CViewPrinter::CViewPrinter() : m_printer(QPrinter::HighResolution) {}
 
 void CViewPrinter::OnFilePrintSetup(QWidget* parent) {
@@ -17,18 +44,19 @@ void CViewPrinter::OnFilePrintSetup(QWidget* parent) {
     dialog.exec();
 }
 
-void CViewPrinter::OnFilePrint(CVorlintView& view, const QString& documentName, QWidget* parent) {
+void CViewPrinter::OnFilePrint(const CVorlintView& view, const QString& documentName, QWidget* parent) {
     m_printer.setDocName(documentName);
     QPrintDialog dialog(&m_printer, parent);
     if (dialog.exec() == QDialog::Accepted)
-        PrintView(view, m_printer);
+        PrintView(view, documentName, m_printer);
 }
 
-void CViewPrinter::OnFilePrintPreview(CVorlintView& view, const QString& documentName, QWidget* parent) {
+void CViewPrinter::OnFilePrintPreview(const CVorlintView& view, const QString& documentName,
+                                      QWidget* parent) {
     m_printer.setDocName(documentName);
     QPrintPreviewDialog dialog(&m_printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&view](QPrinter* printer) { PrintView(view, *printer); });
+                     [&](QPrinter* printer) { PrintView(view, documentName, *printer); });
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
     if (preview != nullptr && m_nNumPreviewPages == 2)
         preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
@@ -37,17 +65,18 @@ void CViewPrinter::OnFilePrintPreview(CVorlintView& view, const QString& documen
         m_nNumPreviewPages = preview->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
 }
 
-bool CViewPrinter::PrintView(CVorlintView& view, QPrinter& printer) {
+bool CViewPrinter::PrintView(const CVorlintView& view, const QString& documentName, QPrinter& printer) {
     QPainter painter(&printer);
     if (!painter.isActive())
         return false;
-    const QRect client = view.rect();
-    if (client.isEmpty())
+    const QRectF page = painter.viewport();
+    const double headerBottom =
+        DrawHeader(painter, page, PrintHeaderLines(view, documentName, QDateTime::currentDateTime()));
+    const QSizeF chart = view.size();
+    if (chart.isEmpty())
         return true;
-    const QRect page = painter.viewport();
-    const double scale = std::min(static_cast<double>(page.width()) / client.width(),
-                                  static_cast<double>(page.height()) / client.height());
-    painter.scale(scale, scale);
-    view.OnDraw(painter, client);
+    const double scale =
+        std::min(page.width() / chart.width(), (page.bottom() - headerBottom) / chart.height());
+    view.PaintChartInto(painter, QRectF(QPointF(page.left(), headerBottom), chart * std::max(scale, 0.0)));
     return true;
 }

@@ -5,8 +5,8 @@
 class CVorlintView;
 class QWidget;
 
-/// Printing of a simulation window's chart through the view's own OnDraw, shared by Print, Print
-/// Preview and Print Setup so that all three use the same printer settings.
+/// Printing of a simulation window's chart, shared by Print, Print Preview and Print Setup so that
+/// all three use the same printer settings.
 class CViewPrinter {
 public:
     CViewPrinter();
@@ -15,12 +15,13 @@ public:
     int m_nNumPreviewPages = 0;
 
     void OnFilePrintSetup(QWidget* parent);
-    void OnFilePrint(CVorlintView& view, const QString& documentName, QWidget* parent);
-    void OnFilePrintPreview(CVorlintView& view, const QString& documentName, QWidget* parent);
+    void OnFilePrint(const CVorlintView& view, const QString& documentName, QWidget* parent);
+    void OnFilePrintPreview(const CVorlintView& view, const QString& documentName, QWidget* parent);
 
-    /// Draws the view's chart on one page, scaled to fit the printable area with its proportions kept.
-    /// False when the printer cannot be painted on.
-    static bool PrintView(CVorlintView& view, QPrinter& printer);
+    /// Draws one page: a header (PrintHeader.h) and under it the view's chart, painted as vectors
+    /// straight onto the page and scaled to the page's width (less when the page is too short for
+    /// it). False when the printer cannot be painted on.
+    static bool PrintView(const CVorlintView& view, const QString& documentName, QPrinter& printer);
 
 private:
     QPrinter m_printer;

@@ -1,3 +1,36 @@
 #include "VorlintDoc.h"
 
-void CVorlintDoc::Serialize(QIODevice&, bool) {}
+#include "ChildFrame.h"
+#include "MdiChild.h"
+#include "VorlintView.h"
+#include "VrlFile.h"
+#include "WindowSettingsJson.h"
+
+#include <algorithm>
+
+std::size_t CVorlintDoc::InitialWindowCount() const {
+    return std::max<std::size_t>(1, m_pendingWindows.size());
+}
+
+void CVorlintDoc::OnInitialUpdateFrame(CMdiChild& frame) {
+    if (m_pendingWindows.empty())
+        return;
+    frame.SetUnknownSettings(ApplyWindowSettings(m_pendingWindows.front(), *frame.View()));
+    m_pendingWindows.pop_front();
+    frame.Frame()->ExchangePanels(false);
+}
+
+bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {
+    VrlContent content;
+    if (storing) {
+        content.unknownKeys = m_unknownKeys;
+        for (CMdiChild* frame : Frames())
+            content.windows.push_back(WindowSettingsToJson(*frame->View(), frame->UnknownSettings()));
+        return WriteVrl(file, content, problem);
+    }
+    if (!ReadVrl(file, content, problem))
+        return false;
+    m_unknownKeys = content.unknownKeys;
+    m_pendingWindows.assign(content.windows.begin(), content.windows.end());
+    return true;
+}

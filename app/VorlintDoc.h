@@ -2,12 +2,27 @@
 
 #include "Document.h"
 
-/// A Vorlint document. All simulation state lives in the views, so a document has nothing to keep:
-/// its file is written empty and read without looking at its content.
+#include <QJsonObject>
+
+#include <deque>
+
+/// A Vorlint document: the setup of its simulation windows, kept in a `.vrl` file (VrlFile.h). The
+/// windows hold the settings; the document collects them when storing, and when loading hands each
+/// new window the settings the file keeps for it, in order.
 class CVorlintDoc : public CDocument {
 public:
     using CDocument::CDocument;
 
+    std::size_t InitialWindowCount() const override;
+    /// Gives the window the next settings the file kept, and shows them in its panels.
+    void OnInitialUpdateFrame(CMdiChild& frame) override;
+
 protected:
-    void Serialize(QIODevice& file, bool storing) override;
+    bool Serialize(QIODevice& file, bool storing, QString& problem) override;
+
+private:
+    /// The windows' objects read from the file that no window has taken yet.
+    std::deque<QJsonObject> m_pendingWindows;
+    /// Keys of the file's top level this version does not know, written back on save.
+    QJsonObject m_unknownKeys;
 };

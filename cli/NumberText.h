@@ -1,17 +1,12 @@
 #pragma once
 
+#include "RoundTripNumber.h"
+
 #include <cstdint>
 #include <string>
 
 // Numbers as the command line reads and writes them: always in the C locale, whatever locale the
-// process runs in, so that output compares byte for byte between machines.
-
-/// Appends `x` as "%.17g" writes it (round-trip exact), with "nan" for a NaN of either sign and
-/// "inf" / "-inf" for the infinities.
-void appendNumber(std::string& out, double x);
-/// The same with `significantDigits` instead of 17, for figures meant to be read rather than compared.
-void appendNumber(std::string& out, double x, int significantDigits);
-std::string numberText(double x);
+// process runs in. They are written as the simulation's CSV writes them (RoundTripNumber.h).
 
 /// Reads the whole of `text` as strtod does in the C locale (leading blanks, a sign, decimal or
 /// hexadecimal notation, "inf", "infinity", "nan" in any case). False when nothing or not all of it is

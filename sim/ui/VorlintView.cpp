@@ -107,7 +107,7 @@ void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
     clock.Start();
     {
         QPainter memory(&m_bitmap);
-        PaintChart(memory, rect, m_history, *this, m_chartStyle);
+        PaintChartInto(memory, rect);
         if (m_bCursorShown)
             PaintChartCursor(memory, rect, m_history, *this, m_chartStyle, m_cursorPos);
     }
@@ -119,6 +119,19 @@ void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
     ExchangeWithPanels(true);
     m_dFps = 1.0 / seconds;
     ExchangeWithPanels(false);
+}
+
+void CVorlintView::PaintChartInto(QPainter& painter, const QRectF& target) const {
+    const QRect layout = rect();
+    if (layout.isEmpty() || target.isEmpty())
+        return;
+    painter.save();
+    // Values far off the scales would otherwise draw over whatever surrounds the chart on a page.
+    painter.setClipRect(target, Qt::IntersectClip);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / layout.width(), target.height() / layout.height());
+    PaintChart(painter, layout, m_history, *this, m_chartStyle);
+    painter.restore();
 }
 
 void CVorlintView::paintEvent(QPaintEvent*) {

@@ -15,6 +15,7 @@
 
 class QPainter;
 class QRect;
+class QRectF;
 
 /// One simulation window's client area: owns the simulation, its timer and the off-screen image of
 /// its strip chart, and shows a cursor that reads the chart where the mouse hovers over it. The frame around
@@ -46,8 +47,12 @@ public:
     /// reports it through stepFailed.
     void OnTimer();
     /// Paints the chart of the client rectangle `rect` through the off-screen image into `painter`
-    /// at (0, 0) in one copy, then updates the frames-per-second figure. Printing passes a scaled painter.
+    /// at (0, 0) in one copy, then updates the frames-per-second figure.
     void OnDraw(QPainter& painter, const QRect& rect);
+    /// Paints the chart as this window shows it, laid out for its client size, scaled into `target`
+    /// of any painter (the screen's pixmap, an image, SVG, PDF, a printer's page) and clipped to it.
+    /// Every picture of the chart goes through here, so that all of them look alike.
+    void PaintChartInto(QPainter& painter, const QRectF& target) const;
 
     /// The palette and the scales the chart is drawn with, on screen and wherever it is painted.
     const ChartStyle& Style() const { return m_chartStyle; }

@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -20,9 +23,21 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
+
+#include <sys/resource.h>
+
+// Readable failure messages for the toolkit's types.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QJsonObject& object, std::ostream* out) {
+    *out << QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
 
 /// Answers the next modal dialog (message box, file dialog, formula dialog) from inside its own event
 /// loop as soon as it shows. Destroying the object cancels an answer that was never needed.
@@ -58,12 +73,44 @@ inline std::function<void(QWidget*)> Press(QMessageBox::StandardButton button, Q
     };
 }
 
+/// Answers a file dialog with a file name.
+inline std::function<void(QWidget*)> ChooseFile(const QString& path) {
+    return [path](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(path);
+        QMetaObject::invokeMethod(files, "accept");
+    };
+}
+
 /// Writes a file with `content`.
 inline void WriteFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
+
+/// While it lives, writing a file beyond `bytes` fails as on a full disk (the signal such a write
+/// raises is ignored, so the write reports the failure instead).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit limit{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
 
 /// Runs the event loop for `ms` milliseconds, so that the simulation timers fire.
 inline void RunEventLoop(int ms) {

@@ -42,16 +42,6 @@ void SetSetPoint(CMdiChild& window, double setPoint) {
     window.Frame()->ExchangePanels(false);
 }
 
-/// Answers a file dialog with a file name, or a message box with one of its buttons.
-std::function<void(QWidget*)> ChooseFile(const QString& path) {
-    return [path](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        files->selectFile(path);
-        QMetaObject::invokeMethod(files, "accept");
-    };
-}
-
 using DocumentTest = AppTest;
 
 TEST_F(DocumentTest, StartUpOpensVorlint1WithADefaultSimulation) {
@@ -71,12 +61,12 @@ TEST_F(DocumentTest, NewDocumentsCountOnAfterClosing) {
     EXPECT_EQ(App().DocTemplate().Documents().size(), 2u);
 }
 
-TEST_F(DocumentTest, SaveOfANewDocumentAsksForANameAndWritesAnEmptyFile) {
+TEST_F(DocumentTest, SaveOfANewDocumentAsksForANameAndWritesTheSetup) {
     const QString path = Path(QStringLiteral("lab.vrl"));
     ModalAnswer answer(ChooseFile(path));
     Trigger(CommandId::FileSave);
     ASSERT_TRUE(answer.Fired());
-    EXPECT_EQ(FileSize(path), 0);
+    EXPECT_GT(FileSize(path), 0);
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("lab.vrl"));
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - lab.vrl"));
     EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(), path);
@@ -86,27 +76,27 @@ TEST_F(DocumentTest, SaveAsTheFileNameWithoutExtensionGetsVrl) {
     ModalAnswer answer(ChooseFile(Path(QStringLiteral("named"))));
     Trigger(CommandId::FileSaveAs);
     ASSERT_TRUE(answer.Fired());
-    EXPECT_EQ(FileSize(Path(QStringLiteral("named.vrl"))), 0);
+    EXPECT_GT(FileSize(Path(QStringLiteral("named.vrl"))), 0);
 }
 
 TEST_F(DocumentTest, SaveAsOfANamedDocumentAsksForANewName) {
     const QString old = Path(QStringLiteral("old.vrl"));
-    WriteFile(old, "kept");
+    WriteFile(old, "");
     ASSERT_NE(App().OpenDocumentFile(old), nullptr);
     ModalAnswer answer(ChooseFile(Path(QStringLiteral("new.vrl"))));
     Trigger(CommandId::FileSaveAs);
     ASSERT_TRUE(answer.Fired());
-    EXPECT_EQ(FileSize(Path(QStringLiteral("new.vrl"))), 0);
-    EXPECT_EQ(FileSize(old), 4) << "the old file stays as it was";
+    EXPECT_GT(FileSize(Path(QStringLiteral("new.vrl"))), 0);
+    EXPECT_EQ(FileSize(old), 0) << "the old file stays as it was";
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("new.vrl"));
 }
 
-TEST_F(DocumentTest, SavingOverAFileEmptiesIt) {
+TEST_F(DocumentTest, SavingOverALegacyFileReplacesIt) {
     const QString path = Path(QStringLiteral("old.vrl"));
-    WriteFile(path, "whatever was there");
+    WriteFile(path, "");
     ASSERT_NE(App().OpenDocumentFile(path), nullptr);
     Trigger(CommandId::FileSave); // the document has a file: no dialog
-    EXPECT_EQ(FileSize(path), 0);
+    EXPECT_GT(FileSize(path), 0);
 }
 
 TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentUntitled) {
@@ -119,9 +109,9 @@ TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentUntitled) {
     EXPECT_EQ(App().RecentFileList().GetCount(), 0);
 }
 
-TEST_F(DocumentTest, OpeningAFileStartsADefaultSimulationWhateverItHolds) {
+TEST_F(DocumentTest, OpeningTheEmptyFileOfEarlierVersionsStartsADefaultSimulation) {
     const QString path = Path(QStringLiteral("content.vrl"));
-    WriteFile(path, QByteArray("\x00\xff not a simulation", 20));
+    WriteFile(path, "");
     SetSetPoint(*Active(), 1234.0); // the start-up window is not reused
     ModalAnswer answer(ChooseFile(path));
     Trigger(CommandId::FileOpen);
@@ -129,6 +119,7 @@ TEST_F(DocumentTest, OpeningAFileStartsADefaultSimulationWhateverItHolds) {
     ASSERT_EQ(Windows().size(), 2u);
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("content.vrl"));
     ExpectDefaultSimulation(ActiveView());
+    EXPECT_FALSE(Active()->GetDocument()->IsModified());
     EXPECT_EQ(Windows()[0]->View()->m_dSetPoint, 1234.0);
 }
 

@@ -36,8 +36,10 @@ const std::vector<std::string> kMenu128 = {
 };
 
 const std::vector<std::string> kMenu129 = {
-    "&File: &New\tCtrl+N | &Open...\tCtrl+O | &Close | &Save\tCtrl+S | Save &As... | - | &Print...\tCtrl+P | "
-    "Print Pre&view | P&rint Setup... | - | Recent File | - | E&xit |",
+    "&File: &New\tCtrl+N | &Open...\tCtrl+O | &Close | &Save\tCtrl+S | Save &As... | - | Exportar gráfico... "
+    "| "
+    "Exportar dados... | - | &Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | Recent File | - | "
+    "E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
     "&Simulação: &Iniciar | &Parar | - | &Expressão... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | - | Resposta ao degrau |",
@@ -66,13 +68,14 @@ TEST_F(MenusTest, CommandsEnabledByState) {
     };
     using namespace CommandId;
     const Row rows[] = {
-        {FileNew, true, true},     {FileOpen, true, true},          {FilePrintSetup, true, true},
-        {AppExit, true, true},     {AppAbout, true, true},          {ViewToolbar, true, true},
-        {FileClose, true, false},  {FileSave, true, false},         {FileSaveAs, true, false},
-        {FilePrint, true, false},  {FilePrintPreview, true, false}, {SimStart, true, false},
-        {SimStop, true, false},    {SimFormula, true, false},       {WindowNew, true, false},
-        {WindowTile, true, false}, {EditUndo, false, false},        {EditCut, false, false},
-        {EditCopy, false, false},  {EditPaste, false, false},       {FileMruFirst, false, false},
+        {FileNew, true, true},          {FileOpen, true, true},          {FilePrintSetup, true, true},
+        {AppExit, true, true},          {AppAbout, true, true},          {ViewToolbar, true, true},
+        {FileClose, true, false},       {FileSave, true, false},         {FileSaveAs, true, false},
+        {FilePrint, true, false},       {FilePrintPreview, true, false}, {SimStart, true, false},
+        {SimStop, true, false},         {SimFormula, true, false},       {WindowNew, true, false},
+        {WindowTile, true, false},      {EditUndo, false, false},        {EditCut, false, false},
+        {EditCopy, true, false},        {EditPaste, false, false},       {FileMruFirst, false, false},
+        {FileExportChart, true, false}, {FileExportData, true, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Action(row.id).isEnabled(), row.withWindow) << row.id;

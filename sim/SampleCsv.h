@@ -5,9 +5,15 @@
 #include <cstdint>
 #include <string>
 
+class SampleHistory;
+
 /// The header line of the history as CSV, line feed included.
 extern const char* const kSampleCsvHeader;
 
 /// Appends one CSV row: the step number, then the sample's seven fields in their order, each as
 /// "%.17g" writes it.
 void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample);
+
+/// A window's history as CSV, oldest sample first: the columns of appendSampleRow, each row numbered
+/// with the step that made it, followed by `time_s`, the sample's simulated time in seconds.
+std::string historyCsv(const SampleHistory& history);

@@ -1,0 +1,139 @@
+#include "VrlFile.h"
+
+#include "WindowSettingsJson.h"
+
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QJsonValue>
+
+#include <cmath>
+
+namespace {
+
+const QLatin1String kFormatKey("format");
+const QLatin1String kVersionKey("version");
+const QLatin1String kWindowsKey("windows");
+const QLatin1String kFormat("vorlint");
+
+/// The whole file, or false when it cannot be read or is larger than a `.vrl` may be.
+bool ReadBounded(QIODevice& file, QByteArray& bytes, QString& problem) {
+    bytes.resize(VrlContent::kMaxFileSize + 1);
+    const qint64 count = file.read(bytes.data(), bytes.size());
+    if (count < 0) {
+        problem = file.errorString();
+        return false;
+    }
+    if (count > VrlContent::kMaxFileSize) {
+        problem = QStringLiteral("the file is larger than 1 MB");
+        return false;
+    }
+    bytes.truncate(count);
+    return true;
+}
+
+bool ParseVorlintObject(const QByteArray& bytes, QJsonObject& root, QString& problem) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        problem = QStringLiteral("not JSON (%1 near byte %2)").arg(error.errorString()).arg(error.offset);
+        return false;
+    }
+    root = document.object();
+    if (!document.isObject() || root.value(kFormatKey) != QJsonValue(kFormat)) {
+        problem = QStringLiteral("not a Vorlint file (it lacks \"format\": \"vorlint\")");
+        return false;
+    }
+    return true;
+}
+
+bool CheckVersion(const QJsonValue& version, QString& problem) {
+    const double number = version.toDouble(-1.0);
+    if (!version.isDouble() || number < 1.0 || number != std::floor(number)) {
+        problem = QStringLiteral("version: expected a whole number from 1");
+        return false;
+    }
+    if (number > VrlContent::kVersion) {
+        problem = QStringLiteral("version %1 comes from a newer Vorlint; this one reads version %2")
+                      .arg(number)
+                      .arg(VrlContent::kVersion);
+        return false;
+    }
+    return true;
+}
+
+/// Checks entry `index` of the windows as reading and writing both do.
+bool CheckWindow(const QJsonValue& window, qsizetype index, QString& problem) {
+    const QString where = QStringLiteral("windows[%1]").arg(index);
+    if (!window.isObject()) {
+        problem = where + QStringLiteral(": expected an object");
+        return false;
+    }
+    QString what;
+    if (!CheckWindowSettings(window.toObject(), what)) {
+        problem = where + QLatin1Char('.') + what;
+        return false;
+    }
+    return true;
+}
+
+bool ReadWindows(const QJsonValue& value, std::vector<QJsonObject>& windows, QString& problem) {
+    if (value.isUndefined())
+        return true;
+    if (!value.isArray()) {
+        problem = QStringLiteral("windows: expected a list");
+        return false;
+    }
+    const QJsonArray array = value.toArray();
+    if (array.size() > VrlContent::kMaxWindows) {
+        problem = QStringLiteral("windows: more than %1 windows").arg(VrlContent::kMaxWindows);
+        return false;
+    }
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        if (!CheckWindow(array[i], i, problem))
+            return false;
+        windows.push_back(array[i].toObject());
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem) {
+    QByteArray bytes;
+    if (!ReadBounded(file, bytes, problem))
+        return false;
+    content = VrlContent();
+    if (!bytes.isEmpty()) {
+        QJsonObject root;
+        if (!ParseVorlintObject(bytes, root, problem) || !CheckVersion(root.value(kVersionKey), problem) ||
+            !ReadWindows(root.value(kWindowsKey), content.windows, problem))
+            return false;
+        for (const QLatin1String& key : {kFormatKey, kVersionKey, kWindowsKey})
+            root.remove(key);
+        content.unknownKeys = root;
+    }
+    if (content.windows.empty())
+        content.windows.emplace_back();
+    return true;
+}
+
+bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem) {
+    QJsonArray windows;
+    for (const QJsonObject& window : content.windows) {
+        if (!CheckWindow(window, windows.size(), problem))
+            return false;
+        windows.append(window);
+    }
+    QJsonObject root = content.unknownKeys;
+    root.insert(kFormatKey, kFormat);
+    root.insert(kVersionKey, VrlContent::kVersion);
+    root.insert(kWindowsKey, windows);
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    if (file.write(bytes) != bytes.size()) {
+        problem = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+#include <vector>
+
+class QIODevice;
+
+/// What a `.vrl` file keeps: `{"format": "vorlint", "version": 1, "windows": [...]}`, one object per
+/// simulation window in window order (docs/vrl-format.md lists every key).
+struct VrlContent {
+    static constexpr qint64 kMaxFileSize = 1024 * 1024;
+    static constexpr int kVersion = 1;
+    /// More windows than anyone arranges on a screen; a file asking for more is refused.
+    static constexpr int kMaxWindows = 100;
+
+    /// The windows' objects, each checked; at least one once read.
+    std::vector<QJsonObject> windows;
+    /// Keys of the top level this version does not know, written back as they came.
+    QJsonObject unknownKeys;
+};
+
+/// Reads a whole `.vrl` file. The empty file of earlier versions, and a file without windows, give
+/// one window with default settings. False with what is wrong in `problem` for a file over
+/// kMaxFileSize, one that is not JSON, has another format or a newer version, or holds a value of the
+/// wrong type; `content` is then not to be used.
+bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem);
+
+/// Writes `content` as indented UTF-8 JSON. The windows are checked as reading checks them, so that
+/// nothing is written that could not be read back; false with what is wrong in `problem`.
+bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem);

@@ -1,0 +1,266 @@
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "DialogPanel.h"
+#include "DocTemplate.h"
+#include "Document.h"
+#include "ExpressaoDlg.h"
+#include "RecentFileList.h"
+#include "UpDownControl.h"
+#include "WindowSettingsJson.h"
+
+#include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include <cerrno>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject SettingsOf(CMdiChild& window) {
+    return WindowSettingsToJson(*window.View(), QJsonObject());
+}
+
+using VrlFileTest = AppTest;
+
+TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
+    Trigger(CommandId::WindowNew);
+    CVorlintView& first = *Windows()[0]->View();
+    first.m_strFormula = "p + ((t/100)*4000 - p*0.5)*dt + 0*(Física|c)";
+    first.SetPid(true);
+    first.m_dKp = 0.1 + 0.2; // values that need all 17 digits
+    first.m_dKi = 1.0 / 3.0;
+    first.m_dKd = 2.0e-7 / 3.0;
+    first.m_dSetPoint = 1234.5678901234567;
+    first.m_dPower = 100.0 / 3.0;
+    first.m_nSimStepMs = 4294967295u;
+    first.m_nRealStepMs = 7;
+    first.m_bShowError = false;
+    first.m_bShowIntegral = false;
+    CVorlintView& second = *Windows()[1]->View();
+    second.SetOnOff(true);
+    second.m_dSetPoint = 2999.9999999999995;
+    second.m_bShowProportional = false;
+    second.m_bShowDerivative = false;
+    second.m_bShowPower = false;
+    const QJsonObject expected[] = {
+        {{"formula", "p + ((t/100)*4000 - p*0.5)*dt + 0*(Física|c)"},
+         {"pid", true},
+         {"onOff", false},
+         {"kp", 0.1 + 0.2},
+         {"ki", 1.0 / 3.0},
+         {"kd", 2.0e-7 / 3.0},
+         {"setPoint", 1234.5678901234567},
+         {"power", 100.0 / 3.0},
+         {"simStepMs", 4294967295.0},
+         {"realStepMs", 7},
+         {"showError", false},
+         {"showProportional", true},
+         {"showIntegral", false},
+         {"showDerivative", true},
+         {"showPower", true}},
+        {{"formula", "p + ((t/100)*5000 - p*1.0)*dt"},
+         {"pid", false},
+         {"onOff", true},
+         {"kp", 0},
+         {"ki", 0},
+         {"kd", 0},
+         {"setPoint", 2999.9999999999995},
+         {"power", 0},
+         {"simStepMs", 100},
+         {"realStepMs", 1},
+         {"showError", true},
+         {"showProportional", false},
+         {"showIntegral", true},
+         {"showDerivative", false},
+         {"showPower", false}},
+    };
+    const QString path = Path(QStringLiteral("lab.vrl"));
+    ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
+
+    const QJsonObject root = QJsonDocument::fromJson(ReadAll(path)).object();
+    EXPECT_EQ(root.value("format"), QJsonValue("vorlint"));
+    EXPECT_EQ(root.value("version"), QJsonValue(1));
+    EXPECT_EQ(root.value("windows"), QJsonValue(QJsonArray({expected[0], expected[1]})));
+
+    Trigger(CommandId::FileClose);
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    const std::vector<CMdiChild*> windows = Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(windows[1]->windowTitle(), QStringLiteral("lab.vrl:2"));
+    // Showing Ki in its panel re-reads it with the panel's six decimals, as every Ki the panel shows.
+    QJsonObject shown[] = {expected[0], expected[1]};
+    shown[0].insert("ki", 0.333333);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(SettingsOf(*windows[i]), shown[i]) << i;
+        EXPECT_FALSE(windows[i]->View()->IsRunning());
+        EXPECT_FALSE(windows[i]->View()->IsTimerArmed());
+    }
+    EXPECT_EQ(windows[0]->Frame()->ControlPanel()->Control<QLineEdit>(ControlId::Kp)->text(),
+              QStringLiteral("0,300000"))
+        << "the panels show what was read";
+    EXPECT_FALSE(windows[0]->GetDocument()->IsModified());
+}
+
+TEST_F(VrlFileTest, UnknownKeysAreKeptAndMissingOnesTakeTheDefaults) {
+    const QString path = Path(QStringLiteral("future.vrl"));
+    WriteFile(path, R"({"format": "vorlint", "version": 1, "teacher": "Ana",
+                        "windows": [{"kp": 2, "pid": true, "onOff": true, "lagCount": 3}]})");
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    const CVorlintView& view = ActiveView();
+    EXPECT_EQ(view.m_dKp, 2.0);
+    EXPECT_TRUE(view.m_bPid);
+    EXPECT_FALSE(view.m_bOnOff) << "both controllers on: PID, as the step would run";
+    EXPECT_EQ(view.m_dKi, 0.0);
+    EXPECT_EQ(view.m_nSimStepMs, 100u);
+
+    ASSERT_TRUE(Active()->GetDocument()->DoFileSave());
+    const QJsonObject root = QJsonDocument::fromJson(ReadAll(path)).object();
+    EXPECT_EQ(root.value("teacher"), QJsonValue("Ana"));
+    EXPECT_EQ(root.value("windows")[0].toObject().value("lagCount"), QJsonValue(3));
+}
+
+TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
+    const std::pair<QByteArray, const char*> rows[] = {
+        {QByteArray(1024 * 1024 + 1, ' '), "the file is larger than 1 MB"},
+        {QByteArray("\x00\xff not a simulation", 20), "not JSON (illegal value near byte 1)"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"kp": 1e999}]})",
+         "not JSON (illegal number near byte 60)"},
+        {"[]", "not a Vorlint file (it lacks \"format\": \"vorlint\")"},
+        {R"({"format": "tiled", "version": 1})", "not a Vorlint file (it lacks \"format\": \"vorlint\")"},
+        {R"({"format": "vorlint", "version": 2})",
+         "version 2 comes from a newer Vorlint; this one reads version 1"},
+        {R"({"format": "vorlint", "version": "1"})", "version: expected a whole number from 1"},
+        {R"({"format": "vorlint"})", "version: expected a whole number from 1"},
+        {R"({"format": "vorlint", "version": 1, "windows": {}})", "windows: expected a list"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{}, 3]})", "windows[1]: expected an object"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"kp": "1"}]})",
+         "windows[0].kp: expected a finite number"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"pid": 1}]})",
+         "windows[0].pid: expected true or false"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"formula": null}]})",
+         "windows[0].formula: expected a text"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"simStepMs": 1.5}]})",
+         "windows[0].simStepMs: expected a whole number from 0 to 4294967295"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"realStepMs": 4294967296}]})",
+         "windows[0].realStepMs: expected a whole number from 0 to 4294967295"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"realStepMs": -1}]})",
+         "windows[0].realStepMs: expected a whole number from 0 to 4294967295"},
+        {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" + QByteArray("{},").repeated(100) +
+             "{}]}",
+         "windows: more than 100 windows"},
+    };
+    const QString path = Path(QStringLiteral("refused.vrl"));
+    for (const auto& [content, problem] : rows) {
+        WriteFile(path, content);
+        QString message;
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        EXPECT_EQ(App().OpenDocumentFile(path), nullptr) << problem;
+        EXPECT_EQ(message,
+                  QStringLiteral("Failed to open document.\n\n%1: %2").arg(path, QString::fromUtf8(problem)));
+    }
+    EXPECT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(App().DocTemplate().Documents().size(), 1u);
+    EXPECT_EQ(App().RecentFileList().GetCount(), 0);
+}
+
+TEST_F(VrlFileTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
+    const QString path = Path(QStringLiteral("kept.vrl"));
+    ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
+    const QByteArray old = ReadAll(path);
+    CDocument* document = Active()->GetDocument();
+    ActiveView().m_strFormula = std::string(200, 'p'); // more than the old file's size
+    struct Cause {
+        QString reason;
+        rlim_t sizeLimit;
+        double kp;
+    };
+    const Cause causes[] = {
+        {qt_error_string(EFBIG), static_cast<rlim_t>(old.size()), 0.0}, // a full disk, as a writer sees it
+        {QStringLiteral("windows[0].kp: expected a finite number"), RLIM_INFINITY, qInf()},
+    };
+    for (const Cause& cause : causes) {
+        ActiveView().m_dKp = cause.kp;
+        document->SetModifiedFlag();
+        QString message;
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        {
+            const FileSizeLimit limit(cause.sizeLimit);
+            EXPECT_FALSE(document->DoFileSave());
+        }
+        EXPECT_EQ(message, QStringLiteral("Failed to save document.\n\n%1: %2").arg(path, cause.reason));
+        EXPECT_EQ(ReadAll(path), old);
+        EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList({QStringLiteral("kept.vrl")}));
+        EXPECT_TRUE(document->IsModified());
+    }
+}
+
+TEST_F(VrlFileTest, TheUsersChangesMarkTheDocumentModifiedARunDoesNot) {
+    Frame().show();
+    CDocument* document = Active()->GetDocument();
+    ActiveView().SetPid(true);
+    ActiveView().m_dKp = 1.0;
+    ActiveView().m_dSetPoint = 1500.0;
+    Active()->Frame()->ExchangePanels(false);
+    Trigger(CommandId::SimStart);
+    for (int i = 0; i < 30; ++i)
+        ActiveView().OnTimer();
+    Trigger(CommandId::SimStop);
+    EXPECT_FALSE(document->IsModified()) << "a running simulation changes the power and the panels";
+
+    const CDialogPanel* controls = Active()->Frame()->ControlPanel();
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"typing a gain", [&] { QTest::keyClicks(controls->Control<QLineEdit>(ControlId::Kd), "5"); }},
+        {"a check box", [&] { controls->Control<QCheckBox>(ControlId::ShowError)->click(); }},
+        {"an up-down arrow",
+         [&] { controls->Control<CUpDownControl>(ControlId::KpSpin)->UpButton()->click(); }},
+        {"a trackbar",
+         [&] {
+             Active()
+                 ->Frame()
+                 ->SliderPanel()
+                 ->Control<QSlider>(ControlId::SetPoint)
+                 ->triggerAction(QAbstractSlider::SliderPageStepSub);
+         }},
+        {"the formula dialog",
+         [&] {
+             ModalAnswer answer([](QWidget* dialog) {
+                 qobject_cast<CExpressaoDlg*>(dialog)->FormulaEdit()->setText(QStringLiteral("p"));
+                 QMetaObject::invokeMethod(dialog, "accept");
+             });
+             Trigger(CommandId::SimFormula);
+         }},
+    };
+    for (const auto& [what, edit] : edits) {
+        document->SetModifiedFlag(false);
+        edit();
+        EXPECT_TRUE(document->IsModified()) << what;
+    }
+}
+
+TEST_F(VrlFileTest, FileDialogsStartInTheFolderLastUsed) {
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("aulas")));
+    const QString folder = Path(QStringLiteral("aulas"));
+    {
+        ModalAnswer save(ChooseFile(folder + QStringLiteral("/lab.vrl")));
+        Trigger(CommandId::FileSaveAs);
+        ASSERT_TRUE(save.Fired());
+    }
+    QString shown;
+    ModalAnswer open([&](QWidget* dialog) {
+        shown = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+        dialog->close();
+    });
+    Trigger(CommandId::FileOpen);
+    EXPECT_EQ(shown, folder);
+}
+
+} // namespace
