@@ -28,9 +28,6 @@ constexpr int kPowerPositions = 10000;
 constexpr int kTickFrequency = 5;
 /// The trackbars stop this many pixels short of the view's height.
 constexpr int kTrackbarMargin = 20;
-/// A "Real" step re-arms the timer only within [kMinRealStepMs, kMaxRealStepMs).
-constexpr std::uint32_t kMinRealStepMs = 1;
-constexpr std::uint32_t kMaxRealStepMs = 5000;
 /// Each up-down click moves its gain by this much per unit of the click's change.
 constexpr double kGainStep = 0.1;
 
@@ -198,7 +195,7 @@ void CChildFrame::ExchangeRealStep(bool bSave) {
     const std::uint32_t oldPeriod = m_pView->m_nRealStepMs;
     exchangeUnsigned(edit, m_pView->m_nRealStepMs, bSave);
     const std::uint32_t newPeriod = m_pView->m_nRealStepMs;
-    if (bSave && newPeriod != oldPeriod && newPeriod >= kMinRealStepMs && newPeriod < kMaxRealStepMs)
+    if (bSave && newPeriod != oldPeriod)
         m_pView->OnRealStepChanged(newPeriod);
 }
 

@@ -11,7 +11,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-
 namespace {
 
 /// A control of dialog 134 with its position in dialog units.

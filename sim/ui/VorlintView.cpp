@@ -15,10 +15,14 @@ CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &CVorlintView::OnTimer);
+    SetStepTimer(CStepTimer::Create());
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));
+}
+
+void CVorlintView::SetStepTimer(std::unique_ptr<CStepTimer> timer) {
+    m_pTimer = std::move(timer);
+    connect(m_pTimer.get(), &CStepTimer::tick, this, &CVorlintView::OnTimer);
 }
 
 void CVorlintView::ExchangeWithPanels(bool bSave) {
@@ -34,12 +38,16 @@ void CVorlintView::OnInitialUpdate() {
 }
 
 void CVorlintView::OnStart() {
-    ArmTimer(kStartPeriodMs);
+    if (!IsRealStepPeriod(m_nRealStepMs)) {
+        m_nRealStepMs = static_cast<std::uint32_t>(TimerPeriodMs());
+        ExchangeWithPanels(false);
+    }
+    ArmTimer(static_cast<int>(m_nRealStepMs));
     SetRunning(true);
 }
 
 void CVorlintView::OnStop() {
-    m_timer.stop();
+    m_pTimer->Stop();
     SetRunning(false);
 }
 
@@ -48,12 +56,12 @@ void CVorlintView::OnTimer() {
 }
 
 void CVorlintView::OnRealStepChanged(std::uint32_t periodMs) {
-    if (m_bRunning)
+    if (m_bRunning && IsRealStepPeriod(periodMs))
         ArmTimer(static_cast<int>(periodMs));
 }
 
 void CVorlintView::ArmTimer(int periodMs) {
-    m_timer.start(periodMs);
+    m_pTimer->Start(periodMs);
 }
 
 void CVorlintView::SetRunning(bool running) {

@@ -2,6 +2,7 @@
 
 #include "PanelHook.h"
 #include "Simulation.h"
+#include "StepTimer.h"
 #include "WindowState.h"
 
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 class QRect;
@@ -21,8 +23,9 @@ class CVorlintView : public QWidget, public CSimulation, public CWindowState {
     Q_OBJECT
 
 public:
-    /// Start's period: the fastest rate the window timer allows, whatever the "Real" field says.
-    static constexpr int kStartPeriodMs = 1;
+    /// The "Real" periods that arm the timer: [kMinRealStepMs, kMaxRealStepMs).
+    static constexpr std::uint32_t kMinRealStepMs = 1;
+    static constexpr std::uint32_t kMaxRealStepMs = 5000;
     /// The repaint interval when the screen does not tell its refresh rate (60 Hz).
     static constexpr int kDefaultFrameIntervalMs = 16;
 
@@ -34,7 +37,9 @@ public:
     /// Called once after the view is placed in its frame: prepares the frame's trackbars, puts the
     /// point at its minimum and the power at 0, and shows the values in the panels.
     void OnInitialUpdate();
-    /// Start command: (re-)arms the timer at kStartPeriodMs and marks the simulation running.
+    /// Start command: (re-)arms the timer with the "Real" period and marks the simulation running.
+    /// A "Real" value that cannot be a period gives way to the period in effect, which the field
+    /// then shows.
     void OnStart();
     /// Stop command: kills the timer and marks the simulation stopped.
     void OnStop();
@@ -45,12 +50,18 @@ public:
     /// at (0, 0) in one copy, then updates the frames-per-second figure. Printing passes a scaled painter.
     void OnDraw(QPainter& painter, const QRect& rect);
 
-    /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period.
-    /// A stopped simulation keeps its timer off, so that Start and Stop stay truthful.
+    /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period when
+    /// it is one (IsRealStepPeriod). A stopped simulation keeps its timer off, so that Start and Stop
+    /// stay truthful.
     void OnRealStepChanged(std::uint32_t periodMs);
-    bool IsTimerArmed() const { return m_timer.isActive(); }
-    /// The armed timer's period in milliseconds (meaningful while IsTimerArmed()).
-    int TimerPeriodMs() const { return m_timer.interval(); }
+    static bool IsRealStepPeriod(std::uint32_t periodMs) {
+        return periodMs >= kMinRealStepMs && periodMs < kMaxRealStepMs;
+    }
+    bool IsTimerArmed() const { return m_pTimer->IsActive(); }
+    /// The period in effect in milliseconds: the armed timer's, or the last one armed.
+    int TimerPeriodMs() const { return m_pTimer->PeriodMs(); }
+    /// Puts `timer` in the place of the platform's step timer (tests drive the steps with their own).
+    void SetStepTimer(std::unique_ptr<CStepTimer> timer);
 
 signals:
     /// Emitted when Start or Stop changes IsRunning().
@@ -70,7 +81,7 @@ private:
     int FrameIntervalMs() const;
 
     CPanelHook* m_pPanelHook = nullptr;
-    QTimer m_timer;
+    std::unique_ptr<CStepTimer> m_pTimer;
     QPixmap m_bitmap;
     /// Time since the last paint, and the pending repaint of a step that came too soon after it.
     QElapsedTimer m_sinceLastPaint;
