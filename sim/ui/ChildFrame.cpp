@@ -1,6 +1,7 @@
 #include "ChildFrame.h"
 
 #include "DialogPanel.h"
+#include "FieldTint.h"
 #include "PanelExchange.h"
 #include "PanelText.h"
 #include "SimulationScales.h"
@@ -88,9 +89,14 @@ void CChildFrame::ConnectNotifications() {
     for (int id : {Kp, Kd, SimStep, RealStep})
         connect(&control<QLineEdit>(panel, id), &QLineEdit::textChanged, this, &CChildFrame::Save);
     connect(&control<QLineEdit>(panel, Ki), &QLineEdit::textChanged, this, &CChildFrame::OnKiChanged);
-    ConnectUpDown(KpSpin, &CSimulation::m_dKp);
-    ConnectUpDown(KiSpin, &CSimulation::m_dKi);
-    ConnectUpDown(KdSpin, &CSimulation::m_dKd);
+    for (int id : {Kp, Ki, Kd})
+        tintWhenInvalid(control<QLineEdit>(panel, id), isPanelNumber);
+    for (int id : {SimStep, RealStep})
+        tintWhenInvalid(control<QLineEdit>(panel, id), isPanelUnsigned);
+    // A negative integral divisor or derivative gain is never what a click means; typed, it is taken.
+    ConnectUpDown(KpSpin, &CSimulation::m_dKp, false);
+    ConnectUpDown(KiSpin, &CSimulation::m_dKi, true);
+    ConnectUpDown(KdSpin, &CSimulation::m_dKd, true);
     for (int id : {ShowError, ShowProportional, ShowIntegral, ShowDerivative, ShowPower})
         connect(&control<QCheckBox>(panel, id), &QCheckBox::clicked, this, &CChildFrame::Save);
     for (int id : {Power, SetPoint}) {
@@ -100,9 +106,9 @@ void CChildFrame::ConnectNotifications() {
     }
 }
 
-void CChildFrame::ConnectUpDown(int upDownId, double CSimulation::*gain) {
+void CChildFrame::ConnectUpDown(int upDownId, double CSimulation::*gain, bool bStopAtZero) {
     connect(&control<CUpDownControl>(m_pControlPanel, upDownId), &CUpDownControl::deltaPos, this,
-            [this, gain](int delta) { OnGainDelta(gain, delta); });
+            [this, gain, bStopAtZero](int delta) { OnGainDelta(gain, delta, bStopAtZero); });
 }
 
 void CChildFrame::PrepareTrackbars() {
@@ -223,8 +229,11 @@ void CChildFrame::OnKiChanged() {
     Save();
 }
 
-void CChildFrame::OnGainDelta(double CSimulation::*gain, int delta) {
+void CChildFrame::OnGainDelta(double CSimulation::*gain, int delta, bool bStopAtZero) {
     Save();
-    m_pView->*gain -= delta * kGainStep;
+    double& value = m_pView->*gain;
+    value -= delta * kGainStep;
+    if (bStopAtZero && value < 0.0)
+        value = 0.0;
     Load();
 }

@@ -2,6 +2,7 @@
 #include "FrameTestSupport.h"
 #include "UpDownControl.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QGroupBox>
@@ -95,6 +96,44 @@ TEST_F(ControlPanel, UpArrowAddsATenthAndDownArrowTakesItAway) {
     EXPECT_DOUBLE_EQ(View().m_dKp, -0.1);
     EXPECT_EQ(Text(Kp), QStringLiteral("-0,100000"));
 }
+
+TEST_F(ControlPanel, UpDownsNeverTakeKiOrKdBelowZeroButTypedNegativesStand) {
+    Type(Kd, QStringLiteral("0,2"));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(Find<CUpDownControl>(KdSpin).DownButton(), Qt::LeftButton);
+    EXPECT_EQ(View().m_dKd, 0.0);
+    EXPECT_EQ(Text(Kd), QStringLiteral("0,000000"));
+    Type(Ki, QStringLiteral("-1"));
+    EXPECT_EQ(View().m_dKi, -1.0);
+    QTest::keyClick(&Find<QLineEdit>(Ki), Qt::Key_Down);
+    EXPECT_EQ(View().m_dKi, 0.0);
+}
+
+struct FieldText {
+    int id;
+    const char* text;
+    bool tinted;
+};
+
+class FieldTint : public FrameTest, public ::testing::WithParamInterface<FieldText> {};
+
+TEST_P(FieldTint, ATextThatIsNotANumberTurnsTheFieldRedUntilItIsOne) {
+    QLineEdit& edit = Find<QLineEdit>(GetParam().id);
+    const auto tinted = [&edit] {
+        return edit.palette().color(QPalette::Base) != QApplication::palette(&edit).color(QPalette::Base);
+    };
+    Type(GetParam().id, QString::fromLatin1(GetParam().text));
+    EXPECT_EQ(tinted(), GetParam().tinted);
+    Type(GetParam().id, QStringLiteral("1"));
+    EXPECT_FALSE(tinted());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FieldTint,
+                         ::testing::Values(FieldText{Kp, "2,5", false}, FieldText{Kp, "abc", true},
+                                           FieldText{Ki, "2x", true}, FieldText{Kd, "1e400", true},
+                                           FieldText{Kd, " -1.5 ", false}, FieldText{SimStep, "100", false},
+                                           FieldText{SimStep, "5,5", true}, FieldText{RealStep, "-3", true},
+                                           FieldText{RealStep, " ", false}));
 
 TEST_F(ControlPanel, ArrowKeysInAGainEditStepItToo) {
     Type(Kd, QStringLiteral("1"));
