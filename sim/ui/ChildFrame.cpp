@@ -3,6 +3,7 @@
 #include "DialogPanel.h"
 #include "FieldTint.h"
 #include "PanelExchange.h"
+#include "PanelScroller.h"
 #include "PanelText.h"
 #include "SimulationScales.h"
 #include "UpDownControl.h"
@@ -51,13 +52,13 @@ CChildFrame::CChildFrame(QWidget* parent)
     : QMainWindow(parent), m_pView(new CVorlintView(this)), m_pSliderPanel(new CDialogPanel(kSliderDialog)),
       m_pControlPanel(new CDialogPanel(kControlDialog)),
       m_wndSliderBar(CreateDock(m_pSliderPanel, kSliderBarId, Qt::RightDockWidgetArea)),
-      m_wndControlBar(CreateDock(m_pControlPanel, kControlBarId, Qt::BottomDockWidgetArea)) {
+      m_wndControlBar(
+          CreateDock(new CPanelScroller(m_pControlPanel), kControlBarId, Qt::BottomDockWidgetArea)) {
     setCentralWidget(m_pView);
     // The bottom panel runs the whole width; the trackbar panel stands beside the view only.
     setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
     setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
     m_pSliderPanel->setFixedWidth(m_pSliderPanel->sizeHint().width());
-    m_pControlPanel->setFixedHeight(m_pControlPanel->sizeHint().height());
     m_pView->installEventFilter(this);
     m_pView->SetPanelHook(this);
     ConnectNotifications();
@@ -68,7 +69,7 @@ CChildFrame::~CChildFrame() {
     m_pView->SetPanelHook(nullptr);
 }
 
-QDockWidget* CChildFrame::CreateDock(CDialogPanel* panel, int barId, Qt::DockWidgetArea area) {
+QDockWidget* CChildFrame::CreateDock(QWidget* panel, int barId, Qt::DockWidgetArea area) {
     auto* dock = new QDockWidget(this);
     dock->setObjectName(QString::number(barId));
     dock->setWidget(panel);

@@ -37,7 +37,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QDockWidget* CreateDock(CDialogPanel* panel, int barId, Qt::DockWidgetArea area);
+    QDockWidget* CreateDock(QWidget* panel, int barId, Qt::DockWidgetArea area);
     void ConnectNotifications();
     /// Lets an up-down step `gain`; with `bStopAtZero` a step never leaves it below 0.
     void ConnectUpDown(int upDownId, double CSimulation::*gain, bool bStopAtZero);

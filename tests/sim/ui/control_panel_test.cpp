@@ -1,5 +1,6 @@
 #include "DialogPanel.h"
 #include "FrameTestSupport.h"
+#include "PanelScroller.h"
 #include "UpDownControl.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -18,7 +20,7 @@ using ControlPanel = FrameTest;
 
 TEST_F(ControlPanel, HoldsEveryControlInsideTheBottomPanel) {
     CDialogPanel* panel = frame.ControlPanel();
-    EXPECT_EQ(frame.dockWidgetArea(qobject_cast<QDockWidget*>(panel->parentWidget())),
+    EXPECT_EQ(frame.dockWidgetArea(frame.findChild<QDockWidget*>(QStringLiteral("101"))),
               Qt::BottomDockWidgetArea);
     const QRect area(QPoint(0, 0), panel->sizeHint());
     for (int id :
@@ -37,6 +39,20 @@ TEST_F(ControlPanel, HoldsEveryControlInsideTheBottomPanel) {
         groups << group->title();
     EXPECT_EQ(groups,
               QStringList({QString(), QStringLiteral("Tempo (passo)"), QString::fromUtf8("Gráficos")}));
+}
+
+TEST_F(ControlPanel, InANarrowWindowThePanelScrollsSidewaysAndKeepsItsWholeHeight) {
+    auto* scroller = frame.findChild<CPanelScroller*>();
+    ASSERT_NE(scroller, nullptr);
+    QApplication::processEvents();
+    EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible());
+    frame.resize(300, 600);
+    QApplication::processEvents();
+    ASSERT_TRUE(scroller->horizontalScrollBar()->isVisible());
+    EXPECT_GE(scroller->viewport()->height(), frame.ControlPanel()->height());
+    scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+    const QRect fps(Find<QLabel>(Fps).mapTo(scroller->viewport(), QPoint(0, 0)), Find<QLabel>(Fps).size());
+    EXPECT_TRUE(scroller->viewport()->rect().contains(fps));
 }
 
 TEST_F(ControlPanel, UpDownSitsInsideTheRightEdgeOfItsEdit) {
