@@ -9,6 +9,7 @@
 #include "MdiChild.h"
 #include "ViewPrinter.h"
 #include "VorlintView.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -137,7 +138,7 @@ void CCommandRouter::OnWindowNew() {
 }
 
 void CCommandRouter::OnWindowCascade() {
-    m_frame.MdiArea()->cascadeSubWindows();
+    CascadeWindows(*m_frame.MdiArea());
 }
 
 void CCommandRouter::OnWindowTile() {

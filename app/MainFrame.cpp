@@ -8,6 +8,9 @@
 #include "MenuResources.h"
 #include "RecentFileList.h"
 #include "VorlintView.h"
+#include "WindowCycleKeys.h"
+#include "WindowListMenu.h"
+#include "WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -64,8 +67,13 @@ CMainFrame::CMainFrame() : m_commands(this), m_pMdiArea(new QMdiArea(this)) {
     setWindowTitle(QStringLiteral("Vorlint"));
     setWindowIcon(VorlintIcon());
     setCentralWidget(m_pMdiArea);
+    // A window that reaches past an edge of the area, as when the toolbar or the status bar comes back
+    // and the area shrinks, stays within reach.
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setAcceptDrops(true);
     addActions(m_commands.AllActions());
+    AddWindowCycleKeys(*this, *m_pMdiArea);
     resize(1024, 720);
 }
 
@@ -106,6 +114,10 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::LoadMenus() {
     m_noDocumentMenus = BuildMenuResource(MenuResource::kNoDocument, m_commands, this);
     m_documentMenus = BuildMenuResource(MenuResource::kDocument, m_commands, this);
+    for (QMenu* menu : m_documentMenus) {
+        if (menu->actions().contains(m_commands.Action(CommandId::WindowNew)))
+            new CWindowListMenu(*menu, *m_pMdiArea);
+    }
 }
 
 void CMainFrame::ShowMenuResource(int resourceId) {
@@ -123,6 +135,7 @@ CMdiChild* CMainFrame::ActiveChild() const {
 
 void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     frame->setWindowIcon(VorlintIcon());
+    PlaceNewWindow(*m_pMdiArea, *frame);
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);
