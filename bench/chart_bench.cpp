@@ -1,7 +1,7 @@
 #include "ChartPainter.h"
 #include "ChildFrame.h"
 #include "SampleHistory.h"
-#include "StepTimer.h"
+#include "StepTimerFactory.h"
 #include "VorlintView.h"
 #include "WindowState.h"
 
@@ -83,7 +83,7 @@ double runEventLoop(int ms) {
 /// Wake-ups per second of a bare step timer at 1 ms that has nothing to do: the most steps a window
 /// could make on this machine at this moment.
 double bareTimerWakeRate() {
-    const std::unique_ptr<CStepTimer> timer = CStepTimer::Create();
+    const std::unique_ptr<CStepTimer> timer = CreateStepTimer();
     int wakes = 0;
     QObject::connect(timer.get(), &CStepTimer::tick, [&wakes] { ++wakes; });
     timer->Start(1);

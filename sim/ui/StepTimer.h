@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <memory>
-
 /// The periodic timer that drives a simulation window's steps on the GUI thread. Its deadlines are
 /// absolute (the n-th tick is due n periods after the timer was armed, so the rate does not drift),
 /// and a tick comes at most once per wake-up: periods that were missed entirely, while the thread
@@ -14,9 +12,6 @@ class CStepTimer : public QObject {
 public:
     /// The period of a timer that has never been armed.
     static constexpr int kDefaultPeriodMs = 1;
-
-    /// The best timer of the platform: a kernel interval timer where there is one, else a QTimer.
-    static std::unique_ptr<CStepTimer> Create();
 
     /// Arms the timer (again) with `periodMs` as period; the first tick is one period from now.
     virtual void Start(int periodMs) = 0;

@@ -2,6 +2,7 @@
 
 #include "ChartPainter.h"
 #include "StepClock.h"
+#include "StepTimerFactory.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,7 +16,7 @@ CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
-    SetStepTimer(CStepTimer::Create());
+    SetStepTimer(CreateStepTimer());
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));
 }
