@@ -12,6 +12,7 @@
 #include "WindowListMenu.h"
 #include "WindowPlacement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -139,7 +141,13 @@ void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);
+    // Shown once the failed step has returned, not inside it.
+    connect(frame->View(), &CVorlintView::stepFailed, this, &CMainFrame::OnStepFailed, Qt::QueuedConnection);
     connect(frame, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged, Qt::QueuedConnection);
+}
+
+void CMainFrame::OnStepFailed(const QString& message) {
+    QMessageBox::warning(this, QApplication::applicationName(), message);
 }
 
 void CMainFrame::OnActiveChildChanged() {

@@ -2,6 +2,11 @@
 
 #include "EvalCommand.h"
 #include "SimCommand.h"
+#include "VorlintIdentity.h"
+
+#include <cstdio>
+#include <new>
+#include <string_view>
 
 namespace {
 
@@ -12,11 +17,17 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "  eval  evaluate formulas and print their status and value\n"
                           "  sim   run a simulation and print its history as CSV\n"
                           "\n"
-                          "'vorlint-cli COMMAND --help' describes a command's options.\n";
+                          "Options:\n"
+                          "  --help     show this help\n"
+                          "  --version  show the version\n"
+                          "\n"
+                          "'vorlint-cli COMMAND --help' describes a command's options.\n"
+                          "\n"
+                          "The data files constants.dat and units.dat are read from the working directory,\n"
+                          "else from $XDG_DATA_HOME/vorlint (~/.local/share/vorlint), else from the\n"
+                          "installation's share/vorlint.\n";
 
-} // namespace
-
-int RunCli(const Arguments& args, const CliStreams& streams) {
+int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
         return usageError(streams.err, "", "missing command (eval or sim)");
     }
@@ -31,5 +42,44 @@ int RunCli(const Arguments& args, const CliStreams& streams) {
     if (command == "--help") {
         return printHelp(streams.out, kHelp);
     }
+    if (command == "--version") {
+        return printHelp(streams.out, "vorlint-cli " VORLINT_VERSION "\n");
+    }
     return usageError(streams.err, "", "unknown command '" + command + "' (eval or sim)");
+}
+
+/// Runs `command` and turns running out of memory into a message (which allocates nothing) and
+/// kExitFailure. What the command wrote before stays written.
+template <typename Command>
+int reportingOutOfMemory(const char* commandName, std::FILE* err, Command command) {
+    try {
+        return command();
+    } catch (const std::bad_alloc&) {
+        std::fprintf(err, "vorlint-cli%s%s: out of memory\n", *commandName == '\0' ? "" : " ", commandName);
+        return kExitFailure;
+    }
+}
+
+/// The command's name for messages: "eval" or "sim", empty for anything else.
+const char* commandName(const char* argument) {
+    for (const char* known : {"eval", "sim"}) {
+        if (std::string_view(argument) == known) {
+            return known;
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+int RunCli(const Arguments& args, const CliStreams& streams) {
+    const char* name = args.empty() ? "" : commandName(args[0].c_str());
+    return reportingOutOfMemory(name, streams.err, [&] { return runCommand(args, streams); });
+}
+
+int RunCli(int argc, char** argv, const CliStreams& streams) {
+    const char* name = argc > 1 ? commandName(argv[1]) : "";
+    return reportingOutOfMemory(name, streams.err, [&] {
+        return runCommand(Arguments(argv + (argc > 0 ? 1 : 0), argv + argc), streams);
+    });
 }

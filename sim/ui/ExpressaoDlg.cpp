@@ -12,6 +12,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <new>
+
 namespace {
 
 /// A control of dialog 134 with its position in dialog units.
@@ -141,14 +143,24 @@ void CExpressaoDlg::accept() {
 void CExpressaoDlg::OnChangeFormula() {
     if (m_bExchanging)
         return;
+    // Running out of memory is one more way for the evaluation to fail; the dialog stays open.
+    try {
+        double result = 0.0;
+        const int status = EvaluateOnTestValues(result);
+        m_pResultEdit->setText(status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result));
+        m_pMessageLabel->setText(status != 0 ? engineMessage(status) : QString());
+    } catch (const std::bad_alloc&) {
+        m_pResultEdit->setText(QString::fromUtf8(kFormulaError));
+        m_pMessageLabel->clear();
+    }
+}
+
+int CExpressaoDlg::EvaluateOnTestValues(double& result) {
     UpdateData(true);
     EquationEngine engine;
     const CurrentEngineScope scope(engine);
     const VariableValue bindings[] = {{"p", 2.0}, {"t", 3.0}, {"dt", 5.0}};
-    double result = 0.0;
-    const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
-    m_pResultEdit->setText(status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result));
-    m_pMessageLabel->setText(status != 0 ? engineMessage(status) : QString());
+    return engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
 }
 
 void CExpressaoDlg::ShowFormulaGuide() {

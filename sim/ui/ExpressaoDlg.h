@@ -38,6 +38,8 @@ private:
     /// Fills the edits from the members (opening) or the members from the edits (OK).
     void UpdateData(bool bSaveAndValidate);
     void OnChangeFormula();
+    /// Evaluates the formula in the edit on the test values: the engine's status, and on 0 `result`.
+    int EvaluateOnTestValues(double& result);
     void ShowFormulaGuide();
 
     QLineEdit* m_pFormulaEdit = nullptr;

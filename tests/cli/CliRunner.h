@@ -11,5 +11,6 @@ struct CliRun {
 };
 
 /// Runs vorlint-cli with `args`, feeding `input` to its standard input, in the working directory
-/// (which holds no data files).
-CliRun runCli(const std::vector<std::string>& args, const std::string& input = std::string());
+/// (which holds no data files). A run still going after `timeoutSeconds` is killed and has status -1.
+CliRun runCli(const std::vector<std::string>& args, const std::string& input = std::string(),
+              int timeoutSeconds = 600);
