@@ -12,6 +12,7 @@
 #include "StepResponseDock.h"
 #include "ViewPrinter.h"
 #include "VorlintView.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -191,7 +192,7 @@ void CCommandRouter::OnWindowNew() {
 }
 
 void CCommandRouter::OnWindowCascade() {
-    m_frame.MdiArea()->cascadeSubWindows();
+    CascadeWindows(*m_frame.MdiArea());
 }
 
 void CCommandRouter::OnWindowTile() {

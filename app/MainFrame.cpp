@@ -10,6 +10,9 @@
 #include "RecentFileList.h"
 #include "StepResponseDock.h"
 #include "VorlintView.h"
+#include "WindowCycleKeys.h"
+#include "WindowListMenu.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -68,8 +71,13 @@ CMainFrame::CMainFrame() : m_commands(this), m_pMdiArea(new QMdiArea(this)) {
     setWindowTitle(QStringLiteral("Vorlint"));
     setWindowIcon(VorlintIcon());
     setCentralWidget(m_pMdiArea);
+    // A window that reaches past an edge of the area, as when the toolbar or the status bar comes back
+    // and the area shrinks, stays within reach.
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setAcceptDrops(true);
     addActions(m_commands.AllActions());
+    AddWindowCycleKeys(*this, *m_pMdiArea);
     resize(1024, 720);
 }
 
@@ -135,6 +143,10 @@ void CMainFrame::SetChartStyle(const ChartStyle& style) {
 void CMainFrame::LoadMenus() {
     m_noDocumentMenus = BuildMenuResource(MenuResource::kNoDocument, m_commands, this);
     m_documentMenus = BuildMenuResource(MenuResource::kDocument, m_commands, this);
+    for (QMenu* menu : m_documentMenus) {
+        if (menu->actions().contains(m_commands.Action(CommandId::WindowNew)))
+            new CWindowListMenu(*menu, *m_pMdiArea);
+    }
 }
 
 void CMainFrame::ShowMenuResource(int resourceId) {
@@ -153,6 +165,7 @@ CMdiChild* CMainFrame::ActiveChild() const {
 void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     frame->setWindowIcon(VorlintIcon());
     frame->View()->SetChartStyle(m_chartStyle);
+    PlaceNewWindow(*m_pMdiArea, *frame);
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);

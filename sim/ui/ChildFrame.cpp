@@ -1,7 +1,9 @@
 #include "ChildFrame.h"
 
 #include "DialogPanel.h"
+#include "FieldTint.h"
 #include "PanelExchange.h"
+#include "PanelScroller.h"
 #include "PanelText.h"
 #include "SimulationScales.h"
 #include "UpDownControl.h"
@@ -28,9 +30,6 @@ constexpr int kPowerPositions = 10000;
 constexpr int kTickFrequency = 5;
 /// The trackbars stop this many pixels short of the view's height.
 constexpr int kTrackbarMargin = 20;
-/// A "Real" step re-arms the timer only within [kMinRealStepMs, kMaxRealStepMs).
-constexpr std::uint32_t kMinRealStepMs = 1;
-constexpr std::uint32_t kMaxRealStepMs = 5000;
 /// Each up-down click moves its gain by this much per unit of the click's change.
 constexpr double kGainStep = 0.1;
 
@@ -53,13 +52,13 @@ CChildFrame::CChildFrame(QWidget* parent)
     : QMainWindow(parent), m_pView(new CVorlintView(this)), m_pSliderPanel(new CDialogPanel(kSliderDialog)),
       m_pControlPanel(new CDialogPanel(kControlDialog)),
       m_wndSliderBar(CreateDock(m_pSliderPanel, kSliderBarId, Qt::RightDockWidgetArea)),
-      m_wndControlBar(CreateDock(m_pControlPanel, kControlBarId, Qt::BottomDockWidgetArea)) {
+      m_wndControlBar(
+          CreateDock(new CPanelScroller(m_pControlPanel), kControlBarId, Qt::BottomDockWidgetArea)) {
     setCentralWidget(m_pView);
     // The bottom panel runs the whole width; the trackbar panel stands beside the view only.
     setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
     setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
     m_pSliderPanel->setFixedWidth(m_pSliderPanel->sizeHint().width());
-    m_pControlPanel->setFixedHeight(m_pControlPanel->sizeHint().height());
     m_pView->installEventFilter(this);
     m_pView->SetPanelHook(this);
     ConnectNotifications();
@@ -70,7 +69,7 @@ CChildFrame::~CChildFrame() {
     m_pView->SetPanelHook(nullptr);
 }
 
-QDockWidget* CChildFrame::CreateDock(CDialogPanel* panel, int barId, Qt::DockWidgetArea area) {
+QDockWidget* CChildFrame::CreateDock(QWidget* panel, int barId, Qt::DockWidgetArea area) {
     auto* dock = new QDockWidget(this);
     dock->setObjectName(QString::number(barId));
     dock->setWidget(panel);
@@ -91,9 +90,14 @@ void CChildFrame::ConnectNotifications() {
     for (int id : {Kp, Kd, SimStep, RealStep})
         connect(&control<QLineEdit>(panel, id), &QLineEdit::textChanged, this, &CChildFrame::Save);
     connect(&control<QLineEdit>(panel, Ki), &QLineEdit::textChanged, this, &CChildFrame::OnKiChanged);
-    ConnectUpDown(KpSpin, &CSimulation::m_dKp);
-    ConnectUpDown(KiSpin, &CSimulation::m_dKi);
-    ConnectUpDown(KdSpin, &CSimulation::m_dKd);
+    for (int id : {Kp, Ki, Kd})
+        tintWhenInvalid(control<QLineEdit>(panel, id), isPanelNumber);
+    for (int id : {SimStep, RealStep})
+        tintWhenInvalid(control<QLineEdit>(panel, id), isPanelUnsigned);
+    // A negative integral divisor or derivative gain is never what a click means; typed, it is taken.
+    ConnectUpDown(KpSpin, &CSimulation::m_dKp, false);
+    ConnectUpDown(KiSpin, &CSimulation::m_dKi, true);
+    ConnectUpDown(KdSpin, &CSimulation::m_dKd, true);
     for (int id : {ShowError, ShowProportional, ShowIntegral, ShowDerivative, ShowPower})
         connect(&control<QCheckBox>(panel, id), &QCheckBox::clicked, this, &CChildFrame::Save);
     for (int id : {Power, SetPoint}) {
@@ -103,9 +107,9 @@ void CChildFrame::ConnectNotifications() {
     }
 }
 
-void CChildFrame::ConnectUpDown(int upDownId, double CSimulation::*gain) {
+void CChildFrame::ConnectUpDown(int upDownId, double CSimulation::*gain, bool bStopAtZero) {
     connect(&control<CUpDownControl>(m_pControlPanel, upDownId), &CUpDownControl::deltaPos, this,
-            [this, gain](int delta) { OnGainDelta(gain, delta); });
+            [this, gain, bStopAtZero](int delta) { OnGainDelta(gain, delta, bStopAtZero); });
 }
 
 void CChildFrame::PrepareTrackbars() {
@@ -198,7 +202,7 @@ void CChildFrame::ExchangeRealStep(bool bSave) {
     const std::uint32_t oldPeriod = m_pView->m_nRealStepMs;
     exchangeUnsigned(edit, m_pView->m_nRealStepMs, bSave);
     const std::uint32_t newPeriod = m_pView->m_nRealStepMs;
-    if (bSave && newPeriod != oldPeriod && newPeriod >= kMinRealStepMs && newPeriod < kMaxRealStepMs)
+    if (bSave && newPeriod != oldPeriod)
         m_pView->OnRealStepChanged(newPeriod);
 }
 
@@ -226,8 +230,11 @@ void CChildFrame::OnKiChanged() {
     Save();
 }
 
-void CChildFrame::OnGainDelta(double CSimulation::*gain, int delta) {
+void CChildFrame::OnGainDelta(double CSimulation::*gain, int delta, bool bStopAtZero) {
     Save();
-    m_pView->*gain -= delta * kGainStep;
+    double& value = m_pView->*gain;
+    value -= delta * kGainStep;
+    if (bStopAtZero && value < 0.0)
+        value = 0.0;
     Load();
 }

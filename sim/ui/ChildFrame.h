@@ -37,9 +37,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QDockWidget* CreateDock(CDialogPanel* panel, int barId, Qt::DockWidgetArea area);
+    QDockWidget* CreateDock(QWidget* panel, int barId, Qt::DockWidgetArea area);
     void ConnectNotifications();
-    void ConnectUpDown(int upDownId, double CSimulation::*gain);
+    /// Lets an up-down step `gain`; with `bStopAtZero` a step never leaves it below 0.
+    void ConnectUpDown(int upDownId, double CSimulation::*gain, bool bStopAtZero);
     void FitTrackbars();
     void LoadDisplays();
     void ExchangeRealStep(bool bSave);
@@ -48,7 +49,7 @@ private:
     void OnPidClicked();
     void OnOnOffClicked();
     void OnKiChanged();
-    void OnGainDelta(double CSimulation::*gain, int delta);
+    void OnGainDelta(double CSimulation::*gain, int delta, bool bStopAtZero);
     void Save() { ExchangePanels(true); }
     void Load() { ExchangePanels(false); }
 

@@ -3,6 +3,7 @@
 #include "CLocaleNumber.h"
 #include "DialogUnits.h"
 #include "EquationEngine.h"
+#include "ErrorTables.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,7 +22,9 @@ struct Placement {
     QRect rect;
 };
 
-const QRect kDialogSize(0, 0, 328, 110);
+// One line of the engine's message under the result takes this much of the dialog's height.
+constexpr int kMessageHeight = 19;
+const QRect kDialogSize(0, 0, 328, 110 + kMessageHeight);
 const Placement kLabels[] = {
     {"Entre com a expressão do ponto, onde:", {7, 7, 128, 8}},
     {"p = ponto atual", {7, 17, 51, 8}},
@@ -31,14 +34,25 @@ const Placement kLabels[] = {
 };
 const QRect kFormulaRect(7, 44, 314, 12);
 const QRect kResultRect(7, 72, 73, 14);
-const Placement kCancel = {"Cancelar", {7, 89, 50, 14}};
-const Placement kOk = {"OK", {271, 89, 50, 14}};
+// Under the result: the engine's message for a formula that fails, on up to two lines.
+const QRect kMessageRect(7, 88, 314, 16);
+const Placement kCancel = {"Cancelar", {7, 89 + kMessageHeight, 50, 14}};
+const Placement kOk = {"OK", {271, 89 + kMessageHeight, 50, 14}};
 // Not one of the dialog's own controls: opens the guide to the formula language.
-const Placement kGuide = {"Ajuda...", {214, 89, 50, 14}};
+const Placement kGuide = {"Ajuda...", {214, 89 + kMessageHeight, 50, 14}};
 
 const char* const kFormulaError = "Erro na fórmula";
 // The guide is compiled into the program as a resource; without it the help button does nothing.
 const char* const kGuideResource = ":/docs/formulas.md";
+
+/// The engine's text for a failing status; codes of either table never overlap, so the code alone
+/// tells which table. Empty for the few codes the engine has no text for.
+QString engineMessage(int status) {
+    const char* message = equationErrorMessage(status);
+    if (message == nullptr)
+        message = runtimeErrorMessage(status);
+    return QString::fromUtf8(message != nullptr ? message : "");
+}
 
 /// "%f": six decimals and a decimal point, whatever the user's locale.
 QString FormatFixed6(double value) {
@@ -70,6 +84,11 @@ void CExpressaoDlg::CreateControls() {
     m_pResultEdit->setReadOnly(true);
     m_pResultEdit->setAlignment(Qt::AlignCenter);
     place(m_pResultEdit, kResultRect);
+
+    m_pMessageLabel = new QLabel(this);
+    m_pMessageLabel->setWordWrap(true);
+    m_pMessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(m_pMessageLabel, kMessageRect);
 
     auto* cancel = new QPushButton(QString::fromUtf8(kCancel.text), this);
     place(cancel, kCancel.rect);
@@ -126,20 +145,22 @@ void CExpressaoDlg::OnChangeFormula() {
         return;
     // Running out of memory is one more way for the evaluation to fail; the dialog stays open.
     try {
-        m_pResultEdit->setText(EvaluateOnTestValues());
+        double result = 0.0;
+        const int status = EvaluateOnTestValues(result);
+        m_pResultEdit->setText(status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result));
+        m_pMessageLabel->setText(status != 0 ? engineMessage(status) : QString());
     } catch (const std::bad_alloc&) {
         m_pResultEdit->setText(QString::fromUtf8(kFormulaError));
+        m_pMessageLabel->clear();
     }
 }
 
-QString CExpressaoDlg::EvaluateOnTestValues() {
+int CExpressaoDlg::EvaluateOnTestValues(double& result) {
     UpdateData(true);
     EquationEngine engine;
     const CurrentEngineScope scope(engine);
     const VariableValue bindings[] = {{"p", 2.0}, {"t", 3.0}, {"dt", 5.0}};
-    double result = 0.0;
-    const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
-    return status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result);
+    return engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
 }
 
 void CExpressaoDlg::ShowFormulaGuide() {

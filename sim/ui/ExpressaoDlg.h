@@ -4,10 +4,12 @@
 
 #include <string>
 
+class QLabel;
 class QLineEdit;
 
 /// Dialog 134, "Expressão": edits a simulation window's plant formula and, while the user types,
-/// evaluates it on p = 2.0, t = 3.0 and dt = 5.0, showing the result or "Erro na fórmula".
+/// evaluates it on p = 2.0, t = 3.0 and dt = 5.0, showing the result or "Erro na fórmula" with the
+/// engine's message for the failure on the line below.
 class CExpressaoDlg : public QDialog {
     Q_OBJECT
 
@@ -23,6 +25,7 @@ public:
 
     QLineEdit* FormulaEdit() const { return m_pFormulaEdit; }
     QLineEdit* ResultEdit() const { return m_pResultEdit; }
+    QLabel* MessageLabel() const { return m_pMessageLabel; }
 
 public slots:
     void accept() override;
@@ -35,12 +38,13 @@ private:
     /// Fills the edits from the members (opening) or the members from the edits (OK).
     void UpdateData(bool bSaveAndValidate);
     void OnChangeFormula();
-    /// The result text for the formula in the edit: its value on the test values, or the error.
-    QString EvaluateOnTestValues();
+    /// Evaluates the formula in the edit on the test values: the engine's status, and on 0 `result`.
+    int EvaluateOnTestValues(double& result);
     void ShowFormulaGuide();
 
     QLineEdit* m_pFormulaEdit = nullptr;
     QLineEdit* m_pResultEdit = nullptr;
+    QLabel* m_pMessageLabel = nullptr;
     bool m_bExchanging = false;
     bool m_bInitialised = false;
 };

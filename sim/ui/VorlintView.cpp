@@ -3,6 +3,7 @@
 #include "ChartCursor.h"
 #include "ChartPainter.h"
 #include "StepClock.h"
+#include "StepTimerFactory.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -19,10 +20,14 @@ CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1, QI
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &CVorlintView::OnTimer);
+    SetStepTimer(CreateStepTimer());
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));
+}
+
+void CVorlintView::SetStepTimer(std::unique_ptr<CStepTimer> timer) {
+    m_pTimer = std::move(timer);
+    connect(m_pTimer.get(), &CStepTimer::tick, this, &CVorlintView::OnTimer);
 }
 
 void CVorlintView::ExchangeWithPanels(bool bSave) {
@@ -38,12 +43,16 @@ void CVorlintView::OnInitialUpdate() {
 }
 
 void CVorlintView::OnStart() {
-    ArmTimer(kStartPeriodMs);
+    if (!IsRealStepPeriod(m_nRealStepMs)) {
+        m_nRealStepMs = static_cast<std::uint32_t>(TimerPeriodMs());
+        ExchangeWithPanels(false);
+    }
+    ArmTimer(static_cast<int>(m_nRealStepMs));
     SetRunning(true);
 }
 
 void CVorlintView::OnStop() {
-    m_timer.stop();
+    m_pTimer->Stop();
     SetRunning(false);
 }
 
@@ -58,12 +67,12 @@ void CVorlintView::OnTimer() {
 }
 
 void CVorlintView::OnRealStepChanged(std::uint32_t periodMs) {
-    if (m_bRunning)
+    if (m_bRunning && IsRealStepPeriod(periodMs))
         ArmTimer(static_cast<int>(periodMs));
 }
 
 void CVorlintView::ArmTimer(int periodMs) {
-    m_timer.start(periodMs);
+    m_pTimer->Start(periodMs);
 }
 
 void CVorlintView::SetRunning(bool running) {

@@ -3,6 +3,7 @@
 #include "ChartStyle.h"
 #include "PanelHook.h"
 #include "Simulation.h"
+#include "StepTimer.h"
 #include "WindowState.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 class QRect;
@@ -25,8 +27,9 @@ class CVorlintView : public QWidget, public CSimulation, public CWindowState {
     Q_OBJECT
 
 public:
-    /// Start's period: the fastest rate the window timer allows, whatever the "Real" field says.
-    static constexpr int kStartPeriodMs = 1;
+    /// The "Real" periods that arm the timer: [kMinRealStepMs, kMaxRealStepMs).
+    static constexpr std::uint32_t kMinRealStepMs = 1;
+    static constexpr std::uint32_t kMaxRealStepMs = 5000;
     /// The repaint interval when the screen does not tell its refresh rate (60 Hz).
     static constexpr int kDefaultFrameIntervalMs = 16;
 
@@ -38,7 +41,9 @@ public:
     /// Called once after the view is placed in its frame: prepares the frame's trackbars, puts the
     /// point at its minimum and the power at 0, and shows the values in the panels.
     void OnInitialUpdate();
-    /// Start command: (re-)arms the timer at kStartPeriodMs and marks the simulation running.
+    /// Start command: (re-)arms the timer with the "Real" period and marks the simulation running.
+    /// A "Real" value that cannot be a period gives way to the period in effect, which the field
+    /// then shows.
     void OnStart();
     /// Stop command: kills the timer and marks the simulation stopped.
     void OnStop();
@@ -60,12 +65,18 @@ public:
     /// Whether the hover cursor shows: the mouse is over the chart.
     bool IsCursorShown() const { return m_bCursorShown; }
 
-    /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period.
-    /// A stopped simulation keeps its timer off, so that Start and Stop stay truthful.
+    /// The "Real" step time changed to `periodMs`: re-arms the running timer with it as period when
+    /// it is one (IsRealStepPeriod). A stopped simulation keeps its timer off, so that Start and Stop
+    /// stay truthful.
     void OnRealStepChanged(std::uint32_t periodMs);
-    bool IsTimerArmed() const { return m_timer.isActive(); }
-    /// The armed timer's period in milliseconds (meaningful while IsTimerArmed()).
-    int TimerPeriodMs() const { return m_timer.interval(); }
+    static bool IsRealStepPeriod(std::uint32_t periodMs) {
+        return periodMs >= kMinRealStepMs && periodMs < kMaxRealStepMs;
+    }
+    bool IsTimerArmed() const { return m_pTimer->IsActive(); }
+    /// The period in effect in milliseconds: the armed timer's, or the last one armed.
+    int TimerPeriodMs() const { return m_pTimer->PeriodMs(); }
+    /// Puts `timer` in the place of the platform's step timer (tests drive the steps with their own).
+    void SetStepTimer(std::unique_ptr<CStepTimer> timer);
 
 signals:
     /// Emitted when Start or Stop changes IsRunning().
@@ -89,7 +100,7 @@ private:
     int FrameIntervalMs() const;
 
     CPanelHook* m_pPanelHook = nullptr;
-    QTimer m_timer;
+    std::unique_ptr<CStepTimer> m_pTimer;
     /// A 32-bit image rather than a pixmap: the chart's traces are drawn straight into its pixels.
     QImage m_bitmap;
     ChartStyle m_chartStyle;

@@ -8,7 +8,7 @@
 class CWindowState {
 public:
     bool m_bRunning = false;         ///< set by Start, cleared by Stop; drives the menu check marks
-    std::uint32_t m_nRealStepMs = 1; ///< "Real": a change re-arms the running timer with it as period
+    std::uint32_t m_nRealStepMs = 1; ///< "Real": Start, and a change while running, arm the timer with it
     bool m_bShowError = true;
     bool m_bShowProportional = true;
     bool m_bShowIntegral = true;

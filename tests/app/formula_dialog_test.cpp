@@ -7,15 +7,18 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
 struct Evaluation {
     const char* formula;
     const char* shown;
+    const char* message; ///< the engine's message on the line below the result
 };
 
-/// The result edit after the user has typed the formula over the edit's text.
-QString ResultAfterTyping(const char* formula) {
+/// The result edit and the message line after the user has typed the formula over the edit's text.
+std::pair<QString, QString> ResultAfterTyping(const char* formula) {
     CExpressaoDlg dialog;
     dialog.m_strFormula = "p";
     dialog.show();
@@ -23,24 +26,32 @@ QString ResultAfterTyping(const char* formula) {
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, QString::fromUtf8(formula));
-    return dialog.ResultEdit()->text();
+    return {dialog.ResultEdit()->text(), dialog.MessageLabel()->text()};
 }
 
 class FormulaResultTest : public ::testing::TestWithParam<Evaluation> {};
 
-TEST_P(FormulaResultTest, ShowsTheValueOnTestValuesOrTheError) {
-    EXPECT_EQ(ResultAfterTyping(GetParam().formula), QString::fromUtf8(GetParam().shown));
+TEST_P(FormulaResultTest, ShowsTheValueOnTestValuesOrTheErrorWithTheEnginesMessage) {
+    const auto [result, message] = ResultAfterTyping(GetParam().formula);
+    EXPECT_EQ(result, QString::fromUtf8(GetParam().shown));
+    EXPECT_EQ(message, QString::fromUtf8(GetParam().message));
 }
+
+constexpr const char* kFormulaError = "Erro na fórmula";
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, FormulaResultTest,
-    ::testing::Values(Evaluation{"p + ((t/100)*5000 - p*1.0)*dt", "742.000000"}, Evaluation{"p", "2.000000"},
-                      Evaluation{"t*dt", "15.000000"}, Evaluation{"p/4", "0.500000"},
-                      Evaluation{"-p*1000000", "-2000000.000000"}, Evaluation{"1/3", "0.333333"},
-                      Evaluation{"10^20", "100000000000000000000.000000"},
-                      Evaluation{"1/0", "Erro na fórmula"}, Evaluation{"p/(t-3)", "Erro na fórmula"},
-                      Evaluation{"p +", "Erro na fórmula"}, Evaluation{"q", "Erro na fórmula"},
-                      Evaluation{"(p", "Erro na fórmula"}));
+    ::testing::Values(Evaluation{"p + ((t/100)*5000 - p*1.0)*dt", "742.000000", ""},
+                      Evaluation{"p", "2.000000", ""}, Evaluation{"t*dt", "15.000000", ""},
+                      Evaluation{"p/4", "0.500000", ""}, Evaluation{"-p*1000000", "-2000000.000000", ""},
+                      Evaluation{"1/3", "0.333333", ""},
+                      Evaluation{"10^20", "100000000000000000000.000000", ""},
+                      Evaluation{"1/0", kFormulaError, "Illegal attempt to divide by zero"},
+                      Evaluation{"p/(t-3)", kFormulaError, "Illegal attempt to divide by zero"},
+                      Evaluation{"p +", kFormulaError, "You did not enter an operand for the last operator"},
+                      Evaluation{"q", kFormulaError, "Undefined constant"},
+                      Evaluation{"(p", kFormulaError, "Unmatched parenthesis"},
+                      Evaluation{"p $ 2", kFormulaError, ""}));
 
 TEST(FormulaDialogTest, EmptiedFormulaIsAnError) {
     CExpressaoDlg dialog;
@@ -66,7 +77,7 @@ TEST(FormulaDialogTest, OpensWithTheFormulaAndNoResult) {
                                   QStringLiteral("p = ponto atual"),
                                   QStringLiteral("t = posição da potência (0 - 100)"),
                                   QStringLiteral("dt = Intervalo de tempo do passo"),
-                                  QStringLiteral("Teste com p = 2.0; t = 3.0 e dt = 5.0")}));
+                                  QStringLiteral("Teste com p = 2.0; t = 3.0 e dt = 5.0"), QString()}));
 }
 
 /// Opens the dialog through the active view's command, types `typed` over the formula and ends the

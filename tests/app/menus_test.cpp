@@ -226,7 +226,11 @@ TEST_F(MenusTest, WindowArrangements) {
             EXPECT_FALSE(windows[i]->geometry().intersects(windows[j]->geometry())) << i << j;
 
     Trigger(CommandId::WindowCascade);
-    EXPECT_LT(windows[0]->geometry().top(), windows[1]->geometry().top());
+    // Each window stands below the whole title bar of the one before; the active one is in front.
+    EXPECT_GE(windows[1]->geometry().top(),
+              windows[0]->geometry().top() + windows[0]->contentsMargins().top());
+    EXPECT_GE(windows[2]->geometry().top(),
+              windows[1]->geometry().top() + windows[1]->contentsMargins().top());
 
     windows[0]->showMinimized();
     windows[2]->showMinimized();

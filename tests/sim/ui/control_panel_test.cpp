@@ -1,12 +1,15 @@
 #include "DialogPanel.h"
 #include "FrameTestSupport.h"
+#include "PanelScroller.h"
 #include "UpDownControl.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -17,7 +20,7 @@ using ControlPanel = FrameTest;
 
 TEST_F(ControlPanel, HoldsEveryControlInsideTheBottomPanel) {
     CDialogPanel* panel = frame.ControlPanel();
-    EXPECT_EQ(frame.dockWidgetArea(qobject_cast<QDockWidget*>(panel->parentWidget())),
+    EXPECT_EQ(frame.dockWidgetArea(frame.findChild<QDockWidget*>(QStringLiteral("101"))),
               Qt::BottomDockWidgetArea);
     const QRect area(QPoint(0, 0), panel->sizeHint());
     for (int id :
@@ -36,6 +39,20 @@ TEST_F(ControlPanel, HoldsEveryControlInsideTheBottomPanel) {
         groups << group->title();
     EXPECT_EQ(groups,
               QStringList({QString(), QStringLiteral("Tempo (passo)"), QString::fromUtf8("Gráficos")}));
+}
+
+TEST_F(ControlPanel, InANarrowWindowThePanelScrollsSidewaysAndKeepsItsWholeHeight) {
+    auto* scroller = frame.findChild<CPanelScroller*>();
+    ASSERT_NE(scroller, nullptr);
+    QApplication::processEvents();
+    EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible());
+    frame.resize(300, 600);
+    QApplication::processEvents();
+    ASSERT_TRUE(scroller->horizontalScrollBar()->isVisible());
+    EXPECT_GE(scroller->viewport()->height(), frame.ControlPanel()->height());
+    scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+    const QRect fps(Find<QLabel>(Fps).mapTo(scroller->viewport(), QPoint(0, 0)), Find<QLabel>(Fps).size());
+    EXPECT_TRUE(scroller->viewport()->rect().contains(fps));
 }
 
 TEST_F(ControlPanel, UpDownSitsInsideTheRightEdgeOfItsEdit) {
@@ -95,6 +112,44 @@ TEST_F(ControlPanel, UpArrowAddsATenthAndDownArrowTakesItAway) {
     EXPECT_DOUBLE_EQ(View().m_dKp, -0.1);
     EXPECT_EQ(Text(Kp), QStringLiteral("-0,100000"));
 }
+
+TEST_F(ControlPanel, UpDownsNeverTakeKiOrKdBelowZeroButTypedNegativesStand) {
+    Type(Kd, QStringLiteral("0,2"));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(Find<CUpDownControl>(KdSpin).DownButton(), Qt::LeftButton);
+    EXPECT_EQ(View().m_dKd, 0.0);
+    EXPECT_EQ(Text(Kd), QStringLiteral("0,000000"));
+    Type(Ki, QStringLiteral("-1"));
+    EXPECT_EQ(View().m_dKi, -1.0);
+    QTest::keyClick(&Find<QLineEdit>(Ki), Qt::Key_Down);
+    EXPECT_EQ(View().m_dKi, 0.0);
+}
+
+struct FieldText {
+    int id;
+    const char* text;
+    bool tinted;
+};
+
+class FieldTint : public FrameTest, public ::testing::WithParamInterface<FieldText> {};
+
+TEST_P(FieldTint, ATextThatIsNotANumberTurnsTheFieldRedUntilItIsOne) {
+    QLineEdit& edit = Find<QLineEdit>(GetParam().id);
+    const auto tinted = [&edit] {
+        return edit.palette().color(QPalette::Base) != QApplication::palette(&edit).color(QPalette::Base);
+    };
+    Type(GetParam().id, QString::fromLatin1(GetParam().text));
+    EXPECT_EQ(tinted(), GetParam().tinted);
+    Type(GetParam().id, QStringLiteral("1"));
+    EXPECT_FALSE(tinted());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FieldTint,
+                         ::testing::Values(FieldText{Kp, "2,5", false}, FieldText{Kp, "abc", true},
+                                           FieldText{Ki, "2x", true}, FieldText{Kd, "1e400", true},
+                                           FieldText{Kd, " -1.5 ", false}, FieldText{SimStep, "100", false},
+                                           FieldText{SimStep, "5,5", true}, FieldText{RealStep, "-3", true},
+                                           FieldText{RealStep, " ", false}));
 
 TEST_F(ControlPanel, ArrowKeysInAGainEditStepItToo) {
     Type(Kd, QStringLiteral("1"));

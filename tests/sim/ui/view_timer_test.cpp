@@ -1,4 +1,5 @@
 #include "DialogTemplates.h"
+#include "FakeStepTimer.h"
 #include "FrameTestSupport.h"
 
 #include <QElapsedTimer>
@@ -48,8 +49,35 @@ TEST_F(ViewTimer, TypingTheDigitsOf20IntoRealReArmsTwice) {
     QTest::keyClick(&Find<QLineEdit>(RealStep), Qt::Key_0);
     EXPECT_EQ(View().TimerPeriodMs(), 20);
     EXPECT_EQ(View().m_nRealStepMs, 20u);
+    View().OnStop();
     View().OnStart();
-    EXPECT_EQ(View().TimerPeriodMs(), 1) << "Start does not read the real step";
+    EXPECT_EQ(View().TimerPeriodMs(), 20) << "Start arms with the real step";
+}
+
+TEST_F(ViewTimer, StartWithARealStepThatIsNoPeriodKeepsThePeriodInEffectAndShowsIt) {
+    Type(RealStep, QStringLiteral("20"));
+    View().OnStart();
+    View().OnStop();
+    for (const char* typed : {"5000", "0"}) {
+        Type(RealStep, QString::fromLatin1(typed));
+        View().OnStart();
+        EXPECT_EQ(View().TimerPeriodMs(), 20) << typed;
+        EXPECT_EQ(View().m_nRealStepMs, 20u) << typed;
+        EXPECT_EQ(Text(RealStep), QStringLiteral("20")) << typed;
+    }
+}
+
+TEST_F(ViewTimer, EachTickOfTheStepTimerIsOneStep) {
+    auto timer = std::make_unique<CFakeStepTimer>();
+    CFakeStepTimer& ticks = *timer;
+    View().SetStepTimer(std::move(timer));
+    View().OnStart();
+    for (int i = 0; i < 3; ++i)
+        ticks.Fire();
+    EXPECT_EQ(View().m_history.size(), 3u);
+    View().OnStop();
+    ticks.Fire();
+    EXPECT_EQ(View().m_history.size(), 3u);
 }
 
 TEST_F(ViewTimer, RealStepsOutsideOneTo4999AreStoredWithoutReArming) {
