@@ -2,36 +2,36 @@
 
 #include <algorithm>
 
-void DelayLine::push(double value) {
-    if (count_ == ring_.size() && ring_.size() < kCapacity) {
-        grow();
+void CDelayLine::Push(double value) {
+    if (m_nCount == m_ring.size() && m_ring.size() < kCapacity) {
+        Grow();
     }
-    ring_[next_] = value;
-    if (++next_ == ring_.size()) {
-        next_ = 0;
+    m_ring[m_nNext] = value;
+    if (++m_nNext == m_ring.size()) {
+        m_nNext = 0;
     }
-    count_ = std::min(count_ + 1, ring_.size());
+    m_nCount = std::min(m_nCount + 1, m_ring.size());
 }
 
-double DelayLine::delayed(std::size_t steps) const {
-    if (steps >= count_) {
+double CDelayLine::Delayed(std::size_t steps) const {
+    if (steps >= m_nCount) {
         return 0.0;
     }
-    // steps < count_ <= ring_.size(): one wrap at most, and no division in the step's path.
+    // steps < m_nCount <= m_ring.size(): one wrap at most, and no division in the step's path.
     const std::size_t back = steps + 1;
-    return ring_[next_ >= back ? next_ - back : next_ + ring_.size() - back];
+    return m_ring[m_nNext >= back ? m_nNext - back : m_nNext + m_ring.size() - back];
 }
 
-void DelayLine::clear() {
-    next_ = 0;
-    count_ = 0;
+void CDelayLine::Clear() {
+    m_nNext = 0;
+    m_nCount = 0;
 }
 
-void DelayLine::grow() {
-    // Only a full ring grows, so its oldest value sits at next_.
-    std::vector<double> larger(std::min(kCapacity, std::max(kFirstCapacity, 2 * ring_.size())));
-    const auto oldest = ring_.begin() + static_cast<std::ptrdiff_t>(next_);
-    std::copy(ring_.begin(), oldest, std::copy(oldest, ring_.end(), larger.begin()));
-    ring_.swap(larger);
-    next_ = count_;
+void CDelayLine::Grow() {
+    // Only a full ring grows, so its oldest value sits at m_nNext.
+    std::vector<double> larger(std::min(kCapacity, std::max(kFirstCapacity, 2 * m_ring.size())));
+    const auto oldest = m_ring.begin() + static_cast<std::ptrdiff_t>(m_nNext);
+    std::copy(m_ring.begin(), oldest, std::copy(oldest, m_ring.end(), larger.begin()));
+    m_ring.swap(larger);
+    m_nNext = m_nCount;
 }
