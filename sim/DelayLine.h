@@ -4,12 +4,15 @@
 #include <vector>
 
 /// The values of the last kMaxDelay + 1 steps, newest last, for a dead time that may be switched on or
-/// lengthened at any moment and must then pass on what really went in back then. The ring grows by
-/// doubling up to its cap, so a step allocates only a handful of times in a whole run, never per step.
+/// lengthened at any moment and must then pass on what really went in back then. The whole ring is
+/// reserved when the line is made (address space only: a page is touched when the run first reaches
+/// it), so recording a step never allocates.
 class CDelayLine {
 public:
     /// The longest delay in steps.
     static constexpr std::size_t kMaxDelay = 100000;
+
+    CDelayLine() { m_ring.reserve(kCapacity); }
 
     /// Records the value of this step.
     void Push(double value);
@@ -21,11 +24,7 @@ public:
 
 private:
     static constexpr std::size_t kCapacity = kMaxDelay + 1;
-    static constexpr std::size_t kFirstCapacity = 1024;
 
-    void Grow();
-
-    std::vector<double> m_ring;
-    std::size_t m_nNext = 0;  // where the next value goes
-    std::size_t m_nCount = 0; // values held, up to m_ring.size()
+    std::vector<double> m_ring; // fills up to kCapacity values, then wraps
+    std::size_t m_nNext = 0;    // where the next value goes
 };

@@ -1,5 +1,7 @@
 #include "PidLaw.h"
 
+#include "SimulationScales.h"
+
 #include <cmath>
 
 namespace {
@@ -19,8 +21,8 @@ double proportionalTerm(const PidInput& in, double kp, double setPointWeight) {
 /// The unclamped output lies beyond a limit and this step's increment moved the integral term further
 /// that way.
 bool windsUp(double output, double integralTermNow, double integralTermBefore) {
-    return (output > 100.0 && integralTermNow > integralTermBefore) ||
-           (output < 0.0 && integralTermNow < integralTermBefore);
+    return (output > kPowerScale.high && integralTermNow > integralTermBefore) ||
+           (output < kPowerScale.low && integralTermNow < integralTermBefore);
 }
 
 } // namespace
@@ -67,11 +69,11 @@ void CPidLaw::RememberPoint(double pointBeforeStep) {
 }
 
 double CPidLaw::ClampPower(double output) {
-    if (output > 100.0) {
-        return 100.0;
+    if (output > kPowerScale.high) {
+        return kPowerScale.high;
     }
-    if (output < 0.0) {
-        return 0.0;
+    if (output < kPowerScale.low) {
+        return kPowerScale.low;
     }
     // A power that is not a number would leave the plant with no result to take.
     return std::isnan(output) ? 0.0 : output;

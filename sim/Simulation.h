@@ -1,5 +1,9 @@
 #pragma once
 
+#include "PidLaw.h"
+#include "PidOptions.h"
+#include "PlantDynamics.h"
+#include "PlantDynamicsSettings.h"
 #include "Sample.h"
 #include "SampleHistory.h"
 #include "StepClock.h"
@@ -7,8 +11,9 @@
 #include <cstdint>
 #include <string>
 
-/// The state of one simulation and its step, free of any window system: the controller settings,
-/// the point, the power, the plant formula and the history. The window derives from it and fills the
+/// The state of one simulation and its step, free of any window system: the controller settings and
+/// options, the point, the power, the dynamics between the power and the plant formula, the formula
+/// and the history. The window derives from it and fills the
 /// hooks with the panel exchange and the repaint request; the command line drives it directly.
 class CSimulation {
 public:
@@ -21,15 +26,17 @@ public:
     CSimulation() = default;
     virtual ~CSimulation() = default;
 
-    /// Point back to its minimum and power to 0, as when a window first shows.
+    /// Point back to its minimum and power to 0, as when a window first shows; the dynamics and the
+    /// controller's memory (dead-time record, lags, filtered derivative, previous point) back to rest.
     void InitialUpdate();
-    /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample,
-    /// and the cycles-per-second figure of the step's own computing time.
+    /// One controller-and-plant step: the controller by mode, the dynamics, the plant formula, the clamp,
+    /// the sample, and the cycles-per-second figure of the step's own computing time.
     void Step();
 
     // The rules of the panels, which the window's panels and the command line's settings both apply.
 
-    /// The "Reset" button: clears the accumulated integral only.
+    /// The "Reset" button: clears the accumulated integral only (the dynamics and the controller's
+    /// memory carry on).
     void ResetIntegral() { m_dIntegral = 0.0; }
     /// A new Ki. The integral accumulated under the old divisor would make the integral term jump, so
     /// it starts again from 0.
@@ -61,6 +68,10 @@ public:
     double m_dLastP = 0.0;
     double m_dLastD = 0.0;
     double m_dCps = 0.0;
+    /// The load disturbance, dead time and lags between the power and the formula's t.
+    PlantDynamicsSettings m_dynamicsSettings;
+    /// Set-point weight, derivative on measurement, derivative filter and anti-windup.
+    PidOptions m_pidOptions;
 
 protected:
     /// Called at the start of a step, before the controller reads the fields (panels into the view).
@@ -71,8 +82,10 @@ protected:
 private:
     void RunController(double error, double dt, Sample& sample);
     void RunPid(double error, double dt, Sample& sample);
-    void EvaluatePlant(double dt);
+    void EvaluatePlant(double t, double dt);
     void ClampPoint();
 
     CounterSource m_counterSource = SteadyCounter();
+    CPlantDynamics m_dynamics;
+    CPidLaw m_pidLaw;
 };
