@@ -2,6 +2,8 @@
 
 #include "EvalCommand.h"
 #include "SimCommand.h"
+#include "SweepCommand.h"
+#include "TuneCommand.h"
 
 namespace {
 
@@ -11,6 +13,8 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "Commands:\n"
                           "  eval  evaluate formulas and print their status and value\n"
                           "  sim   run a simulation and print its history as CSV\n"
+                          "  tune  run a relay or step-test experiment and print the tuning rules' gains\n"
+                          "  sweep run every combination of gain ranges and print the response figures\n"
                           "\n"
                           "'vorlint-cli COMMAND --help' describes a command's options.\n";
 
@@ -18,7 +22,7 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
 
 int RunCli(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
-        return usageError(streams.err, "", "missing command (eval or sim)");
+        return usageError(streams.err, "", "missing command (eval, sim, tune or sweep)");
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
@@ -28,8 +32,14 @@ int RunCli(const Arguments& args, const CliStreams& streams) {
     if (command == "sim") {
         return RunSimCommand(rest, streams);
     }
+    if (command == "tune") {
+        return RunTuneCommand(rest, streams);
+    }
+    if (command == "sweep") {
+        return RunSweepCommand(rest, streams);
+    }
     if (command == "--help") {
         return printHelp(streams.out, kHelp);
     }
-    return usageError(streams.err, "", "unknown command '" + command + "' (eval or sim)");
+    return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune or sweep)");
 }
