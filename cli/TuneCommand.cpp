@@ -89,9 +89,9 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
 
     const TuningResult result = RunTuning(setup, options.request);
     if (result.outcome != ExperimentOutcome::Finished) {
-        std::fprintf(streams.err, "vorlint-cli tune: no result: %s within %llu steps\n",
-                     noResultReason(options.request.method),
-                     static_cast<unsigned long long>(kMaxExperimentSteps));
+        std::fprintf(streams.err, "vorlint-cli tune: no result within %llu steps: %s\n",
+                     static_cast<unsigned long long>(kMaxExperimentSteps),
+                     noResultReason(options.request.method));
         return kExitFailure;
     }
     const std::string text = resultText(result);
