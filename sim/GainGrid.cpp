@@ -4,10 +4,16 @@
 #include <limits>
 
 double GainRange::ValueAt(std::uint64_t i) const {
-    if (i + 1 >= count) {
-        return count == 1 ? from : to;
+    if (i == 0) {
+        return from;
     }
-    return from + (to - from) * (static_cast<double>(i) / static_cast<double>(count - 1));
+    if (i + 1 >= count) {
+        return to;
+    }
+    // The weighted mean, rather than from plus a multiple of the spacing, lands on the round values
+    // users type ranges for more often (0.1:0.5:5 gives 0.3, not 0.30000000000000004).
+    const double steps = static_cast<double>(count - 1);
+    return (from * (steps - static_cast<double>(i)) + to * static_cast<double>(i)) / steps;
 }
 
 std::uint64_t GainGrid::Size() const {
