@@ -39,7 +39,7 @@ ClosedLoopResponse RunClosedLoop(const SimulationSetup& setup, const PidGains& g
     simulation->SetKi(gains.ki);
     simulation->m_dKd = gains.kd;
     simulation->m_dSetPoint = setPoint;
-    const double dt = simulation->m_nSimStepMs * 0.001;
+    const double dt = CSimulation::StepSeconds(simulation->m_nSimStepMs);
 
     ClosedLoopResponse response;
     CStepResponseMeter meter;

@@ -47,7 +47,7 @@ void CSimulation::Step() {
     Sample sample;
     sample.setPoint = m_dSetPoint;
     sample.error = m_dSetPoint - m_dPoint;
-    const double dt = m_nSimStepMs * 0.001;
+    const double dt = StepSeconds(m_nSimStepMs);
     RunController(sample.error, dt, sample);
     m_pidLaw.RememberPoint(m_dPoint);
     sample.power = m_dPower;

@@ -47,6 +47,9 @@ public:
     void SetOnOff(bool on);
     void SetControlMode(ControlMode mode);
 
+    /// The simulated step in seconds, as the controller and the plant formula take it.
+    static double StepSeconds(std::uint32_t simStepMs) { return simStepMs * 0.001; }
+
     /// The counter the step (and the window's paint) times itself with: the platform's steady counter
     /// unless replaced.
     void SetCounterSource(CounterSource source) { m_counterSource = source; }

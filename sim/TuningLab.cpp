@@ -14,7 +14,7 @@ constexpr double kExperimentShare = 0.5;
 /// The experiment's power on a resting copy of the setup, step after step.
 ExperimentOutcome runOnSimulation(CPlantExperiment& experiment, CSimulation& simulation,
                                   const KeepGoing& keepGoing) {
-    const double dt = simulation.m_nSimStepMs * 0.001;
+    const double dt = CSimulation::StepSeconds(simulation.m_nSimStepMs);
     return runExperiment(
         experiment,
         [&](double power) {
@@ -101,7 +101,7 @@ TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& reques
         return result;
     }
 
-    const double dt = setup.simStepMs * 0.001;
+    const double dt = CSimulation::StepSeconds(setup.simStepMs);
     const std::uint64_t steps = stepsFor(result.predictionS, dt);
     result.predictionS = static_cast<double>(steps) * dt;
     const double share = (1.0 - kExperimentShare) / static_cast<double>(result.rules.size());
