@@ -2,6 +2,7 @@
 
 #include "AppIcon.h"
 #include "DialogUnits.h"
+#include "VorlintIdentity.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(VorlintIcon().pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* version = new QLabel(QStringLiteral("Vorlint Version 1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Vorlint Version " VORLINT_VERSION), this);
     version->setGeometry(dialogUnitsToPixels(kVersionRect, base));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

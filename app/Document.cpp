@@ -1,6 +1,7 @@
 #include "Document.h"
 
 #include "MdiChild.h"
+#include "RegularFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -8,13 +9,18 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
-void ReportFileError(const QString& message, const QFile& file) {
+const char* const kOpenFailed = "Failed to open document.";
+const char* const kSaveFailed = "Failed to save document.";
+const char* const kOutOfMemory = "Out of memory";
+
+void ReportFileError(const char* message, const QString& fileName, const QString& reason) {
     QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
-                         message + QStringLiteral("\n\n") + file.fileName() + QStringLiteral(": ") +
-                             file.errorString());
+                         QString::fromLatin1(message) + QStringLiteral("\n\n") + fileName +
+                             QStringLiteral(": ") + reason);
 }
 
 } // namespace
@@ -39,23 +45,34 @@ bool CDocument::OnNewDocument() {
 }
 
 bool CDocument::OnOpenDocument(const QString& pathName) {
-    QFile file(pathName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportFileError(QStringLiteral("Failed to open document."), file);
+    try {
+        QFile file(pathName);
+        QString reason;
+        if (!OpenRegularFileForReading(file, reason)) {
+            ReportFileError(kOpenFailed, pathName, reason);
+            return false;
+        }
+        Serialize(file, false);
+    } catch (const std::bad_alloc&) {
+        ReportFileError(kOpenFailed, pathName, QString::fromLatin1(kOutOfMemory));
         return false;
     }
-    Serialize(file, false);
     SetModifiedFlag(false);
     return true;
 }
 
 bool CDocument::OnSaveDocument(const QString& pathName) {
-    QFile file(pathName);
-    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (opened)
-        Serialize(file, true);
-    if (!opened || !file.flush()) {
-        ReportFileError(QStringLiteral("Failed to save document."), file);
+    try {
+        QFile file(pathName);
+        const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (opened)
+            Serialize(file, true);
+        if (!opened || !file.flush()) {
+            ReportFileError(kSaveFailed, pathName, file.errorString());
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        ReportFileError(kSaveFailed, pathName, QString::fromLatin1(kOutOfMemory));
         return false;
     }
     SetModifiedFlag(false);

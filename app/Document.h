@@ -35,9 +35,11 @@ public:
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
     virtual bool OnNewDocument();
-    /// Opens the file for reading and lets Serialize load it; false (after a message) if it cannot.
+    /// Opens the file for reading and lets Serialize load it; false (after a message) if it cannot,
+    /// if it is not a regular file or if memory runs out.
     virtual bool OnOpenDocument(const QString& pathName);
-    /// Creates or truncates the file and lets Serialize store into it; false (after a message) if it cannot.
+    /// Creates or truncates the file and lets Serialize store into it; false (after a message) if it
+    /// cannot or if memory runs out.
     virtual bool OnSaveDocument(const QString& pathName);
 
     /// Asks "Save changes to ...?" when modified; false when the user cancels or the save fails.

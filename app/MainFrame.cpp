@@ -9,6 +9,7 @@
 #include "RecentFileList.h"
 #include "VorlintView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -126,7 +128,13 @@ void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);
+    // Shown once the failed step has returned, not inside it.
+    connect(frame->View(), &CVorlintView::stepFailed, this, &CMainFrame::OnStepFailed, Qt::QueuedConnection);
     connect(frame, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged, Qt::QueuedConnection);
+}
+
+void CMainFrame::OnStepFailed(const QString& message) {
+    QMessageBox::warning(this, QApplication::applicationName(), message);
 }
 
 void CMainFrame::OnActiveChildChanged() {

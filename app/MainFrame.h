@@ -66,6 +66,7 @@ private:
     void LoadMenus();
     void ShowMenuResource(int resourceId);
     void OnUpdateFrameTitle();
+    void OnStepFailed(const QString& message);
 
     CCommandTable m_commands;
     QMdiArea* m_pMdiArea;

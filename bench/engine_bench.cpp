@@ -23,9 +23,19 @@ bool evaluate(EquationEngine& engine, const std::string& formula, benchmark::Sta
     return true;
 }
 
+/// Moves into the benchmark's data directory and reads its files once, so that the timing shows the
+/// steady state of the step.
+bool enterAndRead(benchmark::State& state) {
+    if (!benchDataDirs->enter(state)) {
+        return false;
+    }
+    const EquationEngine first;
+    return true;
+}
+
 /// As the simulation step does: a new engine, one evaluation.
 void EvaluateOnNewEngine(benchmark::State& state) {
-    if (!benchDataDirs->enter(state)) {
+    if (!enterAndRead(state)) {
         return;
     }
     for (auto _ : state) {
@@ -35,7 +45,77 @@ void EvaluateOnNewEngine(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(EvaluateOnNewEngine)->ArgName("dataFiles")->Arg(1)->Arg(0);
+BENCHMARK(EvaluateOnNewEngine)->ArgName("dataFiles")->Arg(1)->Arg(0)->Arg(BenchDataDirs::kMillionEntries);
+
+/// A step whose formula names one entry of the data files: the shipped files' first constant or
+/// conversion, or the millionth of the large files.
+void StepWithOneReference(benchmark::State& state, const char* shipped, const char* million) {
+    if (!enterAndRead(state)) {
+        return;
+    }
+    const std::string formula =
+        std::string("p*0+") + (state.range(0) == BenchDataDirs::kMillionEntries ? million : shipped);
+    for (auto _ : state) {
+        EquationEngine engine;
+        if (!evaluate(engine, formula, state)) {
+            break;
+        }
+    }
+}
+BENCHMARK_CAPTURE(StepWithOneReference, constant, "(Matematica|pi)", "(G|c999999)")
+    ->ArgName("dataFiles")
+    ->Arg(BenchDataDirs::kShippedFiles)
+    ->Arg(BenchDataDirs::kMillionEntries);
+BENCHMARK_CAPTURE(StepWithOneReference, conversion, "1(m->cm)", "1(u999999->u0)")
+    ->ArgName("dataFiles")
+    ->Arg(BenchDataDirs::kShippedFiles)
+    ->Arg(BenchDataDirs::kMillionEntries);
+
+/// One evaluation of a formula of a thousand conversions, each from one of a thousand units of a
+/// category to a unit it does not have.
+void ThousandConversions(benchmark::State& state) {
+    if (!enterAndRead(state)) {
+        return;
+    }
+    std::string formula = "1(u0->z)";
+    for (int i = 1; i < 1000; ++i) {
+        formula += "+1(u" + std::to_string(i) + "->z)";
+    }
+    for (auto _ : state) {
+        EquationEngine engine;
+        const CurrentEngineScope scope(engine);
+        double result = 0.0;
+        benchmark::DoNotOptimize(engine.Evaluate(formula, kBindings, std::size(kBindings), result));
+    }
+}
+BENCHMARK(ThousandConversions)
+    ->ArgName("dataFiles")
+    ->Arg(BenchDataDirs::kThousandUnits)
+    ->Unit(benchmark::kMillisecond);
+
+/// One evaluation of a 20 KB formula of 1,844 references to constants of a file of a million.
+void ManyReferences(benchmark::State& state) {
+    if (!enterAndRead(state)) {
+        return;
+    }
+    // The arguments of one list call: a chain of 1,843 operators would be too deep a tree.
+    std::string formula = "max((G|c0)";
+    for (int i = 1; i < 1844; ++i) {
+        formula += ":(G|c" + std::to_string(i * 31) + ")";
+    }
+    formula += ")";
+    state.counters["characters"] = static_cast<double>(formula.size());
+    for (auto _ : state) {
+        EquationEngine engine;
+        if (!evaluate(engine, formula, state)) {
+            break;
+        }
+    }
+}
+BENCHMARK(ManyReferences)
+    ->ArgName("dataFiles")
+    ->Arg(BenchDataDirs::kMillionEntries)
+    ->Unit(benchmark::kMillisecond);
 
 /// The same formula again and again on one engine: every lookup hits the formula cache.
 void EvaluateCachedFormula(benchmark::State& state) {

@@ -4,6 +4,11 @@
 #include "SimCommand.h"
 #include "SweepCommand.h"
 #include "TuneCommand.h"
+#include "VorlintIdentity.h"
+
+#include <cstdio>
+#include <new>
+#include <string_view>
 
 namespace {
 
@@ -16,11 +21,17 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "  tune  run a relay or step-test experiment and print the tuning rules' gains\n"
                           "  sweep run every combination of gain ranges and print the response figures\n"
                           "\n"
-                          "'vorlint-cli COMMAND --help' describes a command's options.\n";
+                          "Options:\n"
+                          "  --help     show this help\n"
+                          "  --version  show the version\n"
+                          "\n"
+                          "'vorlint-cli COMMAND --help' describes a command's options.\n"
+                          "\n"
+                          "The data files constants.dat and units.dat are read from the working directory,\n"
+                          "else from $XDG_DATA_HOME/vorlint (~/.local/share/vorlint), else from the\n"
+                          "installation's share/vorlint.\n";
 
-} // namespace
-
-int RunCli(const Arguments& args, const CliStreams& streams) {
+int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
         return usageError(streams.err, "", "missing command (eval, sim, tune or sweep)");
     }
@@ -41,5 +52,44 @@ int RunCli(const Arguments& args, const CliStreams& streams) {
     if (command == "--help") {
         return printHelp(streams.out, kHelp);
     }
+    if (command == "--version") {
+        return printHelp(streams.out, "vorlint-cli " VORLINT_VERSION "\n");
+    }
     return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune or sweep)");
+}
+
+/// Runs `command` and turns running out of memory into a message (which allocates nothing) and
+/// kExitFailure. What the command wrote before stays written.
+template <typename Command>
+int reportingOutOfMemory(const char* commandName, std::FILE* err, Command command) {
+    try {
+        return command();
+    } catch (const std::bad_alloc&) {
+        std::fprintf(err, "vorlint-cli%s%s: out of memory\n", *commandName == '\0' ? "" : " ", commandName);
+        return kExitFailure;
+    }
+}
+
+/// The command's name for messages, empty for a command that does not exist.
+const char* commandName(const char* argument) {
+    for (const char* known : {"eval", "sim", "tune", "sweep"}) {
+        if (std::string_view(argument) == known) {
+            return known;
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+int RunCli(const Arguments& args, const CliStreams& streams) {
+    const char* name = args.empty() ? "" : commandName(args[0].c_str());
+    return reportingOutOfMemory(name, streams.err, [&] { return runCommand(args, streams); });
+}
+
+int RunCli(int argc, char** argv, const CliStreams& streams) {
+    const char* name = argc > 1 ? commandName(argv[1]) : "";
+    return reportingOutOfMemory(name, streams.err, [&] {
+        return runCommand(Arguments(argv + (argc > 0 ? 1 : 0), argv + argc), streams);
+    });
 }

@@ -1,8 +1,11 @@
 #include "EvalCommand.h"
 
+#include "EngineLimits.h"
+#include "EngineModes.h"
 #include "EquationEngine.h"
 #include "ErrorTables.h"
 #include "EvalOptions.h"
+#include "LineInput.h"
 #include "NumberText.h"
 
 #include <cerrno>
@@ -54,16 +57,6 @@ void appendTrace(std::string& out, const std::string& trace) {
     }
 }
 
-/// The next line of `in` without its line feed; false at the end of the input.
-bool readLine(std::FILE* in, std::string& line) {
-    line.clear();
-    int c = 0;
-    while ((c = std::getc(in)) != EOF && c != '\n') {
-        line += static_cast<char>(c);
-    }
-    return c != EOF || !line.empty();
-}
-
 class CFormulaEvaluator {
 public:
     CFormulaEvaluator(const EvalOptions& options, std::FILE* out) : m_options(options), m_pOut(out) {
@@ -85,7 +78,7 @@ public:
 
 private:
     void Configure(EquationEngine& engine) const {
-        engine.angleMode = m_options.degrees ? 1 : 0;
+        engine.angleMode = m_options.degrees ? kDegrees : kRadians;
         engine.decimalComma = m_options.decimalComma ? 1 : 0;
     }
 
@@ -116,6 +109,24 @@ private:
     std::string m_strLine;
 };
 
+/// Evaluates each line of the input. A line longer than any formula the engine takes is cut one
+/// character past that length, which the engine refuses as too long, and the rest of it is dropped.
+/// False, after a message, when the input cannot be read.
+bool evaluateLines(CFormulaEvaluator& evaluator, const CliStreams& streams, bool& anyFailed) {
+    std::string line;
+    LineRead read = LineRead::End;
+    while ((read = readLine(streams.in, kMaxFormulaLength + 1, line)) == LineRead::Line) {
+        anyFailed = evaluator.Evaluate(line) != 0 || anyFailed;
+    }
+    if (read == LineRead::Error) {
+        const int error = errno;
+        std::fflush(streams.out);
+        std::fprintf(streams.err, "vorlint-cli eval: standard input: %s\n", std::strerror(error));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
@@ -132,11 +143,8 @@ int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
     bool anyFailed = false;
     if (options.formula) {
         anyFailed = evaluator.Evaluate(*options.formula) != 0;
-    } else {
-        std::string line;
-        while (readLine(streams.in, line)) {
-            anyFailed = evaluator.Evaluate(line) != 0 || anyFailed;
-        }
+    } else if (!evaluateLines(evaluator, streams, anyFailed)) {
+        return kExitFailure;
     }
     if (std::fflush(streams.out) != 0) {
         std::fprintf(streams.err, "vorlint-cli eval: standard output: %s\n", std::strerror(errno));

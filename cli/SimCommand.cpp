@@ -61,6 +61,16 @@ constexpr std::size_t kFlushThreshold = 1 << 16;
 /// The CSV destination: the output stream, or a file closed (and checked) at the end.
 class CCsvOutput {
 public:
+    CCsvOutput() = default;
+    CCsvOutput(const CCsvOutput&) = delete;
+    CCsvOutput& operator=(const CCsvOutput&) = delete;
+    /// Closes a file that Finish did not, as when the run ends by running out of memory.
+    ~CCsvOutput() {
+        if (m_bOwnsFile && m_pFile != nullptr) {
+            std::fclose(m_pFile);
+        }
+    }
+
     bool Open(const std::string& path, std::FILE* out) {
         if (path == "-") {
             m_pFile = out;
@@ -70,9 +80,11 @@ public:
         m_bOwnsFile = m_pFile != nullptr;
         return m_bOwnsFile;
     }
-    void Write(std::string& buffer) {
+    /// Writes and empties `buffer`; false when the write failed.
+    bool Write(std::string& buffer) {
         m_bOk = std::fwrite(buffer.data(), 1, buffer.size(), m_pFile) == buffer.size() && m_bOk;
         buffer.clear();
+        return m_bOk;
     }
     /// Flushes and closes; false when anything could not be written.
     bool Finish() {
@@ -90,7 +102,9 @@ private:
     bool m_bOk = true;
 };
 
-void runSteps(const SimOptions& options, CCsvOutput& output) {
+/// Runs the steps and writes their rows; stops at the first write that fails (a full disk would
+/// otherwise keep the run going to its last step) and then returns false.
+bool runSteps(const SimOptions& options, CCsvOutput& output) {
     auto simulation = std::make_unique<CSimulation>();
     simulation->InitialUpdate();
     for (const SimSetting& setting : options.initialSettings) {
@@ -104,11 +118,11 @@ void runSteps(const SimOptions& options, CCsvOutput& output) {
         }
         simulation->Step();
         appendSampleRow(buffer, step, simulation->m_history.newest());
-        if (buffer.size() >= kFlushThreshold) {
-            output.Write(buffer);
+        if (buffer.size() >= kFlushThreshold && !output.Write(buffer)) {
+            return false;
         }
     }
-    output.Write(buffer);
+    return output.Write(buffer);
 }
 
 void reportTiming(std::FILE* err, std::uint64_t steps, double seconds) {
@@ -138,8 +152,8 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
     }
 
     const auto start = std::chrono::steady_clock::now();
-    runSteps(options, output);
-    const bool written = output.Finish();
+    const bool rowsWritten = runSteps(options, output);
+    const bool written = output.Finish() && rowsWritten;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (!written) {
         std::fprintf(streams.err, "vorlint-cli sim: cannot write the CSV to '%s'\n", options.csvPath.c_str());

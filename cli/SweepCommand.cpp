@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <new>
 #include <thread>
 
 namespace {
@@ -117,11 +116,7 @@ int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
 
     const auto start = std::chrono::steady_clock::now();
     std::uint64_t combinations = 0;
-    RowsOutcome outcome = RowsOutcome::OutOfMemory;
-    try {
-        outcome = runSweep(options, streams, combinations);
-    } catch (const std::bad_alloc&) {
-    }
+    const RowsOutcome outcome = runSweep(options, streams, combinations);
     if (outcome == RowsOutcome::OutOfMemory) {
         std::fputs("vorlint-cli sweep: out of memory\n", streams.err);
         return kExitFailure;

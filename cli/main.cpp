@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "DataSearch.h"
 
 #include <clocale>
 
@@ -6,5 +7,6 @@ int main(int argc, char** argv) {
     // Run in the user's locale, as the application does: the commands must read and print numbers
     // the same way whatever it is.
     std::setlocale(LC_ALL, "");
-    return RunCli(Arguments(argv + (argc > 0 ? 1 : 0), argv + argc), CliStreams());
+    searchDataFilesFor(argc > 0 ? argv[0] : nullptr);
+    return RunCli(argc, argv, CliStreams());
 }

@@ -1,46 +1,60 @@
 #include "ConstantSubstitution.h"
 
-#include "EngineLimits.h"
-#include "StatusCodes.h"
-#include "TextReplace.h"
+#include "KeyHash.h"
+#include "OrderedReplacement.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
-std::string parenthesised(const std::string& valueText, bool decimalComma) {
-    std::string replacement = "(" + valueText + ")";
-    if (decimalComma)
-        std::replace(replacement.begin(), replacement.end(), '.', ',');
-    return replacement;
-}
+/// The references of a constant table, as the ordered walk looks them up.
+class ReferenceIndex {
+public:
+    using Turn = std::uint32_t; // the entry's number
 
-int substituteEntries(const ConstantGroup& group, const std::string& path, std::string& formula,
-                      bool decimalComma) {
-    for (const ConstantEntry& entry : group.entries) {
-        const std::string key = "(" + path + entry.name + ")";
-        if (formula.find(key) == std::string::npos)
-            continue;
-        if (!replaceAll(formula, key, parenthesised(entry.valueText, decimalComma), kMaxFormulaLength))
-            return kFormulaTooComplex;
+    ReferenceIndex(const ConstantTable& table, bool decimalComma)
+        : table(table), decimalComma(decimalComma) {}
+
+    std::size_t longestKey() const { return table.longestReference(); }
+
+    void findTurns(const std::string& formula, std::size_t firstStart, std::size_t lastStart,
+                   std::optional<Turn> after, std::vector<Turn>& turns) const {
+        const std::size_t end = std::min(formula.size(), lastStart + longestKey());
+        const std::string_view text(formula);
+        const PrefixHashes hashes(text.substr(firstStart, end - firstStart));
+        for (std::size_t start = firstStart; start <= lastStart && start < formula.size(); ++start) {
+            if (formula[start] != '(')
+                continue;
+            for (const std::uint32_t length : table.referenceLengths()) {
+                if (start + length > end)
+                    break;
+                if (formula[start + length - 1] != ')')
+                    continue;
+                const std::uint64_t hash = hashes.of(start - firstStart, length);
+                if (const auto entry = table.nextEntry(text.substr(start, length), hash, after))
+                    turns.push_back(*entry);
+            }
+        }
     }
-    return 0;
-}
+
+    std::string keyOf(Turn entry) const { return table.referenceOf(entry); }
+
+    std::string replacementOf(Turn entry) const {
+        std::string replacement = "(" + std::string(table.valueOf(entry)) + ")";
+        if (decimalComma)
+            std::replace(replacement.begin(), replacement.end(), '.', ',');
+        return replacement;
+    }
+
+private:
+    const ConstantTable& table;
+    const bool decimalComma;
+};
 
 } // namespace
 
-int substituteConstants(const std::vector<ConstantGroup>& groups, const std::string& prefix,
-                        std::string& formula, bool decimalComma) {
-    for (const ConstantGroup& group : groups) {
-        const std::string path = prefix + group.name + "|";
-        // Every key of this group and of its subgroups begins with "(" + path, and nothing is inserted
-        // before a key matches, so a group the formula does not name can be passed over as a whole.
-        if (formula.find("(" + path) == std::string::npos)
-            continue;
-        if (int status = substituteConstants(group.subgroups, path, formula, decimalComma))
-            return status;
-        if (int status = substituteEntries(group, path, formula, decimalComma))
-            return status;
-    }
-    return 0;
+int substituteConstants(std::string& formula, const ConstantTable& table, bool decimalComma) {
+    return replaceInListOrder(formula, ReferenceIndex(table, decimalComma));
 }

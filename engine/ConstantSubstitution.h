@@ -1,13 +1,12 @@
 #pragma once
 
-#include "ConstantGroup.h"
+#include "ConstantTable.h"
 
 #include <string>
-#include <vector>
 
 /// Replaces every reference "(Group|Sub|Name)" in `formula` by the entry's value text in parentheses,
-/// subgroups before their group's own entries, so that a value text may refer to an entry replaced later.
-/// With `decimalComma` the inserted value texts carry "," for ".". Returns 0, or kFormulaTooComplex as
-/// soon as a replacement would make the formula longer than kMaxFormulaLength.
-int substituteConstants(const std::vector<ConstantGroup>& groups, const std::string& prefix,
-                        std::string& formula, bool decimalComma);
+/// entry by entry in the table's order (subgroups before their group's own entries), so that a value
+/// text may refer to an entry replaced later. With `decimalComma` the inserted value texts carry "," for
+/// ".". Returns 0, or kFormulaTooComplex as soon as a replacement would make the formula longer than
+/// kMaxFormulaLength. The cost depends on the references the formula makes, not on the table's size.
+int substituteConstants(std::string& formula, const ConstantTable& table, bool decimalComma);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -12,34 +13,61 @@ constexpr std::size_t kMarkerLimit = 99;
 // header with more stars than its own depth, so the recursion never goes deeper than this.
 constexpr std::size_t kLineLimit = 199;
 
-bool isHeader(const std::string& line) {
+bool isHeader(std::string_view line) {
     return !line.empty() && line.front() == '*';
 }
 
-int levelOf(const std::string& header) {
+int levelOf(std::string_view header) {
     return static_cast<int>(std::count(header.begin(), header.end(), '*'));
 }
 
 } // namespace
 
-std::vector<ConstantGroup> readConstantsFile(std::istream& in) {
-    std::vector<ConstantGroup> groups;
-    LineReader reader(in);
+ConstantTable readConstantsFile(std::string_view content) {
+    ConstantsCollector groups;
+    LineReader reader(content);
     if (reader.next(kMarkerLimit) == "*GROUP*")
-        ReadConstantGroups(groups, reader, 1);
-    return groups;
+        ReadConstantGroups(groups, reader, 1, -1);
+    return groups.finish();
 }
 
-int ReadConstantGroups(std::vector<ConstantGroup>& groups, LineReader& in, int depth) {
-    groups.assign(1, ConstantGroup{});
+std::uint32_t ConstantsCollector::beginGroup(std::int32_t parent) {
+    groups.push_back({0, parent});
+    return static_cast<std::uint32_t>(groups.size() - 1);
+}
+
+void ConstantsCollector::nameGroup(std::uint32_t group, std::string_view name) {
+    groups[group].nameOffset = addLine(name);
+}
+
+void ConstantsCollector::addEntry(std::uint32_t group, std::string_view name, std::string_view valueText) {
+    const std::uint32_t offset = addLine(name);
+    addLine(valueText);
+    entries.push_back({group, offset});
+}
+
+ConstantTable ConstantsCollector::finish() {
+    return ConstantTable(std::move(text), groups, entries);
+}
+
+std::uint32_t ConstantsCollector::addLine(std::string_view line) {
+    const auto offset = static_cast<std::uint32_t>(text.size());
+    text += line;
+    text += '\n';
+    return offset;
+}
+
+// Every array of groups that is begun holds at least one group, named or not.
+int ReadConstantGroups(ConstantsCollector& groups, LineReader& in, int depth, std::int32_t parent) {
+    std::uint32_t group = groups.beginGroup(parent);
     if (in.atEnd())
         return -1;
     bool headerMet = false;
     for (std::size_t i = 0;; ++i) {
-        groups.resize(i + 1);
-        ConstantGroup& group = groups[i];
-        group.name = in.next(kLineLimit);
-        std::string line = in.next(kLineLimit);
+        if (i > 0)
+            group = groups.beginGroup(parent);
+        groups.nameGroup(group, in.next(kLineLimit));
+        std::string_view line = in.next(kLineLimit);
         bool endedByHeader = false;
         int level = 0;
         while (!in.atEnd() && !endedByHeader) {
@@ -47,10 +75,9 @@ int ReadConstantGroups(std::vector<ConstantGroup>& groups, LineReader& in, int d
                 level = levelOf(line);
                 endedByHeader = headerMet = true;
                 if (level > depth)
-                    level = ReadConstantGroups(group.subgroups, in, depth + 1);
+                    level = ReadConstantGroups(groups, in, depth + 1, static_cast<std::int32_t>(group));
             } else {
-                std::string valueText = in.next(kLineLimit);
-                group.entries.push_back({std::move(line), std::move(valueText)});
+                groups.addEntry(group, line, in.next(kLineLimit));
             }
             if (!in.atEnd() && !endedByHeader)
                 line = in.next(kLineLimit);

@@ -1,22 +1,88 @@
 #include "DataFileCache.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <time.h>
+#include <unistd.h>
 
-bool identifyFile(const char* path, FileIdentity& identity) {
-    struct stat status {};
-    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
+namespace {
+
+FileIdentity identityOf(const struct stat& status) {
+    FileIdentity identity;
     identity.device = static_cast<std::uint64_t>(status.st_dev);
     identity.inode = static_cast<std::uint64_t>(status.st_ino);
     identity.size = static_cast<std::int64_t>(status.st_size);
-    identity.modifiedSeconds = static_cast<std::int64_t>(status.st_mtim.tv_sec);
-    identity.modifiedNanoseconds = static_cast<std::int64_t>(status.st_mtim.tv_nsec);
+    identity.modified = {static_cast<std::int64_t>(status.st_mtim.tv_sec),
+                         static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+    identity.changed = {static_cast<std::int64_t>(status.st_ctim.tv_sec),
+                        static_cast<std::int64_t>(status.st_ctim.tv_nsec)};
+    return identity;
+}
+
+/// Closes a descriptor when it goes out of scope, also when reading throws.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor() {
+        if (fd >= 0)
+            close(fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd; }
+
+private:
+    int fd;
+};
+
+// Reads to the end, but never more than the size limit allows, whatever the file grows to meanwhile.
+bool readAll(int fd, std::string& content) {
+    char buffer[65536];
+    while (true) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (static_cast<std::int64_t>(content.size()) + got > kMaxDataFileSize)
+            return false;
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+} // namespace
+
+bool identifyFile(const std::string& path, FileIdentity& identity) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    identity = identityOf(status);
     return true;
 }
 
-std::int64_t wallClockSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<std::int64_t>(now.tv_sec);
+bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity) {
+    // Without O_NONBLOCK, opening a pipe waits for a writer; the type is checked on what was opened,
+    // since the name may have been given to another file meanwhile.
+    const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > kMaxDataFileSize)
+        return false;
+    identity = identityOf(status);
+    content.clear();
+    content.reserve(static_cast<std::size_t>(status.st_size));
+    return readAll(file.get(), content);
+}
+
+bool findDataFile(const std::vector<std::string>& folders, const std::string& fileName, std::string& path,
+                  FileIdentity& identity) {
+    for (const std::string& folder : folders) {
+        path = folder.empty() ? fileName : folder + "/" + fileName;
+        if (identifyFile(path, identity))
+            return true;
+    }
+    return false;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "DataFileClock.h"
+
+#include <cstddef>
 #include <cstdint>
-#include <fstream>
-#include <istream>
 #include <memory>
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <vector>
 
 /// What stat() tells about a file; a file that is replaced or written to gets a different identity.
@@ -12,62 +15,83 @@ struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
-    std::int64_t modifiedSeconds = 0; // kept apart from the nanoseconds: any time stamp fits
-    std::int64_t modifiedNanoseconds = 0;
+    FileTime modified;
+    FileTime changed;
 
     bool operator==(const FileIdentity& other) const {
         return device == other.device && inode == other.inode && size == other.size &&
-               modifiedSeconds == other.modifiedSeconds && modifiedNanoseconds == other.modifiedNanoseconds;
+               modified == other.modified && changed == other.changed;
     }
 };
 
-/// Fills `identity` for the regular file at `path`. False when there is none: a missing file, or a
-/// directory or pipe, which could not be read as a file (opening a pipe would even block).
-bool identifyFile(const char* path, FileIdentity& identity);
+/// A data file larger than this is not read: it is treated as unreadable, as a missing file is. The
+/// shipped files take a few kilobytes, and the records of a file take a few times its size.
+inline constexpr std::int64_t kMaxDataFileSize = 16 * 1024 * 1024;
 
-/// The wall clock in whole seconds, the clock that file modification times are taken from.
-std::int64_t wallClockSeconds();
+/// Fills `identity` for the regular file at `path`. False when there is none: a missing file, or a
+/// directory or pipe, which could not be read as a file.
+bool identifyFile(const std::string& path, FileIdentity& identity);
+
+/// Reads the whole regular file at `path` into `content` and fills `identity` from the opened file.
+/// False, with `content` unspecified, when it cannot be opened, is not a regular file once opened (a
+/// pipe put in its place is never waited on) or is larger than kMaxDataFileSize.
+bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity);
+
+/// The first of `folders` ("" is the working directory) that holds a regular file named `fileName`:
+/// its path and identity. False when none does.
+bool findDataFile(const std::vector<std::string>& folders, const std::string& fileName, std::string& path,
+                  FileIdentity& identity);
 
 /// Modification times are only as fine as the file system's clock tick (up to two seconds), so a file
-/// written again this soon after it was read may keep its identity: such a file is read every time
-/// until its time stamp is older than this.
+/// whose time stamp lies this close to now may be written again without changing its identity...
 inline constexpr std::int64_t kTimestampGranularitySeconds = 2;
+/// ... and such a file is read again at most this often, however often it is asked for. A time stamp
+/// further in the future counts as settled, like an old one.
+inline constexpr std::int64_t kUnsettledRecheckNanoseconds = 100'000'000;
 
 /// The parsed content of one data file, kept by a DataFiles store for every engine built from it. Every
 /// engine is built afresh, on every simulation step; the cache serves the parsed records for the cost
 /// of one stat() while the file keeps its identity, and reads the file again as soon as it changes.
-template <typename Record> class DataFileCache {
+/// A failed read or parse (out of memory) leaves what the cache held as it was.
+template <typename Table> class DataFileCache {
 public:
-    using Records = std::vector<Record>;
-    using Reader = Records (*)(std::istream&);
+    using Parse = Table (*)(std::string_view content);
 
-    DataFileCache(const char* fileName, Reader read) : fileName_(fileName), read_(read) {}
+    DataFileCache(std::string fileName, Parse parse, const DataFileClock& clock = systemDataFileClock())
+        : fileName(std::move(fileName)), parse(parse), clock(clock) {}
 
-    /// The records of the file as it is now, by its name relative to the working directory; none when
-    /// it is missing or cannot be read.
-    std::shared_ptr<const Records> load() {
-        const std::int64_t now = wallClockSeconds();
-        FileIdentity identity;
-        if (!identifyFile(fileName_, identity))
-            return empty_;
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (records_ && settled_ && identity == identity_)
-            return records_;
-        std::ifstream in(fileName_, std::ios::binary);
-        if (!in)
-            return empty_;
-        records_ = std::make_shared<const Records>(read_(in));
-        identity_ = identity;
-        settled_ = identity.modifiedSeconds < now - kTimestampGranularitySeconds;
-        return records_;
+    /// The records of the file as it is now, from the first of `folders` that holds it; none when it is
+    /// missing or cannot be read.
+    std::shared_ptr<const Table> load(const std::vector<std::string>& folders) {
+        const FileTime now = clock.now();
+        const std::int64_t steadyNow = clock.steadyNanoseconds();
+        std::string path;
+        FileIdentity current;
+        if (!findDataFile(folders, fileName, path, current))
+            return none;
+        std::lock_guard<std::mutex> lock(mutex);
+        if (records && current == identity &&
+            (settled || steadyNow - checkedAt < kUnsettledRecheckNanoseconds))
+            return records;
+        std::string content;
+        FileIdentity opened;
+        if (!readRegularFile(path, content, opened))
+            return none;
+        records = std::make_shared<const Table>(parse(content));
+        identity = opened;
+        settled = !isWithin(opened.modified, now, kTimestampGranularitySeconds);
+        checkedAt = steadyNow;
+        return records;
     }
 
 private:
-    const char* fileName_;
-    Reader read_;
-    const std::shared_ptr<const Records> empty_ = std::make_shared<const Records>();
-    std::mutex mutex_;
-    std::shared_ptr<const Records> records_;
-    FileIdentity identity_;
-    bool settled_ = false;
+    const std::string fileName;
+    const Parse parse;
+    const DataFileClock& clock;
+    const std::shared_ptr<const Table> none = std::make_shared<const Table>();
+    std::mutex mutex;
+    std::shared_ptr<const Table> records;
+    FileIdentity identity;
+    bool settled = false;
+    std::int64_t checkedAt = 0;
 };

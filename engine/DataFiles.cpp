@@ -3,8 +3,9 @@
 #include "ConstantsFile.h"
 #include "UnitsFile.h"
 
-DataFiles::DataFiles()
-    : constantsFile("constants.dat", readConstantsFile), unitsFile("units.dat", readUnitsFile) {}
+DataFiles::DataFiles(const DataFileClock& clock)
+    : constantsFile("constants.dat", readConstantsFile, clock), unitsFile("units.dat", readUnitsFile, clock) {
+}
 
 DataFiles& DataFiles::shared() {
     static DataFiles files;

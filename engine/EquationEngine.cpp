@@ -37,7 +37,7 @@ int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBin
         return ReportEquationError(kEmptyFormula, formula);
     if (FindSlot(formula)) {
         const int slot = cache.currentSlot();
-        const int code = Parse(slot);
+        const int code = parseOrForget(slot);
         if (code != 0) {
             ReportEquationError(code, cache.text(slot));
             // An empty text never matches, so the formula is parsed (and fails) again next time.
@@ -55,6 +55,16 @@ int EquationEngine::Evaluate(std::string formula, const std::vector<VariableValu
     return Evaluate(std::move(formula), callerBindings.data(), callerBindings.size(), result, window);
 }
 
+// Should memory run out while parsing, the slot must not keep the text with a tree that is not its own.
+int EquationEngine::parseOrForget(int slot) {
+    try {
+        return Parse(slot);
+    } catch (...) {
+        cache.forgetText(slot);
+        throw;
+    }
+}
+
 // The working copy is rewritten (units, constants, "ans") before it is tokenized; the slot keeps the
 // text as written.
 int EquationEngine::Parse(int slot) {
@@ -67,7 +77,7 @@ int EquationEngine::Parse(int slot) {
     std::string work = text;
     if (const int code = RewriteUnits(work))
         return code;
-    if (const int code = SubstituteConstants(*constantGroups, std::string(), work))
+    if (const int code = SubstituteConstants(work))
         return code;
     if (work.size() > kMaxFormulaLength)
         return kFormulaTooComplex;
@@ -121,12 +131,11 @@ int EquationEngine::RewriteUnits(std::string& formula) const {
     return rewriteUnitConversions(formula, *unitCategories, decimalComma == 1);
 }
 
-int EquationEngine::SubstituteConstants(const std::vector<ConstantGroup>& groups, const std::string& prefix,
-                                        std::string& formula) const {
+int EquationEngine::SubstituteConstants(std::string& formula) const {
     // Every reference holds a "|"; a formula without one has nothing to substitute.
     if (formula.find('|') == std::string::npos)
         return 0;
-    return substituteConstants(groups, prefix, formula, decimalComma == 1);
+    return substituteConstants(formula, *constantGroups, decimalComma == 1);
 }
 
 // The engine shows and logs nothing: callers decide what the user sees, and find the texts of both

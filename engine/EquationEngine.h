@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConstantGroup.h"
+#include "ConstantTable.h"
 #include "CurrentEngine.h"
 #include "EngineModes.h"
 #include "ExprNode.h"
@@ -9,7 +9,7 @@
 #include "NumberRenderer.h"
 #include "Token.h"
 #include "TraceLog.h"
-#include "UnitCategory.h"
+#include "UnitTable.h"
 #include "VariableList.h"
 #include "VariableValue.h"
 
@@ -21,12 +21,13 @@
 class DataFiles;
 
 /// The expression engine: parses, caches and evaluates formulas. Failures are status codes, never
-/// exceptions or messages (see ErrorTables.h for the texts).
+/// exceptions or messages (see ErrorTables.h for the texts); the one exception is std::bad_alloc when
+/// memory runs out, after which the engine is still whole and its callers report it.
 ///
 /// The engine is the public face of its parts, each in the file of its name: FormulaCache (the ten
 /// slots), Tokenizer and TokenListChecks (the parse), TreeBuilder, Evaluator (with VariableList and
-/// FunctionLibrary), NumberRenderer and NumberFormat (the number style), DataFiles with
-/// ConstantSubstitution and UnitConversion (the constant and unit tables).
+/// FunctionLibrary), NumberRenderer and NumberFormat (the number style), DataFiles with ConstantTable,
+/// UnitTable, ConstantSubstitution and UnitConversion (the constant and unit tables).
 class EquationEngine {
 public:
     static constexpr int kSlotCount = FormulaCache::kSlotCount;
@@ -55,8 +56,8 @@ public:
     const std::vector<Token>& SlotTokens(int slot) const { return cache.tokens(slot); }
     const ExprNode& SlotTree(int slot) const { return cache.tree(slot); }
     const std::vector<VariableValue>& Variables() const { return variables.all(); }
-    const std::vector<ConstantGroup>& ConstantGroups() const { return *constantGroups; }
-    const std::vector<UnitCategory>& UnitCategories() const { return *unitCategories; }
+    const ConstantTable& ConstantGroups() const { return *constantGroups; }
+    const UnitTable& UnitCategories() const { return *unitCategories; }
 
     /// Renders a number as the trace does (precision 0: automatic) or in fixed notation.
     std::string formatNumber(double x, int precision);
@@ -80,6 +81,7 @@ public:
 private:
     // The steps of Evaluate.
     bool FindSlot(const std::string& text) { return cache.FindSlot(text); }
+    int parseOrForget(int slot);
     int Parse(int slot);
     int BuildTree(int slot);
     int evaluateCurrentSlot(const VariableValue* bindings, std::size_t bindingCount, double& result);
@@ -87,8 +89,7 @@ private:
     void LoadConstants(DataFiles& files);
     void LoadUnits(DataFiles& files);
     int RewriteUnits(std::string& formula) const;
-    int SubstituteConstants(const std::vector<ConstantGroup>& groups, const std::string& prefix,
-                            std::string& formula) const;
+    int SubstituteConstants(std::string& formula) const;
     int ReportEquationError(int code, const std::string& formula) const;
     int ReportRuntimeError(int code, const std::string& formula) const;
 
@@ -96,8 +97,8 @@ private:
     char decimalMark() const { return decimalComma == 1 ? ',' : '.'; }
     NumberStyle numberStyle() const;
 
-    std::shared_ptr<const std::vector<UnitCategory>> unitCategories;
-    std::shared_ptr<const std::vector<ConstantGroup>> constantGroups;
+    std::shared_ptr<const UnitTable> unitCategories;
+    std::shared_ptr<const ConstantTable> constantGroups;
     VariableList variables;
     FormulaCache cache;
     NumberRenderer numbers;

@@ -1,37 +1,24 @@
 #include "LineReader.h"
 
-#include <string>
-#include <string_view>
-
 namespace {
 
-void stripLeadingWhiteSpace(std::string& line) {
-    constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-    line.erase(0, line.find_first_not_of(kWhiteSpace));
-}
+constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 
 } // namespace
 
-std::string LineReader::next(std::size_t limit) {
-    std::string line;
-    std::streambuf* buffer = in_.rdbuf();
-    std::size_t length = 0; // characters of the line as written, its end excluded
-    bool lastWasCarriageReturn = false;
-    constexpr int kEnd = std::char_traits<char>::eof();
-    int c = buffer ? buffer->sbumpc() : kEnd;
-    if (c == kEnd)
-        atEnd_ = true;
-    // One character beyond the limit is kept, so that the CR of a CR LF end is still there to drop.
-    for (; c != kEnd && c != '\n'; c = buffer->sbumpc()) {
-        ++length;
-        lastWasCarriageReturn = c == '\r';
-        if (length <= limit + 1)
-            line.push_back(static_cast<char>(c));
+std::string_view LineReader::next(std::size_t limit) {
+    if (rest.empty()) {
+        endMet = true;
+        return {};
     }
-    if (c == '\n' && lastWasCarriageReturn && length <= limit + 1)
-        line.pop_back();
-    if (line.size() > limit)
-        line.resize(limit);
-    stripLeadingWhiteSpace(line);
-    return line;
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    // Only a CR right before the LF belongs to the line end, and only when the line as written is at
+    // most one character longer than the limit (the character kept to find that CR).
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r' && line.size() <= limit + 1)
+        line.remove_suffix(1);
+    line = line.substr(0, limit);
+    const std::size_t first = line.find_first_not_of(kWhiteSpace);
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
 }

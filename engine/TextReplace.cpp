@@ -1,36 +1,31 @@
 #include "TextReplace.h"
 
-namespace {
+#include <functional>
 
-std::size_t countOccurrences(std::string_view text, std::string_view key) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(key); at != std::string_view::npos; at = text.find(key, at + key.size()))
-        ++count;
-    return count;
-}
-
-} // namespace
-
-bool replaceAll(std::string& text, std::string_view key, std::string_view replacement, std::size_t maxLength) {
-    if (key.empty())
+// One pass that builds the new text and gives up as soon as it grows too long. The search skips
+// ahead by the key's length where it can: keys begin with "(", which formulas are full of.
+bool replaceAll(std::string& text, std::string_view key, std::string_view replacement, std::size_t maxLength,
+                std::vector<std::size_t>* insertedAt) {
+    if (key.empty() || key.size() > text.size())
         return true;
-    const std::size_t count = countOccurrences(text, key);
-    if (count == 0)
-        return true;
-    if (replacement.size() > key.size()) {
-        const std::size_t growth = replacement.size() - key.size();
-        if (growth > (maxLength - std::min(maxLength, text.size())) / count)
+    const std::boyer_moore_horspool_searcher search(key.begin(), key.end());
+    const std::string_view source(text);
+    std::string out;
+    std::size_t from = 0;
+    for (auto at = std::search(source.begin(), source.end(), search); at != source.end();
+         at = std::search(source.begin() + static_cast<std::ptrdiff_t>(from), source.end(), search)) {
+        const auto position = static_cast<std::size_t>(at - source.begin());
+        out.append(source, from, position - from);
+        if (insertedAt)
+            insertedAt->push_back(out.size());
+        out.append(replacement);
+        from = position + key.size();
+        if (out.size() > maxLength)
             return false;
     }
-    std::string out;
-    out.reserve(text.size() - count * key.size() + count * replacement.size());
-    std::size_t from = 0;
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, from)) {
-        out.append(text, from, at - from);
-        out.append(replacement);
-        from = at + key.size();
-    }
-    out.append(text, from, std::string::npos);
+    if (from == 0)
+        return true;
+    out.append(source, from, std::string_view::npos);
     if (out.size() > maxLength)
         return false;
     text = std::move(out);

@@ -20,9 +20,11 @@ void TraceLog::append(int op, const double* args, std::size_t count, int base) {
         lines_.reserve(kInitialLines);
         args_.reserve(kInitialArgs);
     }
-    // Both sizes stay below the node count of a tree, which the builder limits.
-    lines_.push_back({op, base, static_cast<std::uint32_t>(args_.size()), static_cast<std::uint32_t>(count)});
+    // Both sizes stay below the node count of a tree, which the builder limits. The operands go in
+    // first: should memory run out, no line is left naming operands that are not there.
+    const auto firstArg = static_cast<std::uint32_t>(args_.size());
     args_.insert(args_.end(), args, args + count);
+    lines_.push_back({op, base, firstArg, static_cast<std::uint32_t>(count)});
 }
 
 void TraceLog::render(std::string& out) const {

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+// The categories of "units.dat" as plain records, the form UnitTable::categories() gives for tests and
+// checks; the engine itself keeps them in a UnitTable.
+
 struct UnitDefinition {
     std::string name;
     std::string factor; // formula text: how many of this unit make one reference unit of its system

@@ -1,11 +1,14 @@
 #include "UnitConversion.h"
 
 #include "EngineLimits.h"
+#include "OrderedReplacement.h"
 #include "StatusCodes.h"
 #include "TextReplace.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -30,52 +33,72 @@ int rewriteTemperatures(std::string& formula) {
     return 0;
 }
 
-/// The multiplication that converts a value in `from` to `to`, or an empty text when `to` belongs to
-/// neither of the category's systems and `from` is not of its system.
-std::string conversionFactor(const UnitCategory& category, const UnitDefinition& from,
-                             const UnitDefinition& to) {
-    if (to.system == from.system)
-        return "*((" + to.factor + ")/(" + from.factor + "))";
-    if (to.system == category.secondSystem)
-        return "*((" + to.factor + ")/((" + from.factor + ")*(" + category.crossFactor + ")))";
-    if (to.system == category.firstSystem)
-        return "*(((" + to.factor + ")*(" + category.crossFactor + "))/(" + from.factor + "))";
-    return {};
-}
+/// The unit pairs of a table, as the ordered walk looks them up.
+class PairIndex {
+public:
+    using Turn = UnitTable::Pair;
 
-int rewriteConversionsFrom(const UnitCategory& category, const UnitDefinition& from, std::string& formula,
-                           bool decimalComma) {
-    const std::string keyStart = "(" + from.name + "->";
-    // Every key of this unit begins with keyStart, and nothing is inserted before a key matches.
-    if (formula.find(keyStart) == std::string::npos)
-        return 0;
-    for (const UnitDefinition& to : category.units) {
-        const std::string key = keyStart + to.name + ")";
-        if (formula.find(key) == std::string::npos)
-            continue;
-        std::string factor = conversionFactor(category, from, to);
-        if (factor.empty())
-            continue;
+    PairIndex(const UnitTable& units, bool decimalComma) : units(units), decimalComma(decimalComma) {}
+
+    // "(" and a name, "->", a name and ")".
+    std::size_t longestKey() const { return units.hasUnits() ? 2 * units.longestName() + 4 : 0; }
+
+    void findTurns(const std::string& formula, std::size_t firstStart, std::size_t lastStart,
+                   std::optional<Turn> after, std::vector<Turn>& turns) const {
+        const std::string_view text(formula);
+        for (std::size_t start = firstStart; start <= lastStart && start < text.size(); ++start) {
+            if (text[start] != '(')
+                continue;
+            for (const std::uint32_t length : units.nameLengths()) {
+                const std::size_t arrow = start + 1 + length;
+                if (arrow + 2 > text.size())
+                    break;
+                if (text.compare(arrow, 2, "->") != 0)
+                    continue;
+                const UnitTable::Units from = units.unitsNamed(text.substr(start + 1, length));
+                if (!from.empty())
+                    findTargets(text, arrow + 2, from, after, turns);
+            }
+        }
+    }
+
+    std::string keyOf(Turn pair) const { return units.conversionOf(pair); }
+
+    std::string replacementOf(Turn pair) const {
+        std::string factor = units.factorOf(pair);
         if (decimalComma)
             std::replace(factor.begin(), factor.end(), '.', ',');
-        if (!replaceAll(formula, key, factor, kMaxFormulaLength))
-            return kFormulaTooComplex;
+        return factor;
     }
-    return 0;
-}
+
+private:
+    void findTargets(std::string_view text, std::size_t nameStart, UnitTable::Units from,
+                     std::optional<Turn> after, std::vector<Turn>& turns) const {
+        for (const std::uint32_t length : units.nameLengths()) {
+            const std::size_t close = nameStart + length;
+            if (close >= text.size())
+                break;
+            if (text[close] != ')')
+                continue;
+            const UnitTable::Units to = units.unitsNamed(text.substr(nameStart, length));
+            if (to.empty())
+                continue;
+            if (const auto pair = units.nextPair(from, to, after))
+                turns.push_back(*pair);
+        }
+    }
+
+    const UnitTable& units;
+    const bool decimalComma;
+};
 
 } // namespace
 
-int rewriteUnitConversions(std::string& formula, const std::vector<UnitCategory>& categories,
-                           bool decimalComma) {
+int rewriteUnitConversions(std::string& formula, const UnitTable& units, bool decimalComma) {
     // Every temperature spelling and every unit key holds "->": without it the text stays as it is.
     if (formula.find("->") == std::string::npos)
         return 0;
     if (int status = rewriteTemperatures(formula))
         return status;
-    for (const UnitCategory& category : categories)
-        for (const UnitDefinition& from : category.units)
-            if (int status = rewriteConversionsFrom(category, from, formula, decimalComma))
-                return status;
-    return 0;
+    return replaceInListOrder(formula, PairIndex(units, decimalComma));
 }

@@ -3,48 +3,47 @@
 #include "LineReader.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
 constexpr std::size_t kMarkerLimit = 49;
 constexpr std::size_t kLineLimit = 255;
-constexpr const char* kMarker = "****STANDARD****";
+constexpr std::string_view kMarker = "****STANDARD****";
+constexpr int kHeaderLines = 6;
 
-void readHeader(UnitCategory& category, LineReader& in) {
-    category.name = in.next(kLineLimit);
-    category.firstSystem = in.next(kLineLimit);
-    category.thirdHeaderLine = in.next(kLineLimit);
-    category.secondSystem = in.next(kLineLimit);
-    category.fifthHeaderLine = in.next(kLineLimit);
-    category.crossFactor = in.next(kLineLimit);
-}
-
-UnitDefinition readUnit(std::string name, LineReader& in) {
-    UnitDefinition unit;
-    unit.name = std::move(name);
-    unit.system = in.next(kLineLimit);
-    unit.factor = in.next(kLineLimit);
-    return unit;
+void appendLine(std::string& text, std::string_view line) {
+    text += line;
+    text += '\n';
 }
 
 } // namespace
 
-std::vector<UnitCategory> readUnitsFile(std::istream& in) {
-    std::vector<UnitCategory> categories;
-    LineReader reader(in);
+UnitTable readUnitsFile(std::string_view content) {
+    LineReader reader(content);
     if (reader.next(kMarkerLimit) != kMarker)
-        return categories;
+        return {};
+    std::string text;
+    std::vector<UnitTable::CategoryRecord> categories;
+    std::vector<std::uint32_t> units;
     do {
-        UnitCategory& category = categories.emplace_back();
-        readHeader(category, reader);
-        std::string line = reader.next(kLineLimit);
+        categories.push_back(
+            {static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(units.size())});
+        for (int i = 0; i < kHeaderLines; ++i)
+            appendLine(text, reader.next(kLineLimit));
+        std::string_view line = reader.next(kLineLimit);
         while (!reader.atEnd() && line != kMarker) {
-            category.units.push_back(readUnit(std::move(line), reader));
+            // A unit: its name, then its system and factor.
+            units.push_back(static_cast<std::uint32_t>(text.size()));
+            appendLine(text, line);
+            appendLine(text, reader.next(kLineLimit));
+            appendLine(text, reader.next(kLineLimit));
             if (!reader.atEnd())
                 line = reader.next(kLineLimit);
         }
     } while (!reader.atEnd());
-    return categories;
+    return UnitTable(std::move(text), std::move(categories), std::move(units));
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "UnitCategory.h"
+#include "UnitTable.h"
 
-#include <istream>
-#include <vector>
+#include <string_view>
 
 /// Reads "units.dat": the marker line "****STANDARD****", then categories of six header lines and units
 /// in threes (name, system, factor), each category ended by the marker or by the end of the file.
 /// A wrong marker gives no categories.
-std::vector<UnitCategory> readUnitsFile(std::istream& in);
+UnitTable readUnitsFile(std::string_view content);

@@ -143,9 +143,9 @@ void addInputFormulas(std::string_view text, std::vector<std::string>& formulas)
 std::vector<std::string> formulasUsing(const EquationEngine& engine, std::string_view inputFormulas) {
     std::vector<std::string> formulas = {"212(Fahrenheit->Celsius)"};
     std::vector<std::string> references;
-    addConstantReferences(engine.ConstantGroups(), "", references);
+    addConstantReferences(engine.ConstantGroups().groups(), "", references);
     formulas.insert(formulas.end(), references.begin(), references.end());
-    addUnitConversions(engine.UnitCategories(), formulas);
+    addUnitConversions(engine.UnitCategories().categories(), formulas);
     addInputFormulas(inputFormulas, formulas);
     return formulas;
 }
@@ -165,8 +165,8 @@ void FuzzDataFiles(const std::uint8_t* data, std::size_t size) {
     EquationEngine engine;
     engine.decimalComma = choice & 1;
     timer.check("loading the data files", input);
-    checkGroups(engine.ConstantGroups());
-    checkCategories(engine.UnitCategories());
+    checkGroups(engine.ConstantGroups().groups());
+    checkCategories(engine.UnitCategories().categories());
     for (const std::string& formula : formulasUsing(engine, sections.formulas)) {
         evaluateChecked(engine, formula, kDialogBindings, timer);
     }

@@ -126,7 +126,7 @@ private:
             sim_.m_dKp = typedNumber(in_);
             break;
         case Event::TypeKi:
-            typeKi(typedNumber(in_));
+            sim_.SetKi(typedNumber(in_));
             break;
         case Event::TypeKd:
             sim_.m_dKd = typedNumber(in_);
@@ -135,12 +135,10 @@ private:
             clickGainArrow(in_.takeByte());
             break;
         case Event::ClickPid:
-            sim_.m_bPid = !sim_.m_bPid;
-            sim_.m_bOnOff = sim_.m_bOnOff && !sim_.m_bPid;
+            sim_.SetPid(!sim_.m_bPid);
             break;
         case Event::ClickOnOff:
-            sim_.m_bOnOff = !sim_.m_bOnOff;
-            sim_.m_bPid = sim_.m_bPid && !sim_.m_bOnOff;
+            sim_.SetOnOff(!sim_.m_bOnOff);
             break;
         case Event::MoveSetPoint:
             sim_.m_dSetPoint = trackbarValue(in_, kSetPointPositions, 3000.0);
@@ -169,12 +167,6 @@ private:
         }
     }
 
-    // Changing the Ki text, typed or by its arrows, clears the integral.
-    void typeKi(double value) {
-        sim_.m_dIntegral = 0.0;
-        sim_.m_dKi = value;
-    }
-
     void clickGainArrow(std::uint8_t which) {
         const double delta = (which & 1) ? 1.0 : -1.0;
         switch ((which >> 1) % 3) {
@@ -182,7 +174,7 @@ private:
             sim_.m_dKp -= delta * 0.1;
             break;
         case 1:
-            typeKi(sim_.m_dKi - delta * 0.1);
+            sim_.SetKi(sim_.m_dKi - delta * 0.1);
             break;
         default:
             sim_.m_dKd -= delta * 0.1;

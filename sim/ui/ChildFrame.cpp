@@ -66,7 +66,7 @@ CChildFrame::CChildFrame(QWidget* parent)
 }
 
 CChildFrame::~CChildFrame() {
-    // The view outlives this part of the frame by the destruction of the base classes.
+    // The view, a child widget, is destroyed after this part of the frame: it must not call back into it.
     m_pView->SetPanelHook(nullptr);
 }
 

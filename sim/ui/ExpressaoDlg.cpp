@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <new>
 
 namespace {
 
@@ -123,13 +124,22 @@ void CExpressaoDlg::accept() {
 void CExpressaoDlg::OnChangeFormula() {
     if (m_bExchanging)
         return;
+    // Running out of memory is one more way for the evaluation to fail; the dialog stays open.
+    try {
+        m_pResultEdit->setText(EvaluateOnTestValues());
+    } catch (const std::bad_alloc&) {
+        m_pResultEdit->setText(QString::fromUtf8(kFormulaError));
+    }
+}
+
+QString CExpressaoDlg::EvaluateOnTestValues() {
     UpdateData(true);
     EquationEngine engine;
     const CurrentEngineScope scope(engine);
     const VariableValue bindings[] = {{"p", 2.0}, {"t", 3.0}, {"dt", 5.0}};
     double result = 0.0;
     const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
-    m_pResultEdit->setText(status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result));
+    return status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result);
 }
 
 void CExpressaoDlg::ShowFormulaGuide() {

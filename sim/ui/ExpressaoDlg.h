@@ -35,6 +35,8 @@ private:
     /// Fills the edits from the members (opening) or the members from the edits (OK).
     void UpdateData(bool bSaveAndValidate);
     void OnChangeFormula();
+    /// The result text for the formula in the edit: its value on the test values, or the error.
+    QString EvaluateOnTestValues();
     void ShowFormulaGuide();
 
     QLineEdit* m_pFormulaEdit = nullptr;

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <new>
 
 CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1) {
     // The chart covers the whole client area on every paint: no background erase, no flicker.
@@ -44,7 +45,13 @@ void CVorlintView::OnStop() {
 }
 
 void CVorlintView::OnTimer() {
-    Step();
+    try {
+        Step();
+    } catch (const std::bad_alloc&) {
+        // A step that found no memory would find none at the next tick either.
+        OnStop();
+        emit stepFailed(QStringLiteral("Memória insuficiente: a simulação desta janela foi parada."));
+    }
 }
 
 void CVorlintView::OnRealStepChanged(std::uint32_t periodMs) {

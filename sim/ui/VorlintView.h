@@ -39,7 +39,8 @@ public:
     /// Stop command: kills the timer and marks the simulation stopped.
     void OnStop();
     bool IsRunning() const { return m_bRunning; }
-    /// One step, as on each timer tick.
+    /// One step, as on each timer tick. A step that runs out of memory stops the simulation and
+    /// reports it through stepFailed.
     void OnTimer();
     /// Paints the chart of the client rectangle `rect` through the off-screen pixmap into `painter`
     /// at (0, 0) in one copy, then updates the frames-per-second figure. Printing passes a scaled painter.
@@ -55,6 +56,8 @@ public:
 signals:
     /// Emitted when Start or Stop changes IsRunning().
     void runningChanged(bool running);
+    /// A step failed and stopped the simulation; `message` tells the user why.
+    void stepFailed(const QString& message);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,6 +46,24 @@ private:
     QTimer m_timer;
     bool m_bFired = false;
 };
+
+/// Presses a button of the message box that shows, keeping its text in `text` when asked.
+inline std::function<void(QWidget*)> Press(QMessageBox::StandardButton button, QString* text = nullptr) {
+    return [button, text](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        if (text != nullptr)
+            *text = box->text();
+        box->button(button)->click();
+    };
+}
+
+/// Writes a file with `content`.
+inline void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
 
 /// Runs the event loop for `ms` milliseconds, so that the simulation timers fire.
 inline void RunEventLoop(int ms) {

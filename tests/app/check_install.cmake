@@ -9,10 +9,10 @@ endif()
 
 set(expected
   bin/vorlint
-  share/applications/vorlint.desktop
+  share/applications/org.vorlint.Vorlint.desktop
   share/mime/packages/vorlint.xml
-  share/icons/hicolor/scalable/apps/vorlint.svg
-  share/icons/hicolor/48x48/apps/vorlint.png
+  share/icons/hicolor/scalable/apps/org.vorlint.Vorlint.svg
+  share/icons/hicolor/48x48/apps/org.vorlint.Vorlint.png
   share/vorlint/constants.dat
   share/vorlint/units.dat)
 foreach(file IN LISTS expected)
@@ -21,8 +21,8 @@ foreach(file IN LISTS expected)
   endif()
 endforeach()
 
-file(READ "${PREFIX}/share/applications/vorlint.desktop" desktop)
-foreach(line "Exec=vorlint %f" "MimeType=application/x-vorlint;" "Icon=vorlint" "Path=${PREFIX}/share/vorlint")
+file(READ "${PREFIX}/share/applications/org.vorlint.Vorlint.desktop" desktop)
+foreach(line "Exec=vorlint %f" "MimeType=application/x-vorlint;" "Icon=org.vorlint.Vorlint" "Path=${PREFIX}/share/vorlint")
   string(FIND "${desktop}" "${line}\n" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks: ${line}")

@@ -15,13 +15,11 @@
 #include <QPushButton>
 #include <QUrl>
 
-namespace {
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+namespace {
 
 qint64 FileSize(const QString& path) {
     return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;
@@ -51,16 +49,6 @@ std::function<void(QWidget*)> ChooseFile(const QString& path) {
         ASSERT_NE(files, nullptr);
         files->selectFile(path);
         QMetaObject::invokeMethod(files, "accept");
-    };
-}
-
-std::function<void(QWidget*)> Press(QMessageBox::StandardButton button, QString* text = nullptr) {
-    return [button, text](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        ASSERT_NE(box, nullptr);
-        if (text != nullptr)
-            *text = box->text();
-        box->button(button)->click();
     };
 }
 
@@ -142,6 +130,22 @@ TEST_F(DocumentTest, OpeningAFileStartsADefaultSimulationWhateverItHolds) {
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("content.vrl"));
     ExpectDefaultSimulation(ActiveView());
     EXPECT_EQ(Windows()[0]->View()->m_dSetPoint, 1234.0);
+}
+
+TEST_F(DocumentTest, OnlyRegularFilesAreOpenedAsAMissingFileIsRefused) {
+    const QString fifo = Path(QStringLiteral("pipe.vrl"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // With a writer present, a program that opens the FIFO blindly gets through instead of hanging.
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    for (const QString& path : {fifo, QStringLiteral("/dev/null"), m_folder.path()}) {
+        QString message;
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        EXPECT_EQ(App().OpenDocumentFile(path), nullptr) << path.toStdString();
+        EXPECT_EQ(message,
+                  QStringLiteral("Failed to open document.\n\n%1: No such file or directory").arg(path));
+    }
+    ::close(writer);
+    EXPECT_EQ(Windows().size(), 1u);
 }
 
 TEST_F(DocumentTest, OpeningAnOpenFileActivatesItsWindow) {

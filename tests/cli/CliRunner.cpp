@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 extern char** environ;
 
@@ -29,6 +32,8 @@ public:
         }
     }
     ~TempFile() { std::remove(m_path.c_str()); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
     const std::string& path() const { return m_path; }
     std::string content() const {
         std::ifstream in(m_path, std::ios::binary);
@@ -41,9 +46,25 @@ private:
     std::string m_path;
 };
 
+/// Waits for the child; kills it once `timeoutSeconds` have passed. Its wait status, or -1 when it was
+/// killed.
+int waitOrKill(pid_t child, int timeoutSeconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    int waitStatus = 0;
+    while (waitpid(child, &waitStatus, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &waitStatus, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return waitStatus;
+}
+
 } // namespace
 
-CliRun runCommand(const std::vector<std::string>& command, const std::string& input) {
+CliRun runCommand(const std::vector<std::string>& command, const std::string& input, int timeoutSeconds) {
     TempFile in(input), out, err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -63,8 +84,8 @@ CliRun runCommand(const std::vector<std::string>& command, const std::string& in
     const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     EXPECT_EQ(spawned, 0) << "cannot start " << command[0];
-    int waitStatus = 0;
-    if (spawned == 0 && waitpid(child, &waitStatus, 0) == child && WIFEXITED(waitStatus)) {
+    const int waitStatus = spawned == 0 ? waitOrKill(child, timeoutSeconds) : -1;
+    if (waitStatus != -1 && WIFEXITED(waitStatus)) {
         run.status = WEXITSTATUS(waitStatus);
     }
     run.out = out.content();
@@ -72,10 +93,10 @@ CliRun runCommand(const std::vector<std::string>& command, const std::string& in
     return run;
 }
 
-CliRun runCli(const std::vector<std::string>& args, const std::string& input) {
+CliRun runCli(const std::vector<std::string>& args, const std::string& input, int timeoutSeconds) {
     std::vector<std::string> command{VORLINT_CLI_PATH};
     command.insert(command.end(), args.begin(), args.end());
-    return runCommand(command, input);
+    return runCommand(command, input, timeoutSeconds);
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

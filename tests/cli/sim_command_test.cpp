@@ -164,6 +164,12 @@ TEST(SimCommand, WritesTheCsvToAFile) {
     EXPECT_EQ(content.str(), std::string(kHeader) + "\n1,0,20,0,0,0,0,-20\n");
 }
 
+TEST(SimCommand, StopsAtTheFirstFailedWrite) {
+    const CliRun run = runCli({"sim", "--steps", "100000000", "--csv", "/dev/full"}, std::string(), 60);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vorlint-cli sim: cannot write the CSV to '/dev/full'\n");
+}
+
 struct SimUsageCase {
     std::vector<std::string> args;
     const char* errorText;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,8 +25,7 @@ std::string describe(const std::vector<ConstantGroup>& groups) {
 }
 
 std::string describeFile(const std::string& content) {
-    std::istringstream in(content);
-    return describe(readConstantsFile(in));
+    return describe(readConstantsFile(content).groups());
 }
 
 int depthOf(const std::vector<ConstantGroup>& groups) {
@@ -101,11 +99,10 @@ std::ostream& operator<<(std::ostream& out, const ReaderCase& c) {
 class ReadConstantGroupsTest : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(ReadConstantGroupsTest, ReturnsTheLevelThatClosedItsGroups) {
-    std::istringstream in(GetParam().content);
-    LineReader reader(in);
-    std::vector<ConstantGroup> groups;
-    EXPECT_EQ(ReadConstantGroups(groups, reader, GetParam().depth), GetParam().returned);
-    EXPECT_EQ(describe(groups), GetParam().groups);
+    LineReader reader(GetParam().content);
+    ConstantsCollector groups;
+    EXPECT_EQ(ReadConstantGroups(groups, reader, GetParam().depth, -1), GetParam().returned);
+    EXPECT_EQ(describe(groups.finish().groups()), GetParam().groups);
 }
 
 INSTANTIATE_TEST_SUITE_P(ReturnValues, ReadConstantGroupsTest,
@@ -118,10 +115,7 @@ INSTANTIATE_TEST_SUITE_P(ReturnValues, ReadConstantGroupsTest,
 
 TEST(ConstantsFileLimits, OverlongLinesAreCutAndLoadingGoesOn) {
     const std::string name(5000, 'n');
-    const auto groups = [&] {
-        std::istringstream in("*GROUP*\nG\n" + name + "\n1\nb\n2\n");
-        return readConstantsFile(in);
-    }();
+    const auto groups = [&] { return readConstantsFile("*GROUP*\nG\n" + name + "\n1\nb\n2\n").groups(); }();
     ASSERT_EQ(groups.size(), 1u);
     ASSERT_EQ(groups[0].entries.size(), 2u);
     EXPECT_EQ(groups[0].entries[0].name, std::string(199, 'n'));
@@ -134,8 +128,7 @@ TEST(ConstantsFileLimits, NestingStopsAtTheLongestHeaderALineCanHold) {
     for (int stars = 2; stars <= 400; ++stars)
         content += std::string(stars, '*') + "\nS\n";
     content += std::string(100000, '*') + "\nLast\nx\n1\n";
-    std::istringstream in(content);
-    const auto groups = readConstantsFile(in);
+    const auto groups = readConstantsFile(content).groups();
     EXPECT_EQ(depthOf(groups), 199);
 }
 
@@ -149,8 +142,7 @@ TEST(ConstantsFileLimits, RandomBytesAfterTheMarkerLoadWithoutFault) {
             const unsigned pick = random() % 8;
             content += pick < 3 ? '*' : pick < 5 ? '\n' : static_cast<char>(random() % 256);
         }
-        std::istringstream in(content);
-        const auto groups = readConstantsFile(in);
+        const auto groups = readConstantsFile(content).groups();
         EXPECT_TRUE(everyArrayHoldsAGroup(groups));
         EXPECT_LE(depthOf(groups), 199);
     }

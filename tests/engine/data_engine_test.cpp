@@ -88,18 +88,18 @@ TEST(EngineDataFiles, AConversionWithoutUnitsIsRejectedByTheParse) {
 
 TEST(EngineDataFiles, EveryEngineSeesTheFilesAsTheyAreNow) {
     ScratchFolder folder;
-    EXPECT_TRUE(EquationEngine().ConstantGroups().empty());
+    EXPECT_TRUE(EquationEngine().ConstantGroups().groups().empty());
     folder.write("constants.dat", kConstants);
-    EXPECT_EQ(EquationEngine().ConstantGroups().at(0).name, "G");
+    EXPECT_EQ(EquationEngine().ConstantGroups().groups().at(0).name, "G");
     folder.write("constants.dat", "*GROUP*\nH\n");
-    EXPECT_EQ(EquationEngine().ConstantGroups().at(0).name, "H");
+    EXPECT_EQ(EquationEngine().ConstantGroups().groups().at(0).name, "H");
     folder.write("units.dat", kUnits);
-    EXPECT_EQ(EquationEngine().UnitCategories().at(0).units.size(), 3u);
+    EXPECT_EQ(EquationEngine().UnitCategories().categories().at(0).units.size(), 3u);
     folder.remove("constants.dat");
     folder.remove("units.dat");
     EquationEngine engine;
-    EXPECT_TRUE(engine.ConstantGroups().empty());
-    EXPECT_TRUE(engine.UnitCategories().empty());
+    EXPECT_TRUE(engine.ConstantGroups().groups().empty());
+    EXPECT_TRUE(engine.UnitCategories().categories().empty());
 }
 
 TEST(EngineDataFiles, HostileFilesFailTheFormulaAsTooComplex) {

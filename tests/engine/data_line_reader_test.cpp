@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,11 +22,10 @@ std::ostream& operator<<(std::ostream& out, const LineCase& c) {
 class LineReaderTest : public testing::TestWithParam<LineCase> {};
 
 TEST_P(LineReaderTest, ReadsLinesUpToTheOneThatMeetsTheEnd) {
-    std::istringstream in(GetParam().input);
-    LineReader reader(in);
+    LineReader reader(GetParam().input);
     std::vector<std::string> lines;
     while (!reader.atEnd() && lines.size() <= GetParam().lines.size())
-        lines.push_back(reader.next(GetParam().limit));
+        lines.emplace_back(reader.next(GetParam().limit));
     EXPECT_EQ(lines, GetParam().lines);
 }
 

@@ -96,7 +96,7 @@ const std::map<std::string, Expected> kConstants = {
 
 TEST_F(ShippedFilesTest, EveryConstantHasItsKnownValue) {
     std::set<std::string> references;
-    collectReferences(EquationEngine().ConstantGroups(), "", references);
+    collectReferences(EquationEngine().ConstantGroups().groups(), "", references);
     std::set<std::string> expected;
     for (const auto& [reference, value] : kConstants)
         expected.insert(reference);
@@ -220,7 +220,7 @@ const std::map<std::string, std::map<std::string, double>> kUnitSizes = {
 };
 
 TEST_F(ShippedFilesTest, EveryConversionBetweenUnitsOfACategoryIsRight) {
-    const std::vector<UnitCategory> categories = EquationEngine().UnitCategories();
+    const std::vector<UnitCategory> categories = EquationEngine().UnitCategories().categories();
     std::set<std::string> names;
     for (const UnitCategory& category : categories)
         names.insert(category.name);
@@ -242,7 +242,7 @@ TEST_F(ShippedFilesTest, EveryConversionBetweenUnitsOfACategoryIsRight) {
 
 TEST_F(ShippedFilesTest, UnitNamesAreDistinctAndEasyToType) {
     std::set<std::string> names;
-    for (const UnitCategory& category : EquationEngine().UnitCategories()) {
+    for (const UnitCategory& category : EquationEngine().UnitCategories().categories()) {
         EXPECT_NE(category.firstSystem, category.secondSystem);
         for (const UnitDefinition& unit : category.units) {
             EXPECT_TRUE(names.insert(unit.name).second) << unit.name;

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -34,16 +33,15 @@ const char* const kConstants = "*GROUP*\n"
                                "**\nS\nx\n3\nf\n(G|c)\n"
                                "*\nH\nk\n4\n";
 
-std::vector<ConstantGroup> constantGroups() {
-    std::istringstream in(kConstants);
-    return readConstantsFile(in);
+ConstantTable constantGroups() {
+    return readConstantsFile(kConstants);
 }
 
 class ConstantSubstitutionTest : public testing::TestWithParam<PassCase> {};
 
 TEST_P(ConstantSubstitutionTest, ReplacesReferencesInOrder) {
     std::string formula = GetParam().formula;
-    EXPECT_EQ(substituteConstants(constantGroups(), "", formula, GetParam().decimalComma), 0);
+    EXPECT_EQ(substituteConstants(formula, constantGroups(), GetParam().decimalComma), 0);
     EXPECT_EQ(formula, GetParam().rewritten);
 }
 
@@ -66,9 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConstantSubstitution, ALengthExactlyAtTheCapIsAcceptedAndOneMoreRefused) {
     for (const std::size_t length : {kMaxFormulaLength, kMaxFormulaLength + 1}) {
-        const std::vector<ConstantGroup> groups{{"G", {{"a", std::string(length - 2, '1')}}, {}}};
+        // Longer than a line of the file can be: the table is made directly.
+        const ConstantTable groups("G\na\n" + std::string(length - 2, '1') + "\n", {{0, -1}}, {{0, 2}});
         std::string formula = "(G|a)";
-        EXPECT_EQ(substituteConstants(groups, "", formula, false),
+        EXPECT_EQ(substituteConstants(formula, groups, false),
                   length <= kMaxFormulaLength ? 0 : kFormulaTooComplex);
     }
 }
@@ -78,9 +77,8 @@ TEST(ConstantSubstitution, AFileThatDoublesTheFormulaAtEveryEntryIsRefused) {
     for (int i = 0; i < 1000; ++i)
         file += "e" + std::to_string(i) + "\n(G|e" + std::to_string(i + 1) + ")+(G|e" +
                 std::to_string(i + 1) + ")\n";
-    std::istringstream in(file);
     std::string formula = "(G|e0)";
-    EXPECT_EQ(substituteConstants(readConstantsFile(in), "", formula, false), kFormulaTooComplex);
+    EXPECT_EQ(substituteConstants(formula, readConstantsFile(file), false), kFormulaTooComplex);
     EXPECT_LE(formula.size(), kMaxFormulaLength);
 }
 
@@ -92,9 +90,8 @@ const char* const kUnits = "****STANDARD****\n"
                            "mass\nA\nkg\nB\nlb\n0.45359237\n"
                            "kg\nA\n1\nlb\nB\n1\n";
 
-std::vector<UnitCategory> unitCategories(const std::string& file = kUnits) {
-    std::istringstream in(file);
-    return readUnitsFile(in);
+UnitTable unitCategories(const std::string& file = kUnits) {
+    return readUnitsFile(file);
 }
 
 class UnitRewriteTest : public testing::TestWithParam<PassCase> {};
@@ -134,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Temperatures, UnitRewriteTest,
 
 TEST(UnitRewrite, TemperaturesAreRewrittenWithoutAUnitsFile) {
     std::string formula = "212(Fahrenheit->Celsius)+(m->cm)";
-    EXPECT_EQ(rewriteUnitConversions(formula, {}, false), 0);
+    EXPECT_EQ(rewriteUnitConversions(formula, UnitTable(), false), 0);
     EXPECT_EQ(formula, "212farenheitcelcius+(m->cm)");
 }
 

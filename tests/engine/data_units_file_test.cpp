@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,8 +25,7 @@ std::string describe(const std::vector<UnitCategory>& categories) {
 }
 
 std::string describeFile(const std::string& content) {
-    std::istringstream in(content);
-    return describe(readUnitsFile(in));
+    return describe(readUnitsFile(content).categories());
 }
 
 const std::string kMarker = "****STANDARD****\n";
@@ -78,8 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FileCase{kMarker + kHeader + "****\nA\n1\n", "len(A|m|B|ft|0.3048)[****:A:1]"}));
 
 TEST(UnitsFileLimits, OverlongLinesAreCutAndLoadingGoesOn) {
-    std::istringstream in(kMarker + kHeader + std::string(3000, 'u') + "\nA\n1\ncm\nA\n100\n");
-    const auto categories = readUnitsFile(in);
+    const auto categories =
+        readUnitsFile(kMarker + kHeader + std::string(3000, 'u') + "\nA\n1\ncm\nA\n100\n").categories();
     ASSERT_EQ(categories.size(), 1u);
     ASSERT_EQ(categories[0].units.size(), 2u);
     EXPECT_EQ(categories[0].units[0].name, std::string(255, 'u'));
@@ -102,8 +100,7 @@ TEST(UnitsFileLimits, RandomBytesAfterTheMarkerLoadWithoutFault) {
                        : pick < 6 ? std::string("\n")
                                   : std::string(1, char(random() % 256));
         }
-        std::istringstream in(content);
-        const auto categories = readUnitsFile(in);
+        const auto categories = readUnitsFile(content).categories();
         EXPECT_FALSE(categories.empty());
         for (const UnitCategory& category : categories)
             for (const UnitDefinition& unit : category.units)
