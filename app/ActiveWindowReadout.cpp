@@ -44,7 +44,7 @@ void CActiveWindowReadout::Refresh() {
     }
     CountSteps(*view);
     m_pPane->setText(ReadoutText(*view, m_rate.Rate()));
-    m_dock.ShowFigures(view->m_stepResponse.figures());
+    m_dock.ShowFigures(view->m_stepResponse.Figures());
 }
 
 void CActiveWindowReadout::CountSteps(CVorlintView& view) {

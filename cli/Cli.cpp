@@ -2,6 +2,8 @@
 
 #include "EvalCommand.h"
 #include "SimCommand.h"
+#include "SweepCommand.h"
+#include "TuneCommand.h"
 #include "VorlintIdentity.h"
 
 #include <cstdio>
@@ -16,6 +18,8 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "Commands:\n"
                           "  eval  evaluate formulas and print their status and value\n"
                           "  sim   run a simulation and print its history as CSV\n"
+                          "  tune  run a relay or step-test experiment and print the tuning rules' gains\n"
+                          "  sweep run every combination of gain ranges and print the response figures\n"
                           "\n"
                           "Options:\n"
                           "  --help     show this help\n"
@@ -29,7 +33,7 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
 
 int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
-        return usageError(streams.err, "", "missing command (eval or sim)");
+        return usageError(streams.err, "", "missing command (eval, sim, tune or sweep)");
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
@@ -39,13 +43,19 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
     if (command == "sim") {
         return RunSimCommand(rest, streams);
     }
+    if (command == "tune") {
+        return RunTuneCommand(rest, streams);
+    }
+    if (command == "sweep") {
+        return RunSweepCommand(rest, streams);
+    }
     if (command == "--help") {
         return printHelp(streams.out, kHelp);
     }
     if (command == "--version") {
         return printHelp(streams.out, "vorlint-cli " VORLINT_VERSION "\n");
     }
-    return usageError(streams.err, "", "unknown command '" + command + "' (eval or sim)");
+    return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune or sweep)");
 }
 
 /// Runs `command` and turns running out of memory into a message (which allocates nothing) and
@@ -60,9 +70,9 @@ int reportingOutOfMemory(const char* commandName, std::FILE* err, Command comman
     }
 }
 
-/// The command's name for messages: "eval" or "sim", empty for anything else.
+/// The command's name for messages, empty for a command that does not exist.
 const char* commandName(const char* argument) {
-    for (const char* known : {"eval", "sim"}) {
+    for (const char* known : {"eval", "sim", "tune", "sweep"}) {
         if (std::string_view(argument) == known) {
             return known;
         }

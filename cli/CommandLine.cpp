@@ -18,3 +18,31 @@ int printHelp(std::FILE* out, const char* text) {
     std::fputs(text, out);
     return kExitSuccess;
 }
+
+bool parseOptionPairs(const Arguments& args, const std::function<bool(const std::string&)>& takesValue,
+                      const OptionHandler& handle, bool& help, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help") {
+            help = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            error = "unexpected argument '" + arg + "'";
+            return false;
+        }
+        if (!takesValue(arg)) {
+            error = "unknown option '" + arg + "'";
+            return false;
+        }
+        std::string value;
+        if (!takeOptionValue(args, i, value)) {
+            error = arg + " needs a value";
+            return false;
+        }
+        if (!handle(arg, value, error)) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,3 +23,13 @@ bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& val
 
 /// Writes `text` to `out` and returns kExitSuccess (the --help answer).
 int printHelp(std::FILE* out, const char* text);
+
+/// Handles one option and its value: false with the reason in `error` on a bad value.
+using OptionHandler =
+    std::function<bool(const std::string& option, const std::string& value, std::string& error)>;
+
+/// Reads `args` as "--NAME VALUE" pairs, where `takesValue` says which options exist, and "--help",
+/// which sets `help`. False with the reason in `error` on an unknown option, a missing value, or a value
+/// `handle` refused.
+bool parseOptionPairs(const Arguments& args, const std::function<bool(const std::string&)>& takesValue,
+                      const OptionHandler& handle, bool& help, std::string& error);

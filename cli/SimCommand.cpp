@@ -24,18 +24,38 @@ const char* const kHelp =
     "Options (defaults in brackets):\n"
     "  --steps N               number of steps [100]\n"
     "  --mode manual|pid|onoff control mode [manual]\n"
-    "  --kp X, --ki X, --kd X  gains [0]\n"
+    "  --kp X, --ki X, --kd X  gains [0]; Ki divides the integral (the integral term is the error's\n"
+    "                          integral over Ki, 0: none), so Kp = Kc, Ki = Ti / Kc, Kd = Kc * Td\n"
     "  --setpoint X            set point [0]\n"
     "  --power X               manual power [0]\n"
     "  --sim-step-ms N         simulated step in milliseconds [100]\n"
     "  --formula TEXT          plant formula in p, t and dt [p + ((t/100)*5000 - p*1.0)*dt]\n"
+    "\n"
+    "  Plant dynamics, between the power u and the formula's t, in this order:\n"
+    "  --disturbance X         load disturbance added to u, in power units [0]\n"
+    "  --dead-time S           dead time in simulated seconds, round(S / dt) steps [0]\n"
+    "  --lags N                first-order lags in a row, 0 to 5 [0]\n"
+    "  --lag-tau S             time constant of each lag in simulated seconds [1]\n"
+    "\n"
+    "  Controller options:\n"
+    "  --setpoint-weight B     proportional term (B * setpoint - point) * Kp [1]\n"
+    "  --derivative-on measurement|error\n"
+    "                          slope of the point (no kick at a set-point step) or of the error [error]\n"
+    "  --derivative-filter S   time constant Tf of the derivative's filter; 0 is off [0]\n"
+    "  --anti-windup none|conditional|backcalc\n"
+    "                          hold the integral while it winds into the clamp, or track the clamped\n"
+    "                          output back into it [none]\n"
+    "  --tracking-time S       Tt of backcalc, above 0 [1]\n"
+    "  Times and the weight must be finite and not negative.\n"
+    "\n"
     "  --csv FILE              where the CSV goes; '-' is standard output [-]\n"
     "  --metrics FILE          after the run, write the figures of the response to the latest\n"
     "                          set-point change (the first step counts as one, from the point 20)\n"
     "                          as NAME<TAB>VALUE lines, 'nan' when not defined; '-' is standard\n"
     "                          output when the CSV goes to a file\n"
-    "  --at STEP:NAME=VALUE    before step STEP (from 1) set NAME (setpoint, power, kp, ki, kd, mode,\n"
-    "                          sim-step-ms, formula) as the panels would; a new ki clears the integral\n"
+    "  --at STEP:NAME=VALUE    before step STEP (from 1) set NAME (any option above without its '--':\n"
+    "                          setpoint, power, kp, ..., formula, disturbance, ..., tracking-time) as\n"
+    "                          the panels would; a new ki clears the integral\n"
     "  --at STEP:reset         before step STEP clear the integral (the Reset button)\n"
     "  --help                  show this help\n"
     "\n"
@@ -65,7 +85,7 @@ bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigure
             return false;
         }
     }
-    figures = simulation->m_stepResponse.figures();
+    figures = simulation->m_stepResponse.Figures();
     return output.Write(buffer);
 }
 

@@ -1,6 +1,7 @@
 #include "SimOptions.h"
 
 #include "NumberText.h"
+#include "SetupOptions.h"
 
 #include <algorithm>
 #include <limits>
@@ -41,9 +42,7 @@ bool isValueOption(const std::string& option) {
 bool parseValueOption(const std::string& option, const std::string& value, SimOptions& options,
                       std::string& error) {
     if (option == "--steps") {
-        if (!parseCount(value, std::numeric_limits<std::uint64_t>::max(), options.steps)) {
-            error = "--steps needs a whole number, not '" + value + "'";
-        }
+        parseStepCount(value, options.steps, error);
     } else if (option == "--csv") {
         options.csvPath = value;
     } else if (option == "--metrics") {
@@ -65,28 +64,11 @@ bool parseValueOption(const std::string& option, const std::string& value, SimOp
 } // namespace
 
 bool parseSimOptions(const Arguments& args, SimOptions& options, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        if (arg.rfind("--", 0) != 0) {
-            error = "unexpected argument '" + arg + "'";
-            return false;
-        }
-        if (!isValueOption(arg)) {
-            error = "unknown option '" + arg + "'";
-            return false;
-        }
-        std::string value;
-        if (!takeOptionValue(args, i, value)) {
-            error = arg + " needs a value";
-            return false;
-        }
-        if (!parseValueOption(arg, value, options, error)) {
-            return false;
-        }
+    const auto handle = [&](const std::string& option, const std::string& value, std::string& message) {
+        return parseValueOption(option, value, options, message);
+    };
+    if (!parseOptionPairs(args, isValueOption, handle, options.help, error)) {
+        return false;
     }
     if (options.metricsPath == "-" && options.csvPath == "-") {
         error = "--metrics - needs --csv FILE: standard output already carries the CSV";

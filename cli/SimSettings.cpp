@@ -9,44 +9,137 @@ namespace {
 using Field = SimSetting::Field;
 using Mode = SimSetting::Mode;
 
-struct NamedField {
+struct NumberField {
     const char* name;
     Field field;
+    NumberRange range;
 };
 
-constexpr NamedField kNumberFields[] = {
-    {"setpoint", Field::SetPoint},
-    {"power", Field::Power},
-    {"kp", Field::Kp},
-    {"ki", Field::Ki},
-    {"kd", Field::Kd},
+constexpr NumberField kNumberFields[] = {
+    {"setpoint", Field::SetPoint, NumberRange::Any},
+    {"power", Field::Power, NumberRange::Any},
+    {"kp", Field::Kp, NumberRange::Any},
+    {"ki", Field::Ki, NumberRange::Any},
+    {"kd", Field::Kd, NumberRange::Any},
+    {"disturbance", Field::Disturbance, NumberRange::Any},
+    {"dead-time", Field::DeadTime, NumberRange::NotNegative},
+    {"lag-tau", Field::LagTau, NumberRange::NotNegative},
+    {"setpoint-weight", Field::SetPointWeight, NumberRange::NotNegative},
+    {"derivative-filter", Field::DerivativeFilter, NumberRange::NotNegative},
+    {"tracking-time", Field::TrackingTime, NumberRange::Positive},
 };
 
-bool parseMode(const std::string& value, Mode& mode) {
-    if (value == "manual") {
-        mode = Mode::Manual;
-    } else if (value == "pid") {
-        mode = Mode::Pid;
-    } else if (value == "onoff") {
-        mode = Mode::OnOff;
+template <typename Value> struct Choice {
+    const char* name;
+    Value value;
+};
+
+constexpr Choice<Mode> kModes[] = {{"manual", Mode::Manual}, {"pid", Mode::Pid}, {"onoff", Mode::OnOff}};
+constexpr Choice<bool> kDerivativeSources[] = {{"measurement", true}, {"error", false}};
+constexpr Choice<AntiWindup> kAntiWindups[] = {{"none", AntiWindup::None},
+                                               {"conditional", AntiWindup::Conditional},
+                                               {"backcalc", AntiWindup::BackCalculation}};
+
+/// Picks the choice named `value`; otherwise says "NAME must be A, B or C, not 'VALUE'".
+template <typename Value, std::size_t N>
+void parseChoice(const std::string& name, const std::string& value, const Choice<Value> (&choices)[N],
+                 Value& chosen, std::string& error) {
+    std::string names;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (value == choices[i].name) {
+            chosen = choices[i].value;
+            return;
+        }
+        names += i == 0 ? "" : i + 1 == N ? " or " : ", ";
+        names += choices[i].name;
+    }
+    error = name + " must be " + names + ", not '" + value + "'";
+}
+
+bool parseNumberField(const std::string& name, const std::string& value, SimSetting& setting,
+                      std::string& error) {
+    for (const NumberField& entry : kNumberFields) {
+        if (name == entry.name) {
+            setting.field = entry.field;
+            parseNumberIn(name, value, entry.range, setting.number, error);
+            return true;
+        }
+    }
+    return false;
+}
+
+void parseWholeNumber(const std::string& name, const std::string& value, std::uint32_t max,
+                      std::uint32_t& count, std::string& error) {
+    std::uint64_t parsed = 0;
+    if (parseCount(value, max, parsed)) {
+        count = static_cast<std::uint32_t>(parsed);
+    } else {
+        error = name + " needs a whole number from 0 to " + std::to_string(max) + ", not '" + value + "'";
+    }
+}
+
+/// The fields that are not plain numbers; false for a name no field has.
+bool parseOtherField(const std::string& name, const std::string& value, SimSetting& setting,
+                     std::string& error) {
+    if (name == "mode") {
+        setting.field = Field::Mode;
+        parseChoice(name, value, kModes, setting.mode, error);
+    } else if (name == "derivative-on") {
+        setting.field = Field::DerivativeOn;
+        parseChoice(name, value, kDerivativeSources, setting.onMeasurement, error);
+    } else if (name == "anti-windup") {
+        setting.field = Field::AntiWindup;
+        parseChoice(name, value, kAntiWindups, setting.antiWindup, error);
+    } else if (name == "sim-step-ms") {
+        setting.field = Field::SimStepMs;
+        parseWholeNumber(name, value, std::numeric_limits<std::uint32_t>::max(), setting.count, error);
+    } else if (name == "lags") {
+        setting.field = Field::Lags;
+        parseWholeNumber(name, value, PlantDynamicsSettings::kMaxLags, setting.count, error);
+    } else if (name == "formula") {
+        setting.field = Field::Formula;
+        setting.text = value;
     } else {
         return false;
     }
     return true;
 }
 
-bool parseNumberField(const std::string& name, const std::string& value, SimSetting& setting,
-                      std::string& error) {
-    for (const NamedField& entry : kNumberFields) {
-        if (name == entry.name) {
-            setting.field = entry.field;
-            if (!parseNumber(value, setting.number)) {
-                error = name + " needs a number, not '" + value + "'";
-            }
-            return true;
-        }
+/// The dynamics' and the controller options' fields.
+void applyOption(CSimulation& simulation, const SimSetting& setting) {
+    PlantDynamicsSettings& dynamics = simulation.m_dynamicsSettings;
+    PidOptions& options = simulation.m_pidOptions;
+    switch (setting.field) {
+    case Field::Disturbance:
+        dynamics.disturbance = setting.number;
+        break;
+    case Field::DeadTime:
+        dynamics.deadTimeS = setting.number;
+        break;
+    case Field::Lags:
+        dynamics.lagCount = static_cast<int>(setting.count);
+        break;
+    case Field::LagTau:
+        dynamics.lagTauS = setting.number;
+        break;
+    case Field::SetPointWeight:
+        options.setPointWeight = setting.number;
+        break;
+    case Field::DerivativeOn:
+        options.derivativeOnMeasurement = setting.onMeasurement;
+        break;
+    case Field::DerivativeFilter:
+        options.derivativeFilterS = setting.number;
+        break;
+    case Field::AntiWindup:
+        options.antiWindup = setting.antiWindup;
+        break;
+    case Field::TrackingTime:
+        options.trackingTimeS = setting.number;
+        break;
+    default:
+        break;
     }
-    return false;
 }
 
 } // namespace
@@ -54,26 +147,7 @@ bool parseNumberField(const std::string& name, const std::string& value, SimSett
 SettingParse parseSetting(const std::string& name, const std::string& value, SimSetting& setting,
                           std::string& error) {
     error.clear();
-    if (parseNumberField(name, value, setting, error)) {
-        return error.empty() ? SettingParse::Ok : SettingParse::BadValue;
-    }
-    if (name == "mode") {
-        setting.field = Field::Mode;
-        if (!parseMode(value, setting.mode)) {
-            error = "mode must be manual, pid or onoff, not '" + value + "'";
-        }
-    } else if (name == "sim-step-ms") {
-        setting.field = Field::SimStepMs;
-        std::uint64_t count = 0;
-        if (parseCount(value, std::numeric_limits<std::uint32_t>::max(), count)) {
-            setting.count = static_cast<std::uint32_t>(count);
-        } else {
-            error = "sim-step-ms needs a whole number from 0 to 4294967295, not '" + value + "'";
-        }
-    } else if (name == "formula") {
-        setting.field = Field::Formula;
-        setting.text = value;
-    } else {
+    if (!parseNumberField(name, value, setting, error) && !parseOtherField(name, value, setting, error)) {
         return SettingParse::UnknownName;
     }
     return error.empty() ? SettingParse::Ok : SettingParse::BadValue;
@@ -83,6 +157,20 @@ bool isSettingName(const std::string& name) {
     SimSetting ignored;
     std::string error;
     return parseSetting(name, std::string(), ignored, error) != SettingParse::UnknownName;
+}
+
+bool isSetupSetting(SimSetting::Field field) {
+    switch (field) {
+    case Field::Power:
+    case Field::Kp:
+    case Field::Ki:
+    case Field::Kd:
+    case Field::Mode:
+    case Field::Reset:
+        return false;
+    default:
+        return true;
+    }
 }
 
 void applySetting(CSimulation& simulation, const SimSetting& setting) {
@@ -114,5 +202,7 @@ void applySetting(CSimulation& simulation, const SimSetting& setting) {
     case Field::Reset:
         simulation.ResetIntegral();
         break;
+    default:
+        applyOption(simulation, setting);
     }
 }

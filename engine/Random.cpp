@@ -6,6 +6,10 @@ namespace {
 
 constexpr double kOneOver32767 = 3.051850947599719e-05;
 
+// Constant-initialised (the constructor is constexpr), so no thread-local initialisation wrapper is
+// needed to reach it.
+thread_local Rand15 threadGenerator;
+
 } // namespace
 
 int Rand15::next() {
@@ -14,9 +18,15 @@ int Rand15::next() {
 }
 
 int rand15() {
-    // The only process-wide state besides currentEngine; all use is on the user-interface thread.
-    static Rand15 generator;
-    return generator.next();
+    return threadGenerator.next();
+}
+
+FreshRandomScope::FreshRandomScope() : saved_(threadGenerator) {
+    threadGenerator = Rand15();
+}
+
+FreshRandomScope::~FreshRandomScope() {
+    threadGenerator = saved_;
 }
 
 double frandValue(double a, double b, int r) {

@@ -6,16 +6,34 @@
 /// (mod 2^32), answering bits 16 to 30. The same seed gives the same numbers in every run.
 class Rand15 {
 public:
-    explicit Rand15(std::uint32_t seed = 1) : state_(seed) {}
+    static constexpr std::uint32_t kInitialSeed = 1;
+
+    constexpr explicit Rand15(std::uint32_t seed = kInitialSeed) : state_(seed) {}
     int next();
 
 private:
     std::uint32_t state_;
 };
 
-/// The next number of the engine's one generator, shared by the whole process, seeded with 1 and
-/// never reseeded.
+/// The next number of the calling thread's generator. Each thread has its own, seeded with
+/// Rand15::kInitialSeed when the thread starts and never reseeded, so the user-interface thread draws the
+/// same sequence as ever and threads running simulations side by side never race on it.
 int rand15();
+
+/// Gives the calling thread a generator started afresh from the initial seed for the lifetime of the
+/// scope, and its own generator back, where it was, on exit: a headless run (a tuning experiment, one
+/// combination of a gain sweep) draws the same numbers whenever and wherever it runs, and leaves the
+/// sequence of the simulation it was copied from untouched.
+class FreshRandomScope {
+public:
+    FreshRandomScope();
+    ~FreshRandomScope();
+    FreshRandomScope(const FreshRandomScope&) = delete;
+    FreshRandomScope& operator=(const FreshRandomScope&) = delete;
+
+private:
+    Rand15 saved_;
+};
 
 /// "frand" for the draw r: lo + r * ((hi - lo) * K), K being the double nearest 1/32767.
 double frandValue(double a, double b, int r);

@@ -4,28 +4,27 @@
 #include <vector>
 
 /// The values of the last kMaxDelay + 1 steps, newest last, for a dead time that may be switched on or
-/// lengthened at any moment and must then pass on what really went in back then. The ring grows by
-/// doubling up to its cap, so a step allocates only a handful of times in a whole run, never per step.
-class DelayLine {
+/// lengthened at any moment and must then pass on what really went in back then. The whole ring is
+/// reserved when the line is made (address space only: a page is touched when the run first reaches
+/// it), so recording a step never allocates.
+class CDelayLine {
 public:
     /// The longest delay in steps.
     static constexpr std::size_t kMaxDelay = 100000;
 
+    CDelayLine() { m_ring.reserve(kCapacity); }
+
     /// Records the value of this step.
-    void push(double value);
+    void Push(double value);
     /// The value recorded `steps` pushes before the newest (0: the newest itself), at most kMaxDelay;
     /// 0 for a time before the first push.
-    double delayed(std::size_t steps) const;
+    double Delayed(std::size_t steps) const;
     /// Forgets every value; the memory is kept for the next run.
-    void clear();
+    void Clear();
 
 private:
     static constexpr std::size_t kCapacity = kMaxDelay + 1;
-    static constexpr std::size_t kFirstCapacity = 1024;
 
-    void grow();
-
-    std::vector<double> ring_;
-    std::size_t next_ = 0;  // where the next value goes
-    std::size_t count_ = 0; // values held, up to ring_.size()
+    std::vector<double> m_ring; // fills up to kCapacity values, then wraps
+    std::size_t m_nNext = 0;    // where the next value goes
 };

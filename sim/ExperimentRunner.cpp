@@ -1,13 +1,13 @@
 #include "ExperimentRunner.h"
 
-ExperimentOutcome runExperiment(PlantExperiment& experiment, const AdvancePlant& advance,
+ExperimentOutcome runExperiment(CPlantExperiment& experiment, const AdvancePlant& advance,
                                 const KeepGoing& keepGoing) {
-    for (std::uint64_t step = 0; step < kMaxExperimentSteps && !experiment.finished(); ++step) {
+    for (std::uint64_t step = 0; step < kMaxExperimentSteps && !experiment.Finished(); ++step) {
         if (keepGoing && step % kKeepGoingInterval == 0 && !keepGoing(step)) {
             return ExperimentOutcome::Cancelled;
         }
-        const PlantStep outcome = advance(experiment.nextPower());
-        experiment.addStep(outcome.point, outcome.dt);
+        const PlantStep outcome = advance(experiment.NextPower());
+        experiment.AddStep(outcome.point, outcome.dt);
     }
-    return experiment.finished() ? ExperimentOutcome::Finished : ExperimentOutcome::NoResult;
+    return experiment.Finished() ? ExperimentOutcome::Finished : ExperimentOutcome::NoResult;
 }

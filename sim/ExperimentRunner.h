@@ -29,5 +29,5 @@ inline constexpr std::uint64_t kKeepGoingInterval = 1024;
 
 /// Steps the plant with the experiment's power until the experiment has finished, at most
 /// kMaxExperimentSteps steps.
-ExperimentOutcome runExperiment(PlantExperiment& experiment, const AdvancePlant& advance,
+ExperimentOutcome runExperiment(CPlantExperiment& experiment, const AdvancePlant& advance,
                                 const KeepGoing& keepGoing = {});

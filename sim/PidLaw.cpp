@@ -1,5 +1,7 @@
 #include "PidLaw.h"
 
+#include "SimulationScales.h"
+
 #include <cmath>
 
 namespace {
@@ -19,14 +21,14 @@ double proportionalTerm(const PidInput& in, double kp, double setPointWeight) {
 /// The unclamped output lies beyond a limit and this step's increment moved the integral term further
 /// that way.
 bool windsUp(double output, double integralTermNow, double integralTermBefore) {
-    return (output > 100.0 && integralTermNow > integralTermBefore) ||
-           (output < 0.0 && integralTermNow < integralTermBefore);
+    return (output > kPowerScale.high && integralTermNow > integralTermBefore) ||
+           (output < kPowerScale.low && integralTermNow < integralTermBefore);
 }
 
 } // namespace
 
-PidOutput PidLaw::step(const PidInput& in, const PidGains& gains, const PidOptions& options,
-                       double& integral) {
+PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOptions& options,
+                        double& integral) {
     // The integral and the error slope work on the error of the newest sample; a zero simulated step has
     // no slope and adds nothing, rather than dividing by zero.
     double increment = 0.0;
@@ -41,8 +43,8 @@ PidOutput PidLaw::step(const PidInput& in, const PidGains& gains, const PidOptio
     PidOutput out;
     out.proportional = proportionalTerm(in, gains.kp, options.setPointWeight);
     out.integral = integralTerm(integral, gains.ki);
-    const double slope = options.derivativeOnMeasurement ? measurementSlope(in) : errorSlope;
-    out.derivative = filtered(-(slope * gains.kd), in.dt, options.derivativeFilterS);
+    const double slope = options.derivativeOnMeasurement ? MeasurementSlope(in) : errorSlope;
+    out.derivative = Filtered(-(slope * gains.kd), in.dt, options.derivativeFilterS);
     double output = out.integral + out.derivative + out.proportional;
 
     if (options.antiWindup == AntiWindup::Conditional &&
@@ -51,7 +53,7 @@ PidOutput PidLaw::step(const PidInput& in, const PidGains& gains, const PidOptio
         out.integral = integralTerm(integral, gains.ki);
         output = out.integral + out.derivative + out.proportional;
     }
-    out.power = clampPower(output);
+    out.power = ClampPower(output);
     // An infinite raw output has no finite excess to track: it would leave the integral infinite, and
     // then not a number for good.
     if (options.antiWindup == AntiWindup::BackCalculation && gains.ki != 0.0 && std::isfinite(output) &&
@@ -61,33 +63,34 @@ PidOutput PidLaw::step(const PidInput& in, const PidGains& gains, const PidOptio
     return out;
 }
 
-void PidLaw::rememberPoint(double pointBeforeStep) {
-    hasPreviousPoint_ = true;
-    previousPoint_ = pointBeforeStep;
+void CPidLaw::RememberPoint(double pointBeforeStep) {
+    m_bHasPreviousPoint = true;
+    m_dPreviousPoint = pointBeforeStep;
 }
 
-double PidLaw::clampPower(double output) {
-    if (output > 100.0) {
-        return 100.0;
+double CPidLaw::ClampPower(double output) {
+    if (output > kPowerScale.high) {
+        return kPowerScale.high;
     }
-    if (output < 0.0) {
-        return 0.0;
+    if (output < kPowerScale.low) {
+        return kPowerScale.low;
     }
     // A power that is not a number would leave the plant with no result to take.
     return std::isnan(output) ? 0.0 : output;
 }
 
-double PidLaw::measurementSlope(const PidInput& in) const {
-    if (!hasPreviousPoint_ || in.dt == 0.0) {
+double CPidLaw::MeasurementSlope(const PidInput& in) const {
+    if (!m_bHasPreviousPoint || in.dt == 0.0) {
         return 0.0;
     }
-    return (in.point - previousPoint_) / in.dt;
+    return (in.point - m_dPreviousPoint) / in.dt;
 }
 
-double PidLaw::filtered(double derivative, double dt, double filterS) {
+double CPidLaw::Filtered(double derivative, double dt, double filterS) {
     if (!(filterS > 0.0)) {
         return derivative;
     }
-    filteredDerivative_ = filteredDerivative_ + (derivative - filteredDerivative_) * (dt / (filterS + dt));
-    return filteredDerivative_;
+    m_dFilteredDerivative =
+        m_dFilteredDerivative + (derivative - m_dFilteredDerivative) * (dt / (filterS + dt));
+    return m_dFilteredDerivative;
 }

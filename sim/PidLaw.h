@@ -24,24 +24,24 @@ struct PidOutput {
 /// new Ki clear it); the law keeps only what its options need between steps. With every option at its
 /// default the result is the plain controller's, bit for bit: the trapezoid integral of the error, the
 /// slope (prev - e) / dt, D = -(slope * Kd), output = I + D + P, then the clamp.
-class PidLaw {
+class CPidLaw {
 public:
     /// Runs the controller; `integral` is the accumulated error integral, updated in place.
-    PidOutput step(const PidInput& in, const PidGains& gains, const PidOptions& options, double& integral);
+    PidOutput Step(const PidInput& in, const PidGains& gains, const PidOptions& options, double& integral);
     /// To be told the point before every step, after the controller ran, whatever the mode: the
     /// derivative on measurement takes its slope from the point of the step before.
-    void rememberPoint(double pointBeforeStep);
+    void RememberPoint(double pointBeforeStep);
     /// A fresh start: no previous point and the filtered derivative at 0.
-    void clear() { *this = PidLaw(); }
+    void Clear() { *this = CPidLaw(); }
 
     /// The power range: above 100 gives 100, below 0 gives 0, not a number gives 0.
-    static double clampPower(double output);
+    static double ClampPower(double output);
 
 private:
-    double measurementSlope(const PidInput& in) const;
-    double filtered(double derivative, double dt, double filterS);
+    double MeasurementSlope(const PidInput& in) const;
+    double Filtered(double derivative, double dt, double filterS);
 
-    double filteredDerivative_ = 0.0;
-    bool hasPreviousPoint_ = false;
-    double previousPoint_ = 0.0;
+    double m_dFilteredDerivative = 0.0;
+    bool m_bHasPreviousPoint = false;
+    double m_dPreviousPoint = 0.0;
 };

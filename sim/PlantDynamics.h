@@ -9,20 +9,20 @@
 /// The state of the dynamics between the controller's output and the plant formula: the dead time's
 /// record of past inputs and the lags' outputs. The settings stay with the caller (they are part of the
 /// window's setup); this holds what a run accumulates.
-class PlantDynamics {
+class CPlantDynamics {
 public:
     /// The formula's t for a step whose controller output is `u` and simulated length `dt` seconds.
     /// With the default settings that is `u` itself, untouched.
-    double apply(const PlantDynamicsSettings& settings, double u, double dt);
+    double Apply(const PlantDynamicsSettings& settings, double u, double dt);
     /// Back to rest: no past inputs (they read as 0) and every lag at 0.
-    void clear();
+    void Clear();
 
     /// The dead time in whole steps of `dt`: round(deadTimeS / dt), 0 when dt is 0, capped.
-    static std::size_t delaySteps(double deadTimeS, double dt);
+    static std::size_t DelaySteps(double deadTimeS, double dt);
 
 private:
-    double applyLags(const PlantDynamicsSettings& settings, double in, double dt);
+    double ApplyLags(const PlantDynamicsSettings& settings, double in, double dt);
 
-    DelayLine delay_;
-    std::array<double, PlantDynamicsSettings::kMaxLags> lags_{};
+    CDelayLine m_delay;
+    std::array<double, PlantDynamicsSettings::kMaxLags> m_lags{};
 };

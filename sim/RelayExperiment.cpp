@@ -2,55 +2,55 @@
 
 #include <algorithm>
 
-RelayExperiment::RelayExperiment(const RelaySettings& settings, double initialPoint)
-    : settings_(settings), power_(settings.bias + settings.amplitude), lastPoint_(initialPoint) {
-    switchOn(initialPoint);
+CRelayExperiment::CRelayExperiment(const RelaySettings& settings, double initialPoint)
+    : m_settings(settings), m_dPower(settings.bias + settings.amplitude), m_dLastPoint(initialPoint) {
+    SwitchOn(initialPoint);
 }
 
-void RelayExperiment::addStep(double point, double dt) {
-    if (finished()) {
+void CRelayExperiment::AddStep(double point, double dt) {
+    if (Finished()) {
         return;
     }
-    noteCrossing(point, dt);
-    elapsed_ += dt;
-    if (measuring()) {
-        lowest_ = std::min(lowest_, point);
-        highest_ = std::max(highest_, point);
+    NoteCrossing(point, dt);
+    m_dElapsed += dt;
+    if (Measuring()) {
+        m_dLowest = std::min(m_dLowest, point);
+        m_dHighest = std::max(m_dHighest, point);
     }
-    lastPoint_ = point;
-    switchOn(point);
+    m_dLastPoint = point;
+    SwitchOn(point);
 }
 
-std::optional<UltimateCycle> RelayExperiment::result() const {
-    if (!finished()) {
+std::optional<UltimateCycle> CRelayExperiment::Result() const {
+    if (!Finished()) {
         return std::nullopt;
     }
-    const double amplitude = (highest_ - lowest_) / 2.0;
+    const double amplitude = (m_dHighest - m_dLowest) / 2.0;
     constexpr double kPi = 3.14159265358979323846;
-    return UltimateCycle{4.0 * settings_.amplitude / (kPi * amplitude),
-                         (lastMeasuredCrossing_ - firstMeasuredCrossing_) / kMeasuredCycles};
+    return UltimateCycle{4.0 * m_settings.amplitude / (kPi * amplitude),
+                         (m_dLastMeasuredCrossing - m_dFirstMeasuredCrossing) / kMeasuredCycles};
 }
 
-void RelayExperiment::switchOn(double point) {
-    const double error = settings_.setPoint - point;
-    if (error > settings_.hysteresis) {
-        power_ = settings_.bias + settings_.amplitude;
-    } else if (error < -settings_.hysteresis) {
-        power_ = settings_.bias - settings_.amplitude;
+void CRelayExperiment::SwitchOn(double point) {
+    const double error = m_settings.setPoint - point;
+    if (error > m_settings.hysteresis) {
+        m_dPower = m_settings.bias + m_settings.amplitude;
+    } else if (error < -m_settings.hysteresis) {
+        m_dPower = m_settings.bias - m_settings.amplitude;
     }
 }
 
-void RelayExperiment::noteCrossing(double point, double dt) {
-    const double r = settings_.setPoint;
-    if (!(lastPoint_ < r && point >= r)) {
+void CRelayExperiment::NoteCrossing(double point, double dt) {
+    const double r = m_settings.setPoint;
+    if (!(m_dLastPoint < r && point >= r)) {
         return;
     }
-    const double time = elapsed_ + dt * (r - lastPoint_) / (point - lastPoint_);
-    ++crossings_;
-    if (crossings_ == kDiscardedCycles + 1) {
-        firstMeasuredCrossing_ = time;
-        lowest_ = point;
-        highest_ = point;
+    const double time = m_dElapsed + dt * (r - m_dLastPoint) / (point - m_dLastPoint);
+    ++m_nCrossings;
+    if (m_nCrossings == kDiscardedCycles + 1) {
+        m_dFirstMeasuredCrossing = time;
+        m_dLowest = point;
+        m_dHighest = point;
     }
-    lastMeasuredCrossing_ = time;
+    m_dLastMeasuredCrossing = time;
 }

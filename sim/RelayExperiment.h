@@ -22,33 +22,33 @@ struct RelaySettings {
 /// The first kDiscardedCycles cycles are the transient; over the next kMeasuredCycles, Tu is their mean
 /// length and a half the point's peak-to-peak range over the samples from the step of their first
 /// crossing to the step of their last.
-class RelayExperiment : public PlantExperiment {
+class CRelayExperiment : public CPlantExperiment {
 public:
     static constexpr int kDiscardedCycles = 2;
     static constexpr int kMeasuredCycles = 4;
 
     /// `initialPoint` is the point before the first step.
-    RelayExperiment(const RelaySettings& settings, double initialPoint);
+    CRelayExperiment(const RelaySettings& settings, double initialPoint);
 
-    double nextPower() const override { return power_; }
-    void addStep(double point, double dt) override;
-    bool finished() const override { return crossings_ == kDiscardedCycles + kMeasuredCycles + 1; }
+    double NextPower() const override { return m_dPower; }
+    void AddStep(double point, double dt) override;
+    bool Finished() const override { return m_nCrossings == kDiscardedCycles + kMeasuredCycles + 1; }
 
     /// Ku and Tu once finished.
-    std::optional<UltimateCycle> result() const;
+    std::optional<UltimateCycle> Result() const;
 
 private:
-    void switchOn(double point);
-    void noteCrossing(double point, double dt);
-    bool measuring() const { return crossings_ > kDiscardedCycles; }
+    void SwitchOn(double point);
+    void NoteCrossing(double point, double dt);
+    bool Measuring() const { return m_nCrossings > kDiscardedCycles; }
 
-    RelaySettings settings_;
-    double power_ = 0.0;
-    double lastPoint_ = 0.0;
-    double elapsed_ = 0.0; // end of the newest step
-    int crossings_ = 0;
-    double firstMeasuredCrossing_ = 0.0;
-    double lastMeasuredCrossing_ = 0.0;
-    double lowest_ = 0.0;
-    double highest_ = 0.0;
+    RelaySettings m_settings;
+    double m_dPower = 0.0;
+    double m_dLastPoint = 0.0;
+    double m_dElapsed = 0.0; // end of the newest step
+    int m_nCrossings = 0;
+    double m_dFirstMeasuredCrossing = 0.0;
+    double m_dLastMeasuredCrossing = 0.0;
+    double m_dLowest = 0.0;
+    double m_dHighest = 0.0;
 };

@@ -9,7 +9,9 @@
 void CSimulation::InitialUpdate() {
     m_dPoint = m_dPointMin;
     m_dPower = 0.0;
-    m_stepResponse.clear();
+    m_stepResponse.Clear();
+    m_dynamics.Clear();
+    m_pidLaw.Clear();
 }
 
 void CSimulation::SetKi(double ki) {
@@ -47,16 +49,17 @@ void CSimulation::Step() {
     Sample sample;
     sample.setPoint = m_dSetPoint;
     sample.error = m_dSetPoint - m_dPoint;
-    const double dt = m_nSimStepMs * 0.001;
+    const double dt = StepSeconds(m_nSimStepMs);
     sample.timeS = (m_history.empty() ? 0.0 : m_history.newest().timeS) + dt;
     RunController(sample.error, dt, sample);
+    m_pidLaw.RememberPoint(m_dPoint);
     sample.power = m_dPower;
 
-    EvaluatePlant(dt);
+    EvaluatePlant(m_dynamics.Apply(m_dynamicsSettings, m_dPower, dt), dt);
     ClampPoint();
     sample.point = m_dPoint;
     m_history.push_back(sample);
-    m_stepResponse.add(sample, pointBefore, dt);
+    m_stepResponse.Add(sample, pointBefore, dt);
 
     const double seconds = clock.Elapsed(CStepClock::kSeconds);
     if (seconds != 0.0) {
@@ -75,41 +78,24 @@ void CSimulation::RunController(double error, double dt, Sample& sample) {
 }
 
 void CSimulation::RunPid(double error, double dt, Sample& sample) {
-    // The derivative and the integral work on the error of the newest sample, whatever mode produced
-    // it; a zero simulated step has no slope and adds nothing, rather than dividing by zero.
-    double increment = 0.0;
-    double slope = 0.0;
-    if (!m_history.empty() && dt != 0.0) {
-        const double previous = m_history.newest().error;
-        increment = (error + previous) * dt * 0.5;
-        slope = (previous - error) / dt;
-    }
-    m_dIntegral += increment;
+    // The derivative and the integral work on the error of the newest sample, whatever mode produced it.
+    const bool hasPrevious = !m_history.empty();
+    const PidInput in{m_dSetPoint, m_dPoint, error, hasPrevious, hasPrevious ? m_history.newest().error : 0.0,
+                      dt};
+    const PidOutput out = m_pidLaw.Step(in, {m_dKp, m_dKi, m_dKd}, m_pidOptions, m_dIntegral);
 
-    const double proportional = error * m_dKp;
-    const double integral = m_dKi == 0.0 ? 0.0 : m_dIntegral / m_dKi;
-    const double derivative = -(slope * m_dKd);
-    double output = integral + derivative + proportional;
-    if (output > kPowerScale.high) {
-        output = kPowerScale.high;
-    } else if (output < kPowerScale.low) {
-        output = kPowerScale.low;
-    } else if (std::isnan(output)) {
-        output = 0.0; // a power that is not a number would leave the plant with no result to take
-    }
-
-    m_dPower = output;
-    m_dLastD = derivative;
-    m_dLastP = proportional;
-    sample.proportional = proportional;
-    sample.integral = integral;
-    sample.derivative = derivative;
+    m_dPower = out.power;
+    m_dLastD = out.derivative;
+    m_dLastP = out.proportional;
+    sample.proportional = out.proportional;
+    sample.integral = out.integral;
+    sample.derivative = out.derivative;
 }
 
-void CSimulation::EvaluatePlant(double dt) {
+void CSimulation::EvaluatePlant(double t, double dt) {
     EquationEngine engine;
     const CurrentEngineScope scope(engine);
-    const VariableValue bindings[] = {{"p", m_dPoint}, {"t", m_dPower}, {"dt", dt}};
+    const VariableValue bindings[] = {{"p", m_dPoint}, {"t", t}, {"dt", dt}};
     double result = 0.0;
     const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
     // A failed formula, or one that yields no number, keeps the point where it was.

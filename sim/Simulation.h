@@ -1,5 +1,9 @@
 #pragma once
 
+#include "PidLaw.h"
+#include "PidOptions.h"
+#include "PlantDynamics.h"
+#include "PlantDynamicsSettings.h"
 #include "Sample.h"
 #include "SampleHistory.h"
 #include "StepClock.h"
@@ -8,8 +12,9 @@
 #include <cstdint>
 #include <string>
 
-/// The state of one simulation and its step, free of any window system: the controller settings,
-/// the point, the power, the plant formula and the history. The window derives from it and fills the
+/// The state of one simulation and its step, free of any window system: the controller settings and
+/// options, the point, the power, the dynamics between the power and the plant formula, the formula
+/// and the history. The window derives from it and fills the
 /// hooks with the panel exchange and the repaint request; the command line drives it directly.
 class CSimulation {
 public:
@@ -22,17 +27,19 @@ public:
     CSimulation() = default;
     virtual ~CSimulation() = default;
 
-    /// Point back to its minimum and power to 0, as when a window first shows; the next step begins
-    /// a new run.
+    /// Point back to its minimum and power to 0, as when a window first shows; the dynamics and the
+    /// controller's memory (dead-time record, lags, filtered derivative, previous point) back to rest;
+    /// the next step begins a new run.
     void InitialUpdate();
-    /// One controller-and-plant step: the controller by mode, the plant formula, the clamp, the sample,
-    /// its simulated time, the step-response figures, and the cycles-per-second figure of the step's
-    /// own computing time.
+    /// One controller-and-plant step: the controller by mode, the dynamics, the plant formula, the clamp,
+    /// the sample, its simulated time, the step-response figures, and the cycles-per-second figure of the
+    /// step's own computing time.
     void Step();
 
     // The rules of the panels, which the window's panels and the command line's settings both apply.
 
-    /// The "Reset" button: clears the accumulated integral only.
+    /// The "Reset" button: clears the accumulated integral only (the dynamics and the controller's
+    /// memory carry on).
     void ResetIntegral() { m_dIntegral = 0.0; }
     /// A new Ki. The integral accumulated under the old divisor would make the integral term jump, so
     /// it starts again from 0.
@@ -42,6 +49,9 @@ public:
     /// Switches on/off control on or off; switching it on switches PID control off.
     void SetOnOff(bool on);
     void SetControlMode(ControlMode mode);
+
+    /// The simulated step in seconds, as the controller and the plant formula take it.
+    static double StepSeconds(std::uint32_t simStepMs) { return simStepMs * 0.001; }
 
     /// The counter the step (and the window's paint) times itself with: the platform's steady counter
     /// unless replaced.
@@ -64,12 +74,16 @@ public:
     double m_dLastP = 0.0;
     double m_dLastD = 0.0;
     double m_dCps = 0.0;
+    /// The load disturbance, dead time and lags between the power and the formula's t.
+    PlantDynamicsSettings m_dynamicsSettings;
+    /// Set-point weight, derivative on measurement, derivative filter and anti-windup.
+    PidOptions m_pidOptions;
 
     /// The response to the latest set-point step of the run. A run begins with the first step after
     /// the initial update (a new window's first step, the command line's first step); Stop and Start
     /// only pause it, since no simulated time passes while stopped, so a pause to read the chart
     /// never restarts the response being measured (nor the history's clock, Sample::timeS).
-    StepResponseMeter m_stepResponse;
+    CStepResponseMeter m_stepResponse;
 
 protected:
     /// Called at the start of a step, before the controller reads the fields (panels into the view).
@@ -80,8 +94,10 @@ protected:
 private:
     void RunController(double error, double dt, Sample& sample);
     void RunPid(double error, double dt, Sample& sample);
-    void EvaluatePlant(double dt);
+    void EvaluatePlant(double t, double dt);
     void ClampPoint();
 
     CounterSource m_counterSource = SteadyCounter();
+    CPlantDynamics m_dynamics;
+    CPidLaw m_pidLaw;
 };

@@ -3,96 +3,96 @@
 #include <algorithm>
 #include <cmath>
 
-void StepResponseMeter::add(const Sample& sample, double pointBefore, double dt) {
-    ++steps_;
+void CStepResponseMeter::Add(const Sample& sample, double pointBefore, double dt) {
+    ++m_nSteps;
     // NaN != NaN: a set point that is not a number starts a new response at every step, as a plain
     // comparison of the recorded set points would say.
-    if (steps_ == 1 || sample.setPoint != lastSetPoint_) {
-        beginResponse(sample.setPoint, pointBefore);
+    if (m_nSteps == 1 || sample.setPoint != m_dLastSetPoint) {
+        BeginResponse(sample.setPoint, pointBefore);
     }
-    lastSetPoint_ = sample.setPoint;
-    elapsed_ += dt;
-    accumulateErrors(sample.error, dt);
-    if (change_ != 0.0) {
-        const double z = (sample.point - initialPoint_) / change_;
-        trackRise(z);
-        trackPeak(z, sample.point);
-        trackSettling(z);
+    m_dLastSetPoint = sample.setPoint;
+    m_dElapsed += dt;
+    AccumulateErrors(sample.error, dt);
+    if (m_dChange != 0.0) {
+        const double z = (sample.point - m_dInitialPoint) / m_dChange;
+        TrackRise(z);
+        TrackPeak(z, sample.point);
+        TrackSettling(z);
     }
 }
 
-StepResponseFigures StepResponseMeter::figures() const {
+StepResponseFigures CStepResponseMeter::Figures() const {
     StepResponseFigures f;
-    if (steps_ == 0) {
+    if (m_nSteps == 0) {
         return f;
     }
-    f.responseStartStep = static_cast<double>(startStep_);
-    f.initialPoint = initialPoint_;
-    f.setPoint = setPoint_;
-    f.steadyStateError = error_;
-    f.iae = iae_;
-    f.ise = ise_;
-    f.itae = itae_;
+    f.responseStartStep = static_cast<double>(m_nStartStep);
+    f.initialPoint = m_dInitialPoint;
+    f.setPoint = m_dSetPoint;
+    f.steadyStateError = m_dError;
+    f.iae = m_dIae;
+    f.ise = m_dIse;
+    f.itae = m_dItae;
     // Without a step there is nothing to rise, overshoot or settle.
-    if (change_ == 0.0) {
+    if (m_dChange == 0.0) {
         return f;
     }
-    if (reached10_ && reached90_) {
-        f.riseTimeS = time90_ - time10_;
+    if (m_bReached10 && m_bReached90) {
+        f.riseTimeS = m_dTime90 - m_dTime10;
     }
-    if (hasPeak_) {
-        f.overshootPct = std::max(0.0, (peakZ_ - 1.0) * 100.0);
-        f.peak = peak_;
-        f.peakTimeS = peakTime_;
+    if (m_bHasPeak) {
+        f.overshootPct = std::max(0.0, (m_dPeakZ - 1.0) * 100.0);
+        f.peak = m_dPeak;
+        f.peakTimeS = m_dPeakTime;
     }
-    if (!newestOutside_) {
-        f.settlingTimeS = anyOutside_ ? lastOutsideTime_ : 0.0;
+    if (!m_bNewestOutside) {
+        f.settlingTimeS = m_bAnyOutside ? m_dLastOutsideTime : 0.0;
     }
     return f;
 }
 
-void StepResponseMeter::beginResponse(double setPoint, double pointBefore) {
-    const std::uint64_t steps = steps_;
-    clear();
-    steps_ = steps;
-    startStep_ = steps;
-    initialPoint_ = pointBefore;
-    setPoint_ = setPoint;
-    change_ = setPoint - pointBefore;
+void CStepResponseMeter::BeginResponse(double setPoint, double pointBefore) {
+    const std::uint64_t steps = m_nSteps;
+    Clear();
+    m_nSteps = steps;
+    m_nStartStep = steps;
+    m_dInitialPoint = pointBefore;
+    m_dSetPoint = setPoint;
+    m_dChange = setPoint - pointBefore;
 }
 
-void StepResponseMeter::trackRise(double z) {
-    if (!reached10_ && z >= 0.1) {
-        reached10_ = true;
-        time10_ = elapsed_;
+void CStepResponseMeter::TrackRise(double z) {
+    if (!m_bReached10 && z >= 0.1) {
+        m_bReached10 = true;
+        m_dTime10 = m_dElapsed;
     }
-    if (!reached90_ && z >= 0.9) {
-        reached90_ = true;
-        time90_ = elapsed_;
+    if (!m_bReached90 && z >= 0.9) {
+        m_bReached90 = true;
+        m_dTime90 = m_dElapsed;
     }
 }
 
-void StepResponseMeter::trackPeak(double z, double point) {
+void CStepResponseMeter::TrackPeak(double z, double point) {
     // The first sample with the largest z; a z that is not a number is never a peak.
-    if (hasPeak_ ? z > peakZ_ : !std::isnan(z)) {
-        hasPeak_ = true;
-        peakZ_ = z;
-        peak_ = point;
-        peakTime_ = elapsed_;
+    if (m_bHasPeak ? z > m_dPeakZ : !std::isnan(z)) {
+        m_bHasPeak = true;
+        m_dPeakZ = z;
+        m_dPeak = point;
+        m_dPeakTime = m_dElapsed;
     }
 }
 
-void StepResponseMeter::trackSettling(double z) {
-    newestOutside_ = !(std::fabs(z - 1.0) <= kSettlingBand);
-    if (newestOutside_) {
-        anyOutside_ = true;
-        lastOutsideTime_ = elapsed_;
+void CStepResponseMeter::TrackSettling(double z) {
+    m_bNewestOutside = !(std::fabs(z - 1.0) <= kSettlingBand);
+    if (m_bNewestOutside) {
+        m_bAnyOutside = true;
+        m_dLastOutsideTime = m_dElapsed;
     }
 }
 
-void StepResponseMeter::accumulateErrors(double error, double dt) {
-    error_ = error;
-    iae_ += std::fabs(error) * dt;
-    ise_ += error * error * dt;
-    itae_ += elapsed_ * std::fabs(error) * dt;
+void CStepResponseMeter::AccumulateErrors(double error, double dt) {
+    m_dError = error;
+    m_dIae += std::fabs(error) * dt;
+    m_dIse += error * error * dt;
+    m_dItae += m_dElapsed * std::fabs(error) * dt;
 }

@@ -3,42 +3,43 @@
 #include <algorithm>
 #include <cmath>
 
-StepTestExperiment::StepTestExperiment(double stepPower, double initialPoint)
-    : stepPower_(stepPower), points_{initialPoint}, times_{0.0} {}
+CStepTestExperiment::CStepTestExperiment(double stepPower, double initialPoint)
+    : m_dStepPower(stepPower), m_points{initialPoint}, m_times{0.0} {}
 
-void StepTestExperiment::addStep(double point, double dt) {
-    if (finished()) {
+void CStepTestExperiment::AddStep(double point, double dt) {
+    if (Finished()) {
         return;
     }
     // Strictly less: while the point has not moved at all (the dead time) it has not settled either.
     const bool quiet =
-        std::fabs(point - points_.back()) < kQuietFraction * std::fabs(point - points_.front());
-    quietSteps_ = quiet ? quietSteps_ + 1 : 0;
-    points_.push_back(point);
-    times_.push_back(times_.back() + dt);
+        std::fabs(point - m_points.back()) < kQuietFraction * std::fabs(point - m_points.front());
+    m_nQuietSteps = quiet ? m_nQuietSteps + 1 : 0;
+    m_points.push_back(point);
+    m_times.push_back(m_times.back() + dt);
 }
 
-std::optional<ProcessModel> StepTestExperiment::result() const {
-    if (!finished()) {
+std::optional<ProcessModel> CStepTestExperiment::Result() const {
+    if (!Finished()) {
         return std::nullopt;
     }
-    const double t28 = timeToReach(0.283);
-    const double t63 = timeToReach(0.632);
+    const double t28 = TimeToReach(0.283);
+    const double t63 = TimeToReach(0.632);
     const double tau = 1.5 * (t63 - t28);
-    return ProcessModel{(points_.back() - points_.front()) / stepPower_, tau, std::max(0.0, t63 - tau)};
+    return ProcessModel{(m_points.back() - m_points.front()) / m_dStepPower, tau, std::max(0.0, t63 - tau)};
 }
 
-double StepTestExperiment::timeToReach(double fraction) const {
-    const double start = points_.front();
-    const double change = points_.back() - start;
+double CStepTestExperiment::TimeToReach(double fraction) const {
+    const double start = m_points.front();
+    const double change = m_points.back() - start;
     double previous = 0.0;
-    for (std::size_t k = 1; k < points_.size(); ++k) {
-        const double reached = (points_[k] - start) / change;
+    for (std::size_t k = 1; k < m_points.size(); ++k) {
+        const double reached = (m_points[k] - start) / change;
         if (reached >= fraction) {
-            return times_[k - 1] + (times_[k] - times_[k - 1]) * (fraction - previous) / (reached - previous);
+            return m_times[k - 1] +
+                   (m_times[k] - m_times[k - 1]) * (fraction - previous) / (reached - previous);
         }
         previous = reached;
     }
-    return times_
+    return m_times
         .back(); // the last point has gone the whole way: only a point that is not a number gets here
 }

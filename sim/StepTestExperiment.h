@@ -12,26 +12,26 @@
 /// t28 and t63, the times the point first reaches 28.3 % and 63.2 % of its final change (interpolated
 /// linearly between samples, counted from the start of the first step), give τ = 1.5 (t63 - t28) and
 /// θ = max(0, t63 - τ); K = Δy / Δu.
-class StepTestExperiment : public PlantExperiment {
+class CStepTestExperiment : public CPlantExperiment {
 public:
     static constexpr int kQuietSteps = 100;
     static constexpr double kQuietFraction = 1e-6;
 
     /// `initialPoint` is the point at rest, before the first step.
-    StepTestExperiment(double stepPower, double initialPoint);
+    CStepTestExperiment(double stepPower, double initialPoint);
 
-    double nextPower() const override { return stepPower_; }
-    void addStep(double point, double dt) override;
-    bool finished() const override { return quietSteps_ >= kQuietSteps; }
+    double NextPower() const override { return m_dStepPower; }
+    void AddStep(double point, double dt) override;
+    bool Finished() const override { return m_nQuietSteps >= kQuietSteps; }
 
     /// K, τ and θ once finished.
-    std::optional<ProcessModel> result() const;
+    std::optional<ProcessModel> Result() const;
 
 private:
-    double timeToReach(double fraction) const;
+    double TimeToReach(double fraction) const;
 
-    double stepPower_;
-    std::vector<double> points_; // the point at rest first, then after each step
-    std::vector<double> times_;  // when each was taken
-    int quietSteps_ = 0;
+    double m_dStepPower;
+    std::vector<double> m_points; // the point at rest first, then after each step
+    std::vector<double> m_times;  // when each was taken
+    int m_nQuietSteps = 0;
 };

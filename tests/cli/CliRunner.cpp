@@ -64,7 +64,7 @@ int waitOrKill(pid_t child, int timeoutSeconds) {
 
 } // namespace
 
-CliRun runCli(const std::vector<std::string>& args, const std::string& input, int timeoutSeconds) {
+CliRun runCommand(const std::vector<std::string>& command, const std::string& input, int timeoutSeconds) {
     TempFile in(input), out, err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -72,19 +72,18 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input, in
     posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_TRUNC, 0);
     posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_TRUNC, 0);
 
-    std::vector<std::string> command{VORLINT_CLI_PATH};
-    command.insert(command.end(), args.begin(), args.end());
+    std::vector<std::string> words = command;
     std::vector<char*> argv;
-    for (std::string& arg : command) {
+    for (std::string& arg : words) {
         argv.push_back(arg.data());
     }
     argv.push_back(nullptr);
 
     CliRun run;
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    EXPECT_EQ(spawned, 0) << "cannot start " << VORLINT_CLI_PATH;
+    EXPECT_EQ(spawned, 0) << "cannot start " << command[0];
     const int waitStatus = spawned == 0 ? waitOrKill(child, timeoutSeconds) : -1;
     if (waitStatus != -1 && WIFEXITED(waitStatus)) {
         run.status = WEXITSTATUS(waitStatus);
@@ -92,4 +91,19 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input, in
     run.out = out.content();
     run.err = err.content();
     return run;
+}
+
+CliRun runCli(const std::vector<std::string>& args, const std::string& input, int timeoutSeconds) {
+    std::vector<std::string> command{VORLINT_CLI_PATH};
+    command.insert(command.end(), args.begin(), args.end());
+    return runCommand(command, input, timeoutSeconds);
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }

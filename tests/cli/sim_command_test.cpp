@@ -13,15 +13,6 @@ namespace {
 
 const char* const kHeader = "step,setPoint,point,power,proportional,integral,derivative,error";
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // "N steps in S s (R steps/s)" and a line feed. (std::regex is avoided: GCC 12 warns inside it.)
 bool isTimingLine(const std::string& text, std::size_t steps) {
     const std::string head = std::to_string(steps) + " steps in ";
@@ -106,6 +97,52 @@ INSTANTIATE_TEST_SUITE_P(
                 {"1,0,40,0,0,0,0,-20", "2,0,41,0,0,0,0,-40"}},
         SimCase{"events past the last step are ignored", {"--at", "9:setpoint=1"}, {"1,0,20,0,0,0,0,-20"}}));
 
+// Each plant-dynamics and controller option on a plant that shows what it does: "t+100" shows the t that
+// reached the formula, "p" and "p+10" keep the point where the controller terms are easy to follow.
+INSTANTIATE_TEST_SUITE_P(
+    Options, SimCommandTest,
+    ::testing::Values(
+        SimCase{"disturbance adds to the power, which the sample keeps",
+                {"--formula", "t+100", "--power", "5", "--disturbance", "10"},
+                {"1,0,115,5,0,0,0,-20"}},
+        SimCase{"dead time of two steps passes 0 before the run began",
+                {"--formula", "t+100", "--power", "5", "--dead-time", "0.2"},
+                {"1,0,100,5,0,0,0,-20", "2,0,100,5,0,0,0,-100", "3,0,105,5,0,0,0,-100"}},
+        SimCase{
+            "two lags of 0.1 s", // 100 + 10 (1 - e^-1)^2, then the next step of both lags
+            {"--formula", "t+100", "--power", "10", "--lags", "2", "--lag-tau", "0.1"},
+            {"1,0,103.99576400893729,10,0,0,0,-20", "2,0,106.9356828702589,10,0,0,0,-103.99576400893729"}},
+        SimCase{"a disturbance step and a lag of 0 s as events",
+                {"--formula", "t+100", "--power", "5", "--at", "2:disturbance=-5", "--at", "2:lags=1", "--at",
+                 "2:lag-tau=0"},
+                {"1,0,105,5,0,0,0,-20", "2,0,100,5,0,0,0,-105"}},
+        SimCase{
+            "set-point weight", // (0.5 * 100 - 20) * 1
+            {"--mode", "pid", "--kp", "1", "--setpoint", "100", "--setpoint-weight", "0.5", "--formula", "p"},
+            {"1,100,20,30,30,0,-0,80"}},
+        SimCase{"derivative on the error kicks at a set-point step",
+                {"--mode", "pid", "--kd", "1", "--formula", "p+10", "--setpoint", "100", "--at",
+                 "2:setpoint=200"},
+                {"1,100,30,0,0,0,-0,80", "2,200,40,100,0,0,900,170"}},
+        SimCase{"derivative on the measurement does not",
+                {"--mode", "pid", "--kd", "1", "--formula", "p+10", "--setpoint", "100", "--at",
+                 "2:setpoint=200", "--derivative-on", "measurement"},
+                {"1,100,30,0,0,0,-0,80", "2,200,40,0,0,0,-100,170"}},
+        SimCase{"derivative filter with Tf = dt halves the step",
+                {"--mode", "pid", "--kd", "1", "--formula", "p+10", "--setpoint", "100",
+                 "--derivative-filter", "0.1"},
+                {"1,100,30,0,0,0,0,80", "2,100,40,0,0,0,-50,70"}},
+        SimCase{"conditional anti-windup holds the integral above the clamp",
+                {"--mode", "pid", "--ki", "1", "--setpoint", "3000", "--formula", "p", "--anti-windup",
+                 "conditional"},
+                {"1,3000,20,0,0,0,-0,2980", "2,3000,20,0,0,0,-0,2980"}},
+        SimCase{"back-calculation pulls the integral back by (u - uRaw) dt / Tt", // 298 + (100 - 298) * 0.1 /
+                                                                                  // 0.5 + 298
+                {"--mode", "pid", "--ki", "1", "--setpoint", "3000", "--formula", "p", "--anti-windup",
+                 "backcalc", "--tracking-time", "0.5"},
+                {"1,3000,20,0,0,0,-0,2980", "2,3000,20,100,0,298,-0,2980",
+                 "3,3000,20,100,0,556.39999999999998,-0,2980"}}));
+
 TEST(SimCommand, DefaultRunHasOneHundredSteps) {
     const CliRun run = runCli({"sim"});
     EXPECT_EQ(run.status, 0);
@@ -157,23 +194,31 @@ TEST_P(SimUsageTest, ExplainsOnStandardErrorWithStatus2) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadInput, SimUsageTest,
-    ::testing::Values(SimUsageCase{{"--steps", "-1"}, "--steps needs a whole number"},
-                      SimUsageCase{{"--steps", "1e3"}, "--steps needs a whole number"},
-                      SimUsageCase{{"--steps"}, "--steps needs a value"},
-                      SimUsageCase{{"--mode", "auto"}, "mode must be manual, pid or onoff"},
-                      SimUsageCase{{"--kp", "1,5"}, "kp needs a number"},
-                      SimUsageCase{{"--sim-step-ms", "4294967296"}, "sim-step-ms needs a whole number"},
-                      SimUsageCase{{"--bogus", "1"}, "unknown option '--bogus'"},
-                      SimUsageCase{{"--reset", "1"}, "unknown option '--reset'"},
-                      SimUsageCase{{"extra"}, "unexpected argument 'extra'"},
-                      SimUsageCase{{"--at", "0:kp=1"}, "bad event '0:kp=1'"},
-                      SimUsageCase{{"--at", "kp=1"}, "bad event 'kp=1'"},
-                      SimUsageCase{{"--at", "1:kp"}, "bad event '1:kp'"},
-                      SimUsageCase{{"--at", "1:reset=1"}, "unknown setting 'reset'"},
-                      SimUsageCase{{"--at", "1:kp=x"}, "kp needs a number, not 'x'"},
-                      SimUsageCase{{"--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
-                      SimUsageCase{{"--metrics", "-"}, "--metrics - needs --csv FILE"},
-                      SimUsageCase{{"--csv", "/dev/null", "--metrics", "no/such/dir/f.txt"},
-                                   "cannot open 'no/such/dir/f.txt'"}));
+    ::testing::Values(
+        SimUsageCase{{"--steps", "-1"}, "--steps needs a whole number"},
+        SimUsageCase{{"--steps", "1e3"}, "--steps needs a whole number"},
+        SimUsageCase{{"--steps"}, "--steps needs a value"},
+        SimUsageCase{{"--mode", "auto"}, "mode must be manual, pid or onoff"},
+        SimUsageCase{{"--kp", "1,5"}, "kp needs a number"},
+        SimUsageCase{{"--sim-step-ms", "4294967296"}, "sim-step-ms needs a whole number"},
+        SimUsageCase{{"--bogus", "1"}, "unknown option '--bogus'"},
+        SimUsageCase{{"--reset", "1"}, "unknown option '--reset'"},
+        SimUsageCase{{"extra"}, "unexpected argument 'extra'"},
+        SimUsageCase{{"--at", "0:kp=1"}, "bad event '0:kp=1'"},
+        SimUsageCase{{"--at", "kp=1"}, "bad event 'kp=1'"},
+        SimUsageCase{{"--at", "1:kp"}, "bad event '1:kp'"},
+        SimUsageCase{{"--at", "1:reset=1"}, "unknown setting 'reset'"},
+        SimUsageCase{{"--at", "1:kp=x"}, "kp needs a number, not 'x'"},
+        SimUsageCase{{"--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
+        SimUsageCase{{"--metrics", "-"}, "--metrics - needs --csv FILE"},
+        SimUsageCase{{"--csv", "/dev/null", "--metrics", "no/such/dir/f.txt"}, "cannot open 'no/such/dir/f.txt'"},
+        SimUsageCase{{"--dead-time", "-0.1"}, "dead-time needs a finite number of 0 or more"},
+        SimUsageCase{{"--lag-tau", "inf"}, "lag-tau needs a finite number of 0 or more"},
+        SimUsageCase{{"--derivative-filter", "nan"}, "derivative-filter needs a finite number"},
+        SimUsageCase{{"--setpoint-weight", "-1"}, "setpoint-weight needs a finite number of 0"},
+        SimUsageCase{{"--at", "5:tracking-time=0"}, "tracking-time needs a finite number above 0"},
+        SimUsageCase{{"--lags", "6"}, "lags needs a whole number from 0 to 5, not '6'"},
+        SimUsageCase{{"--derivative-on", "setpoint"}, "derivative-on must be measurement or error"},
+        SimUsageCase{{"--anti-windup", "clamp"}, "anti-windup must be none, conditional or backcalc"}));
 
 } // namespace

@@ -47,7 +47,7 @@ TEST(PidLawTest, DefaultsComputeWhatTheStepComputesBitForBit) {
         CSimulation sim;
         sim.InitialUpdate();
         sim.m_bPid = true;
-        PidLaw law;
+        CPidLaw law;
         double integral = 0.0;
         for (int step = 0; step < 2500; ++step) {
             if (std::uniform_int_distribution<int>(0, 9)(rng) == 0) {
@@ -62,7 +62,7 @@ TEST(PidLawTest, DefaultsComputeWhatTheStepComputesBitForBit) {
                         sim.m_nSimStepMs * 0.001};
             const bool pid = sim.m_bPid;
             const PidOutput out =
-                pid ? law.step(in, {sim.m_dKp, sim.m_dKi, sim.m_dKd}, {}, integral) : PidOutput{};
+                pid ? law.Step(in, {sim.m_dKp, sim.m_dKi, sim.m_dKd}, {}, integral) : PidOutput{};
             sim.Step();
             const Sample& s = sim.m_history.newest();
             for (const auto& [mine, its] : {std::pair{out.power, s.power},
@@ -78,14 +78,14 @@ TEST(PidLawTest, DefaultsComputeWhatTheStepComputesBitForBit) {
 }
 
 /// One step from an integral of 0, the previous error being `previousError`.
-PidOutput stepOnce(PidLaw& law, const PidOptions& options, PidGains gains, double setPoint, double point,
+PidOutput stepOnce(CPidLaw& law, const PidOptions& options, PidGains gains, double setPoint, double point,
                    double previousError, double& integral) {
     const PidInput in{setPoint, point, setPoint - point, true, previousError, 0.1};
-    return law.step(in, gains, options, integral);
+    return law.Step(in, gains, options, integral);
 }
 
 TEST(PidLawTest, OptionsShapeTheirTerms) {
-    PidLaw law;
+    CPidLaw law;
     PidOptions options;
     double integral = 0.0;
     options.setPointWeight = 0.5;
@@ -94,7 +94,7 @@ TEST(PidLawTest, OptionsShapeTheirTerms) {
     options.derivativeOnMeasurement = true;
     EXPECT_EQ(stepOnce(law, options, {0.0, 0.0, 1.0}, 50.0, 20.0, 0.0, integral).derivative, 0.0)
         << "no point before the first step";
-    law.rememberPoint(20.0);
+    law.RememberPoint(20.0);
     // The set point jumps from 50 to 500 while the point rose by 10: only the point's slope counts.
     EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 1.0}, 500.0, 30.0, 30.0, integral).derivative, -100.0);
 
@@ -104,7 +104,7 @@ TEST(PidLawTest, OptionsShapeTheirTerms) {
     options.derivativeFilterS = 0.1;
     EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 5.0);
     EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 7.5);
-    law.clear();
+    law.Clear();
     EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 5.0);
 }
 
@@ -121,7 +121,7 @@ class PidAntiWindupTest : public ::testing::TestWithParam<WindupCase> {};
 
 TEST_P(PidAntiWindupTest, KeepsTheIntegralFromWindingUp) {
     const WindupCase& c = GetParam();
-    PidLaw law;
+    CPidLaw law;
     PidOptions options;
     options.antiWindup = c.antiWindup;
     options.trackingTimeS = 0.5;

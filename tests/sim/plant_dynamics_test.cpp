@@ -9,63 +9,64 @@
 namespace {
 
 TEST(PlantDynamicsTest, DefaultsPassTheOutputThroughUntouched) {
-    PlantDynamics dynamics;
+    CPlantDynamics dynamics;
     for (const double u : {-0.0, 37.5, 1e308, std::numeric_limits<double>::quiet_NaN()}) {
-        const double t = dynamics.apply(PlantDynamicsSettings{}, u, 0.1);
+        const double t = dynamics.Apply(PlantDynamicsSettings{}, u, 0.1);
         EXPECT_EQ(std::memcmp(&t, &u, sizeof u), 0) << u;
     }
 }
 
 TEST(PlantDynamicsTest, DelayStepsRoundTheDeadTimeAndStayInRange) {
-    EXPECT_EQ(PlantDynamics::delaySteps(0.3, 0.1), 3u); // 2.9999999999999996 rounds to 3
-    EXPECT_EQ(PlantDynamics::delaySteps(0.14, 0.1), 1u);
-    EXPECT_EQ(PlantDynamics::delaySteps(1.0, 0.0), 0u);
-    EXPECT_EQ(PlantDynamics::delaySteps(1e9, 0.001), DelayLine::kMaxDelay);
-    EXPECT_EQ(PlantDynamics::delaySteps(std::numeric_limits<double>::infinity(), 0.1), DelayLine::kMaxDelay);
-    EXPECT_EQ(PlantDynamics::delaySteps(std::numeric_limits<double>::quiet_NaN(), 0.1), 0u);
-    EXPECT_EQ(PlantDynamics::delaySteps(-1.0, 0.1), 0u);
+    EXPECT_EQ(CPlantDynamics::DelaySteps(0.3, 0.1), 3u); // 2.9999999999999996 rounds to 3
+    EXPECT_EQ(CPlantDynamics::DelaySteps(0.14, 0.1), 1u);
+    EXPECT_EQ(CPlantDynamics::DelaySteps(1.0, 0.0), 0u);
+    EXPECT_EQ(CPlantDynamics::DelaySteps(1e9, 0.001), CDelayLine::kMaxDelay);
+    EXPECT_EQ(CPlantDynamics::DelaySteps(std::numeric_limits<double>::infinity(), 0.1),
+              CDelayLine::kMaxDelay);
+    EXPECT_EQ(CPlantDynamics::DelaySteps(std::numeric_limits<double>::quiet_NaN(), 0.1), 0u);
+    EXPECT_EQ(CPlantDynamics::DelaySteps(-1.0, 0.1), 0u);
 }
 
 TEST(PlantDynamicsTest, DeadTimePassesTheDisturbedInputOfEarlierStepsAndZeroBeforeTheRun) {
-    PlantDynamics dynamics;
+    CPlantDynamics dynamics;
     PlantDynamicsSettings settings;
     settings.disturbance = 5.0;
     settings.deadTimeS = 0.3;
     for (int step = 1; step <= 6; ++step) {
-        EXPECT_EQ(dynamics.apply(settings, step, 0.1), step <= 3 ? 0.0 : step - 3 + 5.0) << step;
+        EXPECT_EQ(dynamics.Apply(settings, step, 0.1), step <= 3 ? 0.0 : step - 3 + 5.0) << step;
     }
-    dynamics.clear();
-    EXPECT_EQ(dynamics.apply(settings, 1.0, 0.1), 0.0) << "a cleared line has no past";
+    dynamics.Clear();
+    EXPECT_EQ(dynamics.Apply(settings, 1.0, 0.1), 0.0) << "a cleared line has no past";
 }
 
 // The record grows while a run goes on; a dead time switched on late still finds what went in, up to the cap.
 TEST(PlantDynamicsTest, DeadTimeSwitchedOnLateReachesBackToTheCap) {
-    PlantDynamics dynamics;
-    const int steps = static_cast<int>(DelayLine::kMaxDelay) + 5000;
+    CPlantDynamics dynamics;
+    const int steps = static_cast<int>(CDelayLine::kMaxDelay) + 5000;
     for (int step = 1; step < steps; ++step) {
-        dynamics.apply(PlantDynamicsSettings{}, step, 0.001);
+        dynamics.Apply(PlantDynamicsSettings{}, step, 0.001);
     }
     PlantDynamicsSettings settings;
     settings.deadTimeS = 1e6; // capped
-    EXPECT_EQ(dynamics.apply(settings, steps, 0.001), steps - static_cast<double>(DelayLine::kMaxDelay));
+    EXPECT_EQ(dynamics.Apply(settings, steps, 0.001), steps - static_cast<double>(CDelayLine::kMaxDelay));
     settings.deadTimeS = 2.5;
-    EXPECT_EQ(dynamics.apply(settings, steps + 1, 0.001), steps + 1 - 2500.0);
+    EXPECT_EQ(dynamics.Apply(settings, steps + 1, 0.001), steps + 1 - 2500.0);
 }
 
 TEST(PlantDynamicsTest, LagsFollowOneAnotherWithTheExactDiscreteFactor) {
-    PlantDynamics dynamics;
+    CPlantDynamics dynamics;
     PlantDynamicsSettings settings;
     settings.lagCount = 2;
     settings.lagTauS = 2.0;
     const double a = 1.0 - std::exp(-0.1 / 2.0);
-    EXPECT_EQ(dynamics.apply(settings, 10.0, 0.1), 10.0 * a * a);
-    EXPECT_EQ(dynamics.apply(settings, 10.0, 0.0), 10.0 * a * a) << "no time, no change";
+    EXPECT_EQ(dynamics.Apply(settings, 10.0, 0.1), 10.0 * a * a);
+    EXPECT_EQ(dynamics.Apply(settings, 10.0, 0.0), 10.0 * a * a) << "no time, no change";
     for (int step = 0; step < 1000; ++step) {
-        dynamics.apply(settings, 10.0, 0.1);
+        dynamics.Apply(settings, 10.0, 0.1);
     }
-    EXPECT_NEAR(dynamics.apply(settings, 10.0, 0.1), 10.0, 1e-9);
-    dynamics.clear();
-    EXPECT_EQ(dynamics.apply(settings, 10.0, 0.1), 10.0 * a * a);
+    EXPECT_NEAR(dynamics.Apply(settings, 10.0, 0.1), 10.0, 1e-9);
+    dynamics.Clear();
+    EXPECT_EQ(dynamics.Apply(settings, 10.0, 0.1), 10.0 * a * a);
 }
 
 } // namespace

@@ -12,19 +12,19 @@ constexpr double kNaN = StepResponseFigures::kUndefined;
 constexpr double kPi = 3.14159265358979323846;
 
 /// Feeds one step: the set point in force and the point after the step; `point` is the point before it.
-void feed(StepResponseMeter& meter, double& point, double setPoint, double next, double dt) {
-    meter.add(Sample{setPoint, next, 0.0, 0.0, 0.0, 0.0, setPoint - point}, point, dt);
+void feed(CStepResponseMeter& meter, double& point, double setPoint, double next, double dt) {
+    meter.Add(Sample{setPoint, next, 0.0, 0.0, 0.0, 0.0, setPoint - point}, point, dt);
     point = next;
 }
 
 /// `steps` steps of a response y(T) to the set point r from the point 20, sampled every dt seconds.
 StepResponseFigures sampledResponse(double r, double dt, int steps, const std::function<double(double)>& y) {
-    StepResponseMeter meter;
+    CStepResponseMeter meter;
     double point = 20.0;
     for (int k = 1; k <= steps; ++k) {
         feed(meter, point, r, y(k * dt), dt);
     }
-    return meter.figures();
+    return meter.Figures();
 }
 
 // A first-order plant: y = y0 + Δ (1 - e^(-t/τ)), whatever the direction of the step.
@@ -70,12 +70,12 @@ class StepResponseHistoryTest : public ::testing::TestWithParam<History> {};
 
 // Hand-made histories, one second a step, starting from the point 20.
 TEST_P(StepResponseHistoryTest, GivesTheDefinedFigures) {
-    StepResponseMeter meter;
+    CStepResponseMeter meter;
     double point = 20.0;
     for (const std::vector<double>& step : GetParam().steps) {
         feed(meter, point, step[0], step[1], 1.0);
     }
-    const StepResponseFigures f = meter.figures();
+    const StepResponseFigures f = meter.Figures();
     for (const StepResponseFigureField& field : kStepResponseFigureFields) {
         const double want = GetParam().expected.*field.value;
         const double got = f.*field.value;

@@ -22,8 +22,8 @@ AdvancePlant lagPlant(const ProcessModel& m, int lags, double dt) {
     settings.lagTauS = m.tau;
     settings.deadTimeS = m.theta;
     settings.lagCount = lags;
-    return [=, dynamics = PlantDynamics()](double power) mutable {
-        return PlantStep{kRest + m.k * dynamics.apply(settings, power, dt), dt};
+    return [=, dynamics = CPlantDynamics()](double power) mutable {
+        return PlantStep{kRest + m.k * dynamics.Apply(settings, power, dt), dt};
     };
 }
 
@@ -31,9 +31,9 @@ class FopdtTest : public ::testing::TestWithParam<ProcessModel> {};
 
 TEST_P(FopdtTest, StepTestRecoversTheModel) {
     const ProcessModel& p = GetParam();
-    StepTestExperiment experiment(50.0, kRest);
+    CStepTestExperiment experiment(50.0, kRest);
     ASSERT_EQ(runExperiment(experiment, lagPlant(p, 1, 0.01)), ExperimentOutcome::Finished);
-    const ProcessModel model = *experiment.result();
+    const ProcessModel model = *experiment.Result();
     EXPECT_NEAR(model.k, p.k, 0.01 * p.k);
     EXPECT_NEAR(model.tau, p.tau, 0.03 * p.tau);
     EXPECT_NEAR(model.theta, p.theta, 0.03 * p.tau);
@@ -43,21 +43,21 @@ TEST_P(FopdtTest, StepTestRecoversTheModel) {
 StepResponseFigures closedLoop(const ProcessModel& p, const PidGains& gains, double setPoint) {
     const double dt = 0.01;
     const AdvancePlant plant = lagPlant(p, 1, dt);
-    PidLaw law;
-    StepResponseMeter meter;
+    CPidLaw law;
+    CStepResponseMeter meter;
     double integral = 0.0;
     double point = kRest;
     Sample previous;
     for (int step = 0; step < 20.0 * (p.tau + p.theta) / dt; ++step) {
         const PidInput in{setPoint, point, setPoint - point, step > 0, previous.error, dt};
-        const PidOutput out = law.step(in, gains, {}, integral);
-        law.rememberPoint(point);
+        const PidOutput out = law.Step(in, gains, {}, integral);
+        law.RememberPoint(point);
         const Sample sample{setPoint, plant(out.power).point, out.power, 0.0, 0.0, 0.0, in.error};
-        meter.add(sample, point, dt);
+        meter.Add(sample, point, dt);
         point = sample.point;
         previous = sample;
     }
-    return meter.figures();
+    return meter.Figures();
 }
 
 TEST_P(FopdtTest, SimcAndImcRulesSettleWithModestOvershoot) {
@@ -81,24 +81,24 @@ INSTANTIATE_TEST_SUITE_P(Plants, FopdtTest,
 TEST(RelayExperimentTest, FindsTheUltimateGainAndPeriodOfAThirdOrderLag) {
     const double k = 29.6; // the relay's bias of 50 holds the point at the set point 1500
     const double tau = 1.5;
-    RelayExperiment experiment(RelaySettings{}, kRest);
+    CRelayExperiment experiment(RelaySettings{}, kRest);
     ASSERT_EQ(runExperiment(experiment, lagPlant({k, tau, 0.0}, 3, 0.005)), ExperimentOutcome::Finished);
-    const UltimateCycle cycle = *experiment.result();
+    const UltimateCycle cycle = *experiment.Result();
     EXPECT_NEAR(cycle.ku, 8.0 / k, 0.05 * 8.0 / k);
     EXPECT_NEAR(cycle.tu, 2.0 * kPi * tau / std::sqrt(3.0), 0.03 * 2.0 * kPi * tau / std::sqrt(3.0));
 }
 
 TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled) {
     const AdvancePlant stuck = [](double) { return PlantStep{kRest, 0.1}; };
-    RelayExperiment relay(RelaySettings{}, kRest);
+    CRelayExperiment relay(RelaySettings{}, kRest);
     EXPECT_EQ(runExperiment(relay, stuck), ExperimentOutcome::NoResult);
-    EXPECT_FALSE(relay.result());
-    StepTestExperiment stepTest(50.0, kRest);
+    EXPECT_FALSE(relay.Result());
+    CStepTestExperiment stepTest(50.0, kRest);
     EXPECT_EQ(runExperiment(stepTest, stuck), ExperimentOutcome::NoResult);
-    EXPECT_FALSE(stepTest.result());
+    EXPECT_FALSE(stepTest.Result());
 
     std::uint64_t asked = 0;
-    StepTestExperiment cancelled(50.0, kRest);
+    CStepTestExperiment cancelled(50.0, kRest);
     const KeepGoing onlyAtFirst = [&](std::uint64_t done) { return (asked = done) == 0; };
     EXPECT_EQ(runExperiment(cancelled, lagPlant({30.0, 5.0, 0.0}, 1, 0.01), onlyAtFirst),
               ExperimentOutcome::Cancelled);

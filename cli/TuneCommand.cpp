@@ -1,0 +1,104 @@
+#include "TuneCommand.h"
+
+#include "NumberText.h"
+#include "SetupOptions.h"
+#include "TuneOptions.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const char* const kCommand = "tune";
+
+const char* const kHelp =
+    "Usage: vorlint-cli tune --method relay|step [OPTIONS]\n"
+    "Runs a tuning experiment headless on the plant, from rest (point 20, dynamics at rest), reads a\n"
+    "model from it, and simulates every tuning rule's gains in closed loop from rest to the set point.\n"
+    "Prints the model as NAME<TAB>VALUE lines (Ku and Tu for the relay; K, tau and theta for the step\n"
+    "test), a blank line, then CSV: rule,kp,ki,kd,overshoot_pct,settling_time_s,iae.\n"
+    "\n"
+    "Gains are in this program's form, where Ki divides the integral: Kp = Kc, Ki = Ti / Kc (0 without\n"
+    "integral action), Kd = Kc * Td. A rule that does not apply (no dead time) prints nan.\n"
+    "\n"
+    "Experiments:\n"
+    "  relay  the power switches between bias + h and bias - h as the point is below or above the set\n"
+    "         point; after two cycles, four give Tu (mean period) and Ku = 4h / (pi a), a being half\n"
+    "         the point's peak-to-peak range\n"
+    "  step   the power steps from 0 to the step power until the point settles; K = dy / du and,\n"
+    "         from the times of 28.3 % and 63.2 % of the change, tau = 1.5 (t63 - t28) and\n"
+    "         theta = t63 - tau\n"
+    "\n"
+    "Options (defaults in brackets):\n"
+    "  --method relay|step       the experiment (required)\n"
+    "  --relay-bias X            the relay's middle power [50]\n"
+    "  --relay-amplitude X       h, above 0 [50]\n"
+    "  --relay-hysteresis X      no switch while |error| <= X [0]\n"
+    "  --step-power X            the step test's power, above 0 [50]\n"
+    "  --setpoint X              the relay's set point and the predictions'; 0 means 1500 [0]\n"
+    "  --sim-step-ms N, --formula TEXT, --disturbance X, --dead-time S, --lags N, --lag-tau S,\n"
+    "  --setpoint-weight B, --derivative-on measurement|error, --derivative-filter S,\n"
+    "  --anti-windup none|conditional|backcalc, --tracking-time S\n"
+    "                            the plant and the controller's options, as for 'vorlint-cli sim'\n"
+    "  --help                    show this help\n"
+    "\n"
+    "An experiment gives up after 200000 steps. Exit status: 0 on success, 1 when the experiment gave\n"
+    "no result or the output cannot be written, 2 on a usage error.\n";
+
+const char* noResultReason(TuningMethod method) {
+    return method == TuningMethod::Relay ? "the relay did not make the point oscillate"
+                                         : "the point did not settle after the step";
+}
+
+std::string resultText(const TuningResult& result) {
+    std::string text;
+    for (const NamedValue& value : result.IdentifiedValues()) {
+        text += value.name;
+        text += '\t';
+        appendNumber(text, value.value);
+        text += '\n';
+    }
+    text += "\nrule,kp,ki,kd,overshoot_pct,settling_time_s,iae\n";
+    for (const RulePrediction& rule : result.rules) {
+        text += rule.name;
+        const StepResponseFigures& f = rule.response.figures;
+        for (const double value :
+             {rule.gains.kp, rule.gains.ki, rule.gains.kd, f.overshootPct, f.settlingTimeS, f.iae}) {
+            text += ',';
+            appendNumber(text, value);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
+    TuneOptions options;
+    std::string error;
+    if (!parseTuneOptions(args, options, error)) {
+        return usageError(streams.err, kCommand, error);
+    }
+    if (options.help) {
+        return printHelp(streams.out, kHelp);
+    }
+    double setPoint = 0.0;
+    const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
+    options.request.relay.setPoint = TuningSetPoint(setPoint);
+
+    const TuningResult result = RunTuning(setup, options.request);
+    if (result.outcome != ExperimentOutcome::Finished) {
+        std::fprintf(streams.err, "vorlint-cli tune: no result within %llu steps: %s\n",
+                     static_cast<unsigned long long>(kMaxExperimentSteps),
+                     noResultReason(options.request.method));
+        return kExitFailure;
+    }
+    const std::string text = resultText(result);
+    if (std::fwrite(text.data(), 1, text.size(), streams.out) != text.size() ||
+        std::fflush(streams.out) != 0) {
+        std::fprintf(streams.err, "vorlint-cli tune: standard output: %s\n", std::strerror(errno));
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}

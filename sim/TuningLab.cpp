@@ -1,0 +1,125 @@
+#include "TuningLab.h"
+
+#include "Random.h"
+#include "StepTestExperiment.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+/// The part of the progress bar the experiment takes; the predictions share the rest.
+constexpr double kExperimentShare = 0.5;
+
+/// The experiment's power on a resting copy of the setup, step after step.
+ExperimentOutcome runOnSimulation(CPlantExperiment& experiment, CSimulation& simulation,
+                                  const KeepGoing& keepGoing) {
+    const double dt = CSimulation::StepSeconds(simulation.m_nSimStepMs);
+    return runExperiment(
+        experiment,
+        [&](double power) {
+            simulation.m_dPower = power;
+            simulation.Step();
+            return PlantStep{simulation.m_dPoint, dt};
+        },
+        keepGoing);
+}
+
+template <std::size_t N> std::vector<RulePrediction> predictionsOf(const std::array<TuningRule, N>& rules) {
+    std::vector<RulePrediction> predictions(N);
+    for (std::size_t i = 0; i < N; ++i) {
+        predictions[i].name = rules[i].name;
+        predictions[i].textbook = rules[i].gains;
+        predictions[i].gains = toProgramGains(rules[i].gains);
+    }
+    return predictions;
+}
+
+/// Runs the request's experiment and fills the model and the rules' gains.
+void identify(const SimulationSetup& setup, const TuningRequest& request, const KeepGoing& keepGoing,
+              TuningResult& result) {
+    const FreshRandomScope freshRandom;
+    const auto simulation = RestingSimulation(setup);
+    if (request.method == TuningMethod::Relay) {
+        CRelayExperiment relay(request.relay, simulation->m_dPoint);
+        result.outcome = runOnSimulation(relay, *simulation, keepGoing);
+        result.cycle = relay.Result();
+        if (result.cycle) {
+            result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
+            result.predictionS = kPredictionSpans * result.cycle->tu;
+        }
+    } else {
+        CStepTestExperiment stepTest(request.stepPower, simulation->m_dPoint);
+        result.outcome = runOnSimulation(stepTest, *simulation, keepGoing);
+        result.model = stepTest.Result();
+        if (result.model) {
+            result.rules = predictionsOf(processModelRules(*result.model));
+            result.predictionS = kPredictionSpans * (result.model->tau + result.model->theta);
+        }
+    }
+}
+
+/// Steps of `seconds` at `dt`: at least one, at most kMaxExperimentSteps (also when dt is 0).
+std::uint64_t stepsFor(double seconds, double dt) {
+    const double steps = std::ceil(seconds / dt);
+    if (!(steps < static_cast<double>(kMaxExperimentSteps))) {
+        return kMaxExperimentSteps;
+    }
+    return steps < 1.0 ? 1 : static_cast<std::uint64_t>(steps);
+}
+
+} // namespace
+
+double TuningSetPoint(double windowSetPoint) {
+    return windowSetPoint == 0.0 ? RelaySettings{}.setPoint : windowSetPoint;
+}
+
+bool RulePrediction::Applies() const {
+    return std::isfinite(gains.kp) && std::isfinite(gains.ki) && std::isfinite(gains.kd);
+}
+
+std::vector<NamedValue> TuningResult::IdentifiedValues() const {
+    if (cycle) {
+        return {{"Ku", cycle->ku}, {"Tu", cycle->tu}};
+    }
+    if (model) {
+        return {{"K", model->k}, {"tau", model->tau}, {"theta", model->theta}};
+    }
+    return {};
+}
+
+TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& request,
+                       const TuningProgress& progress) {
+    TuningResult result;
+    const auto experimentGoesOn = [&](std::uint64_t done) {
+        return !progress || progress(kExperimentShare * static_cast<double>(done) /
+                                     static_cast<double>(kMaxExperimentSteps));
+    };
+    identify(setup, request, experimentGoesOn, result);
+    if (result.outcome != ExperimentOutcome::Finished) {
+        result.rules.clear();
+        return result;
+    }
+
+    const double dt = CSimulation::StepSeconds(setup.simStepMs);
+    const std::uint64_t steps = stepsFor(result.predictionS, dt);
+    result.predictionS = static_cast<double>(steps) * dt;
+    const double share = (1.0 - kExperimentShare) / static_cast<double>(result.rules.size());
+    for (std::size_t i = 0; i < result.rules.size(); ++i) {
+        RulePrediction& rule = result.rules[i];
+        if (!rule.Applies()) {
+            continue;
+        }
+        const auto ruleGoesOn = [&](std::uint64_t done) {
+            return !progress || progress(kExperimentShare + share * (static_cast<double>(i) +
+                                                                     static_cast<double>(done) / steps));
+        };
+        rule.response = RunClosedLoop(setup, rule.gains, request.relay.setPoint, steps, true, ruleGoesOn);
+        if (rule.response.cancelled) {
+            result.outcome = ExperimentOutcome::Cancelled;
+            result.rules.clear();
+            return result;
+        }
+    }
+    return result;
+}

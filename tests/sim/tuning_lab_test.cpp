@@ -1,0 +1,71 @@
+#include "Random.h"
+#include "TuningLab.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+/// K e^(-θs) / (τs + 1) with K = 0.5, τ = 4 s, θ = 1 s from the point 20; the formula draws a random
+/// number at every step (and adds nothing with it).
+SimulationSetup firstOrderWithDeadTimeDrawing() {
+    SimulationSetup setup;
+    setup.formula = "20+0.5*t+frand(0:0)";
+    setup.simStepMs = 10;
+    setup.dynamics.deadTimeS = 1.0;
+    setup.dynamics.lagCount = 1;
+    setup.dynamics.lagTauS = 4.0;
+    return setup;
+}
+
+TEST(TuningLabTest, PredictsEveryApplicableRuleWithATraceAndLeavesTheCallersRandomSequence) {
+    const FreshRandomScope fresh;
+    EXPECT_EQ(rand15(), 41);
+    TuningRequest request;
+    request.method = TuningMethod::StepTest;
+    request.relay.setPoint = 40.0;
+    const TuningResult result = RunTuning(firstOrderWithDeadTimeDrawing(), request);
+    EXPECT_EQ(rand15(), 18467) << "the tuning drew from generators of its own";
+
+    ASSERT_EQ(result.outcome, ExperimentOutcome::Finished);
+    ASSERT_TRUE(result.model);
+    EXPECT_NEAR(result.model->tau, 4.0, 0.1);
+    ASSERT_EQ(result.rules.size(), 6u);
+    for (const RulePrediction& rule : result.rules) {
+        ASSERT_TRUE(rule.Applies()) << rule.name;
+        const ResponseTrace& trace = rule.response.trace;
+        ASSERT_LE(trace.points.size(), ResponseTrace::kMaxPoints);
+        EXPECT_EQ(trace.points.front(), 20.0);
+        EXPECT_EQ(trace.setPoint, 40.0);
+        EXPECT_NEAR(trace.intervalS * static_cast<double>(trace.points.size() - 1), result.predictionS,
+                    trace.intervalS);
+        EXPECT_NEAR(trace.points.back(), 40.0, 0.5) << rule.name << " settles within the prediction";
+    }
+}
+
+TEST(TuningLabTest, ReportsItsProgressAndStopsWhenCancelled) {
+    double last = 0.0;
+    bool rising = true;
+    const TuningProgress cancelHalfWay = [&](double fraction) {
+        rising = rising && fraction >= last;
+        last = fraction;
+        return fraction < 0.75;
+    };
+    TuningRequest request;
+    request.method = TuningMethod::StepTest;
+    const TuningResult result = RunTuning(firstOrderWithDeadTimeDrawing(), request, cancelHalfWay);
+    EXPECT_EQ(result.outcome, ExperimentOutcome::Cancelled);
+    EXPECT_TRUE(result.rules.empty());
+    EXPECT_TRUE(rising);
+    EXPECT_GE(last, 0.75);
+    EXPECT_LT(last, 1.0);
+}
+
+TEST(TuningLabTest, SetPointIsTheWindowsOr1500) {
+    EXPECT_EQ(TuningSetPoint(0.0), 1500.0);
+    EXPECT_EQ(TuningSetPoint(-0.0), 1500.0);
+    EXPECT_EQ(TuningSetPoint(700.0), 700.0);
+}
+
+} // namespace
