@@ -2,6 +2,7 @@
 
 #include "VorlintView.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -59,19 +60,22 @@ QJsonValue ToJson(const std::string& field) {
 }
 
 const char* Mismatch(const QJsonValue& value, Access<bool>) {
-    return value.isBool() ? nullptr : "expected true or false";
+    return value.isBool() ? nullptr : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected true or false");
 }
 const char* Mismatch(const QJsonValue& value, Access<double>) {
-    return value.isDouble() && std::isfinite(value.toDouble()) ? nullptr : "expected a finite number";
+    return value.isDouble() && std::isfinite(value.toDouble())
+               ? nullptr
+               : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected a finite number");
 }
 const char* Mismatch(const QJsonValue& value, Access<std::uint32_t>) {
     const double number = value.toDouble(-1.0);
     const bool fits = value.isDouble() && number >= 0.0 &&
                       number <= std::numeric_limits<std::uint32_t>::max() && number == std::floor(number);
-    return fits ? nullptr : "expected a whole number from 0 to 4294967295";
+    return fits ? nullptr
+                : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected a whole number from 0 to 4294967295");
 }
 const char* Mismatch(const QJsonValue& value, Access<std::string>) {
-    return value.isString() ? nullptr : "expected a text";
+    return value.isString() ? nullptr : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected a text");
 }
 
 void FromJson(const QJsonValue& value, bool& field) {
@@ -105,7 +109,8 @@ bool CheckWindowSettings(const QJsonObject& object, QString& problem) {
         const QJsonValue value = found.value();
         if (const char* what =
                 std::visit([&](auto access) { return Mismatch(value, access); }, setting.field)) {
-            problem = QStringLiteral("%1: %2").arg(QLatin1String(setting.key), QLatin1String(what));
+            problem = QStringLiteral("%1: %2").arg(QLatin1String(setting.key),
+                                                   QCoreApplication::translate("WindowSettingsJson", what));
             return false;
         }
     }
