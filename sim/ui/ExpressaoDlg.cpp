@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <new>
@@ -175,13 +176,14 @@ int CExpressaoDlg::EvaluateOnTestValues(double& result) {
 }
 
 void CExpressaoDlg::ShowFormulaGuide() {
-    QFile file(FormulaGuideResource());
-    if (!file.open(QIODevice::ReadOnly))
+    const QString resource = FormulaGuideResource();
+    if (!QFile::exists(resource))
         return;
     QDialog guide(this);
     guide.setWindowTitle(tr("Fórmulas do Vorlint"));
     auto* browser = new QTextBrowser(&guide);
-    browser->setMarkdown(QString::fromUtf8(file.readAll()));
+    // Read from its own address, the guide's link to the guide in the other language finds it.
+    browser->setSource(QUrl(QStringLiteral("qrc") + resource), QTextDocument::MarkdownResource);
     auto* layout = new QVBoxLayout(&guide);
     layout->addWidget(browser);
     guide.resize(720, 600);

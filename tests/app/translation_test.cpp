@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 namespace {
 
@@ -18,6 +19,8 @@ struct LanguageSample {
     const char* panelGroup;
     const char* formulaDialogTitle;
     const char* formulaDialogCancel;
+    const char* formulaDialogHelp;
+    const char* guideHeading;
 };
 
 const LanguageSample kSamples[] = {
@@ -26,19 +29,25 @@ const LanguageSample kSamples[] = {
      "&Expressão...",
      "Gráficos",
      "Expressão",
-     "Cancelar"},
+     "Cancelar",
+     "Ajuda...",
+     "Como escrever fórmulas no Vorlint"},
     {"en",
      {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
      "&Plant formula...",
      "Charts",
      "Plant formula",
-     "Cancel"},
+     "Cancel",
+     "Help...",
+     "Writing formulas in Vorlint"},
     {"",
      {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
      "&Expressão...",
      "Gráficos",
      "Expressão",
-     "Cancelar"},
+     "Cancelar",
+     "Ajuda...",
+     "Writing formulas in Vorlint"},
 };
 
 /// The sample of the language the test runner expects the environment to choose.
@@ -52,11 +61,24 @@ const LanguageSample& ExpectedSample() {
     return kSamples[0];
 }
 
-QStringList Texts(const QList<QAbstractButton*>& buttons) {
-    QStringList texts;
-    for (const QAbstractButton* button : buttons)
-        texts.append(button->text());
-    return texts;
+QAbstractButton* ButtonNamed(const QWidget& dialog, const char* text) {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->text() == QString::fromUtf8(text))
+            return button;
+    }
+    return nullptr;
+}
+
+/// The first line of the guide that the formula dialog's help button shows.
+QString GuideHeading(const CExpressaoDlg& dialog, const char* helpButton) {
+    QString heading;
+    ModalAnswer readGuide([&](QWidget* guide) {
+        heading = guide->findChild<QTextBrowser*>()->toPlainText().section(QLatin1Char('\n'), 0, 0);
+        guide->close();
+    });
+    if (QAbstractButton* help = ButtonNamed(dialog, helpButton))
+        help->click();
+    return heading;
 }
 
 using TranslationTest = AppTest;
@@ -78,8 +100,8 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
 
     const CExpressaoDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(sample.formulaDialogTitle));
-    EXPECT_TRUE(Texts(dialog.findChildren<QAbstractButton*>())
-                    .contains(QString::fromUtf8(sample.formulaDialogCancel)));
+    EXPECT_NE(ButtonNamed(dialog, sample.formulaDialogCancel), nullptr);
+    EXPECT_EQ(GuideHeading(dialog, sample.formulaDialogHelp), QString::fromUtf8(sample.guideHeading));
 }
 
 // Qt's own texts come from Qt's translations, in the interface's language or, without a translation
