@@ -353,7 +353,7 @@ Previous Pane</translation>
     </message>
     <message>
         <source>p = ponto atual</source>
-        <translation>p = current point</translation>
+        <translation>p = point now</translation>
     </message>
     <message>
         <source>t = posição da potência (0 - 100)</source>
@@ -650,7 +650,7 @@ Vorlint.Document</translation>
     </message>
     <message>
         <source>Simulado</source>
-        <translation>Simulated</translation>
+        <translation>Simul.</translation>
     </message>
     <message>
         <source>Real</source>

@@ -6,6 +6,7 @@
 #include "InterfaceTranslations.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTextBrowser>
 
@@ -101,6 +102,8 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     const CExpressaoDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(sample.formulaDialogTitle));
     EXPECT_NE(ButtonNamed(dialog, sample.formulaDialogCancel), nullptr);
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
     EXPECT_EQ(GuideHeading(dialog, sample.formulaDialogHelp), QString::fromUtf8(sample.guideHeading));
 }
 
