@@ -18,7 +18,7 @@ namespace {
 
 // String resource 129: window title, document name, file-new name, filter name, filter extension,
 // file type identifier and file type name.
-// A translation changes only the filter name.
+//: Seven fields, one a line: a translation changes only the filter name, the fourth.
 const char* const kDocStrings = QT_TRANSLATE_NOOP(
     "CVorlintApp", "\nVorlint\nVorlint\nVorlint Files (*.vrl)\n.vrl\nVorlint.Document\nVorlint.Document");
 const char* const kAppTitle = "Vorlint";

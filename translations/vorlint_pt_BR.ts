@@ -557,6 +557,7 @@ Vorlint Files (*.vrl)
 .vrl
 Vorlint.Document
 Vorlint.Document</source>
+        <extracomment>Seven fields, one a line: a translation changes only the filter name, the fourth.</extracomment>
         <translation>
 Vorlint
 Vorlint
