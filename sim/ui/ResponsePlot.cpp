@@ -47,7 +47,7 @@ CResponsePlot::CResponsePlot(const ResponseTrace& trace, const ResponsePlotScale
 }
 
 QSize CResponsePlot::sizeHint() const {
-    return QSize(160, 44);
+    return QSize(300, 44);
 }
 
 QPointF CResponsePlot::Position(double timeS, double value) const {

@@ -120,7 +120,7 @@ void CTuningDlg::CreateControls() {
     buttonRow->addWidget(m_pApply);
     buttonRow->addWidget(close);
     layout->addLayout(buttonRow);
-    resize(880, 560);
+    resize(1000, 740);
 }
 
 QWidget* CTuningDlg::CreateExperimentBox() {
@@ -305,8 +305,11 @@ void CTuningDlg::FillRules(const TuningResult& result) {
             m_pRules->setItem(row, Plot, readOnlyItem(kNotApplicable, false));
         m_shownGains.push_back(applies ? rule.gains : PidGains{NAN, NAN, NAN});
     }
+    // The plots share their time axis; the heading says how long it is.
+    m_pRules->horizontalHeaderItem(Plot)->setText(
+        tr("%1 (0 a %2)").arg(translated(kColumns[Plot].heading), FormatSignificant(scale.timeS, 3, " s")));
     m_pRules->resizeColumnsToContents();
-    m_pRules->setColumnWidth(Plot, std::max(m_pRules->columnWidth(Plot), 170));
+    m_pRules->setColumnWidth(Plot, std::max(m_pRules->columnWidth(Plot), 300));
 }
 
 void CTuningDlg::OnApply() {
