@@ -260,6 +260,12 @@ void CTuningDlg::OnRunFinished() {
 
 void CTuningDlg::ShowResult(const TuningResult& result) {
     m_pModel->setText(ModelText(result));
+    m_pModel->setToolTip(result.cycle ? tr("Ku: o ganho proporcional que leva a malha ao limite da "
+                                           "estabilidade; Tu: o período da oscilação nesse limite.")
+                         : result.model
+                             ? tr("K: quanto o point muda por unidade de potência; τ: a constante de tempo; "
+                                  "θ: o tempo morto aparente.")
+                             : QString());
     FillRules(result);
 }
 
