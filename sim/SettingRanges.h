@@ -9,7 +9,7 @@ namespace SettingRange {
 inline constexpr NumberRange kDisturbance = NumberRange::Any;
 inline constexpr NumberRange kDeadTime = NumberRange::NotNegative;
 inline constexpr NumberRange kLagTau = NumberRange::NotNegative;
-inline constexpr int kMaxLagCount = PlantDynamicsSettings::kMaxLags;
+inline constexpr int kMaxLagCount = PlantDynamicsSettings::kMaxLags; ///< the fewest is 0
 inline constexpr NumberRange kSetPointWeight = NumberRange::NotNegative;
 inline constexpr NumberRange kDerivativeFilter = NumberRange::NotNegative;
 inline constexpr NumberRange kTrackingTime = NumberRange::Positive;

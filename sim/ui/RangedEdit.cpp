@@ -18,9 +18,9 @@ CRangedEdit::CRangedEdit(NumberRange range, QWidget* parent) : QLineEdit(parent)
     tintWhenInvalid(*this, [this](const QString& text) { return IsValidText(text); });
 }
 
-CRangedEdit* CRangedEdit::WholeNumber(int max, QWidget* parent) {
+CRangedEdit* CRangedEdit::WholeNumber(std::uint32_t max, QWidget* parent) {
     auto* edit = new CRangedEdit(NumberRange::NotNegative, parent);
-    edit->m_dMax = max;
+    edit->m_nMaxWhole = max;
     edit->m_bWhole = true;
     return edit;
 }
@@ -37,13 +37,12 @@ double CRangedEdit::Value() const {
 
 bool CRangedEdit::IsValidText(const QString& text) const {
     if (m_bWhole)
-        return isPanelUnsigned(text) && parsePanelUnsigned(text) <= m_dMax;
-    return isPanelNumber(text) && isInRange(parsePanelNumber(text), m_range) &&
-           parsePanelNumber(text) <= m_dMax;
+        return isPanelUnsigned(text) && parsePanelUnsigned(text) <= m_nMaxWhole;
+    return isPanelNumber(text) && isInRange(parsePanelNumber(text), m_range);
 }
 
 double CRangedEdit::Read(const QString& text) const {
-    const double value =
-        m_bWhole ? parsePanelUnsigned(text) : clampIntoRange(parsePanelNumber(text), m_range);
-    return std::min(value, m_dMax);
+    if (m_bWhole)
+        return std::min(parsePanelUnsigned(text), m_nMaxWhole);
+    return clampIntoRange(parsePanelNumber(text), m_range);
 }

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include <limits>
+#include <cstdint>
 
 /// An edit of one number setting of a dialog. It shows the setting's value; the text the user types is
 /// read as the panels read numbers (decimal comma or point) and clamped into the setting's range, and
@@ -16,7 +16,7 @@ class CRangedEdit : public QLineEdit {
 public:
     CRangedEdit(NumberRange range, QWidget* parent = nullptr);
     /// An edit of a whole number from 0 to `max`.
-    static CRangedEdit* WholeNumber(int max, QWidget* parent = nullptr);
+    static CRangedEdit* WholeNumber(std::uint32_t max, QWidget* parent = nullptr);
 
     void SetValue(double value);
     double Value() const;
@@ -27,7 +27,7 @@ private:
     double Read(const QString& text) const;
 
     NumberRange m_range;
-    double m_dMax = std::numeric_limits<double>::infinity();
+    std::uint32_t m_nMaxWhole = 0;
     bool m_bWhole = false;
     double m_dValue = 0.0;
 };

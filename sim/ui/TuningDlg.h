@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class CRangedEdit;
 class CSimulation;

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
