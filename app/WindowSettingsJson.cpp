@@ -75,7 +75,7 @@ const AntiWindupName* AntiWindupByName(const QString& name) {
     return nullptr;
 }
 
-// Each kind: its JSON value, what a value must be to fit it (nullptr when it fits), and the reading.
+// Each kind: its JSON value, what a value must be to fit it (empty when it fits), and the reading.
 
 QJsonValue ToJson(bool field) {
     return field;
@@ -129,9 +129,15 @@ std::string Mismatch(const QJsonValue& value, Access<int>, NumberRange) {
                : "expected a whole number from 0 to " + std::to_string(SettingRange::kMaxLagCount);
 }
 std::string Mismatch(const QJsonValue& value, Access<AntiWindup>, NumberRange) {
-    return AntiWindupByName(value.toString()) != nullptr
-               ? std::string()
-               : "expected \"none\", \"conditional\" or \"backcalc\"";
+    if (AntiWindupByName(value.toString()) != nullptr)
+        return std::string();
+    std::string expected = "expected";
+    const std::size_t count = std::size(kAntiWindupNames);
+    for (std::size_t i = 0; i < count; ++i) {
+        expected += i == 0 ? " \"" : i + 1 == count ? "\" or \"" : "\", \"";
+        expected += kAntiWindupNames[i].name;
+    }
+    return expected + '"';
 }
 
 void FromJson(const QJsonValue& value, bool& field) {

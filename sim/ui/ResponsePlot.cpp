@@ -1,5 +1,7 @@
 #include "ResponsePlot.h"
 
+#include "ReadingText.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -40,10 +42,9 @@ ResponsePlotScale commonScale(const std::vector<const ResponseTrace*>& traces, d
 
 CResponsePlot::CResponsePlot(const ResponseTrace& trace, const ResponsePlotScale& scale, QWidget* parent)
     : QWidget(parent), m_trace(trace), m_scale(scale) {
-    setToolTip(
-        tr("Resposta prevista em %1 s simulados: point (linha cheia) e set point (tracejado), na mesma "
-           "escala em todas as linhas.")
-            .arg(QString::number(scale.timeS, 'g', 4).replace(QLatin1Char('.'), QLatin1Char(','))));
+    setToolTip(tr("Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma "
+                  "escala em todas as linhas.")
+                   .arg(FormatSignificant(scale.timeS, 3, " s")));
 }
 
 QSize CResponsePlot::sizeHint() const {
