@@ -19,7 +19,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -162,6 +161,12 @@ QWidget* CTuningDlg::CreateExperimentBox() {
     m_pStepPower = new CRangedEdit(kStepPower, box);
     addRow(stepForm, tr("Potência u1:"), m_pStepPower, tr("A potência do degrau, acima de 0."));
     grid->addLayout(stepForm);
+
+    // Only the chosen experiment's settings can be edited.
+    for (CRangedEdit* relaySetting : {m_pBias, m_pAmplitude, m_pHysteresis})
+        connect(m_pRelay, &QRadioButton::toggled, relaySetting, &QWidget::setEnabled);
+    m_pStepPower->setEnabled(false);
+    connect(m_pStepTest, &QRadioButton::toggled, m_pStepPower, &QWidget::setEnabled);
 
     const TuningRequest defaults;
     m_pBias->SetValue(defaults.relay.bias);
@@ -316,7 +321,6 @@ void CTuningDlg::FillRules(const TuningResult& result) {
     m_pRules->horizontalHeaderItem(Plot)->setText(
         tr("%1 (0 a %2)").arg(translated(kColumns[Plot].heading), FormatSignificant(scale.timeS, 3, " s")));
     m_pRules->resizeColumnsToContents();
-    m_pRules->setColumnWidth(Plot, std::max(m_pRules->columnWidth(Plot), 300));
 }
 
 void CTuningDlg::OnApply() {
