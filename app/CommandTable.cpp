@@ -39,6 +39,12 @@ const CommandText kCommands[] = {
     {SimStart, "&Iniciar", "\nIniciar"},
     {SimStop, "&Parar", "\nParar"},
     {SimFormula, "&Expressão...", "\nExpressão"},
+    {SimPlantController, "Planta e &controlador...",
+     "Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa\n"
+     "Planta e controlador"},
+    {SimTuning, "&Sintonia...",
+     "Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de "
+     "sintonia\nSintonia"},
     {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
     {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
     {ViewHighContrast, "Cores de alto contraste",

@@ -32,7 +32,7 @@ const Popup kDocumentMenu[] = {
       kSeparator, FilePrint, FilePrintPreview, FilePrintSetup, kSeparator, FileMruFirst, kSeparator,
       AppExit}},
     {"&Edit", {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
-    {"&Simulação", {SimStart, SimStop, kSeparator, SimFormula}},
+    {"&Simulação", {SimStart, SimStop, kSeparator, SimFormula, SimPlantController, SimTuning}},
     {"&View",
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, kSeparator, ViewStepResponse}},
     {"&Window", {WindowNew, WindowCascade, WindowTile, WindowArrange}},
