@@ -30,6 +30,8 @@ enum : int {
     SimStart = 32771,
     SimStop = 32773,
     SimFormula = 32775,
+    SimPlantController = 32776,
+    SimTuning = 32777,
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,

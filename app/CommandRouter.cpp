@@ -2,6 +2,7 @@
 
 #include "ArrangeIcons.h"
 #include "ChartStyleSettings.h"
+#include "ChildFrame.h"
 #include "CommandIds.h"
 #include "DocTemplate.h"
 #include "Document.h"
@@ -9,7 +10,9 @@
 #include "ExpressaoDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
+#include "PlantControllerDlg.h"
 #include "StepResponseDock.h"
+#include "TuningDlg.h"
 #include "ViewPrinter.h"
 #include "VorlintView.h"
 #include "WindowPlacement.h"
@@ -23,11 +26,12 @@ namespace {
 
 /// Commands that need an active simulation window.
 const int kWindowCommands[] = {
-    CommandId::FileClose,        CommandId::FileSave,       CommandId::FileSaveAs,
-    CommandId::FileExportChart,  CommandId::FileExportData, CommandId::FilePrint,
-    CommandId::FilePrintPreview, CommandId::EditCopy,       CommandId::WindowNew,
-    CommandId::WindowCascade,    CommandId::WindowTile,     CommandId::WindowArrange,
-    CommandId::SimStart,         CommandId::SimStop,        CommandId::SimFormula,
+    CommandId::FileClose,          CommandId::FileSave,       CommandId::FileSaveAs,
+    CommandId::FileExportChart,    CommandId::FileExportData, CommandId::FilePrint,
+    CommandId::FilePrintPreview,   CommandId::EditCopy,       CommandId::WindowNew,
+    CommandId::WindowCascade,      CommandId::WindowTile,     CommandId::WindowArrange,
+    CommandId::SimStart,           CommandId::SimStop,        CommandId::SimFormula,
+    CommandId::SimPlantController, CommandId::SimTuning,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -62,6 +66,8 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimStart, &R::OnSimStart);
     Connect(CommandId::SimStop, &R::OnSimStop);
     Connect(CommandId::SimFormula, &R::OnSimFormula);
+    Connect(CommandId::SimPlantController, &R::OnSimPlantController);
+    Connect(CommandId::SimTuning, &R::OnSimTuning);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewStepResponse})
         m_frame.Action(id)->setCheckable(true);
@@ -222,4 +228,40 @@ void CCommandRouter::OnSimFormula() {
     CExpressaoDlg::EditFormula(view->m_strFormula);
     if (view->m_strFormula != before && document != nullptr)
         document->SetModifiedFlag();
+}
+
+void CCommandRouter::OnSimPlantController() {
+    CVorlintView* view = ActiveView();
+    if (view == nullptr)
+        return;
+    CDocument* document = ActiveDocument();
+    CPlantControllerDlg dialog(
+        view->m_dynamicsSettings, view->m_pidOptions,
+        [view, document](const PlantDynamicsSettings& dynamics, const PidOptions& options) {
+            if (dynamics == view->m_dynamicsSettings && options == view->m_pidOptions)
+                return;
+            view->m_dynamicsSettings = dynamics;
+            view->m_pidOptions = options;
+            if (document != nullptr)
+                document->SetModifiedFlag();
+        },
+        &m_frame);
+    dialog.exec();
+}
+
+void CCommandRouter::OnSimTuning() {
+    CMdiChild* child = m_frame.ActiveChild();
+    if (child == nullptr)
+        return;
+    CChildFrame* frame = child->Frame();
+    CDocument* document = child->GetDocument();
+    CTuningDlg dialog(
+        *frame->View(),
+        [frame, document](const PidGains& gains) {
+            frame->ApplyPidGains(gains);
+            if (document != nullptr)
+                document->SetModifiedFlag();
+        },
+        &m_frame);
+    dialog.exec();
 }

@@ -53,6 +53,8 @@ private:
     void OnSimStart();
     void OnSimStop();
     void OnSimFormula();
+    void OnSimPlantController();
+    void OnSimTuning();
 
     CMainFrame& m_frame;
     CMultiDocTemplate& m_docTemplate;

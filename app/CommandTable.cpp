@@ -59,6 +59,15 @@ const CommandText kCommands[] = {
     {SimStop, QT_TRANSLATE_NOOP("CCommandTable", "&Parar"), QT_TRANSLATE_NOOP("CCommandTable", "\nParar")},
     {SimFormula, QT_TRANSLATE_NOOP("CCommandTable", "&Expressão..."),
      QT_TRANSLATE_NOOP("CCommandTable", "\nExpressão")},
+    {SimPlantController, QT_TRANSLATE_NOOP("CCommandTable", "Planta e &controlador..."),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa\n"
+         "Planta e controlador")},
+    {SimTuning, QT_TRANSLATE_NOOP("CCommandTable", "&Sintonia..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de "
+                       "sintonia\nSintonia")},
     {ViewToolbar, QT_TRANSLATE_NOOP("CCommandTable", "&Toolbar"),
      QT_TRANSLATE_NOOP("CCommandTable", "Show or hide the toolbar\nToggle ToolBar")},
     {ViewStatusBar, QT_TRANSLATE_NOOP("CCommandTable", "&Status Bar"),

@@ -1,8 +1,8 @@
 #include "WindowSettingsJson.h"
 
+#include "SettingRanges.h"
 #include "VorlintView.h"
 
-#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -18,13 +18,23 @@ using View = CVorlintView;
 template <typename T> using Access = T& (*)(View& view);
 /// The kinds of setting a `.vrl` file holds. A new kind is an alternative here and its ToJson,
 /// Mismatch and FromJson below.
-using FieldAccess = std::variant<Access<bool>, Access<double>, Access<std::uint32_t>, Access<std::string>>;
+using FieldAccess = std::variant<Access<bool>, Access<double>, Access<std::uint32_t>, Access<std::string>,
+                                 Access<int>, Access<AntiWindup>>;
 
-/// One key of a window's object and the member it stands for.
+/// One key of a window's object and the member it stands for. A number must lie within `range`;
+/// a whole number of the int kind (the lag count) from 0 to SettingRange::kMaxLagCount.
 struct WindowSetting {
     const char* key;
     FieldAccess field;
+    NumberRange range = NumberRange::Finite;
 };
+
+PlantDynamicsSettings& Dynamics(View& v) {
+    return v.m_dynamicsSettings;
+}
+PidOptions& Options(View& v) {
+    return v.m_pidOptions;
+}
 
 const WindowSetting kWindowSettings[] = {
     {"formula", [](View& v) -> std::string& { return v.m_strFormula; }},
@@ -42,9 +52,30 @@ const WindowSetting kWindowSettings[] = {
     {"showIntegral", [](View& v) -> bool& { return v.m_bShowIntegral; }},
     {"showDerivative", [](View& v) -> bool& { return v.m_bShowDerivative; }},
     {"showPower", [](View& v) -> bool& { return v.m_bShowPower; }},
+    {"disturbance", [](View& v) -> double& { return Dynamics(v).disturbance; }, SettingRange::kDisturbance},
+    {"deadTimeS", [](View& v) -> double& { return Dynamics(v).deadTimeS; }, SettingRange::kDeadTime},
+    {"lagCount", [](View& v) -> int& { return Dynamics(v).lagCount; }},
+    {"lagTauS", [](View& v) -> double& { return Dynamics(v).lagTauS; }, SettingRange::kLagTau},
+    {"setPointWeight", [](View& v) -> double& { return Options(v).setPointWeight; },
+     SettingRange::kSetPointWeight},
+    {"derivativeOnMeasurement", [](View& v) -> bool& { return Options(v).derivativeOnMeasurement; }},
+    {"derivativeFilterS", [](View& v) -> double& { return Options(v).derivativeFilterS; },
+     SettingRange::kDerivativeFilter},
+    {"antiWindup", [](View& v) -> AntiWindup& { return Options(v).antiWindup; }},
+    {"trackingTimeS", [](View& v) -> double& { return Options(v).trackingTimeS; },
+     SettingRange::kTrackingTime},
 };
 
-// Each kind: its JSON value, what a value must be to fit it (nullptr when it fits), and the reading.
+/// The name the file gives an anti-windup choice, or nullptr for a name no choice has.
+const AntiWindupName* AntiWindupByName(const QString& name) {
+    for (const AntiWindupName& entry : kAntiWindupNames) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+// Each kind: its JSON value, what a value must be to fit it (empty when it fits), and the reading.
 
 QJsonValue ToJson(bool field) {
     return field;
@@ -58,24 +89,55 @@ QJsonValue ToJson(std::uint32_t field) {
 QJsonValue ToJson(const std::string& field) {
     return QString::fromStdString(field);
 }
+QJsonValue ToJson(int field) {
+    return field;
+}
+QJsonValue ToJson(AntiWindup field) {
+    for (const AntiWindupName& entry : kAntiWindupNames) {
+        if (entry.value == field)
+            return QLatin1String(entry.name);
+    }
+    return QJsonValue();
+}
 
-const char* Mismatch(const QJsonValue& value, Access<bool>) {
-    return value.isBool() ? nullptr : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected true or false");
-}
-const char* Mismatch(const QJsonValue& value, Access<double>) {
-    return value.isDouble() && std::isfinite(value.toDouble())
-               ? nullptr
-               : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected a finite number");
-}
-const char* Mismatch(const QJsonValue& value, Access<std::uint32_t>) {
+bool IsWholeNumberUpTo(const QJsonValue& value, double max) {
     const double number = value.toDouble(-1.0);
-    const bool fits = value.isDouble() && number >= 0.0 &&
-                      number <= std::numeric_limits<std::uint32_t>::max() && number == std::floor(number);
-    return fits ? nullptr
-                : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected a whole number from 0 to 4294967295");
+    return value.isDouble() && number >= 0.0 && number <= max && number == std::floor(number);
 }
-const char* Mismatch(const QJsonValue& value, Access<std::string>) {
-    return value.isString() ? nullptr : QT_TRANSLATE_NOOP("WindowSettingsJson", "expected a text");
+
+std::string Mismatch(const QJsonValue& value, Access<bool>, NumberRange) {
+    return value.isBool() ? std::string() : "expected true or false";
+}
+std::string Mismatch(const QJsonValue& value, Access<double>, NumberRange range) {
+    // Every number of the file is finite, whatever its range.
+    const NumberRange finite = range == NumberRange::Any ? NumberRange::Finite : range;
+    return value.isDouble() && isInRange(value.toDouble(), finite)
+               ? std::string()
+               : std::string("expected ") + rangeText(finite);
+}
+std::string Mismatch(const QJsonValue& value, Access<std::uint32_t>, NumberRange) {
+    return IsWholeNumberUpTo(value, std::numeric_limits<std::uint32_t>::max())
+               ? std::string()
+               : "expected a whole number from 0 to 4294967295";
+}
+std::string Mismatch(const QJsonValue& value, Access<std::string>, NumberRange) {
+    return value.isString() ? std::string() : "expected a text";
+}
+std::string Mismatch(const QJsonValue& value, Access<int>, NumberRange) {
+    return IsWholeNumberUpTo(value, SettingRange::kMaxLagCount)
+               ? std::string()
+               : "expected a whole number from 0 to " + std::to_string(SettingRange::kMaxLagCount);
+}
+std::string Mismatch(const QJsonValue& value, Access<AntiWindup>, NumberRange) {
+    if (AntiWindupByName(value.toString()) != nullptr)
+        return std::string();
+    std::string expected = "expected";
+    const std::size_t count = std::size(kAntiWindupNames);
+    for (std::size_t i = 0; i < count; ++i) {
+        expected += i == 0 ? " \"" : i + 1 == count ? "\" or \"" : "\", \"";
+        expected += kAntiWindupNames[i].name;
+    }
+    return expected + '"';
 }
 
 void FromJson(const QJsonValue& value, bool& field) {
@@ -89,6 +151,12 @@ void FromJson(const QJsonValue& value, std::uint32_t& field) {
 }
 void FromJson(const QJsonValue& value, std::string& field) {
     field = value.toString().toStdString();
+}
+void FromJson(const QJsonValue& value, int& field) {
+    field = static_cast<int>(value.toDouble());
+}
+void FromJson(const QJsonValue& value, AntiWindup& field) {
+    field = AntiWindupByName(value.toString())->value;
 }
 
 } // namespace
@@ -107,10 +175,10 @@ bool CheckWindowSettings(const QJsonObject& object, QString& problem) {
         if (found == object.constEnd())
             continue;
         const QJsonValue value = found.value();
-        if (const char* what =
-                std::visit([&](auto access) { return Mismatch(value, access); }, setting.field)) {
-            problem = QStringLiteral("%1: %2").arg(QLatin1String(setting.key),
-                                                   QCoreApplication::translate("WindowSettingsJson", what));
+        const std::string what =
+            std::visit([&](auto access) { return Mismatch(value, access, setting.range); }, setting.field);
+        if (!what.empty()) {
+            problem = QStringLiteral("%1: %2").arg(QLatin1String(setting.key), QString::fromStdString(what));
             return false;
         }
     }

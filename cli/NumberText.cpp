@@ -3,7 +3,6 @@
 #include "CLocaleNumber.h"
 
 #include <charconv>
-#include <cmath>
 #include <system_error>
 
 bool parseNumber(const std::string& text, double& value) {
@@ -15,41 +14,9 @@ bool parseNumber(const std::string& text, double& value) {
     return end != text.c_str() && *end == '\0';
 }
 
-namespace {
-
-bool inRange(double value, NumberRange range) {
-    switch (range) {
-    case NumberRange::Finite:
-        return std::isfinite(value);
-    case NumberRange::NotNegative:
-        return std::isfinite(value) && value >= 0.0;
-    case NumberRange::Positive:
-        return std::isfinite(value) && value > 0.0;
-    case NumberRange::Any:
-        break;
-    }
-    return true;
-}
-
-const char* rangeText(NumberRange range) {
-    switch (range) {
-    case NumberRange::Finite:
-        return "a finite number";
-    case NumberRange::NotNegative:
-        return "a finite number of 0 or more";
-    case NumberRange::Positive:
-        return "a finite number above 0";
-    case NumberRange::Any:
-        break;
-    }
-    return "a number";
-}
-
-} // namespace
-
 bool parseNumberIn(const std::string& name, const std::string& text, NumberRange range, double& value,
                    std::string& error) {
-    if (parseNumber(text, value) && inRange(value, range)) {
+    if (parseNumber(text, value) && isInRange(value, range)) {
         return true;
     }
     error = name + " needs " + rangeText(range) + ", not '" + text + "'";

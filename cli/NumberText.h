@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NumberRange.h"
 #include "RoundTripNumber.h"
 
 #include <cstdint>
@@ -14,14 +15,6 @@
 bool parseNumber(const std::string& text, double& value);
 /// Reads the whole of `text` as decimal digits only, no sign; false when it is not one or exceeds `max`.
 bool parseCount(const std::string& text, std::uint64_t max, std::uint64_t& value);
-
-/// The values a number option accepts.
-enum class NumberRange {
-    Any,
-    Finite,
-    NotNegative, ///< finite, 0 or more
-    Positive,    ///< finite, above 0
-};
 
 /// Reads `text` as parseNumber does and checks it is within `range`; otherwise false with "NAME needs
 /// a finite number of 0 or more, not 'TEXT'" (and the like) in `error`.

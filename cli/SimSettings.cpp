@@ -1,6 +1,7 @@
 #include "SimSettings.h"
 
 #include "NumberText.h"
+#include "SettingRanges.h"
 
 #include <limits>
 
@@ -21,12 +22,12 @@ constexpr NumberField kNumberFields[] = {
     {"kp", Field::Kp, NumberRange::Any},
     {"ki", Field::Ki, NumberRange::Any},
     {"kd", Field::Kd, NumberRange::Any},
-    {"disturbance", Field::Disturbance, NumberRange::Any},
-    {"dead-time", Field::DeadTime, NumberRange::NotNegative},
-    {"lag-tau", Field::LagTau, NumberRange::NotNegative},
-    {"setpoint-weight", Field::SetPointWeight, NumberRange::NotNegative},
-    {"derivative-filter", Field::DerivativeFilter, NumberRange::NotNegative},
-    {"tracking-time", Field::TrackingTime, NumberRange::Positive},
+    {"disturbance", Field::Disturbance, SettingRange::kDisturbance},
+    {"dead-time", Field::DeadTime, SettingRange::kDeadTime},
+    {"lag-tau", Field::LagTau, SettingRange::kLagTau},
+    {"setpoint-weight", Field::SetPointWeight, SettingRange::kSetPointWeight},
+    {"derivative-filter", Field::DerivativeFilter, SettingRange::kDerivativeFilter},
+    {"tracking-time", Field::TrackingTime, SettingRange::kTrackingTime},
 };
 
 template <typename Value> struct Choice {
@@ -36,14 +37,11 @@ template <typename Value> struct Choice {
 
 constexpr Choice<Mode> kModes[] = {{"manual", Mode::Manual}, {"pid", Mode::Pid}, {"onoff", Mode::OnOff}};
 constexpr Choice<bool> kDerivativeSources[] = {{"measurement", true}, {"error", false}};
-constexpr Choice<AntiWindup> kAntiWindups[] = {{"none", AntiWindup::None},
-                                               {"conditional", AntiWindup::Conditional},
-                                               {"backcalc", AntiWindup::BackCalculation}};
 
 /// Picks the choice named `value`; otherwise says "NAME must be A, B or C, not 'VALUE'".
-template <typename Value, std::size_t N>
-void parseChoice(const std::string& name, const std::string& value, const Choice<Value> (&choices)[N],
-                 Value& chosen, std::string& error) {
+template <typename Entry, typename Value, std::size_t N>
+void parseChoice(const std::string& name, const std::string& value, const Entry (&choices)[N], Value& chosen,
+                 std::string& error) {
     std::string names;
     for (std::size_t i = 0; i < N; ++i) {
         if (value == choices[i].name) {
@@ -89,13 +87,13 @@ bool parseOtherField(const std::string& name, const std::string& value, SimSetti
         parseChoice(name, value, kDerivativeSources, setting.onMeasurement, error);
     } else if (name == "anti-windup") {
         setting.field = Field::AntiWindup;
-        parseChoice(name, value, kAntiWindups, setting.antiWindup, error);
+        parseChoice(name, value, kAntiWindupNames, setting.antiWindup, error);
     } else if (name == "sim-step-ms") {
         setting.field = Field::SimStepMs;
         parseWholeNumber(name, value, std::numeric_limits<std::uint32_t>::max(), setting.count, error);
     } else if (name == "lags") {
         setting.field = Field::Lags;
-        parseWholeNumber(name, value, PlantDynamicsSettings::kMaxLags, setting.count, error);
+        parseWholeNumber(name, value, SettingRange::kMaxLagCount, setting.count, error);
     } else if (name == "formula") {
         setting.field = Field::Formula;
         setting.text = value;

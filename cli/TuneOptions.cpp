@@ -1,6 +1,7 @@
 #include "TuneOptions.h"
 
 #include "NumberText.h"
+#include "SettingRanges.h"
 #include "SetupOptions.h"
 
 namespace {
@@ -13,10 +14,11 @@ struct ExperimentNumber {
 };
 
 constexpr ExperimentNumber kExperimentNumbers[] = {
-    {"--relay-bias", NumberRange::Finite, [](TuningRequest& r) { return &r.relay.bias; }},
-    {"--relay-amplitude", NumberRange::Positive, [](TuningRequest& r) { return &r.relay.amplitude; }},
-    {"--relay-hysteresis", NumberRange::NotNegative, [](TuningRequest& r) { return &r.relay.hysteresis; }},
-    {"--step-power", NumberRange::Positive, [](TuningRequest& r) { return &r.stepPower; }},
+    {"--relay-bias", SettingRange::kRelayBias, [](TuningRequest& r) { return &r.relay.bias; }},
+    {"--relay-amplitude", SettingRange::kRelayAmplitude, [](TuningRequest& r) { return &r.relay.amplitude; }},
+    {"--relay-hysteresis", SettingRange::kRelayHysteresis,
+     [](TuningRequest& r) { return &r.relay.hysteresis; }},
+    {"--step-power", SettingRange::kStepPower, [](TuningRequest& r) { return &r.stepPower; }},
 };
 
 const ExperimentNumber* experimentNumber(const std::string& option) {

@@ -7,6 +7,15 @@ enum class AntiWindup {
     BackCalculation, ///< the integral is pulled back by the clamped excess over the tracking time
 };
 
+/// The anti-windup choices as the command line and the `.vrl` file name them.
+struct AntiWindupName {
+    const char* name;
+    AntiWindup value;
+};
+inline constexpr AntiWindupName kAntiWindupNames[] = {{"none", AntiWindup::None},
+                                                      {"conditional", AntiWindup::Conditional},
+                                                      {"backcalc", AntiWindup::BackCalculation}};
+
 /// The controller variants of industrial practice. The defaults give the plain controller: proportional
 /// on the error, derivative on the error, no filter, no anti-windup.
 struct PidOptions {
@@ -16,6 +25,15 @@ struct PidOptions {
     AntiWindup antiWindup = AntiWindup::None;
     double trackingTimeS = 1.0; ///< Tt of the back-calculation, simulated seconds, > 0
 };
+
+inline bool operator==(const PidOptions& a, const PidOptions& b) {
+    return a.setPointWeight == b.setPointWeight && a.derivativeOnMeasurement == b.derivativeOnMeasurement &&
+           a.derivativeFilterS == b.derivativeFilterS && a.antiWindup == b.antiWindup &&
+           a.trackingTimeS == b.trackingTimeS;
+}
+inline bool operator!=(const PidOptions& a, const PidOptions& b) {
+    return !(a == b);
+}
 
 /// The gains in this program's form: the integral term is the error's integral divided by ki (0: none).
 struct PidGains {

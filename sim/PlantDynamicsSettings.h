@@ -13,3 +13,11 @@ struct PlantDynamicsSettings {
     /// True when t is u itself.
     bool passesThrough() const { return disturbance == 0.0 && deadTimeS == 0.0 && lagCount == 0; }
 };
+
+inline bool operator==(const PlantDynamicsSettings& a, const PlantDynamicsSettings& b) {
+    return a.disturbance == b.disturbance && a.deadTimeS == b.deadTimeS && a.lagCount == b.lagCount &&
+           a.lagTauS == b.lagTauS;
+}
+inline bool operator!=(const PlantDynamicsSettings& a, const PlantDynamicsSettings& b) {
+    return !(a == b);
+}

@@ -206,6 +206,17 @@ void CChildFrame::ExchangeRealStep(bool bSave) {
         m_pView->OnRealStepChanged(newPeriod);
 }
 
+void CChildFrame::ApplyPidGains(const PidGains& gains) {
+    Save();
+    m_pView->m_dKp = gains.kp;
+    m_pView->SetKi(gains.ki);
+    m_pView->m_dKd = gains.kd;
+    m_pView->SetPid(true);
+    Load();
+    // The panels hold what the step reads; the view takes back the gains as they show them.
+    Save();
+}
+
 void CChildFrame::OnReset() {
     Save();
     m_pView->ResetIntegral();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PanelHook.h"
+#include "PidOptions.h"
 
 #include <QMainWindow>
 
@@ -27,6 +28,9 @@ public:
     /// Fits the trackbars to the view's height and refreshes the panels; run when the frame is
     /// shown or becomes the active window.
     void ActivateFrame();
+    /// Puts a tuning's gains into the panels and the view and switches PID control on, as if typed and
+    /// clicked: a new Ki clears the integral, and the fields show what the view then holds.
+    void ApplyPidGains(const PidGains& gains);
 
     CDialogPanel* SliderPanel() const { return m_pSliderPanel; }
     CDialogPanel* ControlPanel() const { return m_pControlPanel; }

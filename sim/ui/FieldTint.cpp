@@ -20,8 +20,9 @@ void showTint(QLineEdit& edit, bool bInvalid) {
 
 } // namespace
 
-void tintWhenInvalid(QLineEdit& edit, bool (*isValid)(const QString& text)) {
-    QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit, isValid](const QString& text) {
-        showTint(edit, !text.trimmed().isEmpty() && !isValid(text));
-    });
+void tintWhenInvalid(QLineEdit& edit, std::function<bool(const QString& text)> isValid) {
+    QObject::connect(&edit, &QLineEdit::textChanged, &edit,
+                     [&edit, isValid = std::move(isValid)](const QString& text) {
+                         showTint(edit, !text.trimmed().isEmpty() && !isValid(text));
+                     });
 }

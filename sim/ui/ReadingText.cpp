@@ -1,6 +1,7 @@
 #include "ReadingText.h"
 
 #include "PanelText.h"
+#include "RoundTripNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,4 +16,12 @@ QString FormatReading(double value, int decimals, const char* unit) {
     if (roundsToZero && text.startsWith(QLatin1Char('-')))
         text.remove(0, 1);
     return text;
+}
+
+QString FormatSignificant(double value, int significantDigits, const char* unit) {
+    if (std::isnan(value))
+        return QStringLiteral("–");
+    std::string text;
+    appendNumber(text, value, significantDigits);
+    return QString::fromStdString(text).replace(QLatin1Char('.'), QLatin1Char(',')) + QString::fromUtf8(unit);
 }

@@ -4,6 +4,8 @@
 #include "DocTemplate.h"
 #include "Document.h"
 #include "ExpressaoDlg.h"
+#include "PlantControllerDlg.h"
+#include "RangedEdit.h"
 #include "RecentFileList.h"
 #include "UpDownControl.h"
 #include "WindowSettingsJson.h"
@@ -45,6 +47,8 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
     first.m_nRealStepMs = 7;
     first.m_bShowError = false;
     first.m_bShowIntegral = false;
+    first.m_dynamicsSettings = {-2.5, 0.1 + 0.2, 5, 1.0 / 3.0};
+    first.m_pidOptions = {0.7, true, 0.05, AntiWindup::BackCalculation, 2.0 / 3.0};
     CVorlintView& second = *Windows()[1]->View();
     second.SetOnOff(true);
     second.m_dSetPoint = 2999.9999999999995;
@@ -66,7 +70,16 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
          {"showProportional", true},
          {"showIntegral", false},
          {"showDerivative", true},
-         {"showPower", true}},
+         {"showPower", true},
+         {"disturbance", -2.5},
+         {"deadTimeS", 0.1 + 0.2},
+         {"lagCount", 5},
+         {"lagTauS", 1.0 / 3.0},
+         {"setPointWeight", 0.7},
+         {"derivativeOnMeasurement", true},
+         {"derivativeFilterS", 0.05},
+         {"antiWindup", "backcalc"},
+         {"trackingTimeS", 2.0 / 3.0}},
         {{"formula", "p + ((t/100)*5000 - p*1.0)*dt"},
          {"pid", false},
          {"onOff", true},
@@ -81,7 +94,16 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
          {"showProportional", false},
          {"showIntegral", true},
          {"showDerivative", false},
-         {"showPower", false}},
+         {"showPower", false},
+         {"disturbance", 0},
+         {"deadTimeS", 0},
+         {"lagCount", 0},
+         {"lagTauS", 1},
+         {"setPointWeight", 1},
+         {"derivativeOnMeasurement", false},
+         {"derivativeFilterS", 0},
+         {"antiWindup", "none"},
+         {"trackingTimeS", 1}},
     };
     const QString path = Path(QStringLiteral("lab.vrl"));
     ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
@@ -113,7 +135,7 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
 TEST_F(VrlFileTest, UnknownKeysAreKeptAndMissingOnesTakeTheDefaults) {
     const QString path = Path(QStringLiteral("future.vrl"));
     WriteFile(path, R"({"format": "vorlint", "version": 1, "teacher": "Ana",
-                        "windows": [{"kp": 2, "pid": true, "onOff": true, "lagCount": 3}]})");
+                        "windows": [{"kp": 2, "pid": true, "onOff": true, "noiseLevel": 3}]})");
     ASSERT_NE(App().OpenDocumentFile(path), nullptr);
     const CVorlintView& view = ActiveView();
     EXPECT_EQ(view.m_dKp, 2.0);
@@ -121,11 +143,13 @@ TEST_F(VrlFileTest, UnknownKeysAreKeptAndMissingOnesTakeTheDefaults) {
     EXPECT_FALSE(view.m_bOnOff) << "both controllers on: PID, as the step would run";
     EXPECT_EQ(view.m_dKi, 0.0);
     EXPECT_EQ(view.m_nSimStepMs, 100u);
+    EXPECT_EQ(view.m_dynamicsSettings, PlantDynamicsSettings()) << "a file from before the plant options";
+    EXPECT_EQ(view.m_pidOptions, PidOptions());
 
     ASSERT_TRUE(Active()->GetDocument()->DoFileSave());
     const QJsonObject root = QJsonDocument::fromJson(ReadAll(path)).object();
     EXPECT_EQ(root.value("teacher"), QJsonValue("Ana"));
-    EXPECT_EQ(root.value("windows")[0].toObject().value("lagCount"), QJsonValue(3));
+    EXPECT_EQ(root.value("windows")[0].toObject().value("noiseLevel"), QJsonValue(3));
 }
 
 TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
@@ -154,6 +178,14 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
          "windows[0].realStepMs: expected a whole number from 0 to 4294967295"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"realStepMs": -1}]})",
          "windows[0].realStepMs: expected a whole number from 0 to 4294967295"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"deadTimeS": -0.5}]})",
+         "windows[0].deadTimeS: expected a finite number of 0 or more"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"trackingTimeS": 0}]})",
+         "windows[0].trackingTimeS: expected a finite number above 0"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"lagCount": 6}]})",
+         "windows[0].lagCount: expected a whole number from 0 to 5"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"antiWindup": "clamp"}]})",
+         "windows[0].antiWindup: expected \"none\", \"conditional\" or \"backcalc\""},
         {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" + QByteArray("{},").repeated(100) +
              "{}]}",
          "windows: more than 100 windows"},
@@ -238,12 +270,23 @@ TEST_F(VrlFileTest, TheUsersChangesMarkTheDocumentModifiedARunDoesNot) {
              });
              Trigger(CommandId::SimFormula);
          }},
+        {"the plant and controller dialog",
+         [&] {
+             ModalAnswer answer([](QWidget* dialog) {
+                 auto* plant = qobject_cast<CPlantControllerDlg*>(dialog);
+                 plant->LagTauEdit()->selectAll();
+                 QTest::keyClicks(plant->LagTauEdit(), "-2");
+                 QMetaObject::invokeMethod(dialog, "accept");
+             });
+             Trigger(CommandId::SimPlantController);
+         }},
     };
     for (const auto& [what, edit] : edits) {
         document->SetModifiedFlag(false);
         edit();
         EXPECT_TRUE(document->IsModified()) << what;
     }
+    EXPECT_EQ(ActiveView().m_dynamicsSettings.lagTauS, 0.0) << "a negative time constant is clamped";
 }
 
 TEST_F(VrlFileTest, FileDialogsStartInTheFolderLastUsed) {

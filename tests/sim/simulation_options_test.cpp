@@ -1,6 +1,8 @@
+#include "NumberRange.h"
 #include "SimulationTestSupport.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -54,3 +56,25 @@ TEST_F(SimulationOptionsTest, DerivativeOnMeasurementRemembersThePointOfEverySte
 }
 
 } // namespace
+
+TEST(NumberRangeTest, AClampGivesTheNearestValueOfTheRange) {
+    constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kMax = std::numeric_limits<double>::max();
+    const struct {
+        double value;
+        NumberRange range;
+        double clamped;
+    } rows[] = {
+        {-2.0, NumberRange::NotNegative, 0.0},  {2.5, NumberRange::NotNegative, 2.5},
+        {kInf, NumberRange::NotNegative, kMax}, {kNan, NumberRange::NotNegative, 0.0},
+        {0.0, NumberRange::Positive, 0.001},    {-kInf, NumberRange::Positive, 0.001},
+        {kNan, NumberRange::Positive, 0.001},   {1e-9, NumberRange::Positive, 1e-9},
+        {-kInf, NumberRange::Finite, -kMax},    {kNan, NumberRange::Finite, 0.0},
+        {-kInf, NumberRange::Any, -kInf},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(clampIntoRange(row.value, row.range), row.clamped) << row.value;
+        EXPECT_TRUE(isInRange(row.clamped, row.range)) << row.value;
+    }
+}

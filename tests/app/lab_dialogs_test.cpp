@@ -1,0 +1,113 @@
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "DialogPanel.h"
+#include "Document.h"
+#include "PanelText.h"
+#include "PlantControllerDlg.h"
+#include "RangedEdit.h"
+#include "SimulationSetup.h"
+#include "TuningDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using LabDialogsTest = AppTest;
+
+constexpr int kRunTimeoutMs = 120000;
+
+int RowOf(const QTableWidget& table, const char* rule) {
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (table.item(row, 0)->text() == QLatin1String(rule))
+            return row;
+    }
+    return -1;
+}
+
+TEST_F(LabDialogsTest, AStepTestFindsTheModelAndAplicarPutsTheImcGainsIntoTheWindow) {
+    CVorlintView& view = ActiveView();
+    view.m_dynamicsSettings.deadTimeS = 0.5;
+    view.m_dSetPoint = 1200.0;
+    TuningRequest request;
+    request.method = TuningMethod::StepTest;
+    request.relay.setPoint = 1200.0;
+    const TuningResult expected = RunTuning(SetupOf(view), request);
+    const auto imc = std::find_if(expected.rules.begin(), expected.rules.end(), [](const RulePrediction& r) {
+        return std::strcmp(r.name, "IMC PID") == 0;
+    });
+    ASSERT_NE(imc, expected.rules.end());
+    Active()->GetDocument()->SetModifiedFlag(false);
+
+    ModalAnswer answer([&](QWidget* widget) {
+        auto* dialog = qobject_cast<CTuningDlg*>(widget);
+        ASSERT_NE(dialog, nullptr);
+        dialog->StepTestButton()->click();
+        QSignalSpy finished(dialog, &CTuningDlg::tuningFinished);
+        dialog->RunExperiment();
+        ASSERT_TRUE(finished.wait(kRunTimeoutMs));
+        EXPECT_TRUE(dialog->ModelLabel()->text().contains(QStringLiteral("τ = ")))
+            << dialog->ModelLabel()->text().toStdString();
+        QTableWidget& rules = *dialog->RulesTable();
+        EXPECT_EQ(rules.rowCount(), 6);
+        EXPECT_NE(rules.cellWidget(RowOf(rules, "SIMC PI"), 7), nullptr) << "each rule has its plot";
+        rules.selectRow(RowOf(rules, "IMC PID"));
+        dialog->ApplyButton()->click();
+        dialog->reject();
+    });
+    Trigger(CommandId::SimTuning);
+    ASSERT_TRUE(answer.Fired());
+
+    EXPECT_TRUE(view.m_bPid);
+    // What the panel shows of the rule's gains, which the window then runs with.
+    EXPECT_EQ(view.m_dKp, parsePanelNumber(formatPanelNumber(imc->gains.kp, kGainFormat)));
+    EXPECT_EQ(view.m_dKi, parsePanelNumber(formatPanelNumber(imc->gains.ki, kGainFormat)));
+    EXPECT_EQ(view.m_dKd, parsePanelNumber(formatPanelNumber(imc->gains.kd, kGainFormat)));
+    EXPECT_EQ(Active()->Frame()->ControlPanel()->Control<QLineEdit>(ControlId::Kp)->text(),
+              formatPanelNumber(imc->gains.kp, kGainFormat));
+    EXPECT_TRUE(Active()->GetDocument()->IsModified());
+}
+
+TEST_F(LabDialogsTest, ARelayThatNeverOscillatesSaysSoAndClosingCancelsARun) {
+    ActiveView().m_strFormula = "p"; // the point never moves
+    CTuningDlg dialog(ActiveView(), {});
+    dialog.show();
+    QSignalSpy finished(&dialog, &CTuningDlg::tuningFinished);
+    dialog.RunExperiment();
+    ASSERT_TRUE(finished.wait(kRunTimeoutMs));
+    EXPECT_TRUE(dialog.ModelLabel()->text().startsWith(QStringLiteral("Sem resultado: o relé")));
+    EXPECT_EQ(dialog.RulesTable()->rowCount(), 0);
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+
+    dialog.RunExperiment();
+    EXPECT_TRUE(dialog.IsRunning());
+    dialog.reject();
+    EXPECT_FALSE(dialog.IsRunning()) << "closing waits for the cancelled worker";
+}
+
+TEST_F(LabDialogsTest, ANegativeTimeConstantIsTintedAndClampedUntouchedFieldsKeepTheirValues) {
+    PlantDynamicsSettings dynamics;
+    dynamics.disturbance = 0.1 + 0.2;
+    CPlantControllerDlg dialog(dynamics, PidOptions(), {});
+    dialog.show();
+    CRangedEdit& tau = *dialog.LagTauEdit();
+    const QColor plain = tau.palette().color(QPalette::Base);
+    tau.selectAll();
+    QTest::keyClicks(&tau, "-2");
+    EXPECT_NE(tau.palette().color(QPalette::Base), plain);
+    EXPECT_EQ(dialog.Dynamics().lagTauS, 0.0);
+    EXPECT_EQ(dialog.Dynamics().disturbance, 0.1 + 0.2) << "shown with 15 digits, kept exactly";
+    tau.selectAll();
+    QTest::keyClicks(&tau, "2,5");
+    EXPECT_EQ(tau.palette().color(QPalette::Base), plain);
+    EXPECT_EQ(dialog.Dynamics().lagTauS, 2.5);
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "MainFrame.h"
+#include "MdiChild.h"
+#include "PlantControllerDlg.h"
+#include "TuningDlg.h"
+#include "VorlintApp.h"
+#include "VorlintView.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kTimeoutMs = 60000;
+
+/// The plant of the tuning-lab page: the default formula behind 0.5 s of dead time and two lags of 1 s.
+void SetUpExamplePlant(CVorlintView& view) {
+    view.m_dynamicsSettings.deadTimeS = 0.5;
+    view.m_dynamicsSettings.lagCount = 2;
+    view.m_dynamicsSettings.lagTauS = 1.0;
+    view.m_dSetPoint = 1200.0;
+}
+
+bool Save(QWidget& dialog, const QString& path) {
+    QApplication::processEvents();
+    return dialog.grab().save(path);
+}
+
+bool TakeTuningDialog(CVorlintView& view, const QString& path) {
+    CTuningDlg dialog(view, {});
+    dialog.show();
+    dialog.StepTestButton()->click();
+    QSignalSpy finished(&dialog, &CTuningDlg::tuningFinished);
+    dialog.RunExperiment();
+    if (!finished.wait(kTimeoutMs))
+        return false;
+    QTableWidget& rules = *dialog.RulesTable();
+    for (int row = 0; row < rules.rowCount(); ++row) {
+        if (rules.item(row, 0)->text() == QLatin1String("IMC PID"))
+            rules.selectRow(row);
+    }
+    return Save(dialog, path);
+}
+
+bool TakePlantDialog(CVorlintView& view, const QString& path) {
+    CPlantControllerDlg dialog(view.m_dynamicsSettings, view.m_pidOptions, {});
+    dialog.show();
+    return Save(dialog, path);
+}
+
+} // namespace
+
+// Takes the pictures of the tuning-lab page: the tuning dialog after a step test on the page's example
+// plant, and the plant-and-controller dialog with that plant. Usage:
+// vorlint-lab-screenshots TUNING.png PLANT.png
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s TUNING.png PLANT.png\n", argv[0]);
+        return 2;
+    }
+    CVorlintApp app;
+    if (!app.InitInstance({}))
+        return 1;
+    CMainFrame& frame = *app.MainFrame();
+    frame.show();
+    QApplication::processEvents();
+    CVorlintView& view = *frame.ActiveChild()->View();
+    SetUpExamplePlant(view);
+    const bool taken = TakeTuningDialog(view, QString::fromLocal8Bit(argv[1])) &&
+                       TakePlantDialog(view, QString::fromLocal8Bit(argv[2]));
+    return taken ? 0 : 1;
+}
