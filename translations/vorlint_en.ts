@@ -337,6 +337,26 @@ Previous Pane</source>
         <translation>Switch back to the previous window pane
 Previous Pane</translation>
     </message>
+    <message>
+        <source>Planta e &amp;controlador...</source>
+        <translation>Plant and &amp;controller...</translation>
+    </message>
+    <message>
+        <source>Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa
+Planta e controlador</source>
+        <translation>Edits the active window&apos;s plant disturbance, dead time and lags and its PID options
+Plant and controller</translation>
+    </message>
+    <message>
+        <source>&amp;Sintonia...</source>
+        <translation>&amp;Tuning...</translation>
+    </message>
+    <message>
+        <source>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
+Sintonia</source>
+        <translation>Identifies the active window&apos;s plant with a relay or a step and compares the tuning rules
+Tuning</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>
@@ -431,6 +451,120 @@ Previous Pane</translation>
     <message>
         <source>Save As</source>
         <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantControllerDlg</name>
+    <message>
+        <source>Planta e controlador</source>
+        <translation>Plant and controller</translation>
+    </message>
+    <message>
+        <source>Planta: entre a potência u e o t da fórmula</source>
+        <translation>Plant: between the power u and the formula&apos;s t</translation>
+    </message>
+    <message>
+        <source>Perturbação de carga d:</source>
+        <translation>Load disturbance d:</translation>
+    </message>
+    <message>
+        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
+        <translation>Added to the controller&apos;s power before the plant (v = u + d), in units of power.</translation>
+    </message>
+    <message>
+        <source>Tempo morto θ (s):</source>
+        <translation>Dead time θ (s):</translation>
+    </message>
+    <message>
+        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
+        <translation>The formula receives the power of θ simulated seconds earlier (rounded to steps); 0 = no dead time.</translation>
+    </message>
+    <message>
+        <source>Atrasos de 1ª ordem N (0 a 5):</source>
+        <translation>First-order lags N (0 to 5):</translation>
+    </message>
+    <message>
+        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
+        <translation>How many equal first-order lags the power passes through, one after the other.</translation>
+    </message>
+    <message>
+        <source>Constante de tempo τ (s):</source>
+        <translation>Time constant τ (s):</translation>
+    </message>
+    <message>
+        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
+        <translation>The time constant of each lag, in simulated seconds.</translation>
+    </message>
+    <message>
+        <source>Controlador PID</source>
+        <translation>PID controller</translation>
+    </message>
+    <message>
+        <source>Peso do set point b:</source>
+        <translation>Set-point weight b:</translation>
+    </message>
+    <message>
+        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
+        <translation>The proportional term is (b·set point − point)·Kp; with b below 1 a set-point step is answered more calmly. 1 = the usual controller.</translation>
+    </message>
+    <message>
+        <source>Derivada sobre a medição</source>
+        <translation>Derivative on measurement</translation>
+    </message>
+    <message>
+        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
+        <translation>Differentiates the point instead of the error: no derivative kick when the set point changes.</translation>
+    </message>
+    <message>
+        <source>Filtro da derivada Tf (s):</source>
+        <translation>Derivative filter Tf (s):</translation>
+    </message>
+    <message>
+        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
+        <translation>Time constant of the derivative term&apos;s first-order filter; 0 = no filter.</translation>
+    </message>
+    <message>
+        <source>Nenhum</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Condicional</source>
+        <translation>Conditional</translation>
+    </message>
+    <message>
+        <source>Retrocálculo</source>
+        <translation>Back-calculation</translation>
+    </message>
+    <message>
+        <source>Anti-windup:</source>
+        <translation>Anti-windup:</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
+        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·dt / Tt after saturation.</translation>
+    </message>
+    <message>
+        <source>Tempo de rastreamento Tt (s):</source>
+        <translation>Tracking time Tt (s):</translation>
+    </message>
+    <message>
+        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
+        <translation>The Tt of the back-calculation, in simulated seconds, above 0.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+<context>
+    <name>CResponsePlot</name>
+    <message>
+        <source>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</source>
+        <translation>Predicted response over %1 simulated: point (solid line) and set point (dashed), on the same scale in every row.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +679,213 @@ Previous Pane</translation>
     <message>
         <source>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</source>
         <translation>The response to the latest set-point step in the active window. Without a step (set point equal to the point) only the error and the integrals are defined.</translation>
+    </message>
+</context>
+<context>
+    <name>CTuningDlg</name>
+    <message>
+        <source>Regra</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>A regra de sintonia.</source>
+        <translation>The tuning rule.</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>Ganho proporcional: Kp = Kc.</source>
+        <translation>Proportional gain: Kp = Kc.</translation>
+    </message>
+    <message>
+        <source>Ki</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>Neste programa Ki divide a integral: Ki = Ti / Kc; 0 = sem ação integral.</source>
+        <translation>In this program Ki divides the integral: Ki = Ti / Kc; 0 = no integral action.</translation>
+    </message>
+    <message>
+        <source>Kd</source>
+        <translation>Kd</translation>
+    </message>
+    <message>
+        <source>Ganho derivativo: Kd = Kc · Td.</source>
+        <translation>Derivative gain: Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Sobressinal (%)</source>
+        <translation>Overshoot (%)</translation>
+    </message>
+    <message>
+        <source>Quanto o point previsto passa do set point no pico, em % do degrau.</source>
+        <translation>How far the predicted point goes past the set point at the peak, in % of the step.</translation>
+    </message>
+    <message>
+        <source>Acomodação (s)</source>
+        <translation>Settling (s)</translation>
+    </message>
+    <message>
+        <source>Tempo até o point previsto ficar na faixa de ±2 % do degrau, em segundos simulados; – se não se acomoda.</source>
+        <translation>Time until the predicted point stays within ±2 % of the step, in simulated seconds; – if it does not settle.</translation>
+    </message>
+    <message>
+        <source>IAE</source>
+        <translation>IAE</translation>
+    </message>
+    <message>
+        <source>Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).</source>
+        <translation>Integral of the absolute error of the predicted response, Σ |e|·dt (point × s).</translation>
+    </message>
+    <message>
+        <source>Resposta prevista</source>
+        <translation>Predicted response</translation>
+    </message>
+    <message>
+        <source>O point (linha cheia) e o set point (tracejado) previstos, do repouso ao set point; todas as linhas na mesma escala.</source>
+        <translation>The predicted point (solid line) and set point (dashed), from rest to the set point; every row on the same scale.</translation>
+    </message>
+    <message>
+        <source>Sintonia</source>
+        <translation>Tuning</translation>
+    </message>
+    <message>
+        <source>Executar</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Roda o experimento numa cópia da planta desta janela, a partir do repouso; a janela continua como está.</source>
+        <translation>Runs the experiment on a copy of this window&apos;s plant, from rest; the window stays as it is.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Copia os ganhos da regra escolhida para a janela e liga o modo PID.</source>
+        <translation>Copies the chosen rule&apos;s gains to the window and turns on PID mode.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Experimento</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>Relé</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>A potência chaveia entre bias + h e bias − h conforme o point está abaixo ou acima do set point; o ciclo que se forma dá Ku e Tu.</source>
+        <translation>The power switches between bias + h and bias − h as the point is below or above the set point; the cycle that forms gives Ku and Tu.</translation>
+    </message>
+    <message>
+        <source>Bias (potência):</source>
+        <translation>Bias (power):</translation>
+    </message>
+    <message>
+        <source>A potência do meio do relé.</source>
+        <translation>The power in the middle of the relay&apos;s swing.</translation>
+    </message>
+    <message>
+        <source>Amplitude h (potência):</source>
+        <translation>Amplitude h (power):</translation>
+    </message>
+    <message>
+        <source>O relé soma e subtrai h do bias; acima de 0.</source>
+        <translation>The relay adds h to and subtracts it from the bias; above 0.</translation>
+    </message>
+    <message>
+        <source>Histerese ε (point):</source>
+        <translation>Hysteresis ε (point):</translation>
+    </message>
+    <message>
+        <source>O relé não chaveia enquanto |erro| ≤ ε; 0 ou mais.</source>
+        <translation>The relay does not switch while |error| ≤ ε; 0 or more.</translation>
+    </message>
+    <message>
+        <source>O set point da janela (1500 quando é 0): o relé oscila em volta dele e as respostas previstas vão até ele.</source>
+        <translation>The window&apos;s set point (1500 when it is 0): the relay oscillates around it and the predicted responses go up to it.</translation>
+    </message>
+    <message>
+        <source>Set point:</source>
+        <translation>Set point:</translation>
+    </message>
+    <message>
+        <source>Degrau em malha aberta</source>
+        <translation>Open-loop step</translation>
+    </message>
+    <message>
+        <source>A potência vai de 0 a u1 e espera o point se acomodar; a curva dá K, τ e θ.</source>
+        <translation>The power goes from 0 to u1 and waits for the point to settle; the curve gives K, τ and θ.</translation>
+    </message>
+    <message>
+        <source>Potência u1:</source>
+        <translation>Power u1:</translation>
+    </message>
+    <message>
+        <source>A potência do degrau, acima de 0.</source>
+        <translation>The power of the step, above 0.</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Escolha o experimento e clique em Executar.</source>
+        <translation>Choose the experiment and click Run.</translation>
+    </message>
+    <message>
+        <source>Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td.</source>
+        <translation>Gains in the form of this program, where Ki divides the integral: Kp = Kc, Ki = Ti / Kc (0 = no integral), Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Executando...</source>
+        <translation>Running...</translation>
+    </message>
+    <message>
+        <source>Sintonia cancelada.</source>
+        <translation>Tuning cancelled.</translation>
+    </message>
+    <message>
+        <source>Não há memória para a sintonia.</source>
+        <translation>There is no memory for the tuning.</translation>
+    </message>
+    <message>
+        <source>Ku: o ganho proporcional que leva a malha ao limite da estabilidade; Tu: o período da oscilação nesse limite.</source>
+        <translation>Ku: the proportional gain that takes the loop to the limit of stability; Tu: the period of the oscillation at that limit.</translation>
+    </message>
+    <message>
+        <source>K: quanto o point muda por unidade de potência; τ: a constante de tempo; θ: o tempo morto aparente.</source>
+        <translation>K: how much the point changes per unit of power; τ: the time constant; θ: the apparent dead time.</translation>
+    </message>
+    <message>
+        <source>Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2</source>
+        <translation>Ultimate cycle: Ku = %1 (power per unit of the point), Tu = %2</translation>
+    </message>
+    <message>
+        <source>Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3</source>
+        <translation>First order with dead time: K = %1 (point per unit of power), τ = %2, θ = %3</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o relé não fez o point oscilar em %1 passos.</source>
+        <translation>No result: the relay did not make the point oscillate in %1 steps.</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o point não se acomodou depois do degrau em %1 passos.</source>
+        <translation>No result: the point did not settle after the step in %1 steps.</translation>
+    </message>
+    <message>
+        <source>%1 (0 a %2)</source>
+        <translation>%1 (0 to %2)</translation>
     </message>
 </context>
 <context>
@@ -830,25 +1171,6 @@ Vorlint.Document</translation>
     <message>
         <source>Previous Window</source>
         <translation>Previous Window</translation>
-    </message>
-</context>
-<context>
-    <name>WindowSettingsJson</name>
-    <message>
-        <source>expected true or false</source>
-        <translation>expected true or false</translation>
-    </message>
-    <message>
-        <source>expected a finite number</source>
-        <translation>expected a finite number</translation>
-    </message>
-    <message>
-        <source>expected a whole number from 0 to 4294967295</source>
-        <translation>expected a whole number from 0 to 4294967295</translation>
-    </message>
-    <message>
-        <source>expected a text</source>
-        <translation>expected a text</translation>
     </message>
 </context>
 </TS>

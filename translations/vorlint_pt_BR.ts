@@ -337,6 +337,26 @@ Previous Pane</source>
         <translation>Volta para o painel anterior da janela
 Painel anterior</translation>
     </message>
+    <message>
+        <source>Planta e &amp;controlador...</source>
+        <translation>Planta e &amp;controlador...</translation>
+    </message>
+    <message>
+        <source>Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa
+Planta e controlador</source>
+        <translation>Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa
+Planta e controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Sintonia...</source>
+        <translation>&amp;Sintonia...</translation>
+    </message>
+    <message>
+        <source>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
+Sintonia</source>
+        <translation>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
+Sintonia</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>
@@ -431,6 +451,120 @@ Painel anterior</translation>
     <message>
         <source>Save As</source>
         <translation>Salvar como</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantControllerDlg</name>
+    <message>
+        <source>Planta e controlador</source>
+        <translation>Planta e controlador</translation>
+    </message>
+    <message>
+        <source>Planta: entre a potência u e o t da fórmula</source>
+        <translation>Planta: entre a potência u e o t da fórmula</translation>
+    </message>
+    <message>
+        <source>Perturbação de carga d:</source>
+        <translation>Perturbação de carga d:</translation>
+    </message>
+    <message>
+        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
+        <translation>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</translation>
+    </message>
+    <message>
+        <source>Tempo morto θ (s):</source>
+        <translation>Tempo morto θ (s):</translation>
+    </message>
+    <message>
+        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
+        <translation>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</translation>
+    </message>
+    <message>
+        <source>Atrasos de 1ª ordem N (0 a 5):</source>
+        <translation>Atrasos de 1ª ordem N (0 a 5):</translation>
+    </message>
+    <message>
+        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
+        <translation>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</translation>
+    </message>
+    <message>
+        <source>Constante de tempo τ (s):</source>
+        <translation>Constante de tempo τ (s):</translation>
+    </message>
+    <message>
+        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
+        <translation>A constante de tempo de cada atraso, em segundos simulados.</translation>
+    </message>
+    <message>
+        <source>Controlador PID</source>
+        <translation>Controlador PID</translation>
+    </message>
+    <message>
+        <source>Peso do set point b:</source>
+        <translation>Peso do set point b:</translation>
+    </message>
+    <message>
+        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
+        <translation>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</translation>
+    </message>
+    <message>
+        <source>Derivada sobre a medição</source>
+        <translation>Derivada sobre a medição</translation>
+    </message>
+    <message>
+        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
+        <translation>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</translation>
+    </message>
+    <message>
+        <source>Filtro da derivada Tf (s):</source>
+        <translation>Filtro da derivada Tf (s):</translation>
+    </message>
+    <message>
+        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
+        <translation>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</translation>
+    </message>
+    <message>
+        <source>Nenhum</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Condicional</source>
+        <translation>Condicional</translation>
+    </message>
+    <message>
+        <source>Retrocálculo</source>
+        <translation>Retrocálculo</translation>
+    </message>
+    <message>
+        <source>Anti-windup:</source>
+        <translation>Anti-windup:</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
+        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</translation>
+    </message>
+    <message>
+        <source>Tempo de rastreamento Tt (s):</source>
+        <translation>Tempo de rastreamento Tt (s):</translation>
+    </message>
+    <message>
+        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
+        <translation>O Tt do retrocálculo, em segundos simulados, acima de 0.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>CResponsePlot</name>
+    <message>
+        <source>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</source>
+        <translation>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +679,213 @@ Painel anterior</translation>
     <message>
         <source>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</source>
         <translation>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</translation>
+    </message>
+</context>
+<context>
+    <name>CTuningDlg</name>
+    <message>
+        <source>Regra</source>
+        <translation>Regra</translation>
+    </message>
+    <message>
+        <source>A regra de sintonia.</source>
+        <translation>A regra de sintonia.</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>Ganho proporcional: Kp = Kc.</source>
+        <translation>Ganho proporcional: Kp = Kc.</translation>
+    </message>
+    <message>
+        <source>Ki</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>Neste programa Ki divide a integral: Ki = Ti / Kc; 0 = sem ação integral.</source>
+        <translation>Neste programa Ki divide a integral: Ki = Ti / Kc; 0 = sem ação integral.</translation>
+    </message>
+    <message>
+        <source>Kd</source>
+        <translation>Kd</translation>
+    </message>
+    <message>
+        <source>Ganho derivativo: Kd = Kc · Td.</source>
+        <translation>Ganho derivativo: Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Sobressinal (%)</source>
+        <translation>Sobressinal (%)</translation>
+    </message>
+    <message>
+        <source>Quanto o point previsto passa do set point no pico, em % do degrau.</source>
+        <translation>Quanto o point previsto passa do set point no pico, em % do degrau.</translation>
+    </message>
+    <message>
+        <source>Acomodação (s)</source>
+        <translation>Acomodação (s)</translation>
+    </message>
+    <message>
+        <source>Tempo até o point previsto ficar na faixa de ±2 % do degrau, em segundos simulados; – se não se acomoda.</source>
+        <translation>Tempo até o point previsto ficar na faixa de ±2 % do degrau, em segundos simulados; – se não se acomoda.</translation>
+    </message>
+    <message>
+        <source>IAE</source>
+        <translation>IAE</translation>
+    </message>
+    <message>
+        <source>Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).</source>
+        <translation>Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).</translation>
+    </message>
+    <message>
+        <source>Resposta prevista</source>
+        <translation>Resposta prevista</translation>
+    </message>
+    <message>
+        <source>O point (linha cheia) e o set point (tracejado) previstos, do repouso ao set point; todas as linhas na mesma escala.</source>
+        <translation>O point (linha cheia) e o set point (tracejado) previstos, do repouso ao set point; todas as linhas na mesma escala.</translation>
+    </message>
+    <message>
+        <source>Sintonia</source>
+        <translation>Sintonia</translation>
+    </message>
+    <message>
+        <source>Executar</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>Roda o experimento numa cópia da planta desta janela, a partir do repouso; a janela continua como está.</source>
+        <translation>Roda o experimento numa cópia da planta desta janela, a partir do repouso; a janela continua como está.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Copia os ganhos da regra escolhida para a janela e liga o modo PID.</source>
+        <translation>Copia os ganhos da regra escolhida para a janela e liga o modo PID.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Experimento</source>
+        <translation>Experimento</translation>
+    </message>
+    <message>
+        <source>Relé</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>A potência chaveia entre bias + h e bias − h conforme o point está abaixo ou acima do set point; o ciclo que se forma dá Ku e Tu.</source>
+        <translation>A potência chaveia entre bias + h e bias − h conforme o point está abaixo ou acima do set point; o ciclo que se forma dá Ku e Tu.</translation>
+    </message>
+    <message>
+        <source>Bias (potência):</source>
+        <translation>Bias (potência):</translation>
+    </message>
+    <message>
+        <source>A potência do meio do relé.</source>
+        <translation>A potência do meio do relé.</translation>
+    </message>
+    <message>
+        <source>Amplitude h (potência):</source>
+        <translation>Amplitude h (potência):</translation>
+    </message>
+    <message>
+        <source>O relé soma e subtrai h do bias; acima de 0.</source>
+        <translation>O relé soma e subtrai h do bias; acima de 0.</translation>
+    </message>
+    <message>
+        <source>Histerese ε (point):</source>
+        <translation>Histerese ε (point):</translation>
+    </message>
+    <message>
+        <source>O relé não chaveia enquanto |erro| ≤ ε; 0 ou mais.</source>
+        <translation>O relé não chaveia enquanto |erro| ≤ ε; 0 ou mais.</translation>
+    </message>
+    <message>
+        <source>O set point da janela (1500 quando é 0): o relé oscila em volta dele e as respostas previstas vão até ele.</source>
+        <translation>O set point da janela (1500 quando é 0): o relé oscila em volta dele e as respostas previstas vão até ele.</translation>
+    </message>
+    <message>
+        <source>Set point:</source>
+        <translation>Set point:</translation>
+    </message>
+    <message>
+        <source>Degrau em malha aberta</source>
+        <translation>Degrau em malha aberta</translation>
+    </message>
+    <message>
+        <source>A potência vai de 0 a u1 e espera o point se acomodar; a curva dá K, τ e θ.</source>
+        <translation>A potência vai de 0 a u1 e espera o point se acomodar; a curva dá K, τ e θ.</translation>
+    </message>
+    <message>
+        <source>Potência u1:</source>
+        <translation>Potência u1:</translation>
+    </message>
+    <message>
+        <source>A potência do degrau, acima de 0.</source>
+        <translation>A potência do degrau, acima de 0.</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Escolha o experimento e clique em Executar.</source>
+        <translation>Escolha o experimento e clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td.</source>
+        <translation>Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Executando...</source>
+        <translation>Executando...</translation>
+    </message>
+    <message>
+        <source>Sintonia cancelada.</source>
+        <translation>Sintonia cancelada.</translation>
+    </message>
+    <message>
+        <source>Não há memória para a sintonia.</source>
+        <translation>Não há memória para a sintonia.</translation>
+    </message>
+    <message>
+        <source>Ku: o ganho proporcional que leva a malha ao limite da estabilidade; Tu: o período da oscilação nesse limite.</source>
+        <translation>Ku: o ganho proporcional que leva a malha ao limite da estabilidade; Tu: o período da oscilação nesse limite.</translation>
+    </message>
+    <message>
+        <source>K: quanto o point muda por unidade de potência; τ: a constante de tempo; θ: o tempo morto aparente.</source>
+        <translation>K: quanto o point muda por unidade de potência; τ: a constante de tempo; θ: o tempo morto aparente.</translation>
+    </message>
+    <message>
+        <source>Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2</source>
+        <translation>Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2</translation>
+    </message>
+    <message>
+        <source>Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3</source>
+        <translation>Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o relé não fez o point oscilar em %1 passos.</source>
+        <translation>Sem resultado: o relé não fez o point oscilar em %1 passos.</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o point não se acomodou depois do degrau em %1 passos.</source>
+        <translation>Sem resultado: o point não se acomodou depois do degrau em %1 passos.</translation>
+    </message>
+    <message>
+        <source>%1 (0 a %2)</source>
+        <translation>%1 (0 a %2)</translation>
     </message>
 </context>
 <context>
@@ -830,25 +1171,6 @@ Vorlint.Document</translation>
     <message>
         <source>Previous Window</source>
         <translation>Janela anterior</translation>
-    </message>
-</context>
-<context>
-    <name>WindowSettingsJson</name>
-    <message>
-        <source>expected true or false</source>
-        <translation>esperado true ou false</translation>
-    </message>
-    <message>
-        <source>expected a finite number</source>
-        <translation>esperado um número finito</translation>
-    </message>
-    <message>
-        <source>expected a whole number from 0 to 4294967295</source>
-        <translation>esperado um número inteiro de 0 a 4294967295</translation>
-    </message>
-    <message>
-        <source>expected a text</source>
-        <translation>esperado um texto</translation>
     </message>
 </context>
 </TS>
