@@ -18,7 +18,7 @@ const QRect kOkRect(178, 7, 50, 14);
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Sobre o Vorlint"));
+    setWindowTitle(tr("Sobre o Vorlint"));
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     const DialogBaseUnits base = dialogBaseUnits(fontMetrics());
 
@@ -27,10 +27,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(VorlintIcon().pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* version = new QLabel(QStringLiteral("Vorlint Version " VORLINT_VERSION), this);
+    auto* version = new QLabel(tr("Vorlint Version %1").arg(QStringLiteral(VORLINT_VERSION)), this);
     version->setGeometry(dialogUnitsToPixels(kVersionRect, base));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(dialogUnitsToPixels(kOkRect, base));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

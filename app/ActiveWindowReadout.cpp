@@ -16,10 +16,11 @@ constexpr int kValueDecimals = 1;
 /// Simulated steps are whole milliseconds.
 constexpr int kTimeDecimals = 3;
 
-const char* const kPaneTooltip =
+const char* const kPaneTooltip = QT_TRANSLATE_NOOP(
+    "CActiveWindowReadout",
     "A amostra mais nova da janela ativa (set point, point e potência), o tempo simulado desde o "
     "início da execução e os passos que ela realmente deu por segundo, contados no último segundo "
-    "(o CPS do painel é o inverso do tempo de cálculo de um só passo).";
+    "(o CPS do painel é o inverso do tempo de cálculo de um só passo).");
 
 } // namespace
 
@@ -28,7 +29,7 @@ CActiveWindowReadout::CActiveWindowReadout(QStatusBar& statusBar, CStepResponseD
     : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_dock(dock),
       m_activeView(std::move(activeView)) {
     m_pPane->setObjectName(QStringLiteral("readoutPane"));
-    m_pPane->setToolTip(QString::fromUtf8(kPaneTooltip));
+    m_pPane->setToolTip(tr(kPaneTooltip));
     statusBar.addPermanentWidget(m_pPane);
     connect(&m_timer, &QTimer::timeout, this, &CActiveWindowReadout::Refresh);
     m_timer.start(kRefreshIntervalMs);
@@ -61,7 +62,7 @@ QString CActiveWindowReadout::ReadoutText(const CVorlintView& view, double steps
     // Before the first step there is no sample, and no time has passed.
     const Sample newest =
         view.m_history.empty() ? Sample{kUnknown, kUnknown, kUnknown} : view.m_history.newest();
-    return QStringLiteral("SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s")
+    return tr("SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s")
         .arg(FormatReading(newest.setPoint, kValueDecimals), FormatReading(newest.point, kValueDecimals),
              FormatReading(newest.power, kValueDecimals, " %"),
              FormatReading(newest.timeS, kTimeDecimals, " s"), FormatReading(stepsPerSecond, 0));

@@ -4,6 +4,7 @@
 #include "ToolbarIcons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 
 namespace {
@@ -18,48 +19,85 @@ struct CommandText {
 using namespace CommandId;
 
 const CommandText kCommands[] = {
-    {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
-    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
-    {FileClose, "&Close", "Close the active document\nClose"},
-    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave"},
-    {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
-    {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
-    {FileExportChart, "Exportar gráfico...",
-     "Salva o gráfico da janela ativa como imagem PNG, desenho SVG ou documento PDF\nExportar gráfico"},
-    {FileExportData, "Exportar dados...",
-     "Salva o histórico da janela ativa como tabela CSV (ponto decimal)\nExportar dados"},
-    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint"},
-    {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
-    {FileMruFirst, "Recent File", "Open this document"},
-    {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
-    {EditUndo, "&Undo\tCtrl+Z", "Undo the last action\nUndo"},
-    {EditCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut"},
-    {EditCopy, "&Copy\tCtrl+C", "Copy the chart and its data (CSV) to the Clipboard\nCopy"},
-    {EditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste"},
-    {SimStart, "&Iniciar", "\nIniciar"},
-    {SimStop, "&Parar", "\nParar"},
-    {SimFormula, "&Expressão...", "\nExpressão"},
-    {SimPlantController, "Planta e &controlador...",
-     "Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa\n"
-     "Planta e controlador"},
-    {SimTuning, "&Sintonia...",
-     "Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de "
-     "sintonia\nSintonia"},
-    {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
-    {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
-    {ViewHighContrast, "Cores de alto contraste",
-     "Desenha os gráficos em cores que se distinguem mesmo com daltonismo e se leem sobre o branco\n"
-     "Cores de alto contraste"},
-    {ViewScale, "Escala", "Mostra o tempo simulado e as escalas de valores nos gráficos\nEscala"},
-    {ViewStepResponse, "Resposta ao degrau",
-     "Mostra as medidas da resposta ao último degrau do set point na janela ativa\nResposta ao degrau"},
-    {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
-    {WindowCascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows"},
-    {WindowTile, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows"},
-    {WindowArrange, "&Arrange Icons", "Arrange icons at the bottom of the window\nArrange Icons"},
-    {AppAbout, "&About Vorlint...", "Display program information, version number and copyright\nAbout"},
-    {NextPane, "Next Pane", "Switch to the next window pane\nNext Pane"},
-    {PrevPane, "Previous Pane", "Switch back to the previous window pane\nPrevious Pane"},
+    {FileNew, QT_TRANSLATE_NOOP("CCommandTable", "&New\tCtrl+N"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Create a new document\nNew")},
+    {FileOpen, QT_TRANSLATE_NOOP("CCommandTable", "&Open...\tCtrl+O"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Open an existing document\nOpen")},
+    {FileClose, QT_TRANSLATE_NOOP("CCommandTable", "&Close"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Close the active document\nClose")},
+    {FileSave, QT_TRANSLATE_NOOP("CCommandTable", "&Save\tCtrl+S"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Save the active document\nSave")},
+    {FileSaveAs, QT_TRANSLATE_NOOP("CCommandTable", "Save &As..."),
+     QT_TRANSLATE_NOOP("CCommandTable", "Save the active document with a new name\nSave As")},
+    {FilePrintSetup, QT_TRANSLATE_NOOP("CCommandTable", "P&rint Setup..."),
+     QT_TRANSLATE_NOOP("CCommandTable", "Change the printer and printing options\nPrint Setup")},
+    {FileExportChart, QT_TRANSLATE_NOOP("CCommandTable", "Exportar gráfico..."),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Salva o gráfico da janela ativa como imagem PNG, desenho SVG ou documento PDF\nExportar gráfico")},
+    {FileExportData, QT_TRANSLATE_NOOP("CCommandTable", "Exportar dados..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Salva o histórico da janela ativa como tabela CSV (ponto decimal)\nExportar dados")},
+    {FilePrint, QT_TRANSLATE_NOOP("CCommandTable", "&Print...\tCtrl+P"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Print the active document\nPrint")},
+    {FilePrintPreview, QT_TRANSLATE_NOOP("CCommandTable", "Print Pre&view"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Display full pages\nPrint Preview")},
+    {FileMruFirst, QT_TRANSLATE_NOOP("CCommandTable", "Recent File"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Open this document")},
+    {AppExit, QT_TRANSLATE_NOOP("CCommandTable", "E&xit"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Quit the application; prompts to save documents\nExit")},
+    {EditUndo, QT_TRANSLATE_NOOP("CCommandTable", "&Undo\tCtrl+Z"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Undo the last action\nUndo")},
+    {EditCut, QT_TRANSLATE_NOOP("CCommandTable", "Cu&t\tCtrl+X"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Cut the selection and put it on the Clipboard\nCut")},
+    {EditCopy, QT_TRANSLATE_NOOP("CCommandTable", "&Copy\tCtrl+C"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Copy the chart and its data (CSV) to the Clipboard\nCopy")},
+    {EditPaste, QT_TRANSLATE_NOOP("CCommandTable", "&Paste\tCtrl+V"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Insert Clipboard contents\nPaste")},
+    {SimStart, QT_TRANSLATE_NOOP("CCommandTable", "&Iniciar"),
+     QT_TRANSLATE_NOOP("CCommandTable", "\nIniciar")},
+    {SimStop, QT_TRANSLATE_NOOP("CCommandTable", "&Parar"), QT_TRANSLATE_NOOP("CCommandTable", "\nParar")},
+    {SimFormula, QT_TRANSLATE_NOOP("CCommandTable", "&Expressão..."),
+     QT_TRANSLATE_NOOP("CCommandTable", "\nExpressão")},
+    {SimPlantController, QT_TRANSLATE_NOOP("CCommandTable", "Planta e &controlador..."),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa\n"
+         "Planta e controlador")},
+    {SimTuning, QT_TRANSLATE_NOOP("CCommandTable", "&Sintonia..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de "
+                       "sintonia\nSintonia")},
+    {ViewToolbar, QT_TRANSLATE_NOOP("CCommandTable", "&Toolbar"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Show or hide the toolbar\nToggle ToolBar")},
+    {ViewStatusBar, QT_TRANSLATE_NOOP("CCommandTable", "&Status Bar"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Show or hide the status bar\nToggle StatusBar")},
+    {ViewHighContrast, QT_TRANSLATE_NOOP("CCommandTable", "Cores de alto contraste"),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Desenha os gráficos em cores que se distinguem mesmo com daltonismo e se leem sobre o branco\n"
+         "Cores de alto contraste")},
+    {ViewScale, QT_TRANSLATE_NOOP("CCommandTable", "Escala"),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Mostra o tempo simulado e as escalas de valores nos gráficos\nEscala")},
+    {ViewStepResponse, QT_TRANSLATE_NOOP("CCommandTable", "Resposta ao degrau"),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Mostra as medidas da resposta ao último degrau do set point na janela ativa\nResposta ao degrau")},
+    {WindowNew, QT_TRANSLATE_NOOP("CCommandTable", "&New Window"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Open another window for the active document\nNew Window")},
+    {WindowCascade, QT_TRANSLATE_NOOP("CCommandTable", "&Cascade"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Arrange windows so they overlap\nCascade Windows")},
+    {WindowTile, QT_TRANSLATE_NOOP("CCommandTable", "&Tile"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Arrange windows as non-overlapping tiles\nTile Windows")},
+    {WindowArrange, QT_TRANSLATE_NOOP("CCommandTable", "&Arrange Icons"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Arrange icons at the bottom of the window\nArrange Icons")},
+    {AppAbout, QT_TRANSLATE_NOOP("CCommandTable", "&About Vorlint..."),
+     QT_TRANSLATE_NOOP("CCommandTable", "Display program information, version number and copyright\nAbout")},
+    {NextPane, QT_TRANSLATE_NOOP("CCommandTable", "Next Pane"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Switch to the next window pane\nNext Pane")},
+    {PrevPane, QT_TRANSLATE_NOOP("CCommandTable", "Previous Pane"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Switch back to the previous window pane\nPrevious Pane")},
 };
 
 /// Accelerator table 128, in its order: a command may have several keys, the first is its main one.
@@ -94,8 +132,8 @@ CCommandTable::CCommandTable(QObject* owner) {
 }
 
 void CCommandTable::AddCommand(QObject* owner, int id, const char* text, const char* prompt) {
-    auto* action = new QAction(QString::fromUtf8(text), owner);
-    const QStringList promptParts = QString::fromUtf8(prompt).split('\n');
+    auto* action = new QAction(QCoreApplication::translate("CCommandTable", text), owner);
+    const QStringList promptParts = QCoreApplication::translate("CCommandTable", prompt).split('\n');
     action->setStatusTip(promptParts.front());
     if (promptParts.size() > 1)
         action->setToolTip(promptParts.back());

@@ -142,13 +142,12 @@ void CMultiDocTemplate::RemoveDocument(CDocument& document) {
 }
 
 QString CMultiDocTemplate::FileDialogFilter() const {
-    return GetDocString(filterName) + QStringLiteral(";;All Files (*)");
+    return GetDocString(filterName) + QStringLiteral(";;") + tr("All Files (*)");
 }
 
 bool CMultiDocTemplate::DoPromptFileName(QString& fileName, bool open) const {
     QFileDialog dialog(m_pMdiArea != nullptr ? m_pMdiArea->window() : nullptr,
-                       open ? QStringLiteral("Open") : QStringLiteral("Save As"), FileDialogFolder(),
-                       FileDialogFilter());
+                       open ? tr("Open") : tr("Save As"), FileDialogFolder(), FileDialogFilter());
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(GetDocString(filterExt).mid(1));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ class QMdiArea;
 /// separated by line breaks: window title, document name, file-new name, filter name, filter
 /// extension, file type identifier and file type name.
 class CMultiDocTemplate {
+    Q_DECLARE_TR_FUNCTIONS(CMultiDocTemplate)
+
 public:
     static constexpr int kDocStringCount = 7;
     /// The fields the program reads, by their place in the text. The text keeps the other three whole

@@ -16,8 +16,8 @@
 
 namespace {
 
-const char* const kOpenFailed = "Failed to open document.";
-const char* const kSaveFailed = "Failed to save document.";
+const char* const kOpenFailed = QT_TRANSLATE_NOOP("FileErrorBox", "Failed to open document.");
+const char* const kSaveFailed = QT_TRANSLATE_NOOP("FileErrorBox", "Failed to save document.");
 
 } // namespace
 
@@ -49,7 +49,7 @@ bool CDocument::OnOpenDocument(const QString& pathName) {
             return false;
         }
     } catch (const std::bad_alloc&) {
-        ReportFileError(kOpenFailed, pathName, QString::fromLatin1(kOutOfMemory));
+        ReportFileError(kOpenFailed, pathName, OutOfMemoryText());
         return false;
     }
     SetModifiedFlag(false);
@@ -66,7 +66,7 @@ bool CDocument::OnSaveDocument(const QString& pathName) {
             return false;
         }
     } catch (const std::bad_alloc&) {
-        ReportFileError(kSaveFailed, pathName, QString::fromLatin1(kOutOfMemory));
+        ReportFileError(kSaveFailed, pathName, OutOfMemoryText());
         return false;
     }
     SetModifiedFlag(false);
@@ -77,10 +77,9 @@ bool CDocument::SaveModified() {
     if (!IsModified())
         return true;
     const QString name = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
-    const auto answer =
-        QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
-                              QStringLiteral("Save changes to %1?").arg(name),
-                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = QMessageBox::question(
+        QApplication::activeWindow(), QApplication::applicationName(), tr("Save changes to %1?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel)
         return false;
     return answer == QMessageBox::No || DoFileSave();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -19,6 +20,8 @@ struct DocumentHooks {
 /// The document half of the document/view pattern: a title, a file path, a modified flag and the
 /// frames that show it. Derived documents decide what a file holds through Serialize.
 class CDocument {
+    Q_DECLARE_TR_FUNCTIONS(CDocument)
+
 public:
     CDocument() = default;
     virtual ~CDocument() = default;

@@ -22,8 +22,9 @@
 
 namespace {
 
-const char* const kChartFilters = "Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)";
-const char* const kDataFilters = "Dados CSV (*.csv)";
+const char* const kChartFilters =
+    QT_TRANSLATE_NOOP("ExportCommands", "Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)");
+const char* const kDataFilters = QT_TRANSLATE_NOOP("ExportCommands", "Dados CSV (*.csv)");
 
 QByteArray HistoryCsvBytes(const CVorlintView& view) {
     return QByteArray::fromStdString(historyCsv(view.m_history));
@@ -46,7 +47,7 @@ QString FilterSuffix(const QString& filter) {
 /// chosen filter's. False on cancel.
 bool PromptExportFile(QWidget* parent, const QString& caption, const char* filters, const QString& proposed,
                       QString& path) {
-    QFileDialog dialog(parent, caption, proposed, QString::fromUtf8(filters));
+    QFileDialog dialog(parent, caption, proposed, QCoreApplication::translate("ExportCommands", filters));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(proposed);
@@ -76,7 +77,7 @@ void ExportWithDialog(QWidget* parent, const QString& caption, const char* filte
         if (write(path, problem))
             return;
     } catch (const std::bad_alloc&) {
-        problem = QString::fromLatin1(kOutOfMemory);
+        problem = OutOfMemoryText();
     }
     ReportFileError(failed, path, problem);
 }
@@ -86,12 +87,12 @@ void ExportWithDialog(QWidget* parent, const QString& caption, const char* filte
 bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem) {
     ChartFormat format = ChartFormat::Png;
     if (!ChartFormatOfFile(path, format)) {
-        problem = QStringLiteral("the name ends in none of .png, .svg, .pdf");
+        problem = QCoreApplication::translate("ExportCommands", "the name ends in none of .png, .svg, .pdf");
         return false;
     }
     const QByteArray picture = ChartPictureBytes(view, format, title);
     if (picture.isEmpty()) {
-        problem = QStringLiteral("the window is too small to draw its chart");
+        problem = QCoreApplication::translate("ExportCommands", "the window is too small to draw its chart");
         return false;
     }
     return WriteFileSafely(path, picture, problem);
@@ -103,14 +104,16 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
 
 void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent) {
     ExportWithDialog(
-        parent, QStringLiteral("Exportar gráfico"), kChartFilters,
-        ProposedName(title, QStringLiteral(".png")), "Failed to export the chart.",
+        parent, QCoreApplication::translate("ExportCommands", "Exportar gráfico"), kChartFilters,
+        ProposedName(title, QStringLiteral(".png")),
+        QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the chart."),
         [&](const QString& path, QString& problem) { return ExportChart(view, title, path, problem); });
 }
 
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    ExportWithDialog(parent, QStringLiteral("Exportar dados"), kDataFilters,
-                     ProposedName(title, QStringLiteral(".csv")), "Failed to export the data.",
+    ExportWithDialog(parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
+                     ProposedName(title, QStringLiteral(".csv")),
+                     QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
                      [&](const QString& path, QString& problem) { return ExportData(view, path, problem); });
 }
 
@@ -123,8 +126,9 @@ void CopyChartAndData(const CVorlintView& view) {
         data->setData(QStringLiteral("text/csv"), csv);
         QApplication::clipboard()->setMimeData(data.release());
     } catch (const std::bad_alloc&) {
-        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
-                             QStringLiteral("Failed to copy the chart and its data.\n\n") +
-                                 QString::fromLatin1(kOutOfMemory));
+        QMessageBox::warning(
+            QApplication::activeWindow(), QApplication::applicationName(),
+            QCoreApplication::translate("ExportCommands", "Failed to copy the chart and its data.") +
+                QStringLiteral("\n\n") + OutOfMemoryText());
     }
 }

@@ -18,9 +18,8 @@ void ShowPaneState(QLabel* pane, const QString& text, std::optional<bool> on) {
 } // namespace
 
 CKeyIndicators::CKeyIndicators(QStatusBar& statusBar)
-    : QObject(&statusBar), m_pCaps(AddPane(statusBar, QStringLiteral("CAP"))),
-      m_pNum(AddPane(statusBar, QStringLiteral("NUM"))),
-      m_pScroll(AddPane(statusBar, QStringLiteral("SCRL"))) {
+    : QObject(&statusBar), m_pCaps(AddPane(statusBar, tr("CAP"))), m_pNum(AddPane(statusBar, tr("NUM"))),
+      m_pScroll(AddPane(statusBar, tr("SCRL"))) {
     connect(&m_timer, &QTimer::timeout, this, &CKeyIndicators::Update);
     m_timer.start(kRefreshPeriodMs);
     Update();
@@ -32,7 +31,7 @@ QLabel* CKeyIndicators::AddPane(QStatusBar& statusBar, const QString& text) {
     pane->setFrameShape(QFrame::Panel);
     pane->setFrameShadow(QFrame::Sunken);
     // Blanking a pane must not move the others: every pane keeps the width of the widest text.
-    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(tr("SCRL")) + 8);
     statusBar.addPermanentWidget(pane);
     return pane;
 }
@@ -49,7 +48,7 @@ void CKeyIndicators::Show(const std::optional<LockKeyState>& state) {
     const auto key = [&](bool LockKeyState::*field) {
         return state ? std::optional<bool>((*state).*field) : std::nullopt;
     };
-    ShowPaneState(m_pCaps, QStringLiteral("CAP"), key(&LockKeyState::capsLock));
-    ShowPaneState(m_pNum, QStringLiteral("NUM"), key(&LockKeyState::numLock));
-    ShowPaneState(m_pScroll, QStringLiteral("SCRL"), key(&LockKeyState::scrollLock));
+    ShowPaneState(m_pCaps, tr("CAP"), key(&LockKeyState::capsLock));
+    ShowPaneState(m_pNum, tr("NUM"), key(&LockKeyState::numLock));
+    ShowPaneState(m_pScroll, tr("SCRL"), key(&LockKeyState::scrollLock));
 }

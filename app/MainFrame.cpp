@@ -97,7 +97,7 @@ void CMainFrame::OnCreate() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar = new QToolBar(tr("Toolbar"), this);
     m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
     m_pToolBar->setIconSize(QSize(16, 15));
     m_pToolBar->setMovable(true);
@@ -115,7 +115,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     // The message pane: prompts of the menu items and buttons under the mouse, "Ready" otherwise.
-    m_pMessagePane = new QLabel(QStringLiteral("Ready"), bar);
+    m_pMessagePane = new QLabel(tr("Ready"), bar);
     bar->addWidget(m_pMessagePane, 1);
     m_pReadout = new CActiveWindowReadout(*bar, *m_pStepResponseDock, [this]() -> CVorlintView* {
         const CMdiChild* child = ActiveChild();

@@ -3,6 +3,7 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <initializer_list>
@@ -19,31 +20,32 @@ struct Popup {
 };
 
 const Popup kNoDocumentMenu[] = {
-    {"&File",
+    {QT_TRANSLATE_NOOP("MenuResource", "&File"),
      {FileNew, FileOpen, kSeparator, FilePrintSetup, kSeparator, FileMruFirst, kSeparator, FileClose,
       AppExit}},
-    {"&View", {ViewToolbar, ViewStatusBar}},
-    {"&Help", {AppAbout}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&View"), {ViewToolbar, ViewStatusBar}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&Help"), {AppAbout}},
 };
 
 const Popup kDocumentMenu[] = {
-    {"&File",
+    {QT_TRANSLATE_NOOP("MenuResource", "&File"),
      {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, kSeparator, FileExportChart, FileExportData,
       kSeparator, FilePrint, FilePrintPreview, FilePrintSetup, kSeparator, FileMruFirst, kSeparator,
       AppExit}},
-    {"&Edit", {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
-    {"&Simulação", {SimStart, SimStop, kSeparator, SimFormula, SimPlantController, SimTuning}},
-    {"&View",
+    {QT_TRANSLATE_NOOP("MenuResource", "&Edit"), {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&Simulação"),
+     {SimStart, SimStop, kSeparator, SimFormula, SimPlantController, SimTuning}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, kSeparator, ViewStepResponse}},
-    {"&Window", {WindowNew, WindowCascade, WindowTile, WindowArrange}},
-    {"&Help", {AppAbout}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&Window"), {WindowNew, WindowCascade, WindowTile, WindowArrange}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&Help"), {AppAbout}},
 };
 
 template <std::size_t N>
 QList<QMenu*> BuildPopups(const Popup (&popups)[N], const CCommandTable& commands, QWidget* parent) {
     QList<QMenu*> menus;
     for (const Popup& popup : popups) {
-        auto* menu = new QMenu(QString::fromUtf8(popup.title), parent);
+        auto* menu = new QMenu(QCoreApplication::translate("MenuResource", popup.title), parent);
         for (int id : popup.items) {
             if (id == kSeparator)
                 menu->addSeparator();

@@ -3,6 +3,7 @@
 #include "PanelText.h"
 #include "VorlintView.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
@@ -10,7 +11,8 @@ namespace {
 QString ModeName(const CVorlintView& view) {
     if (view.m_bPid)
         return QStringLiteral("PID");
-    return view.m_bOnOff ? QStringLiteral("Lig/Des") : QStringLiteral("Manual");
+    return view.m_bOnOff ? QCoreApplication::translate("PrintHeader", "Lig/Des")
+                         : QCoreApplication::translate("PrintHeader", "Manual");
 }
 
 } // namespace
@@ -18,10 +20,12 @@ QString ModeName(const CVorlintView& view) {
 QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, const QDateTime& printedAt) {
     return {
         title,
-        QStringLiteral("Fórmula: ") + QString::fromStdString(view.m_strFormula),
-        QStringLiteral("Modo: %1    Kp %2    Ki %3    Kd %4")
+        QCoreApplication::translate("PrintHeader", "Fórmula: %1")
+            .arg(QString::fromStdString(view.m_strFormula)),
+        QCoreApplication::translate("PrintHeader", "Modo: %1    Kp %2    Ki %3    Kd %4")
             .arg(ModeName(view), formatPanelNumber(view.m_dKp, kGainFormat),
                  formatPanelNumber(view.m_dKi, kGainFormat), formatPanelNumber(view.m_dKd, kGainFormat)),
-        QStringLiteral("Impresso em ") + printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+        QCoreApplication::translate("PrintHeader", "Impresso em %1")
+            .arg(printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm"))),
     };
 }

@@ -10,7 +10,7 @@
 CSelectWindowDlg::CSelectWindowDlg(const QList<QMdiSubWindow*>& windows, QMdiSubWindow* active,
                                    QWidget* parent)
     : QDialog(parent), m_windows(windows), m_pList(new QListWidget(this)) {
-    setWindowTitle(QStringLiteral("Select Window"));
+    setWindowTitle(tr("Select Window"));
     for (const QMdiSubWindow* window : windows)
         m_pList->addItem(window->windowTitle());
     m_pList->setCurrentRow(std::max(0, static_cast<int>(windows.indexOf(active))));

@@ -18,8 +18,9 @@ namespace {
 
 // String resource 129: window title, document name, file-new name, filter name, filter extension,
 // file type identifier and file type name.
-const char* const kDocStrings =
-    "\nVorlint\nVorlint\nVorlint Files (*.vrl)\n.vrl\nVorlint.Document\nVorlint.Document";
+//: Seven fields, one a line: a translation changes only the filter name, the fourth.
+const char* const kDocStrings = QT_TRANSLATE_NOOP(
+    "CVorlintApp", "\nVorlint\nVorlint\nVorlint Files (*.vrl)\n.vrl\nVorlint.Document\nVorlint.Document");
 const char* const kAppTitle = "Vorlint";
 const char* const kRegistryKey = "Local AppWizard-Generated Applications";
 constexpr int kRecentFileCount = 16;
@@ -65,8 +66,8 @@ void CVorlintApp::SaveStdProfileSettings() const {
 }
 
 void CVorlintApp::AddDocTemplate() {
-    m_pDocTemplate = std::make_unique<CMultiDocTemplate>(QString::fromLatin1(kDocStrings),
-                                                         [] { return std::make_unique<CVorlintDoc>(); });
+    m_pDocTemplate =
+        std::make_unique<CMultiDocTemplate>(tr(kDocStrings), [] { return std::make_unique<CVorlintDoc>(); });
     m_pDocTemplate->SetRecentFileHook([this](const QString& pathName) { AddToRecentFileList(pathName); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "WindowSettingsJson.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,7 +27,7 @@ bool ReadBounded(QIODevice& file, QByteArray& bytes, QString& problem) {
         return false;
     }
     if (count > VrlContent::kMaxFileSize) {
-        problem = QStringLiteral("the file is larger than 1 MB");
+        problem = QCoreApplication::translate("VrlFile", "the file is larger than 1 MB");
         return false;
     }
     bytes.truncate(count);
@@ -37,12 +38,15 @@ bool ParseVorlintObject(const QByteArray& bytes, QJsonObject& root, QString& pro
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        problem = QStringLiteral("not JSON (%1 near byte %2)").arg(error.errorString()).arg(error.offset);
+        problem = QCoreApplication::translate("VrlFile", "not JSON (%1 near byte %2)")
+                      .arg(error.errorString())
+                      .arg(error.offset);
         return false;
     }
     root = document.object();
     if (!document.isObject() || root.value(kFormatKey) != QJsonValue(kFormat)) {
-        problem = QStringLiteral("not a Vorlint file (it lacks \"format\": \"vorlint\")");
+        problem =
+            QCoreApplication::translate("VrlFile", "not a Vorlint file (it lacks \"format\": \"vorlint\")");
         return false;
     }
     return true;
@@ -51,11 +55,12 @@ bool ParseVorlintObject(const QByteArray& bytes, QJsonObject& root, QString& pro
 bool CheckVersion(const QJsonValue& version, QString& problem) {
     const double number = version.toDouble(-1.0);
     if (!version.isDouble() || number < 1.0 || number != std::floor(number)) {
-        problem = QStringLiteral("version: expected a whole number from 1");
+        problem = QCoreApplication::translate("VrlFile", "version: expected a whole number from 1");
         return false;
     }
     if (number > VrlContent::kVersion) {
-        problem = QStringLiteral("version %1 comes from a newer Vorlint; this one reads version %2")
+        problem = QCoreApplication::translate(
+                      "VrlFile", "version %1 comes from a newer Vorlint; this one reads version %2")
                       .arg(number)
                       .arg(VrlContent::kVersion);
         return false;
@@ -67,7 +72,7 @@ bool CheckVersion(const QJsonValue& version, QString& problem) {
 bool CheckWindow(const QJsonValue& window, qsizetype index, QString& problem) {
     const QString where = QStringLiteral("windows[%1]").arg(index);
     if (!window.isObject()) {
-        problem = where + QStringLiteral(": expected an object");
+        problem = where + QCoreApplication::translate("VrlFile", ": expected an object");
         return false;
     }
     QString what;
@@ -82,12 +87,13 @@ bool ReadWindows(const QJsonValue& value, std::vector<QJsonObject>& windows, QSt
     if (value.isUndefined())
         return true;
     if (!value.isArray()) {
-        problem = QStringLiteral("windows: expected a list");
+        problem = QCoreApplication::translate("VrlFile", "windows: expected a list");
         return false;
     }
     const QJsonArray array = value.toArray();
     if (array.size() > VrlContent::kMaxWindows) {
-        problem = QStringLiteral("windows: more than %1 windows").arg(VrlContent::kMaxWindows);
+        problem = QCoreApplication::translate("VrlFile", "windows: more than %1 windows")
+                      .arg(VrlContent::kMaxWindows);
         return false;
     }
     for (qsizetype i = 0; i < array.size(); ++i) {

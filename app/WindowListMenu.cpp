@@ -43,7 +43,7 @@ void CWindowListMenu::AddEntry(int number, QMdiSubWindow* window) {
     QAction* entry = m_menu.addAction(QStringLiteral("&%1 %2").arg(number).arg(title));
     entry->setCheckable(true);
     entry->setChecked(window == m_area.currentSubWindow());
-    entry->setStatusTip(QStringLiteral("Activate this window"));
+    entry->setStatusTip(tr("Activate this window"));
     // The window may close before the entry is chosen from a menu still on the screen.
     connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(window)] {
         if (window != nullptr)
@@ -53,8 +53,8 @@ void CWindowListMenu::AddEntry(int number, QMdiSubWindow* window) {
 }
 
 void CWindowListMenu::AddMoreWindows() {
-    QAction* more = m_menu.addAction(QStringLiteral("&More Windows..."));
-    more->setStatusTip(QStringLiteral("Select a window from the list of all open windows"));
+    QAction* more = m_menu.addAction(tr("&More Windows..."));
+    more->setStatusTip(tr("Select a window from the list of all open windows"));
     connect(more, &QAction::triggered, this, &CWindowListMenu::ChooseFromAllWindows);
     m_entries.append(more);
 }

@@ -6,6 +6,7 @@
 #include "ReadingText.h"
 #include "SampleHistory.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -38,12 +39,14 @@ std::vector<CursorLine> cursorLines(const QRect& client, const SampleHistory& hi
         return {};
     const Sample& sample = history[history.size() - 1 - static_cast<std::size_t>(back)];
     const double age = history.newest().timeS - sample.timeS;
-    std::vector<CursorLine> lines{{QStringLiteral("há ") + FormatReading(age, kAgeDecimals, " s"), nullptr}};
+    std::vector<CursorLine> lines{
+        {QCoreApplication::translate("ChartCursor", "há %1").arg(FormatReading(age, kAgeDecimals, " s")),
+         nullptr}};
     for (const ChartSeries& series : kChartSeries) {
         if (!series.isShownIn(window))
             continue;
         const char* unit = series.scale == ChartGeometry::Scale::Power ? " %" : "";
-        lines.push_back({QString::fromUtf8(series.name) + QStringLiteral(": ") +
+        lines.push_back({series.displayName() + QStringLiteral(": ") +
                              FormatReading(sample.*series.value, kValueDecimals, unit),
                          &series});
     }

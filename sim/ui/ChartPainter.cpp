@@ -20,7 +20,7 @@ void drawLegend(QPainter& painter, const ChartPens& pens) {
     const QPen textPen(Qt::black);
     int x = 0;
     for (const ChartSeries& series : kChartSeries) {
-        const QString text = QString::fromUtf8(series.name);
+        const QString text = series.displayName();
         const int width = metrics.horizontalAdvance(text);
         painter.setPen(textPen);
         painter.drawText(x, metrics.ascent(), text);

@@ -5,15 +5,19 @@ using Scale = ChartGeometry::Scale;
 } // namespace
 
 const std::array<ChartSeries, 7> kChartSeries = {{
-    {"SetPoint", nullptr, &Sample::setPoint, Scale::Absolute, &ChartPens::setPoint},
-    {"Point", nullptr, &Sample::point, Scale::Absolute, &ChartPens::point},
-    {"Proporcional", &CWindowState::m_bShowProportional, &Sample::proportional, Scale::Term,
-     &ChartPens::proportional},
-    {"Integral", &CWindowState::m_bShowIntegral, &Sample::integral, Scale::Term, &ChartPens::integral},
-    {"Diferencial", &CWindowState::m_bShowDerivative, &Sample::derivative, Scale::Term,
-     &ChartPens::derivative},
-    {"Erro", &CWindowState::m_bShowError, &Sample::error, Scale::Term, &ChartPens::error},
-    {"Potência", &CWindowState::m_bShowPower, &Sample::power, Scale::Power, &ChartPens::power},
+    {QT_TRANSLATE_NOOP("ChartSeries", "SetPoint"), nullptr, &Sample::setPoint, Scale::Absolute,
+     &ChartPens::setPoint},
+    {QT_TRANSLATE_NOOP("ChartSeries", "Point"), nullptr, &Sample::point, Scale::Absolute, &ChartPens::point},
+    {QT_TRANSLATE_NOOP("ChartSeries", "Proporcional"), &CWindowState::m_bShowProportional,
+     &Sample::proportional, Scale::Term, &ChartPens::proportional},
+    {QT_TRANSLATE_NOOP("ChartSeries", "Integral"), &CWindowState::m_bShowIntegral, &Sample::integral,
+     Scale::Term, &ChartPens::integral},
+    {QT_TRANSLATE_NOOP("ChartSeries", "Diferencial"), &CWindowState::m_bShowDerivative, &Sample::derivative,
+     Scale::Term, &ChartPens::derivative},
+    {QT_TRANSLATE_NOOP("ChartSeries", "Erro"), &CWindowState::m_bShowError, &Sample::error, Scale::Term,
+     &ChartPens::error},
+    {QT_TRANSLATE_NOOP("ChartSeries", "Potência"), &CWindowState::m_bShowPower, &Sample::power, Scale::Power,
+     &ChartPens::power},
 }};
 
 const std::array<const ChartSeries*, 6> kTraceOrder = {

@@ -5,6 +5,9 @@
 #include "Sample.h"
 #include "WindowState.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <array>
 
 /// One series of the chart: its legend text, the flag that shows it (none for the set point and the
@@ -17,6 +20,8 @@ struct ChartSeries {
     const QPen ChartPens::*pen;
 
     bool isShownIn(const CWindowState& window) const { return shown == nullptr || window.*shown; }
+    /// The legend text in the interface's language.
+    QString displayName() const { return QCoreApplication::translate("ChartSeries", name); }
 };
 
 /// Every series in the legend's order, the set point first.

@@ -5,6 +5,7 @@
 #include "UpDownControl.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -74,7 +75,7 @@ void CDialogPanel::PlaceControl(QWidget* widget, const ControlTemplate& control,
 }
 
 QWidget* CDialogPanel::CreateControl(const ControlTemplate& control) {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = QCoreApplication::translate("DialogTemplates", control.text);
     switch (control.kind) {
     case ControlKind::Trackbar:
         return new CTrackbar(this);

@@ -4,12 +4,14 @@
 #include "DialogUnits.h"
 #include "EquationEngine.h"
 #include "ErrorTables.h"
+#include "InterfaceLanguage.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <new>
@@ -26,23 +28,25 @@ struct Placement {
 constexpr int kMessageHeight = 19;
 const QRect kDialogSize(0, 0, 328, 110 + kMessageHeight);
 const Placement kLabels[] = {
-    {"Entre com a expressão do ponto, onde:", {7, 7, 128, 8}},
-    {"p = ponto atual", {7, 17, 51, 8}},
-    {"t = posição da potência (0 - 100)", {7, 26, 106, 8}},
-    {"dt = Intervalo de tempo do passo", {7, 35, 109, 8}},
-    {"Teste com p = 2.0; t = 3.0 e dt = 5.0", {7, 62, 122, 8}},
+    {QT_TRANSLATE_NOOP("CExpressaoDlg", "Entre com a expressão do ponto, onde:"), {7, 7, 128, 8}},
+    {QT_TRANSLATE_NOOP("CExpressaoDlg", "p = ponto atual"), {7, 17, 51, 8}},
+    {QT_TRANSLATE_NOOP("CExpressaoDlg", "t = posição da potência (0 - 100)"), {7, 26, 106, 8}},
+    {QT_TRANSLATE_NOOP("CExpressaoDlg", "dt = Intervalo de tempo do passo"), {7, 35, 109, 8}},
+    {QT_TRANSLATE_NOOP("CExpressaoDlg", "Teste com p = 2.0; t = 3.0 e dt = 5.0"), {7, 62, 122, 8}},
 };
 const QRect kFormulaRect(7, 44, 314, 12);
 const QRect kResultRect(7, 72, 73, 14);
 // Under the result: the engine's message for a formula that fails, on up to two lines.
 const QRect kMessageRect(7, 88, 314, 16);
-const Placement kCancel = {"Cancelar", {7, 89 + kMessageHeight, 50, 14}};
-const Placement kOk = {"OK", {271, 89 + kMessageHeight, 50, 14}};
+const Placement kCancel = {QT_TRANSLATE_NOOP("CExpressaoDlg", "Cancelar"), {7, 89 + kMessageHeight, 50, 14}};
+const Placement kOk = {QT_TRANSLATE_NOOP("CExpressaoDlg", "OK"), {271, 89 + kMessageHeight, 50, 14}};
 // Not one of the dialog's own controls: opens the guide to the formula language.
-const Placement kGuide = {"Ajuda...", {214, 89 + kMessageHeight, 50, 14}};
+const Placement kGuide = {QT_TRANSLATE_NOOP("CExpressaoDlg", "Ajuda..."), {214, 89 + kMessageHeight, 50, 14}};
 
-const char* const kFormulaError = "Erro na fórmula";
+const char* const kFormulaError = QT_TRANSLATE_NOOP("CExpressaoDlg", "Erro na fórmula");
 // The guide is compiled into the program as a resource; without it the help button does nothing.
+// A translated guide, when the program has one for the interface's language, sits beside it as
+// formulas.<language>.md.
 const char* const kGuideResource = ":/docs/formulas.md";
 
 /// The engine's text for a failing status; codes of either table never overlap, so the code alone
@@ -54,6 +58,14 @@ QString engineMessage(int status) {
     return QString::fromUtf8(message != nullptr ? message : "");
 }
 
+/// The guide in the interface's language if there is one, else the English guide.
+QString FormulaGuideResource() {
+    const QString language = InterfaceLanguage();
+    const QString translated = QStringLiteral(":/docs/formulas.%1.md").arg(language);
+    return !language.isEmpty() && QFile::exists(translated) ? translated
+                                                            : QString::fromLatin1(kGuideResource);
+}
+
 /// "%f": six decimals and a decimal point, whatever the user's locale.
 QString FormatFixed6(double value) {
     return QString::fromStdString(cLocaleFixed(value, 6));
@@ -62,7 +74,7 @@ QString FormatFixed6(double value) {
 } // namespace
 
 CExpressaoDlg::CExpressaoDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Expressão"));
+    setWindowTitle(tr("Expressão"));
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     CreateControls();
 }
@@ -73,7 +85,7 @@ void CExpressaoDlg::CreateControls() {
         control->setGeometry(dialogUnitsToPixels(rect, base));
     };
     for (const Placement& label : kLabels)
-        place(new QLabel(QString::fromUtf8(label.text), this), label.rect);
+        place(new QLabel(tr(label.text), this), label.rect);
 
     m_pFormulaEdit = new QLineEdit(this);
     m_pFormulaEdit->setAlignment(Qt::AlignLeft);
@@ -90,16 +102,16 @@ void CExpressaoDlg::CreateControls() {
     m_pMessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(m_pMessageLabel, kMessageRect);
 
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel.text), this);
+    auto* cancel = new QPushButton(tr(kCancel.text), this);
     place(cancel, kCancel.rect);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk.text), this);
+    auto* ok = new QPushButton(tr(kOk.text), this);
     ok->setDefault(true);
     place(ok, kOk.rect);
     connect(ok, &QPushButton::clicked, this, &CExpressaoDlg::accept);
 
-    auto* guide = new QPushButton(QString::fromUtf8(kGuide.text), this);
+    auto* guide = new QPushButton(tr(kGuide.text), this);
     guide->setAutoDefault(false);
     place(guide, kGuide.rect);
     connect(guide, &QPushButton::clicked, this, &CExpressaoDlg::ShowFormulaGuide);
@@ -147,10 +159,10 @@ void CExpressaoDlg::OnChangeFormula() {
     try {
         double result = 0.0;
         const int status = EvaluateOnTestValues(result);
-        m_pResultEdit->setText(status != 0 ? QString::fromUtf8(kFormulaError) : FormatFixed6(result));
+        m_pResultEdit->setText(status != 0 ? tr(kFormulaError) : FormatFixed6(result));
         m_pMessageLabel->setText(status != 0 ? engineMessage(status) : QString());
     } catch (const std::bad_alloc&) {
-        m_pResultEdit->setText(QString::fromUtf8(kFormulaError));
+        m_pResultEdit->setText(tr(kFormulaError));
         m_pMessageLabel->clear();
     }
 }
@@ -164,13 +176,14 @@ int CExpressaoDlg::EvaluateOnTestValues(double& result) {
 }
 
 void CExpressaoDlg::ShowFormulaGuide() {
-    QFile file(QString::fromLatin1(kGuideResource));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString resource = FormulaGuideResource();
+    if (!QFile::exists(resource))
         return;
     QDialog guide(this);
-    guide.setWindowTitle(QStringLiteral("Fórmulas do Vorlint"));
+    guide.setWindowTitle(tr("Fórmulas do Vorlint"));
     auto* browser = new QTextBrowser(&guide);
-    browser->setMarkdown(QString::fromUtf8(file.readAll()));
+    // Read from its own address, the guide's link to the guide in the other language finds it.
+    browser->setSource(QUrl(QStringLiteral("qrc") + resource), QTextDocument::MarkdownResource);
     auto* layout = new QVBoxLayout(&guide);
     layout->addWidget(browser);
     guide.resize(720, 600);

@@ -62,7 +62,7 @@ void CVorlintView::OnTimer() {
     } catch (const std::bad_alloc&) {
         // A step that found no memory would find none at the next tick either.
         OnStop();
-        emit stepFailed(QStringLiteral("Memória insuficiente: a simulação desta janela foi parada."));
+        emit stepFailed(tr("Memória insuficiente: a simulação desta janela foi parada."));
     }
 }
 

@@ -2,13 +2,18 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#ifdef VORLINT_INSTALL_TRANSLATIONS
+#include "InterfaceTranslations.h"
+#endif
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 
 // The application tests need a QApplication and draw off screen unless told otherwise. Their settings
 // (the recent-file list) go to a folder of their own, never to the user's. The locale comes from the
-// environment, as in the application.
+// environment, as in the application; the interface shows its texts as written unless the program is
+// built to start as the application does, with the translations of the user's language.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,6 +25,9 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication application(argc, argv);
     std::setlocale(LC_ALL, "");
+#ifdef VORLINT_INSTALL_TRANSLATIONS
+    InstallInterfaceTranslations(application);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

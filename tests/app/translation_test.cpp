@@ -1,0 +1,144 @@
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "DialogPanel.h"
+#include "ExpressaoDlg.h"
+#include "InterfaceLanguage.h"
+#include "InterfaceTranslations.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTextBrowser>
+
+namespace {
+
+/// A sample of the interface as one language shows it; the texts as written where there is none.
+struct LanguageSample {
+    const char* language;
+    std::vector<std::string> menuTitles;
+    const char* formulaCommand;
+    const char* panelGroup;
+    const char* formulaDialogTitle;
+    const char* formulaDialogCancel;
+    const char* formulaDialogHelp;
+    const char* guideHeading;
+};
+
+const LanguageSample kSamples[] = {
+    {"pt_BR",
+     {"&Arquivo", "&Editar", "&Simulação", "&Exibir", "&Janela", "A&juda"},
+     "&Expressão...",
+     "Gráficos",
+     "Expressão",
+     "Cancelar",
+     "Ajuda...",
+     "Como escrever fórmulas no Vorlint"},
+    {"en",
+     {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
+     "&Plant formula...",
+     "Charts",
+     "Plant formula",
+     "Cancel",
+     "Help...",
+     "Writing formulas in Vorlint"},
+    {"",
+     {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
+     "&Expressão...",
+     "Gráficos",
+     "Expressão",
+     "Cancelar",
+     "Ajuda...",
+     "Writing formulas in Vorlint"},
+};
+
+/// The sample of the language the test runner expects the environment to choose.
+const LanguageSample& ExpectedSample() {
+    const QString expected = qEnvironmentVariable("VORLINT_TEST_LANGUAGE");
+    for (const LanguageSample& sample : kSamples) {
+        if (expected == QLatin1String(sample.language))
+            return sample;
+    }
+    ADD_FAILURE() << "no sample for VORLINT_TEST_LANGUAGE " << expected.toStdString();
+    return kSamples[0];
+}
+
+QAbstractButton* ButtonNamed(const QWidget& dialog, const char* text) {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->text() == QString::fromUtf8(text))
+            return button;
+    }
+    return nullptr;
+}
+
+/// The first line of the guide that the formula dialog's help button shows.
+QString GuideHeading(const CExpressaoDlg& dialog, const char* helpButton) {
+    QString heading;
+    ModalAnswer readGuide([&](QWidget* guide) {
+        heading = guide->findChild<QTextBrowser*>()->toPlainText().section(QLatin1Char('\n'), 0, 0);
+        guide->close();
+    });
+    if (QAbstractButton* help = ButtonNamed(dialog, helpButton))
+        help->click();
+    return heading;
+}
+
+using TranslationTest = AppTest;
+
+TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
+    const LanguageSample& sample = ExpectedSample();
+    EXPECT_EQ(InterfaceLanguage(), QLatin1String(sample.language));
+
+    std::vector<std::string> titles;
+    for (QAction* popup : Frame().menuBar()->actions())
+        titles.push_back(popup->text().toStdString());
+    EXPECT_EQ(titles, sample.menuTitles);
+    EXPECT_EQ(Action(CommandId::SimFormula).text(), QString::fromUtf8(sample.formulaCommand));
+
+    QStringList groups;
+    for (const QGroupBox* group : Active()->Frame()->ControlPanel()->findChildren<QGroupBox*>())
+        groups.append(group->title());
+    EXPECT_TRUE(groups.contains(QString::fromUtf8(sample.panelGroup))) << groups.join(',').toStdString();
+
+    const CExpressaoDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(sample.formulaDialogTitle));
+    EXPECT_NE(ButtonNamed(dialog, sample.formulaDialogCancel), nullptr);
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+    EXPECT_EQ(GuideHeading(dialog, sample.formulaDialogHelp), QString::fromUtf8(sample.guideHeading));
+}
+
+// Qt's own texts come from Qt's translations, in the interface's language or, without a translation
+// of ours, in the user's.
+TEST_F(TranslationTest, QtDialogsSpeakItToo) {
+    const std::map<QString, QString> cancelByLocale = {
+        {QStringLiteral("pt_BR"), QStringLiteral("Cancelar")},
+        {QStringLiteral("en_GB"), QStringLiteral("Cancel")},
+        {QStringLiteral("de_DE"), QStringLiteral("Abbrechen")},
+    };
+    const QString locale = QLocale::system().name();
+    ASSERT_EQ(cancelByLocale.count(locale), 1u) << locale.toStdString();
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), cancelByLocale.at(locale));
+}
+
+TEST(TranslationLanguageTest, FirstPreferredLanguageWithATranslation) {
+    struct Row {
+        QStringList uiLanguages;
+        const char* translation;
+    };
+    const Row rows[] = {
+        {{"pt-BR"}, "pt_BR"},
+        {{"pt-PT", "en-GB"}, "pt_BR"},
+        {{"de-DE", "en-US"}, "en"},
+        {{"en-GB", "pt-BR"}, "en"},
+        {{"de-DE", "de"}, ""},
+        {{"C"}, ""},
+        {{}, ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(TranslationLanguage(row.uiLanguages), QLatin1String(row.translation))
+            << row.uiLanguages.join(',').toStdString();
+}
+
+} // namespace

@@ -1,0 +1,1176 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Sobre o Vorlint</source>
+        <translation>About Vorlint</translation>
+    </message>
+    <message>
+        <source>Vorlint Version %1</source>
+        <translation>Vorlint Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CActiveWindowReadout</name>
+    <message>
+        <source>A amostra mais nova da janela ativa (set point, point e potência), o tempo simulado desde o início da execução e os passos que ela realmente deu por segundo, contados no último segundo (o CPS do painel é o inverso do tempo de cálculo de um só passo).</source>
+        <translation>The active window&apos;s newest sample (set point, point and power), the simulated time since the run began and the steps it really made per second, counted over the last second (the panel&apos;s CPS is the inverse of the time one step takes to compute).</translation>
+    </message>
+    <message>
+        <source>SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s</source>
+        <translation>SetPoint %1   Point %2   Power %3   Time %4   %5 steps/s</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandTable</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Create a new document
+New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Open an existing document
+Open</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Close the active document
+Close</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Save the active document
+Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Save the active document with a new name
+Save As</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Change the printer and printing options
+Print Setup</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Export chart...</translation>
+    </message>
+    <message>
+        <source>Salva o gráfico da janela ativa como imagem PNG, desenho SVG ou documento PDF
+Exportar gráfico</source>
+        <translation>Saves the active window&apos;s chart as a PNG image, an SVG drawing or a PDF document
+Export chart</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Export data...</translation>
+    </message>
+    <message>
+        <source>Salva o histórico da janela ativa como tabela CSV (ponto decimal)
+Exportar dados</source>
+        <translation>Saves the active window&apos;s history as a CSV table (decimal point)
+Export data</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Print the active document
+Print</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Display full pages
+Print Preview</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Recent File</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quit the application; prompts to save documents
+Exit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Undo the last action
+Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Cut the selection and put it on the Clipboard
+Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the chart and its data (CSV) to the Clipboard
+Copy</source>
+        <translation>Copy the chart and its data (CSV) to the Clipboard
+Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Insert Clipboard contents
+Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Iniciar</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>
+Iniciar</source>
+        <translation>
+Start</translation>
+    </message>
+    <message>
+        <source>&amp;Parar</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>
+Parar</source>
+        <translation>
+Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Expressão...</source>
+        <translation>&amp;Plant formula...</translation>
+    </message>
+    <message>
+        <source>
+Expressão</source>
+        <translation>
+Plant formula</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Show or hide the toolbar
+Toggle ToolBar</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Show or hide the status bar
+Toggle StatusBar</translation>
+    </message>
+    <message>
+        <source>Cores de alto contraste</source>
+        <translation>High-contrast colours</translation>
+    </message>
+    <message>
+        <source>Desenha os gráficos em cores que se distinguem mesmo com daltonismo e se leem sobre o branco
+Cores de alto contraste</source>
+        <translation>Draws the charts in colours that stay apart even with colour blindness and read well on white
+High-contrast colours</translation>
+    </message>
+    <message>
+        <source>Escala</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Mostra o tempo simulado e as escalas de valores nos gráficos
+Escala</source>
+        <translation>Shows the simulated time and the value scales on the charts
+Scale</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Step response</translation>
+    </message>
+    <message>
+        <source>Mostra as medidas da resposta ao último degrau do set point na janela ativa
+Resposta ao degrau</source>
+        <translation>Shows the figures of the response to the latest set-point step in the active window
+Step response</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Open another window for the active document
+New Window</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Arrange windows so they overlap
+Cascade Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Arrange windows as non-overlapping tiles
+Tile Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Arrange icons at the bottom of the window
+Arrange Icons</translation>
+    </message>
+    <message>
+        <source>&amp;About Vorlint...</source>
+        <translation>&amp;About Vorlint...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Display program information, version number and copyright
+About</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Switch to the next window pane
+Next Pane</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Switch back to the previous window pane
+Previous Pane</translation>
+    </message>
+    <message>
+        <source>Planta e &amp;controlador...</source>
+        <translation>Plant and &amp;controller...</translation>
+    </message>
+    <message>
+        <source>Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa
+Planta e controlador</source>
+        <translation>Edits the active window&apos;s plant disturbance, dead time and lags and its PID options
+Plant and controller</translation>
+    </message>
+    <message>
+        <source>&amp;Sintonia...</source>
+        <translation>&amp;Tuning...</translation>
+    </message>
+    <message>
+        <source>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
+Sintonia</source>
+        <translation>Identifies the active window&apos;s plant with a relay or a step and compares the tuning rules
+Tuning</translation>
+    </message>
+</context>
+<context>
+    <name>CDocument</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CExpressaoDlg</name>
+    <message>
+        <source>Entre com a expressão do ponto, onde:</source>
+        <translation>Enter the formula of the point, where:</translation>
+    </message>
+    <message>
+        <source>p = ponto atual</source>
+        <translation>p = point now</translation>
+    </message>
+    <message>
+        <source>t = posição da potência (0 - 100)</source>
+        <translation>t = power setting (0 - 100)</translation>
+    </message>
+    <message>
+        <source>dt = Intervalo de tempo do passo</source>
+        <translation>dt = time interval of a step</translation>
+    </message>
+    <message>
+        <source>Teste com p = 2.0; t = 3.0 e dt = 5.0</source>
+        <translation>Test with p = 2.0; t = 3.0 and dt = 5.0</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ajuda...</source>
+        <translation>Help...</translation>
+    </message>
+    <message>
+        <source>Erro na fórmula</source>
+        <translation>Error in formula</translation>
+    </message>
+    <message>
+        <source>Expressão</source>
+        <translation>Plant formula</translation>
+    </message>
+    <message>
+        <source>Fórmulas do Vorlint</source>
+        <translation>Vorlint formulas</translation>
+    </message>
+</context>
+<context>
+    <name>CKeyIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+</context>
+<context>
+    <name>CMultiDocTemplate</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantControllerDlg</name>
+    <message>
+        <source>Planta e controlador</source>
+        <translation>Plant and controller</translation>
+    </message>
+    <message>
+        <source>Planta: entre a potência u e o t da fórmula</source>
+        <translation>Plant: between the power u and the formula&apos;s t</translation>
+    </message>
+    <message>
+        <source>Perturbação de carga d:</source>
+        <translation>Load disturbance d:</translation>
+    </message>
+    <message>
+        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
+        <translation>Added to the controller&apos;s power before the plant (v = u + d), in units of power.</translation>
+    </message>
+    <message>
+        <source>Tempo morto θ (s):</source>
+        <translation>Dead time θ (s):</translation>
+    </message>
+    <message>
+        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
+        <translation>The formula receives the power of θ simulated seconds earlier (rounded to steps); 0 = no dead time.</translation>
+    </message>
+    <message>
+        <source>Atrasos de 1ª ordem N (0 a 5):</source>
+        <translation>First-order lags N (0 to 5):</translation>
+    </message>
+    <message>
+        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
+        <translation>How many equal first-order lags the power passes through, one after the other.</translation>
+    </message>
+    <message>
+        <source>Constante de tempo τ (s):</source>
+        <translation>Time constant τ (s):</translation>
+    </message>
+    <message>
+        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
+        <translation>The time constant of each lag, in simulated seconds.</translation>
+    </message>
+    <message>
+        <source>Controlador PID</source>
+        <translation>PID controller</translation>
+    </message>
+    <message>
+        <source>Peso do set point b:</source>
+        <translation>Set-point weight b:</translation>
+    </message>
+    <message>
+        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
+        <translation>The proportional term is (b·set point − point)·Kp; with b below 1 a set-point step is answered more calmly. 1 = the usual controller.</translation>
+    </message>
+    <message>
+        <source>Derivada sobre a medição</source>
+        <translation>Derivative on measurement</translation>
+    </message>
+    <message>
+        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
+        <translation>Differentiates the point instead of the error: no derivative kick when the set point changes.</translation>
+    </message>
+    <message>
+        <source>Filtro da derivada Tf (s):</source>
+        <translation>Derivative filter Tf (s):</translation>
+    </message>
+    <message>
+        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
+        <translation>Time constant of the derivative term&apos;s first-order filter; 0 = no filter.</translation>
+    </message>
+    <message>
+        <source>Nenhum</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Condicional</source>
+        <translation>Conditional</translation>
+    </message>
+    <message>
+        <source>Retrocálculo</source>
+        <translation>Back-calculation</translation>
+    </message>
+    <message>
+        <source>Anti-windup:</source>
+        <translation>Anti-windup:</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
+        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·dt / Tt after saturation.</translation>
+    </message>
+    <message>
+        <source>Tempo de rastreamento Tt (s):</source>
+        <translation>Tracking time Tt (s):</translation>
+    </message>
+    <message>
+        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
+        <translation>The Tt of the back-calculation, in simulated seconds, above 0.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+<context>
+    <name>CResponsePlot</name>
+    <message>
+        <source>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</source>
+        <translation>Predicted response over %1 simulated: point (solid line) and set point (dashed), on the same scale in every row.</translation>
+    </message>
+</context>
+<context>
+    <name>CSelectWindowDlg</name>
+    <message>
+        <source>Select Window</source>
+        <translation>Select Window</translation>
+    </message>
+</context>
+<context>
+    <name>CStepResponseDock</name>
+    <message>
+        <source>Início (passo)</source>
+        <translation>Start (step)</translation>
+    </message>
+    <message>
+        <source>O passo em que a resposta começou: o primeiro passo da execução ou o primeiro com um set point novo.</source>
+        <translation>The step at which the response began: the first step of the run or the first with a new set point.</translation>
+    </message>
+    <message>
+        <source>Point inicial</source>
+        <translation>Initial point</translation>
+    </message>
+    <message>
+        <source>O point antes do degrau (y0).</source>
+        <translation>The point before the step (y0).</translation>
+    </message>
+    <message>
+        <source>Set point</source>
+        <translation>Set point</translation>
+    </message>
+    <message>
+        <source>O set point depois do degrau (r).</source>
+        <translation>The set point after the step (r).</translation>
+    </message>
+    <message>
+        <source>Tempo de subida</source>
+        <translation>Rise time</translation>
+    </message>
+    <message>
+        <source>Quanto o point levou para ir de 10 % a 90 % do degrau, em segundos simulados; indefinido até chegar aos 90 %.</source>
+        <translation>How long the point took to go from 10 % to 90 % of the step, in simulated seconds; undefined until it reaches 90 %.</translation>
+    </message>
+    <message>
+        <source>Sobressinal</source>
+        <translation>Overshoot</translation>
+    </message>
+    <message>
+        <source>Quanto o point passou do set point no pico, em percentagem do degrau.</source>
+        <translation>How far the point went past the set point at the peak, as a percentage of the step.</translation>
+    </message>
+    <message>
+        <source>Pico</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>O point no maior afastamento na direção do degrau (o primeiro, se houver vários).</source>
+        <translation>The point at its farthest in the direction of the step (the first, if there are several).</translation>
+    </message>
+    <message>
+        <source>Tempo de pico</source>
+        <translation>Peak time</translation>
+    </message>
+    <message>
+        <source>Do início do degrau até o pico, em segundos simulados.</source>
+        <translation>From the start of the step to the peak, in simulated seconds.</translation>
+    </message>
+    <message>
+        <source>Tempo de acomodação</source>
+        <translation>Settling time</translation>
+    </message>
+    <message>
+        <source>Do início do degrau até a última amostra fora da faixa de ±2 % do degrau em volta do set point; indefinido enquanto o point está fora dela.</source>
+        <translation>From the start of the step to the last sample outside the band of ±2 % of the step around the set point; undefined while the point is outside it.</translation>
+    </message>
+    <message>
+        <source>Erro atual</source>
+        <translation>Current error</translation>
+    </message>
+    <message>
+        <source>O erro (set point − point) da amostra mais nova.</source>
+        <translation>The error (set point − point) of the newest sample.</translation>
+    </message>
+    <message>
+        <source>IAE</source>
+        <translation>IAE</translation>
+    </message>
+    <message>
+        <source>Integral do erro absoluto, Σ |e|·dt, desde o degrau (unidades do point × s).</source>
+        <translation>Integral of the absolute error, Σ |e|·dt, since the step (units of the point × s).</translation>
+    </message>
+    <message>
+        <source>ISE</source>
+        <translation>ISE</translation>
+    </message>
+    <message>
+        <source>Integral do erro ao quadrado, Σ e²·dt, desde o degrau (unidades do point² × s).</source>
+        <translation>Integral of the squared error, Σ e²·dt, since the step (units of the point² × s).</translation>
+    </message>
+    <message>
+        <source>ITAE</source>
+        <translation>ITAE</translation>
+    </message>
+    <message>
+        <source>Integral do tempo vezes o erro absoluto, Σ t·|e|·dt, desde o degrau: pesa os erros que demoram (unidades do point × s²).</source>
+        <translation>Integral of the time times the absolute error, Σ t·|e|·dt, since the step: weighs the errors that linger (units of the point × s²).</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Step response</translation>
+    </message>
+    <message>
+        <source>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</source>
+        <translation>The response to the latest set-point step in the active window. Without a step (set point equal to the point) only the error and the integrals are defined.</translation>
+    </message>
+</context>
+<context>
+    <name>CTuningDlg</name>
+    <message>
+        <source>Regra</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>A regra de sintonia.</source>
+        <translation>The tuning rule.</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>Ganho proporcional: Kp = Kc.</source>
+        <translation>Proportional gain: Kp = Kc.</translation>
+    </message>
+    <message>
+        <source>Ki</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>Neste programa Ki divide a integral: Ki = Ti / Kc; 0 = sem ação integral.</source>
+        <translation>In this program Ki divides the integral: Ki = Ti / Kc; 0 = no integral action.</translation>
+    </message>
+    <message>
+        <source>Kd</source>
+        <translation>Kd</translation>
+    </message>
+    <message>
+        <source>Ganho derivativo: Kd = Kc · Td.</source>
+        <translation>Derivative gain: Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Sobressinal (%)</source>
+        <translation>Overshoot (%)</translation>
+    </message>
+    <message>
+        <source>Quanto o point previsto passa do set point no pico, em % do degrau.</source>
+        <translation>How far the predicted point goes past the set point at the peak, in % of the step.</translation>
+    </message>
+    <message>
+        <source>Acomodação (s)</source>
+        <translation>Settling (s)</translation>
+    </message>
+    <message>
+        <source>Tempo até o point previsto ficar na faixa de ±2 % do degrau, em segundos simulados; – se não se acomoda.</source>
+        <translation>Time until the predicted point stays within ±2 % of the step, in simulated seconds; – if it does not settle.</translation>
+    </message>
+    <message>
+        <source>IAE</source>
+        <translation>IAE</translation>
+    </message>
+    <message>
+        <source>Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).</source>
+        <translation>Integral of the absolute error of the predicted response, Σ |e|·dt (point × s).</translation>
+    </message>
+    <message>
+        <source>Resposta prevista</source>
+        <translation>Predicted response</translation>
+    </message>
+    <message>
+        <source>O point (linha cheia) e o set point (tracejado) previstos, do repouso ao set point; todas as linhas na mesma escala.</source>
+        <translation>The predicted point (solid line) and set point (dashed), from rest to the set point; every row on the same scale.</translation>
+    </message>
+    <message>
+        <source>Sintonia</source>
+        <translation>Tuning</translation>
+    </message>
+    <message>
+        <source>Executar</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Roda o experimento numa cópia da planta desta janela, a partir do repouso; a janela continua como está.</source>
+        <translation>Runs the experiment on a copy of this window&apos;s plant, from rest; the window stays as it is.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Copia os ganhos da regra escolhida para a janela e liga o modo PID.</source>
+        <translation>Copies the chosen rule&apos;s gains to the window and turns on PID mode.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Experimento</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>Relé</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>A potência chaveia entre bias + h e bias − h conforme o point está abaixo ou acima do set point; o ciclo que se forma dá Ku e Tu.</source>
+        <translation>The power switches between bias + h and bias − h as the point is below or above the set point; the cycle that forms gives Ku and Tu.</translation>
+    </message>
+    <message>
+        <source>Bias (potência):</source>
+        <translation>Bias (power):</translation>
+    </message>
+    <message>
+        <source>A potência do meio do relé.</source>
+        <translation>The power in the middle of the relay&apos;s swing.</translation>
+    </message>
+    <message>
+        <source>Amplitude h (potência):</source>
+        <translation>Amplitude h (power):</translation>
+    </message>
+    <message>
+        <source>O relé soma e subtrai h do bias; acima de 0.</source>
+        <translation>The relay adds h to and subtracts it from the bias; above 0.</translation>
+    </message>
+    <message>
+        <source>Histerese ε (point):</source>
+        <translation>Hysteresis ε (point):</translation>
+    </message>
+    <message>
+        <source>O relé não chaveia enquanto |erro| ≤ ε; 0 ou mais.</source>
+        <translation>The relay does not switch while |error| ≤ ε; 0 or more.</translation>
+    </message>
+    <message>
+        <source>O set point da janela (1500 quando é 0): o relé oscila em volta dele e as respostas previstas vão até ele.</source>
+        <translation>The window&apos;s set point (1500 when it is 0): the relay oscillates around it and the predicted responses go up to it.</translation>
+    </message>
+    <message>
+        <source>Set point:</source>
+        <translation>Set point:</translation>
+    </message>
+    <message>
+        <source>Degrau em malha aberta</source>
+        <translation>Open-loop step</translation>
+    </message>
+    <message>
+        <source>A potência vai de 0 a u1 e espera o point se acomodar; a curva dá K, τ e θ.</source>
+        <translation>The power goes from 0 to u1 and waits for the point to settle; the curve gives K, τ and θ.</translation>
+    </message>
+    <message>
+        <source>Potência u1:</source>
+        <translation>Power u1:</translation>
+    </message>
+    <message>
+        <source>A potência do degrau, acima de 0.</source>
+        <translation>The power of the step, above 0.</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Escolha o experimento e clique em Executar.</source>
+        <translation>Choose the experiment and click Run.</translation>
+    </message>
+    <message>
+        <source>Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td.</source>
+        <translation>Gains in the form of this program, where Ki divides the integral: Kp = Kc, Ki = Ti / Kc (0 = no integral), Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Executando...</source>
+        <translation>Running...</translation>
+    </message>
+    <message>
+        <source>Sintonia cancelada.</source>
+        <translation>Tuning cancelled.</translation>
+    </message>
+    <message>
+        <source>Não há memória para a sintonia.</source>
+        <translation>There is no memory for the tuning.</translation>
+    </message>
+    <message>
+        <source>Ku: o ganho proporcional que leva a malha ao limite da estabilidade; Tu: o período da oscilação nesse limite.</source>
+        <translation>Ku: the proportional gain that takes the loop to the limit of stability; Tu: the period of the oscillation at that limit.</translation>
+    </message>
+    <message>
+        <source>K: quanto o point muda por unidade de potência; τ: a constante de tempo; θ: o tempo morto aparente.</source>
+        <translation>K: how much the point changes per unit of power; τ: the time constant; θ: the apparent dead time.</translation>
+    </message>
+    <message>
+        <source>Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2</source>
+        <translation>Ultimate cycle: Ku = %1 (power per unit of the point), Tu = %2</translation>
+    </message>
+    <message>
+        <source>Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3</source>
+        <translation>First order with dead time: K = %1 (point per unit of power), τ = %2, θ = %3</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o relé não fez o point oscilar em %1 passos.</source>
+        <translation>No result: the relay did not make the point oscillate in %1 steps.</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o point não se acomodou depois do degrau em %1 passos.</source>
+        <translation>No result: the point did not settle after the step in %1 steps.</translation>
+    </message>
+    <message>
+        <source>%1 (0 a %2)</source>
+        <translation>%1 (0 to %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlintApp</name>
+    <message>
+        <source>
+Vorlint
+Vorlint
+Vorlint Files (*.vrl)
+.vrl
+Vorlint.Document
+Vorlint.Document</source>
+        <extracomment>Seven fields, one a line: a translation changes only the filter name, the fourth.</extracomment>
+        <translation>
+Vorlint
+Vorlint
+Vorlint Files (*.vrl)
+.vrl
+Vorlint.Document
+Vorlint.Document</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlintView</name>
+    <message>
+        <source>Memória insuficiente: a simulação desta janela foi parada.</source>
+        <translation>Out of memory: this window&apos;s simulation was stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowListMenu</name>
+    <message>
+        <source>Activate this window</source>
+        <translation>Activate this window</translation>
+    </message>
+    <message>
+        <source>&amp;More Windows...</source>
+        <translation>&amp;More Windows...</translation>
+    </message>
+    <message>
+        <source>Select a window from the list of all open windows</source>
+        <translation>Select a window from the list of all open windows</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCursor</name>
+    <message>
+        <source>há %1</source>
+        <translation>%1 ago</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSeries</name>
+    <message>
+        <source>SetPoint</source>
+        <translation>SetPoint</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Proporcional</source>
+        <translation>Proportional</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>Integral</translation>
+    </message>
+    <message>
+        <source>Diferencial</source>
+        <translation>Derivative</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Potência</source>
+        <translation>Power</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplates</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pow</translation>
+    </message>
+    <message>
+        <source>SetP</source>
+        <translation>SetP</translation>
+    </message>
+    <message>
+        <source>Lig/Des</source>
+        <translation>On/Off</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Tempo (passo)</source>
+        <translation>Time (step)</translation>
+    </message>
+    <message>
+        <source>Simulado</source>
+        <translation>Simul.</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Gráficos</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Proporcional</source>
+        <translation>Proportional</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>Integral</translation>
+    </message>
+    <message>
+        <source>Diferencial</source>
+        <translation>Derivative</translation>
+    </message>
+    <message>
+        <source>Potência</source>
+        <translation>Power</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Dados CSV (*.csv)</source>
+        <translation>CSV data (*.csv)</translation>
+    </message>
+    <message>
+        <source>the name ends in none of .png, .svg, .pdf</source>
+        <translation>the name ends in none of .png, .svg, .pdf</translation>
+    </message>
+    <message>
+        <source>the window is too small to draw its chart</source>
+        <translation>the window is too small to draw its chart</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico</source>
+        <translation>Export chart</translation>
+    </message>
+    <message>
+        <source>Exportar dados</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>Failed to copy the chart and its data.</source>
+        <translation>Failed to copy the chart and its data.</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrorBox</name>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Failed to save document.</translation>
+    </message>
+    <message>
+        <source>Failed to export the chart.</source>
+        <translation>Failed to export the chart.</translation>
+    </message>
+    <message>
+        <source>Failed to export the data.</source>
+        <translation>Failed to export the data.</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Out of memory</translation>
+    </message>
+</context>
+<context>
+    <name>MenuResource</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Simulação</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+</context>
+<context>
+    <name>PrintHeader</name>
+    <message>
+        <source>Lig/Des</source>
+        <translation>On/Off</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Fórmula: %1</source>
+        <translation>Formula: %1</translation>
+    </message>
+    <message>
+        <source>Modo: %1    Kp %2    Ki %3    Kd %4</source>
+        <translation>Mode: %1    Kp %2    Ki %3    Kd %4</translation>
+    </message>
+    <message>
+        <source>Impresso em %1</source>
+        <translation>Printed on %1</translation>
+    </message>
+</context>
+<context>
+    <name>VrlFile</name>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>the file is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 near byte %2)</source>
+        <translation>not JSON (%1 near byte %2)</translation>
+    </message>
+    <message>
+        <source>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</source>
+        <translation>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</translation>
+    </message>
+    <message>
+        <source>version: expected a whole number from 1</source>
+        <translation>version: expected a whole number from 1</translation>
+    </message>
+    <message>
+        <source>version %1 comes from a newer Vorlint; this one reads version %2</source>
+        <translation>version %1 comes from a newer Vorlint; this one reads version %2</translation>
+    </message>
+    <message>
+        <source>: expected an object</source>
+        <translation>: expected an object</translation>
+    </message>
+    <message>
+        <source>windows: expected a list</source>
+        <translation>windows: expected a list</translation>
+    </message>
+    <message>
+        <source>windows: more than %1 windows</source>
+        <translation>windows: more than %1 windows</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCycleKeys</name>
+    <message>
+        <source>Next Window</source>
+        <translation>Next Window</translation>
+    </message>
+    <message>
+        <source>Previous Window</source>
+        <translation>Previous Window</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1176 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Sobre o Vorlint</source>
+        <translation>Sobre o Vorlint</translation>
+    </message>
+    <message>
+        <source>Vorlint Version %1</source>
+        <translation>Vorlint versão %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CActiveWindowReadout</name>
+    <message>
+        <source>A amostra mais nova da janela ativa (set point, point e potência), o tempo simulado desde o início da execução e os passos que ela realmente deu por segundo, contados no último segundo (o CPS do painel é o inverso do tempo de cálculo de um só passo).</source>
+        <translation>A amostra mais nova da janela ativa (set point, point e potência), o tempo simulado desde o início da execução e os passos que ela realmente deu por segundo, contados no último segundo (o CPS do painel é o inverso do tempo de cálculo de um só passo).</translation>
+    </message>
+    <message>
+        <source>SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s</source>
+        <translation>SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandTable</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Novo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Cria um novo documento
+Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Abre um documento existente
+Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Fecha o documento ativo
+Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Salvar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Salva o documento ativo
+Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Salva o documento ativo com um novo nome
+Salvar como</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configurar i&amp;mpressão...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Altera a impressora e as opções de impressão
+Configurar impressão</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Exportar gráfico...</translation>
+    </message>
+    <message>
+        <source>Salva o gráfico da janela ativa como imagem PNG, desenho SVG ou documento PDF
+Exportar gráfico</source>
+        <translation>Salva o gráfico da janela ativa como imagem PNG, desenho SVG ou documento PDF
+Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Exportar dados...</translation>
+    </message>
+    <message>
+        <source>Salva o histórico da janela ativa como tabela CSV (ponto decimal)
+Exportar dados</source>
+        <translation>Salva o histórico da janela ativa como tabela CSV (ponto decimal)
+Exportar dados</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprime o documento ativo
+Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Mostra páginas inteiras
+Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Arquivo recente</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Abre este documento</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Encerra o programa; pergunta se os documentos devem ser salvos
+Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Desfazer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Desfaz a última ação
+Desfazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Recor&amp;tar	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Recorta a seleção e a coloca na Área de Transferência
+Recortar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copiar	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the chart and its data (CSV) to the Clipboard
+Copy</source>
+        <translation>Copia o gráfico e seus dados (CSV) para a Área de Transferência
+Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>C&amp;olar	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Insere o conteúdo da Área de Transferência
+Colar</translation>
+    </message>
+    <message>
+        <source>&amp;Iniciar</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>
+Iniciar</source>
+        <translation>
+Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Parar</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>
+Parar</source>
+        <translation>
+Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Expressão...</source>
+        <translation>&amp;Expressão...</translation>
+    </message>
+    <message>
+        <source>
+Expressão</source>
+        <translation>
+Expressão</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Mostra ou oculta a barra de ferramentas
+Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Mostra ou oculta a barra de status
+Barra de status</translation>
+    </message>
+    <message>
+        <source>Cores de alto contraste</source>
+        <translation>Cores de alto contraste</translation>
+    </message>
+    <message>
+        <source>Desenha os gráficos em cores que se distinguem mesmo com daltonismo e se leem sobre o branco
+Cores de alto contraste</source>
+        <translation>Desenha os gráficos em cores que se distinguem mesmo com daltonismo e se leem sobre o branco
+Cores de alto contraste</translation>
+    </message>
+    <message>
+        <source>Escala</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Mostra o tempo simulado e as escalas de valores nos gráficos
+Escala</source>
+        <translation>Mostra o tempo simulado e as escalas de valores nos gráficos
+Escala</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Resposta ao degrau</translation>
+    </message>
+    <message>
+        <source>Mostra as medidas da resposta ao último degrau do set point na janela ativa
+Resposta ao degrau</source>
+        <translation>Mostra as medidas da resposta ao último degrau do set point na janela ativa
+Resposta ao degrau</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nova janela</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Abre outra janela para o documento ativo
+Nova janela</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Organiza as janelas sobrepostas
+Janelas em cascata</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Organiza as janelas lado a lado, sem sobreposição
+Janelas lado a lado</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar ícones</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Organiza os ícones na parte inferior da janela
+Organizar ícones</translation>
+    </message>
+    <message>
+        <source>&amp;About Vorlint...</source>
+        <translation>&amp;Sobre o Vorlint...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Mostra informações do programa, número da versão e direitos autorais
+Sobre</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Próximo painel</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Passa para o próximo painel da janela
+Próximo painel</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Painel anterior</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Volta para o painel anterior da janela
+Painel anterior</translation>
+    </message>
+    <message>
+        <source>Planta e &amp;controlador...</source>
+        <translation>Planta e &amp;controlador...</translation>
+    </message>
+    <message>
+        <source>Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa
+Planta e controlador</source>
+        <translation>Edita a perturbação, o tempo morto e os atrasos da planta e as opções do PID da janela ativa
+Planta e controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Sintonia...</source>
+        <translation>&amp;Sintonia...</translation>
+    </message>
+    <message>
+        <source>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
+Sintonia</source>
+        <translation>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
+Sintonia</translation>
+    </message>
+</context>
+<context>
+    <name>CDocument</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CExpressaoDlg</name>
+    <message>
+        <source>Entre com a expressão do ponto, onde:</source>
+        <translation>Entre com a expressão do ponto, onde:</translation>
+    </message>
+    <message>
+        <source>p = ponto atual</source>
+        <translation>p = ponto atual</translation>
+    </message>
+    <message>
+        <source>t = posição da potência (0 - 100)</source>
+        <translation>t = posição da potência (0 - 100)</translation>
+    </message>
+    <message>
+        <source>dt = Intervalo de tempo do passo</source>
+        <translation>dt = Intervalo de tempo do passo</translation>
+    </message>
+    <message>
+        <source>Teste com p = 2.0; t = 3.0 e dt = 5.0</source>
+        <translation>Teste com p = 2.0; t = 3.0 e dt = 5.0</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ajuda...</source>
+        <translation>Ajuda...</translation>
+    </message>
+    <message>
+        <source>Erro na fórmula</source>
+        <translation>Erro na fórmula</translation>
+    </message>
+    <message>
+        <source>Expressão</source>
+        <translation>Expressão</translation>
+    </message>
+    <message>
+        <source>Fórmulas do Vorlint</source>
+        <translation>Fórmulas do Vorlint</translation>
+    </message>
+</context>
+<context>
+    <name>CKeyIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+</context>
+<context>
+    <name>CMultiDocTemplate</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantControllerDlg</name>
+    <message>
+        <source>Planta e controlador</source>
+        <translation>Planta e controlador</translation>
+    </message>
+    <message>
+        <source>Planta: entre a potência u e o t da fórmula</source>
+        <translation>Planta: entre a potência u e o t da fórmula</translation>
+    </message>
+    <message>
+        <source>Perturbação de carga d:</source>
+        <translation>Perturbação de carga d:</translation>
+    </message>
+    <message>
+        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
+        <translation>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</translation>
+    </message>
+    <message>
+        <source>Tempo morto θ (s):</source>
+        <translation>Tempo morto θ (s):</translation>
+    </message>
+    <message>
+        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
+        <translation>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</translation>
+    </message>
+    <message>
+        <source>Atrasos de 1ª ordem N (0 a 5):</source>
+        <translation>Atrasos de 1ª ordem N (0 a 5):</translation>
+    </message>
+    <message>
+        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
+        <translation>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</translation>
+    </message>
+    <message>
+        <source>Constante de tempo τ (s):</source>
+        <translation>Constante de tempo τ (s):</translation>
+    </message>
+    <message>
+        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
+        <translation>A constante de tempo de cada atraso, em segundos simulados.</translation>
+    </message>
+    <message>
+        <source>Controlador PID</source>
+        <translation>Controlador PID</translation>
+    </message>
+    <message>
+        <source>Peso do set point b:</source>
+        <translation>Peso do set point b:</translation>
+    </message>
+    <message>
+        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
+        <translation>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</translation>
+    </message>
+    <message>
+        <source>Derivada sobre a medição</source>
+        <translation>Derivada sobre a medição</translation>
+    </message>
+    <message>
+        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
+        <translation>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</translation>
+    </message>
+    <message>
+        <source>Filtro da derivada Tf (s):</source>
+        <translation>Filtro da derivada Tf (s):</translation>
+    </message>
+    <message>
+        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
+        <translation>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</translation>
+    </message>
+    <message>
+        <source>Nenhum</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Condicional</source>
+        <translation>Condicional</translation>
+    </message>
+    <message>
+        <source>Retrocálculo</source>
+        <translation>Retrocálculo</translation>
+    </message>
+    <message>
+        <source>Anti-windup:</source>
+        <translation>Anti-windup:</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
+        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</translation>
+    </message>
+    <message>
+        <source>Tempo de rastreamento Tt (s):</source>
+        <translation>Tempo de rastreamento Tt (s):</translation>
+    </message>
+    <message>
+        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
+        <translation>O Tt do retrocálculo, em segundos simulados, acima de 0.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>CResponsePlot</name>
+    <message>
+        <source>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</source>
+        <translation>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</translation>
+    </message>
+</context>
+<context>
+    <name>CSelectWindowDlg</name>
+    <message>
+        <source>Select Window</source>
+        <translation>Selecionar janela</translation>
+    </message>
+</context>
+<context>
+    <name>CStepResponseDock</name>
+    <message>
+        <source>Início (passo)</source>
+        <translation>Início (passo)</translation>
+    </message>
+    <message>
+        <source>O passo em que a resposta começou: o primeiro passo da execução ou o primeiro com um set point novo.</source>
+        <translation>O passo em que a resposta começou: o primeiro passo da execução ou o primeiro com um set point novo.</translation>
+    </message>
+    <message>
+        <source>Point inicial</source>
+        <translation>Point inicial</translation>
+    </message>
+    <message>
+        <source>O point antes do degrau (y0).</source>
+        <translation>O point antes do degrau (y0).</translation>
+    </message>
+    <message>
+        <source>Set point</source>
+        <translation>Set point</translation>
+    </message>
+    <message>
+        <source>O set point depois do degrau (r).</source>
+        <translation>O set point depois do degrau (r).</translation>
+    </message>
+    <message>
+        <source>Tempo de subida</source>
+        <translation>Tempo de subida</translation>
+    </message>
+    <message>
+        <source>Quanto o point levou para ir de 10 % a 90 % do degrau, em segundos simulados; indefinido até chegar aos 90 %.</source>
+        <translation>Quanto o point levou para ir de 10 % a 90 % do degrau, em segundos simulados; indefinido até chegar aos 90 %.</translation>
+    </message>
+    <message>
+        <source>Sobressinal</source>
+        <translation>Sobressinal</translation>
+    </message>
+    <message>
+        <source>Quanto o point passou do set point no pico, em percentagem do degrau.</source>
+        <translation>Quanto o point passou do set point no pico, em percentagem do degrau.</translation>
+    </message>
+    <message>
+        <source>Pico</source>
+        <translation>Pico</translation>
+    </message>
+    <message>
+        <source>O point no maior afastamento na direção do degrau (o primeiro, se houver vários).</source>
+        <translation>O point no maior afastamento na direção do degrau (o primeiro, se houver vários).</translation>
+    </message>
+    <message>
+        <source>Tempo de pico</source>
+        <translation>Tempo de pico</translation>
+    </message>
+    <message>
+        <source>Do início do degrau até o pico, em segundos simulados.</source>
+        <translation>Do início do degrau até o pico, em segundos simulados.</translation>
+    </message>
+    <message>
+        <source>Tempo de acomodação</source>
+        <translation>Tempo de acomodação</translation>
+    </message>
+    <message>
+        <source>Do início do degrau até a última amostra fora da faixa de ±2 % do degrau em volta do set point; indefinido enquanto o point está fora dela.</source>
+        <translation>Do início do degrau até a última amostra fora da faixa de ±2 % do degrau em volta do set point; indefinido enquanto o point está fora dela.</translation>
+    </message>
+    <message>
+        <source>Erro atual</source>
+        <translation>Erro atual</translation>
+    </message>
+    <message>
+        <source>O erro (set point − point) da amostra mais nova.</source>
+        <translation>O erro (set point − point) da amostra mais nova.</translation>
+    </message>
+    <message>
+        <source>IAE</source>
+        <translation>IAE</translation>
+    </message>
+    <message>
+        <source>Integral do erro absoluto, Σ |e|·dt, desde o degrau (unidades do point × s).</source>
+        <translation>Integral do erro absoluto, Σ |e|·dt, desde o degrau (unidades do point × s).</translation>
+    </message>
+    <message>
+        <source>ISE</source>
+        <translation>ISE</translation>
+    </message>
+    <message>
+        <source>Integral do erro ao quadrado, Σ e²·dt, desde o degrau (unidades do point² × s).</source>
+        <translation>Integral do erro ao quadrado, Σ e²·dt, desde o degrau (unidades do point² × s).</translation>
+    </message>
+    <message>
+        <source>ITAE</source>
+        <translation>ITAE</translation>
+    </message>
+    <message>
+        <source>Integral do tempo vezes o erro absoluto, Σ t·|e|·dt, desde o degrau: pesa os erros que demoram (unidades do point × s²).</source>
+        <translation>Integral do tempo vezes o erro absoluto, Σ t·|e|·dt, desde o degrau: pesa os erros que demoram (unidades do point × s²).</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Resposta ao degrau</translation>
+    </message>
+    <message>
+        <source>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</source>
+        <translation>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</translation>
+    </message>
+</context>
+<context>
+    <name>CTuningDlg</name>
+    <message>
+        <source>Regra</source>
+        <translation>Regra</translation>
+    </message>
+    <message>
+        <source>A regra de sintonia.</source>
+        <translation>A regra de sintonia.</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>Ganho proporcional: Kp = Kc.</source>
+        <translation>Ganho proporcional: Kp = Kc.</translation>
+    </message>
+    <message>
+        <source>Ki</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>Neste programa Ki divide a integral: Ki = Ti / Kc; 0 = sem ação integral.</source>
+        <translation>Neste programa Ki divide a integral: Ki = Ti / Kc; 0 = sem ação integral.</translation>
+    </message>
+    <message>
+        <source>Kd</source>
+        <translation>Kd</translation>
+    </message>
+    <message>
+        <source>Ganho derivativo: Kd = Kc · Td.</source>
+        <translation>Ganho derivativo: Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Sobressinal (%)</source>
+        <translation>Sobressinal (%)</translation>
+    </message>
+    <message>
+        <source>Quanto o point previsto passa do set point no pico, em % do degrau.</source>
+        <translation>Quanto o point previsto passa do set point no pico, em % do degrau.</translation>
+    </message>
+    <message>
+        <source>Acomodação (s)</source>
+        <translation>Acomodação (s)</translation>
+    </message>
+    <message>
+        <source>Tempo até o point previsto ficar na faixa de ±2 % do degrau, em segundos simulados; – se não se acomoda.</source>
+        <translation>Tempo até o point previsto ficar na faixa de ±2 % do degrau, em segundos simulados; – se não se acomoda.</translation>
+    </message>
+    <message>
+        <source>IAE</source>
+        <translation>IAE</translation>
+    </message>
+    <message>
+        <source>Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).</source>
+        <translation>Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).</translation>
+    </message>
+    <message>
+        <source>Resposta prevista</source>
+        <translation>Resposta prevista</translation>
+    </message>
+    <message>
+        <source>O point (linha cheia) e o set point (tracejado) previstos, do repouso ao set point; todas as linhas na mesma escala.</source>
+        <translation>O point (linha cheia) e o set point (tracejado) previstos, do repouso ao set point; todas as linhas na mesma escala.</translation>
+    </message>
+    <message>
+        <source>Sintonia</source>
+        <translation>Sintonia</translation>
+    </message>
+    <message>
+        <source>Executar</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>Roda o experimento numa cópia da planta desta janela, a partir do repouso; a janela continua como está.</source>
+        <translation>Roda o experimento numa cópia da planta desta janela, a partir do repouso; a janela continua como está.</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Copia os ganhos da regra escolhida para a janela e liga o modo PID.</source>
+        <translation>Copia os ganhos da regra escolhida para a janela e liga o modo PID.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Experimento</source>
+        <translation>Experimento</translation>
+    </message>
+    <message>
+        <source>Relé</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>A potência chaveia entre bias + h e bias − h conforme o point está abaixo ou acima do set point; o ciclo que se forma dá Ku e Tu.</source>
+        <translation>A potência chaveia entre bias + h e bias − h conforme o point está abaixo ou acima do set point; o ciclo que se forma dá Ku e Tu.</translation>
+    </message>
+    <message>
+        <source>Bias (potência):</source>
+        <translation>Bias (potência):</translation>
+    </message>
+    <message>
+        <source>A potência do meio do relé.</source>
+        <translation>A potência do meio do relé.</translation>
+    </message>
+    <message>
+        <source>Amplitude h (potência):</source>
+        <translation>Amplitude h (potência):</translation>
+    </message>
+    <message>
+        <source>O relé soma e subtrai h do bias; acima de 0.</source>
+        <translation>O relé soma e subtrai h do bias; acima de 0.</translation>
+    </message>
+    <message>
+        <source>Histerese ε (point):</source>
+        <translation>Histerese ε (point):</translation>
+    </message>
+    <message>
+        <source>O relé não chaveia enquanto |erro| ≤ ε; 0 ou mais.</source>
+        <translation>O relé não chaveia enquanto |erro| ≤ ε; 0 ou mais.</translation>
+    </message>
+    <message>
+        <source>O set point da janela (1500 quando é 0): o relé oscila em volta dele e as respostas previstas vão até ele.</source>
+        <translation>O set point da janela (1500 quando é 0): o relé oscila em volta dele e as respostas previstas vão até ele.</translation>
+    </message>
+    <message>
+        <source>Set point:</source>
+        <translation>Set point:</translation>
+    </message>
+    <message>
+        <source>Degrau em malha aberta</source>
+        <translation>Degrau em malha aberta</translation>
+    </message>
+    <message>
+        <source>A potência vai de 0 a u1 e espera o point se acomodar; a curva dá K, τ e θ.</source>
+        <translation>A potência vai de 0 a u1 e espera o point se acomodar; a curva dá K, τ e θ.</translation>
+    </message>
+    <message>
+        <source>Potência u1:</source>
+        <translation>Potência u1:</translation>
+    </message>
+    <message>
+        <source>A potência do degrau, acima de 0.</source>
+        <translation>A potência do degrau, acima de 0.</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Escolha o experimento e clique em Executar.</source>
+        <translation>Escolha o experimento e clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td.</source>
+        <translation>Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td.</translation>
+    </message>
+    <message>
+        <source>Executando...</source>
+        <translation>Executando...</translation>
+    </message>
+    <message>
+        <source>Sintonia cancelada.</source>
+        <translation>Sintonia cancelada.</translation>
+    </message>
+    <message>
+        <source>Não há memória para a sintonia.</source>
+        <translation>Não há memória para a sintonia.</translation>
+    </message>
+    <message>
+        <source>Ku: o ganho proporcional que leva a malha ao limite da estabilidade; Tu: o período da oscilação nesse limite.</source>
+        <translation>Ku: o ganho proporcional que leva a malha ao limite da estabilidade; Tu: o período da oscilação nesse limite.</translation>
+    </message>
+    <message>
+        <source>K: quanto o point muda por unidade de potência; τ: a constante de tempo; θ: o tempo morto aparente.</source>
+        <translation>K: quanto o point muda por unidade de potência; τ: a constante de tempo; θ: o tempo morto aparente.</translation>
+    </message>
+    <message>
+        <source>Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2</source>
+        <translation>Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2</translation>
+    </message>
+    <message>
+        <source>Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3</source>
+        <translation>Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o relé não fez o point oscilar em %1 passos.</source>
+        <translation>Sem resultado: o relé não fez o point oscilar em %1 passos.</translation>
+    </message>
+    <message>
+        <source>Sem resultado: o point não se acomodou depois do degrau em %1 passos.</source>
+        <translation>Sem resultado: o point não se acomodou depois do degrau em %1 passos.</translation>
+    </message>
+    <message>
+        <source>%1 (0 a %2)</source>
+        <translation>%1 (0 a %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlintApp</name>
+    <message>
+        <source>
+Vorlint
+Vorlint
+Vorlint Files (*.vrl)
+.vrl
+Vorlint.Document
+Vorlint.Document</source>
+        <extracomment>Seven fields, one a line: a translation changes only the filter name, the fourth.</extracomment>
+        <translation>
+Vorlint
+Vorlint
+Arquivos do Vorlint (*.vrl)
+.vrl
+Vorlint.Document
+Vorlint.Document</translation>
+    </message>
+</context>
+<context>
+    <name>CVorlintView</name>
+    <message>
+        <source>Memória insuficiente: a simulação desta janela foi parada.</source>
+        <translation>Memória insuficiente: a simulação desta janela foi parada.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowListMenu</name>
+    <message>
+        <source>Activate this window</source>
+        <translation>Ativa esta janela</translation>
+    </message>
+    <message>
+        <source>&amp;More Windows...</source>
+        <translation>&amp;Mais janelas...</translation>
+    </message>
+    <message>
+        <source>Select a window from the list of all open windows</source>
+        <translation>Seleciona uma janela na lista de todas as janelas abertas</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCursor</name>
+    <message>
+        <source>há %1</source>
+        <translation>há %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSeries</name>
+    <message>
+        <source>SetPoint</source>
+        <translation>SetPoint</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Proporcional</source>
+        <translation>Proporcional</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>Integral</translation>
+    </message>
+    <message>
+        <source>Diferencial</source>
+        <translation>Diferencial</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Potência</source>
+        <translation>Potência</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplates</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>SetP</source>
+        <translation>SetP</translation>
+    </message>
+    <message>
+        <source>Lig/Des</source>
+        <translation>Lig/Des</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Tempo (passo)</source>
+        <translation>Tempo (passo)</translation>
+    </message>
+    <message>
+        <source>Simulado</source>
+        <translation>Simulado</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Gráficos</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Proporcional</source>
+        <translation>Proporcional</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>Integral</translation>
+    </message>
+    <message>
+        <source>Diferencial</source>
+        <translation>Diferencial</translation>
+    </message>
+    <message>
+        <source>Potência</source>
+        <translation>Potência</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</source>
+        <translation>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Dados CSV (*.csv)</source>
+        <translation>Dados CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>the name ends in none of .png, .svg, .pdf</source>
+        <translation>o nome não termina em .png, .svg nem .pdf</translation>
+    </message>
+    <message>
+        <source>the window is too small to draw its chart</source>
+        <translation>a janela é pequena demais para desenhar o gráfico</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico</source>
+        <translation>Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Exportar dados</source>
+        <translation>Exportar dados</translation>
+    </message>
+    <message>
+        <source>Failed to copy the chart and its data.</source>
+        <translation>Não foi possível copiar o gráfico e seus dados.</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrorBox</name>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Falha ao abrir o documento.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Falha ao salvar o documento.</translation>
+    </message>
+    <message>
+        <source>Failed to export the chart.</source>
+        <translation>Falha ao exportar o gráfico.</translation>
+    </message>
+    <message>
+        <source>Failed to export the data.</source>
+        <translation>Falha ao exportar os dados.</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>MenuResource</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Simulação</source>
+        <translation>&amp;Simulação</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+</context>
+<context>
+    <name>PrintHeader</name>
+    <message>
+        <source>Lig/Des</source>
+        <translation>Lig/Des</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Fórmula: %1</source>
+        <translation>Fórmula: %1</translation>
+    </message>
+    <message>
+        <source>Modo: %1    Kp %2    Ki %3    Kd %4</source>
+        <translation>Modo: %1    Kp %2    Ki %3    Kd %4</translation>
+    </message>
+    <message>
+        <source>Impresso em %1</source>
+        <translation>Impresso em %1</translation>
+    </message>
+</context>
+<context>
+    <name>VrlFile</name>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>o arquivo tem mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 near byte %2)</source>
+        <translation>não é JSON (%1 perto do byte %2)</translation>
+    </message>
+    <message>
+        <source>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</source>
+        <translation>não é um arquivo do Vorlint (falta &quot;format&quot;: &quot;vorlint&quot;)</translation>
+    </message>
+    <message>
+        <source>version: expected a whole number from 1</source>
+        <translation>version: esperado um número inteiro a partir de 1</translation>
+    </message>
+    <message>
+        <source>version %1 comes from a newer Vorlint; this one reads version %2</source>
+        <translation>a versão %1 vem de um Vorlint mais novo; este lê a versão %2</translation>
+    </message>
+    <message>
+        <source>: expected an object</source>
+        <translation>: esperado um objeto</translation>
+    </message>
+    <message>
+        <source>windows: expected a list</source>
+        <translation>windows: esperada uma lista</translation>
+    </message>
+    <message>
+        <source>windows: more than %1 windows</source>
+        <translation>windows: mais de %1 janelas</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCycleKeys</name>
+    <message>
+        <source>Next Window</source>
+        <translation>Próxima janela</translation>
+    </message>
+    <message>
+        <source>Previous Window</source>
+        <translation>Janela anterior</translation>
+    </message>
+</context>
+</TS>
