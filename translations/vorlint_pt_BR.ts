@@ -1085,7 +1085,7 @@ Vorlint.Document</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Exibir</translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <source>&amp;Help</source>

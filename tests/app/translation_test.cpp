@@ -26,7 +26,7 @@ struct LanguageSample {
 
 const LanguageSample kSamples[] = {
     {"pt_BR",
-     {"&Arquivo", "&Editar", "&Simulação", "&Exibir", "&Janela", "A&juda"},
+     {"&Arquivo", "&Editar", "&Simulação", "E&xibir", "&Janela", "A&juda"},
      "&Expressão...",
      "Gráficos",
      "Expressão",
