@@ -1,5 +1,7 @@
 #include "TraceRaster.h"
 
+#include "WideSegmentStamp.h"
+
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -182,7 +184,9 @@ bool CTraceRaster::DrawWide(int x, int yNewer, int yOlder) {
     const int rise = yOlder - yNewer;
     const int top = std::min(yNewer, yOlder) - 1;
     const int bottom = std::max(yNewer, yOlder);
-    if (std::abs(rise) > kWideSlopeLimit || !Contains(x - 1, x + 1, top, bottom))
+    if (std::abs(rise) > kWideSlopeLimit)
+        return DrawWideStamp(x, yNewer, rise);
+    if (!Contains(x - 1, x + 1, top, bottom))
         return false;
     if (rise == 0) {
         FillRow(top, x - 1, x + 1);
@@ -198,6 +202,20 @@ bool CTraceRaster::DrawWide(int x, int yNewer, int yOlder) {
     }
     if (std::abs(rise) % 2 == 1)
         FillRow(top + half, x - 1, x + 1);
+    return true;
+}
+
+bool CTraceRaster::DrawWideStamp(int x, int yNewer, int rise) {
+    const WideSegmentStamp* stamp = wideSegmentStamp(rise);
+    if (stamp == nullptr)
+        return false;
+    const int top = yNewer + stamp->topOffset;
+    if (!Contains(x + stamp->leftmost, x + stamp->rightmost, top,
+                  top + static_cast<int>(stamp->rows.size()) - 1))
+        return false;
+    int y = top;
+    for (const WideSegmentStamp::Row& row : stamp->rows)
+        FillRow(y++, x + row.first, x + row.last);
     return true;
 }
 

@@ -29,12 +29,13 @@ public:
 
     bool IsReady() const { return m_pBits != nullptr; }
     /// Draws the segment from (x + 1, yNewer) to (x, yOlder), as the next line of one drawLines call,
-    /// and returns true; or, for a two-pixel segment whose pixels are not known, draws nothing and
-    /// returns false, leaving it to the painter.
+    /// and returns true; or, for a two-pixel segment whose pixels are not known (or that would leave
+    /// the image), draws nothing and returns false, leaving it to the painter.
     bool DrawSegment(int x, int yNewer, int yOlder);
 
-    /// The steepest two-pixel segment (rows per column) whose pixels are known: beyond it the
-    /// engine's rounding moves the step between the trace's two columns by a row or more.
+    /// The steepest two-pixel segment (rows per column) whose pixels follow from a rule: beyond it the
+    /// engine's rounding moves the step between the trace's two columns by a row or more, so steeper
+    /// segments are drawn from the engine's own pixels, recorded once per rise.
     static constexpr int kWideSlopeLimit = 8;
 
 private:
@@ -52,6 +53,8 @@ private:
     void DrawThin(double x1, double y1, double x2, double y2);
     void DrawThinAlong(const Axis& axis, int along1, int across1, int along2, int across2);
     bool DrawWide(int x, int yNewer, int yOlder);
+    /// A steep two-pixel segment as the engine drew it once, or false when it must go to the painter.
+    bool DrawWideStamp(int x, int yNewer, int rise);
     bool Contains(int xFirst, int xLast, int yFirst, int yLast) const;
     void Plot(int x, int y);
     void FillRow(int y, int xFirst, int xLast);

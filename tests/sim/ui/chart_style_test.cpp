@@ -1,9 +1,12 @@
 #include "ChartCursor.h"
 #include "ChartGeometry.h"
 #include "ChartPainter.h"
+#include "ChartPens.h"
 #include "ChartTestSupport.h"
 #include "PanelText.h"
+#include "TraceRaster.h"
 #include "TraceRasterCheck.h"
+#include "WideSegmentStamp.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -64,6 +67,32 @@ TEST(ChartStyle, TheImageShortcutDrawsWhatTheEngineDraws) {
         }
         EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_RGB32), paint(history, ChartStyle(), size))
             << size.width();
+    }
+}
+
+// Steep two-pixel segments are copied from the engine's drawing of one segment of the same rise:
+// wherever one lies, up and down, up to the steepest kept and beyond, it must come out as the engine
+// draws it there.
+TEST(ChartStyle, SteepWideSegmentsComeOutAsTheEngineDrawsThem) {
+    const QPen pen = CreateChartPens(ChartPalette::Standard).point;
+    constexpr int kHeight = kLargestStampedRise + 40;
+    for (int rise = -kLargestStampedRise - 5; rise <= kLargestStampedRise + 5;
+         rise += rise % 7 == 0 ? 1 : 3) {
+        const int yNewer = (rise >= 0 ? 5 : kHeight - 5) + rise % 3;
+        QImage engine(12, kHeight, QImage::Format_RGB32);
+        engine.fill(Qt::white);
+        QImage raster = engine.copy();
+        CTraceRaster direct(raster, pen, Qt::TransparentMode);
+        if (!direct.DrawSegment(5, yNewer, yNewer + rise)) {
+            QPainter painter(&raster);
+            painter.setPen(pen);
+            painter.drawLine(6, yNewer, 5, yNewer + rise);
+        }
+        QPainter painter(&engine);
+        painter.setPen(pen);
+        painter.drawLine(6, yNewer, 5, yNewer + rise);
+        painter.end();
+        ASSERT_EQ(engine, raster) << "rise " << rise;
     }
 }
 
