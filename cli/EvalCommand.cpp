@@ -33,16 +33,6 @@ const char* const kHelp =
     "\n"
     "Exit status: 0 when every formula succeeded, 1 when any failed, 2 on a usage error.\n";
 
-/// The message of a code from the table of the step that produced it; the two tables' codes do not
-/// overlap, so the code alone tells which.
-const char* messageOf(int code) {
-    const char* message = equationErrorMessage(code);
-    if (message == nullptr) {
-        message = runtimeErrorMessage(code);
-    }
-    return message == nullptr ? "" : message;
-}
-
 void appendTrace(std::string& out, const std::string& trace) {
     std::size_t lineStart = 0;
     while (lineStart < trace.size()) {
@@ -93,7 +83,7 @@ private:
         } else {
             m_strLine += std::to_string(code);
             m_strLine += '\t';
-            m_strLine += messageOf(code);
+            m_strLine += errorMessage(code);
         }
         m_strLine += '\n';
         if (m_options.trace) {

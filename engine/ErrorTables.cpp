@@ -87,3 +87,10 @@ const char* runtimeErrorMessage(int code) {
         return nullptr;
     }
 }
+
+const char* errorMessage(int code) {
+    const char* message = equationErrorMessage(code);
+    if (message == nullptr)
+        message = runtimeErrorMessage(code);
+    return message != nullptr ? message : "";
+}

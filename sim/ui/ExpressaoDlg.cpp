@@ -49,15 +49,6 @@ const char* const kFormulaError = QT_TRANSLATE_NOOP("CExpressaoDlg", "Erro na f√
 // formulas.<language>.md.
 const char* const kGuideResource = ":/docs/formulas.md";
 
-/// The engine's text for a failing status; codes of either table never overlap, so the code alone
-/// tells which table. Empty for the few codes the engine has no text for.
-QString engineMessage(int status) {
-    const char* message = equationErrorMessage(status);
-    if (message == nullptr)
-        message = runtimeErrorMessage(status);
-    return QString::fromUtf8(message != nullptr ? message : "");
-}
-
 /// The guide in the interface's language if there is one, else the English guide.
 QString FormulaGuideResource() {
     const QString language = InterfaceLanguage();
@@ -160,7 +151,7 @@ void CExpressaoDlg::OnChangeFormula() {
         double result = 0.0;
         const int status = EvaluateOnTestValues(result);
         m_pResultEdit->setText(status != 0 ? tr(kFormulaError) : FormatFixed6(result));
-        m_pMessageLabel->setText(status != 0 ? engineMessage(status) : QString());
+        m_pMessageLabel->setText(status != 0 ? QString::fromUtf8(errorMessage(status)) : QString());
     } catch (const std::bad_alloc&) {
         m_pResultEdit->setText(tr(kFormulaError));
         m_pMessageLabel->clear();
