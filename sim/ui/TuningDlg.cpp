@@ -193,11 +193,8 @@ QWidget* CTuningDlg::CreateResultBox() {
     m_pRules->verticalHeader()->hide();
     m_pRules->verticalHeader()->setDefaultSectionSize(48);
     m_pRules->horizontalHeader()->setStretchLastSection(true);
-    connect(m_pRules, &QTableWidget::itemSelectionChanged, this, [this] {
-        const int row = m_pRules->currentRow();
-        m_pApply->setEnabled(row >= 0 && row < static_cast<int>(m_shownGains.size()) &&
-                             std::isfinite(m_shownGains[row].kp));
-    });
+    connect(m_pRules, &QTableWidget::itemSelectionChanged, this,
+            [this] { m_pApply->setEnabled(SelectedGains() != nullptr); });
     layout->addWidget(m_pRules, 1);
     auto* note = new QLabel(tr("Ganhos na forma deste programa, em que Ki divide a integral: Kp = Kc, "
                                "Ki = Ti / Kc (0 = sem integral), Kd = Kc · Td."),
@@ -323,12 +320,18 @@ void CTuningDlg::FillRules(const TuningResult& result) {
     m_pRules->resizeColumnsToContents();
 }
 
-void CTuningDlg::OnApply() {
+const PidGains* CTuningDlg::SelectedGains() const {
     const int row = m_pRules->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_shownGains.size()) || !std::isfinite(m_shownGains[row].kp))
-        return;
-    if (m_apply)
-        m_apply(m_shownGains[static_cast<std::size_t>(row)]);
+    if (row < 0 || row >= static_cast<int>(m_shownGains.size()))
+        return nullptr;
+    const PidGains& gains = m_shownGains[static_cast<std::size_t>(row)];
+    return std::isfinite(gains.kp) ? &gains : nullptr;
+}
+
+void CTuningDlg::OnApply() {
+    const PidGains* gains = SelectedGains();
+    if (gains != nullptr && m_apply)
+        m_apply(*gains);
 }
 
 void CTuningDlg::done(int result) {

@@ -62,6 +62,8 @@ private:
     void ShowResult(const TuningResult& result);
     QString ModelText(const TuningResult& result) const;
     void FillRules(const TuningResult& result);
+    /// The gains of the selected row, or nullptr when no row is selected or its rule does not apply.
+    const PidGains* SelectedGains() const;
     void OnApply();
     void ShowRunning(bool running);
 
