@@ -42,8 +42,9 @@ const int kUnhandledCommands[] = {
 
 } // namespace
 
-CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate, CViewPrinter& printer)
-    : QObject(&frame), m_frame(frame), m_docTemplate(docTemplate), m_printer(printer) {
+CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate, CViewPrinter& printer,
+                               const QString& language)
+    : QObject(&frame), m_frame(frame), m_docTemplate(docTemplate), m_printer(printer), m_language(language) {
     using R = CCommandRouter;
     Connect(CommandId::FileClose, &R::OnFileClose);
     Connect(CommandId::FileSave, &R::OnFileSave);
@@ -225,7 +226,7 @@ void CCommandRouter::OnSimFormula() {
         return;
     CDocument* document = ActiveDocument();
     const std::string before = view->m_strFormula;
-    CExpressaoDlg::EditFormula(view->m_strFormula);
+    CExpressaoDlg::EditFormula(view->m_strFormula, m_language);
     if (view->m_strFormula != before && document != nullptr)
         document->SetModifiedFlag();
 }
@@ -236,13 +237,10 @@ void CCommandRouter::OnSimPlantController() {
         return;
     CDocument* document = ActiveDocument();
     CPlantControllerDlg dialog(
-        view->m_dynamicsSettings, view->m_pidOptions,
-        [view, document](const PlantDynamicsSettings& dynamics, const PidOptions& options) {
-            if (dynamics == view->m_dynamicsSettings && options == view->m_pidOptions)
-                return;
-            view->m_dynamicsSettings = dynamics;
-            view->m_pidOptions = options;
-            if (document != nullptr)
+        SettingSource(*view, view),
+        [view, document](const std::vector<SettingChange>& values) {
+            SettingTarget target{*view, view};
+            if (applyChanges(target, values) && document != nullptr)
                 document->SetModifiedFlag();
         },
         &m_frame);

@@ -18,7 +18,8 @@ class CCommandRouter : public QObject {
     Q_OBJECT
 
 public:
-    CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate, CViewPrinter& printer);
+    CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate, CViewPrinter& printer,
+                   const QString& language);
 
     /// Runs `handler` when the command is chosen, then refreshes the commands' states.
     void ConnectCommand(int id, std::function<void()> handler);
@@ -59,4 +60,5 @@ private:
     CMainFrame& m_frame;
     CMultiDocTemplate& m_docTemplate;
     CViewPrinter& m_printer;
+    QString m_language; ///< the interface's, for the formula guide
 };

@@ -1,7 +1,5 @@
 #include "InterfaceTranslations.h"
 
-#include "InterfaceLanguage.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -45,16 +43,17 @@ QString TranslationLanguage(const QStringList& uiLanguages) {
     return QString();
 }
 
-void InstallInterfaceTranslations(QCoreApplication& application) {
+QString InstallInterfaceTranslations(QCoreApplication& application) {
     const QString language = TranslationLanguage(QLocale::system().uiLanguages());
-    if (!language.isEmpty() && InstallTranslator(application, [&](QTranslator& translator) {
+    const bool installed =
+        !language.isEmpty() && InstallTranslator(application, [&](QTranslator& translator) {
             return translator.load(QStringLiteral("vorlint_") + language, QStringLiteral(":/i18n"));
-        }))
-        SetInterfaceLanguage(language);
+        });
     // Qt's dialogs speak the interface's language; without a translation of ours, the user's.
     const QLocale qtLocale = language.isEmpty() ? QLocale::system() : QLocale(language);
     InstallTranslator(application, [&](QTranslator& translator) {
         return translator.load(qtLocale, QStringLiteral("qtbase"), QStringLiteral("_"),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     });
+    return installed ? language : QString();
 }

@@ -11,5 +11,6 @@ class QCoreApplication;
 QString TranslationLanguage(const QStringList& uiLanguages);
 
 /// Installs, by the system locale, the translation of Vorlint's texts and Qt's own for its dialogs
-/// and buttons. Called once at start-up, before any window is made.
-void InstallInterfaceTranslations(QCoreApplication& application);
+/// and buttons. Called once at start-up, before any window is made. Returns the language of the
+/// translation installed (as TranslationLanguage gives it), empty when none was.
+QString InstallInterfaceTranslations(QCoreApplication& application);

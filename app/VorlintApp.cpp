@@ -28,9 +28,10 @@ constexpr int kRecentFileDisplayLength = 30;
 
 } // namespace
 
-CVorlintApp::CVorlintApp()
+CVorlintApp::CVorlintApp(const QString& language)
     : m_recentFileList(QStringLiteral("Recent File List"), QStringLiteral("File%1"), kRecentFileCount,
-                       kRecentFileDisplayLength) {}
+                       kRecentFileDisplayLength),
+      m_language(language) {}
 
 CVorlintApp::~CVorlintApp() {
     if (m_pDocTemplate)
@@ -76,7 +77,7 @@ void CVorlintApp::CreateMainFrame() {
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->OnCreate();
     m_pMainFrame->SetChartStyle(ReadChartStyle());
-    m_pRouter = new CCommandRouter(*m_pMainFrame, *m_pDocTemplate, m_viewPrinter);
+    m_pRouter = new CCommandRouter(*m_pMainFrame, *m_pDocTemplate, m_viewPrinter, m_language);
     ConnectMainFrame();
     m_pDocTemplate->SetMdiArea(m_pMainFrame->MdiArea());
     m_pDocTemplate->SetFrameCreatedHook([this](CMdiChild* frame) { m_pMainFrame->OnFrameCreated(frame); });

@@ -20,7 +20,8 @@ class CVorlintApp : public QObject {
     Q_OBJECT
 
 public:
-    CVorlintApp();
+    /// `language`: the interface's translation, as InstallInterfaceTranslations gives it.
+    explicit CVorlintApp(const QString& language = QString());
     ~CVorlintApp() override;
 
     /// Start-up; `arguments` are those after the program name. False when the program must end.
@@ -30,6 +31,7 @@ public:
     CMultiDocTemplate& DocTemplate() const { return *m_pDocTemplate; }
     CRecentFileList& RecentFileList() { return m_recentFileList; }
     CViewPrinter& ViewPrinter() { return m_viewPrinter; }
+    const QString& InterfaceLanguage() const { return m_language; }
 
     void OnFileNew();
     void OnFileOpen();
@@ -58,4 +60,5 @@ private:
     CCommandRouter* m_pRouter = nullptr; ///< owned by the main frame
     CRecentFileList m_recentFileList;
     CViewPrinter m_viewPrinter;
+    QString m_language;
 };

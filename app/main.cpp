@@ -12,8 +12,7 @@ int main(int argc, char** argv) {
     // Wayland compositors find the window's icon and name through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLINT_APP_ID));
     searchDataFilesFor(argc > 0 ? argv[0] : nullptr);
-    InstallInterfaceTranslations(application);
-    CVorlintApp app;
+    CVorlintApp app(InstallInterfaceTranslations(application));
     // QApplication has taken its own options out of argv; the rest are ours.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

@@ -5,11 +5,11 @@
 #include <limits>
 
 bool isSetupOption(const std::string& option) {
-    SimSetting setting;
-    std::string error;
-    return option.rfind("--", 0) == 0 &&
-           parseSetting(option.substr(2), std::string(), setting, error) != SettingParse::UnknownName &&
-           isSetupSetting(setting.field);
+    if (option.rfind("--", 0) != 0) {
+        return false;
+    }
+    const SettingRow* row = settingByOption(option.substr(2));
+    return row != nullptr && row->isSetup();
 }
 
 bool takeSetupOption(const std::string& option, const std::string& value, std::vector<SimSetting>& settings,

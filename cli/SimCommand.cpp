@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "OutputFile.h"
 #include "SampleCsv.h"
+#include "SettingsHelp.h"
 #include "SimOptions.h"
 
 #include <cerrno>
@@ -16,51 +17,42 @@ namespace {
 
 const char* const kCommand = "sim";
 
-const char* const kHelp =
-    "Usage: vorlint-cli sim [OPTIONS]\n"
-    "Runs one simulation from the state after the initial update (point 20, empty history) as fast\n"
-    "as it can and writes one CSV row per step; the run's timing goes to standard error.\n"
-    "\n"
-    "Options (defaults in brackets):\n"
-    "  --steps N               number of steps [100]\n"
-    "  --mode manual|pid|onoff control mode [manual]\n"
-    "  --kp X, --ki X, --kd X  gains [0]; Ki divides the integral (the integral term is the error's\n"
-    "                          integral over Ki, 0: none), so Kp = Kc, Ki = Ti / Kc, Kd = Kc * Td\n"
-    "  --setpoint X            set point [0]\n"
-    "  --power X               manual power [0]\n"
-    "  --sim-step-ms N         simulated step in milliseconds [100]\n"
-    "  --formula TEXT          plant formula in p, t and dt [p + ((t/100)*5000 - p*1.0)*dt]\n"
-    "\n"
-    "  Plant dynamics, between the power u and the formula's t, in this order:\n"
-    "  --disturbance X         load disturbance added to u, in power units [0]\n"
-    "  --dead-time S           dead time in simulated seconds, round(S / dt) steps [0]\n"
-    "  --lags N                first-order lags in a row, 0 to 5 [0]\n"
-    "  --lag-tau S             time constant of each lag in simulated seconds [1]\n"
-    "\n"
-    "  Controller options:\n"
-    "  --setpoint-weight B     proportional term (B * setpoint - point) * Kp [1]\n"
-    "  --derivative-on measurement|error\n"
-    "                          slope of the point (no kick at a set-point step) or of the error [error]\n"
-    "  --derivative-filter S   time constant Tf of the derivative's filter; 0 is off [0]\n"
-    "  --anti-windup none|conditional|backcalc\n"
-    "                          hold the integral while it winds into the clamp, or track the clamped\n"
-    "                          output back into it [none]\n"
-    "  --tracking-time S       Tt of backcalc, above 0 [1]\n"
-    "  Times and the weight must be finite and not negative.\n"
-    "\n"
-    "  --csv FILE              where the CSV goes; '-' is standard output [-]\n"
-    "  --metrics FILE          after the run, write the figures of the response to the latest\n"
-    "                          set-point change (the first step counts as one, from the point 20)\n"
-    "                          as NAME<TAB>VALUE lines, 'nan' when not defined; '-' is standard\n"
-    "                          output when the CSV goes to a file\n"
-    "  --at STEP:NAME=VALUE    before step STEP (from 1) set NAME (any option above without its '--':\n"
-    "                          setpoint, power, kp, ..., formula, disturbance, ..., tracking-time) as\n"
-    "                          the panels would; a new ki clears the integral\n"
-    "  --at STEP:reset         before step STEP clear the integral (the Reset button)\n"
-    "  --help                  show this help\n"
-    "\n"
-    "Numbers are read in the C locale ('.' decimal point; 'inf' and 'nan' as strtod reads them).\n"
-    "Exit status: 0 on success, 1 when the CSV or the figures cannot be written, 2 on a usage error.\n";
+/// The help's column of descriptions.
+constexpr std::size_t kHelpColumn = 26;
+
+std::string helpText() {
+    return "Usage: vorlint-cli sim [OPTIONS]\n"
+           "Runs one simulation from the state after the initial update (point 20, empty history) as fast\n"
+           "as it can and writes one CSV row per step; the run's timing goes to standard error.\n"
+           "\n"
+           "Options (defaults in brackets):\n" +
+           helpEntry("--steps N", "number of steps [100]", kHelpColumn) +
+           settingsHelp(SettingGroup::Controller, kHelpColumn) +
+           settingsHelp(SettingGroup::SetPoint, kHelpColumn) +
+           settingsHelp(SettingGroup::Plant, kHelpColumn) +
+           "\n"
+           "  Plant dynamics, between the power u and the formula's t, in this order:\n" +
+           settingsHelp(SettingGroup::Dynamics, kHelpColumn) +
+           "\n"
+           "  Controller options:\n" +
+           settingsHelp(SettingGroup::Options, kHelpColumn) +
+           "  Times and the weight must be finite and not negative.\n"
+           "\n"
+           "  --csv FILE              where the CSV goes; '-' is standard output [-]\n"
+           "  --metrics FILE          after the run, write the figures of the response to the latest\n"
+           "                          set-point change (the first step counts as one, from the point 20)\n"
+           "                          as NAME<TAB>VALUE lines, 'nan' when not defined; '-' is standard\n"
+           "                          output when the CSV goes to a file\n"
+           "  --at STEP:NAME=VALUE    before step STEP (from 1) set NAME (any setting above, named by its\n"
+           "                          option without the '--') as the panels would; a new ki clears the\n"
+           "                          integral\n"
+           "  --at STEP:reset         before step STEP clear the integral (the Reset button)\n"
+           "  --help                  show this help\n"
+           "\n"
+           "Numbers are read in the C locale ('.' decimal point; 'inf' and 'nan' as strtod reads them).\n"
+           "Exit status: 0 on success, 1 when the CSV or the figures cannot be written, 2 on a usage "
+           "error.\n";
+}
 
 constexpr std::size_t kFlushThreshold = 1 << 16;
 
@@ -122,7 +114,7 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, kHelp);
+        return printHelp(streams.out, helpText().c_str());
     }
     COutputFile output;
     COutputFile metrics;

@@ -19,7 +19,7 @@ bool parseEvent(const std::string& text, SimEvent& event, std::string& error) {
     const std::string change = text.substr(colon + 1);
     const auto equals = change.find('=');
     if (equals == std::string::npos) {
-        event.setting.field = SimSetting::Field::Reset;
+        event.setting = SimSetting{};
         if (change != "reset") {
             error = "bad event '" + text + "': expected NAME=VALUE or reset after the step";
         }
@@ -35,7 +35,7 @@ bool parseEvent(const std::string& text, SimEvent& event, std::string& error) {
 /// The options that take a value: --steps, --csv, --metrics, --at and one per setting (--kp X and so on).
 bool isValueOption(const std::string& option) {
     return option == "--steps" || option == "--csv" || option == "--metrics" || option == "--at" ||
-           (option.rfind("--", 0) == 0 && isSettingName(option.substr(2)));
+           (option.rfind("--", 0) == 0 && settingByOption(option.substr(2)) != nullptr);
 }
 
 /// Handles one option that takes a value; false with a message in `error` on a bad option or value.

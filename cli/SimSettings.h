@@ -1,59 +1,24 @@
 #pragma once
 
-#include "PidOptions.h"
+#include "SettingsTable.h"
 #include "Simulation.h"
 
-#include <cstdint>
 #include <string>
 
-/// One change of a simulation field, as the panels make it: the starting options and the --at events
-/// of `vorlint-cli sim` are both lists of these.
-struct SimSetting {
-    enum class Field {
-        SetPoint,
-        Power,
-        Kp,
-        Ki,
-        Kd,
-        Mode,
-        SimStepMs,
-        Formula,
-        Reset,
-        Disturbance,
-        DeadTime,
-        Lags,
-        LagTau,
-        SetPointWeight,
-        DerivativeOn,
-        DerivativeFilter,
-        AntiWindup,
-        TrackingTime,
-    };
-    using Mode = CSimulation::ControlMode;
-
-    Field field = Field::Reset;
-    double number = 0.0;     // the fields that hold a number: stored exactly as given
-    std::uint32_t count = 0; // SimStepMs, Lags
-    Mode mode = Mode::Manual;
-    bool onMeasurement = false; // DerivativeOn
-    AntiWindup antiWindup = AntiWindup::None;
-    std::string text; // Formula
-};
+/// One change of a simulation setting as the command line gives it: the starting options and the --at
+/// events of `vorlint-cli sim` are both lists of these. Without a row it is the Reset button, which
+/// clears the integral and is not a setting.
+using SimSetting = SettingChange;
+inline bool isReset(const SimSetting& setting) {
+    return setting.row == nullptr;
+}
 
 enum class SettingParse { Ok, UnknownName, BadValue };
 
-/// Reads NAME=VALUE (NAME one of setpoint, power, kp, ki, kd, mode, sim-step-ms, formula, disturbance,
-/// dead-time, lags, lag-tau, setpoint-weight, derivative-on, derivative-filter, anti-windup,
-/// tracking-time); on a bad value `error` says what was expected. Times and the set-point weight must
-/// be finite and not negative, the tracking time above 0.
+/// Reads NAME=VALUE, NAME the command-line option of a setting without its "--"; on a bad value
+/// `error` says what was expected ("dead-time needs a finite number of 0 or more, not '-1'").
 SettingParse parseSetting(const std::string& name, const std::string& value, SimSetting& setting,
                           std::string& error);
-/// Whether `name` is one of the names parseSetting knows.
-bool isSettingName(const std::string& name);
-/// Whether the setting describes the plant or the controller's options rather than the gains, the
-/// mode, the power or the integral: what a headless tuning or sweep copies from a window.
-bool isSetupSetting(SimSetting::Field field);
 
-/// Applies the change through the simulation's panel rules: a new Ki clears the integral, PID and
-/// on/off exclude each other, and Reset clears the integral only.
+/// Applies the change as the panels would: through the settings table, or the Reset button.
 void applySetting(CSimulation& simulation, const SimSetting& setting);

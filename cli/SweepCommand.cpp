@@ -1,5 +1,7 @@
 #include "SweepCommand.h"
 
+#include "SettingsHelp.h"
+
 #include "ClosedLoopRun.h"
 #include "NumberText.h"
 #include "ParallelRows.h"
@@ -16,35 +18,42 @@ namespace {
 
 const char* const kCommand = "sweep";
 
-const char* const kHelp =
-    "Usage: vorlint-cli sweep --kp FROM:TO:COUNT [--ki FROM:TO:COUNT] [--kd FROM:TO:COUNT] [OPTIONS]\n"
-    "Runs every combination of the gains, each in PID mode from rest (point 20, dynamics at rest) to\n"
-    "the set point for --steps steps, and writes one CSV row per combination: kp,ki,kd and the figures\n"
-    "of the response (response_start_step, initial_point, setpoint, rise_time_s, overshoot_pct, peak,\n"
-    "peak_time_s, settling_time_s, steady_state_error, iae, ise, itae; nan when undefined). Kd varies\n"
-    "fastest, then Ki, then Kp. The run's timing goes to standard error, with a progress bar when\n"
-    "standard error is a terminal.\n"
-    "\n"
-    "Gains are in this program's form: the integral term is the error's integral divided by Ki (0: no\n"
-    "integral action), so a textbook Kc, Ti, Td is Kp = Kc, Ki = Ti / Kc, Kd = Kc * Td.\n"
-    "\n"
-    "Options (defaults in brackets):\n"
-    "  --kp, --ki, --kd FROM:TO:COUNT  COUNT values from FROM to TO, both included; a single number X\n"
-    "                          is X:X:1 [--ki 0 --kd 0; --kp is required]\n"
-    "  --steps N               steps of each run [100]\n"
-    "  --setpoint X            set point [1500]\n"
-    "  --sim-step-ms N, --formula TEXT, --disturbance X, --dead-time S, --lags N, --lag-tau S,\n"
-    "  --setpoint-weight B, --derivative-on measurement|error, --derivative-filter S,\n"
-    "  --anti-windup none|conditional|backcalc, --tracking-time S\n"
-    "                          the plant and the controller's options, as for 'vorlint-cli sim'\n"
-    "  --jobs J                threads [as many as the hardware runs at once]\n"
-    "  --shard I/N             only the combinations whose number (from 0) modulo N is I; shard 0\n"
-    "                          writes the header, so the shards' outputs concatenate into one CSV\n"
-    "  --help                  show this help\n"
-    "\n"
-    "A row depends only on its gains: the formula's random functions start from the same seed in every\n"
-    "combination, and the output is the same whatever --jobs. At most 10000000 combinations.\n"
-    "Exit status: 0 on success, 1 when the CSV cannot be written or memory runs out, 2 on a usage error.\n";
+/// The help's column of descriptions.
+constexpr std::size_t kHelpColumn = 26;
+
+std::string helpText() {
+    return "Usage: vorlint-cli sweep --kp FROM:TO:COUNT [--ki FROM:TO:COUNT] [--kd FROM:TO:COUNT] [OPTIONS]\n"
+           "Runs every combination of the gains, each in PID mode from rest (point 20, dynamics at rest) to\n"
+           "the set point for --steps steps, and writes one CSV row per combination: kp,ki,kd and the "
+           "figures\n"
+           "of the response (response_start_step, initial_point, setpoint, rise_time_s, overshoot_pct, "
+           "peak,\n"
+           "peak_time_s, settling_time_s, steady_state_error, iae, ise, itae; nan when undefined). Kd "
+           "varies\n"
+           "fastest, then Ki, then Kp. The run's timing goes to standard error, with a progress bar when\n"
+           "standard error is a terminal.\n"
+           "\n"
+           "Gains are in this program's form: the integral term is the error's integral divided by Ki (0: "
+           "no\n"
+           "integral action), so a textbook Kc, Ti, Td is Kp = Kc, Ki = Ti / Kc, Kd = Kc * Td.\n"
+           "\n"
+           "Options (defaults in brackets):\n"
+           "  --kp, --ki, --kd FROM:TO:COUNT  COUNT values from FROM to TO, both included; a single number "
+           "X\n"
+           "                          is X:X:1 [--ki 0 --kd 0; --kp is required]\n"
+           "  --steps N               steps of each run [100]\n" +
+           setPointHelp("set point [1500]", kHelpColumn) + setupOptionsHelp(kHelpColumn) +
+           "  --jobs J                threads [as many as the hardware runs at once]\n"
+           "  --shard I/N             only the combinations whose number (from 0) modulo N is I; shard 0\n"
+           "                          writes the header, so the shards' outputs concatenate into one CSV\n"
+           "  --help                  show this help\n"
+           "\n"
+           "A row depends only on its gains: the formula's random functions start from the same seed in "
+           "every\n"
+           "combination, and the output is the same whatever --jobs. At most 10000000 combinations.\n"
+           "Exit status: 0 on success, 1 when the CSV cannot be written or memory runs out, 2 on a usage "
+           "error.\n";
+}
 
 /// The sweep's default set point: a step worth measuring from the point at rest.
 constexpr double kDefaultSweepSetPoint = 1500.0;
@@ -111,7 +120,7 @@ int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, kHelp);
+        return printHelp(streams.out, helpText().c_str());
     }
 
     const auto start = std::chrono::steady_clock::now();

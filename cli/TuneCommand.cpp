@@ -1,5 +1,7 @@
 #include "TuneCommand.h"
 
+#include "SettingsHelp.h"
+
 #include "NumberText.h"
 #include "SetupOptions.h"
 #include "TuneOptions.h"
@@ -11,39 +13,45 @@ namespace {
 
 const char* const kCommand = "tune";
 
-const char* const kHelp =
-    "Usage: vorlint-cli tune --method relay|step [OPTIONS]\n"
-    "Runs a tuning experiment headless on the plant, from rest (point 20, dynamics at rest), reads a\n"
-    "model from it, and simulates every tuning rule's gains in closed loop from rest to the set point.\n"
-    "Prints the model as NAME<TAB>VALUE lines (Ku and Tu for the relay; K, tau and theta for the step\n"
-    "test), a blank line, then CSV: rule,kp,ki,kd,overshoot_pct,settling_time_s,iae.\n"
-    "\n"
-    "Gains are in this program's form, where Ki divides the integral: Kp = Kc, Ki = Ti / Kc (0 without\n"
-    "integral action), Kd = Kc * Td. A rule that does not apply (no dead time) prints nan.\n"
-    "\n"
-    "Experiments:\n"
-    "  relay  the power switches between bias + h and bias - h as the point is below or above the set\n"
-    "         point; after two cycles, four give Tu (mean period) and Ku = 4h / (pi a), a being half\n"
-    "         the point's peak-to-peak range\n"
-    "  step   the power steps from 0 to the step power until the point settles; K = dy / du and,\n"
-    "         from the times of 28.3 % and 63.2 % of the change, tau = 1.5 (t63 - t28) and\n"
-    "         theta = t63 - tau\n"
-    "\n"
-    "Options (defaults in brackets):\n"
-    "  --method relay|step       the experiment (required)\n"
-    "  --relay-bias X            the relay's middle power [50]\n"
-    "  --relay-amplitude X       h, above 0 [50]\n"
-    "  --relay-hysteresis X      no switch while |error| <= X [0]\n"
-    "  --step-power X            the step test's power, above 0 [50]\n"
-    "  --setpoint X              the relay's set point and the predictions'; 0 means 1500 [0]\n"
-    "  --sim-step-ms N, --formula TEXT, --disturbance X, --dead-time S, --lags N, --lag-tau S,\n"
-    "  --setpoint-weight B, --derivative-on measurement|error, --derivative-filter S,\n"
-    "  --anti-windup none|conditional|backcalc, --tracking-time S\n"
-    "                            the plant and the controller's options, as for 'vorlint-cli sim'\n"
-    "  --help                    show this help\n"
-    "\n"
-    "An experiment gives up after 200000 steps. Exit status: 0 on success, 1 when the experiment gave\n"
-    "no result or the output cannot be written, 2 on a usage error.\n";
+/// The help's column of descriptions.
+constexpr std::size_t kHelpColumn = 28;
+
+std::string helpText() {
+    return "Usage: vorlint-cli tune --method relay|step [OPTIONS]\n"
+           "Runs a tuning experiment headless on the plant, from rest (point 20, dynamics at rest), reads a\n"
+           "model from it, and simulates every tuning rule's gains in closed loop from rest to the set "
+           "point.\n"
+           "Prints the model as NAME<TAB>VALUE lines (Ku and Tu for the relay; K, tau and theta for the "
+           "step\n"
+           "test), a blank line, then CSV: rule,kp,ki,kd,overshoot_pct,settling_time_s,iae.\n"
+           "\n"
+           "Gains are in this program's form, where Ki divides the integral: Kp = Kc, Ki = Ti / Kc (0 "
+           "without\n"
+           "integral action), Kd = Kc * Td. A rule that does not apply (no dead time) prints nan.\n"
+           "\n"
+           "Experiments:\n"
+           "  relay  the power switches between bias + h and bias - h as the point is below or above the "
+           "set\n"
+           "         point; after two cycles, four give Tu (mean period) and Ku = 4h / (pi a), a being half\n"
+           "         the point's peak-to-peak range\n"
+           "  step   the power steps from 0 to the step power until the point settles; K = dy / du and,\n"
+           "         from the times of 28.3 % and 63.2 % of the change, tau = 1.5 (t63 - t28) and\n"
+           "         theta = t63 - tau\n"
+           "\n"
+           "Options (defaults in brackets):\n"
+           "  --method relay|step       the experiment (required)\n"
+           "  --relay-bias X            the relay's middle power [50]\n"
+           "  --relay-amplitude X       h, above 0 [50]\n"
+           "  --relay-hysteresis X      no switch while |error| <= X [0]\n"
+           "  --step-power X            the step test's power, above 0 [50]\n" +
+           setPointHelp("the relay's set point and the predictions'; 0 means 1500 [0]", kHelpColumn) +
+           setupOptionsHelp(kHelpColumn) +
+           "  --help                    show this help\n"
+           "\n"
+           "An experiment gives up after 200000 steps. Exit status: 0 on success, 1 when the experiment "
+           "gave\n"
+           "no result or the output cannot be written, 2 on a usage error.\n";
+}
 
 const char* noResultReason(TuningMethod method) {
     return method == TuningMethod::Relay ? "the relay did not make the point oscillate"
@@ -81,11 +89,11 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, kHelp);
+        return printHelp(streams.out, helpText().c_str());
     }
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
-    options.request.relay.setPoint = TuningSetPoint(setPoint);
+    options.request.relay.setPoint = options.request.setPoint = TuningSetPoint(setPoint);
 
     const TuningResult result = RunTuning(setup, options.request);
     if (result.outcome != ExperimentOutcome::Finished) {

@@ -4,6 +4,10 @@
 #include <cmath>
 #include <limits>
 
+// The interface translates these texts (context "NumberRange"); the translation tool finds them by
+// this macro's name, and here it is only the text.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 bool isInRange(double value, NumberRange range) {
     switch (range) {
     case NumberRange::Finite:
@@ -33,13 +37,13 @@ double clampIntoRange(double value, NumberRange range) {
 const char* rangeText(NumberRange range) {
     switch (range) {
     case NumberRange::Finite:
-        return "a finite number";
+        return QT_TRANSLATE_NOOP("NumberRange", "a finite number");
     case NumberRange::NotNegative:
-        return "a finite number of 0 or more";
+        return QT_TRANSLATE_NOOP("NumberRange", "a finite number of 0 or more");
     case NumberRange::Positive:
-        return "a finite number above 0";
+        return QT_TRANSLATE_NOOP("NumberRange", "a finite number above 0");
     case NumberRange::Any:
         break;
     }
-    return "a number";
+    return QT_TRANSLATE_NOOP("NumberRange", "a number");
 }

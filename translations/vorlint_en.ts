@@ -464,92 +464,8 @@ Tuning</translation>
         <translation>Plant: between the power u and the formula&apos;s t</translation>
     </message>
     <message>
-        <source>Perturbação de carga d:</source>
-        <translation>Load disturbance d:</translation>
-    </message>
-    <message>
-        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
-        <translation>Added to the controller&apos;s power before the plant (v = u + d), in units of power.</translation>
-    </message>
-    <message>
-        <source>Tempo morto θ (s):</source>
-        <translation>Dead time θ (s):</translation>
-    </message>
-    <message>
-        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
-        <translation>The formula receives the power of θ simulated seconds earlier (rounded to steps); 0 = no dead time.</translation>
-    </message>
-    <message>
-        <source>Atrasos de 1ª ordem N (0 a 5):</source>
-        <translation>First-order lags N (0 to 5):</translation>
-    </message>
-    <message>
-        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
-        <translation>How many equal first-order lags the power passes through, one after the other.</translation>
-    </message>
-    <message>
-        <source>Constante de tempo τ (s):</source>
-        <translation>Time constant τ (s):</translation>
-    </message>
-    <message>
-        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
-        <translation>The time constant of each lag, in simulated seconds.</translation>
-    </message>
-    <message>
         <source>Controlador PID</source>
         <translation>PID controller</translation>
-    </message>
-    <message>
-        <source>Peso do set point b:</source>
-        <translation>Set-point weight b:</translation>
-    </message>
-    <message>
-        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
-        <translation>The proportional term is (b·set point − point)·Kp; with b below 1 a set-point step is answered more calmly. 1 = the usual controller.</translation>
-    </message>
-    <message>
-        <source>Derivada sobre a medição</source>
-        <translation>Derivative on measurement</translation>
-    </message>
-    <message>
-        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
-        <translation>Differentiates the point instead of the error: no derivative kick when the set point changes.</translation>
-    </message>
-    <message>
-        <source>Filtro da derivada Tf (s):</source>
-        <translation>Derivative filter Tf (s):</translation>
-    </message>
-    <message>
-        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
-        <translation>Time constant of the derivative term&apos;s first-order filter; 0 = no filter.</translation>
-    </message>
-    <message>
-        <source>Nenhum</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>Condicional</source>
-        <translation>Conditional</translation>
-    </message>
-    <message>
-        <source>Retrocálculo</source>
-        <translation>Back-calculation</translation>
-    </message>
-    <message>
-        <source>Anti-windup:</source>
-        <translation>Anti-windup:</translation>
-    </message>
-    <message>
-        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
-        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·dt / Tt after saturation.</translation>
-    </message>
-    <message>
-        <source>Tempo de rastreamento Tt (s):</source>
-        <translation>Tracking time Tt (s):</translation>
-    </message>
-    <message>
-        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
-        <translation>The Tt of the back-calculation, in simulated seconds, above 0.</translation>
     </message>
     <message>
         <source>Cancelar</source>
@@ -1105,6 +1021,25 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>NumberRange</name>
+    <message>
+        <source>a finite number</source>
+        <translation>a finite number</translation>
+    </message>
+    <message>
+        <source>a finite number of 0 or more</source>
+        <translation>a finite number of 0 or more</translation>
+    </message>
+    <message>
+        <source>a finite number above 0</source>
+        <translation>a finite number above 0</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>a number</translation>
+    </message>
+</context>
+<context>
     <name>PrintHeader</name>
     <message>
         <source>Lig/Des</source>
@@ -1125,6 +1060,117 @@ Vorlint.Document</translation>
     <message>
         <source>Impresso em %1</source>
         <translation>Printed on %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Lig/Des</source>
+        <translation>On/Off</translation>
+    </message>
+    <message>
+        <source>medição</source>
+        <translation>measurement</translation>
+    </message>
+    <message>
+        <source>erro</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Nenhum</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Condicional</source>
+        <translation>Conditional</translation>
+    </message>
+    <message>
+        <source>Retrocálculo</source>
+        <translation>Back-calculation</translation>
+    </message>
+    <message>
+        <source>Perturbação de carga d:</source>
+        <translation>Load disturbance d:</translation>
+    </message>
+    <message>
+        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
+        <translation>Added to the controller&apos;s power before the plant (v = u + d), in units of power.</translation>
+    </message>
+    <message>
+        <source>Tempo morto θ (s):</source>
+        <translation>Dead time θ (s):</translation>
+    </message>
+    <message>
+        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
+        <translation>The formula receives the power of θ simulated seconds earlier (rounded to steps); 0 = no dead time.</translation>
+    </message>
+    <message>
+        <source>Atrasos de 1ª ordem N (0 a 5):</source>
+        <translation>First-order lags N (0 to 5):</translation>
+    </message>
+    <message>
+        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
+        <translation>How many equal first-order lags the power passes through, one after the other.</translation>
+    </message>
+    <message>
+        <source>Constante de tempo τ (s):</source>
+        <translation>Time constant τ (s):</translation>
+    </message>
+    <message>
+        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
+        <translation>The time constant of each lag, in simulated seconds.</translation>
+    </message>
+    <message>
+        <source>Peso do set point b:</source>
+        <translation>Set-point weight b:</translation>
+    </message>
+    <message>
+        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
+        <translation>The proportional term is (b·set point − point)·Kp; with b below 1 a set-point step is answered more calmly. 1 = the usual controller.</translation>
+    </message>
+    <message>
+        <source>Derivada sobre a medição</source>
+        <translation>Derivative on measurement</translation>
+    </message>
+    <message>
+        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
+        <translation>Differentiates the point instead of the error: no derivative kick when the set point changes.</translation>
+    </message>
+    <message>
+        <source>Filtro da derivada Tf (s):</source>
+        <translation>Derivative filter Tf (s):</translation>
+    </message>
+    <message>
+        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
+        <translation>Time constant of the derivative term&apos;s first-order filter; 0 = no filter.</translation>
+    </message>
+    <message>
+        <source>Anti-windup:</source>
+        <translation>Anti-windup:</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
+        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·dt / Tt after saturation.</translation>
+    </message>
+    <message>
+        <source>Tempo de rastreamento Tt (s):</source>
+        <translation>Tracking time Tt (s):</translation>
+    </message>
+    <message>
+        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
+        <translation>The Tt of the back-calculation, in simulated seconds, above 0.</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1217,29 @@ Vorlint.Document</translation>
     <message>
         <source>Previous Window</source>
         <translation>Previous Window</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettingsJson</name>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>expected %1</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>expected a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>expected true or false</translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation>expected a text</translation>
     </message>
 </context>
 </TS>

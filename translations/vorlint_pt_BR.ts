@@ -464,92 +464,8 @@ Sintonia</translation>
         <translation>Planta: entre a potência u e o t da fórmula</translation>
     </message>
     <message>
-        <source>Perturbação de carga d:</source>
-        <translation>Perturbação de carga d:</translation>
-    </message>
-    <message>
-        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
-        <translation>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</translation>
-    </message>
-    <message>
-        <source>Tempo morto θ (s):</source>
-        <translation>Tempo morto θ (s):</translation>
-    </message>
-    <message>
-        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
-        <translation>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</translation>
-    </message>
-    <message>
-        <source>Atrasos de 1ª ordem N (0 a 5):</source>
-        <translation>Atrasos de 1ª ordem N (0 a 5):</translation>
-    </message>
-    <message>
-        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
-        <translation>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</translation>
-    </message>
-    <message>
-        <source>Constante de tempo τ (s):</source>
-        <translation>Constante de tempo τ (s):</translation>
-    </message>
-    <message>
-        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
-        <translation>A constante de tempo de cada atraso, em segundos simulados.</translation>
-    </message>
-    <message>
         <source>Controlador PID</source>
         <translation>Controlador PID</translation>
-    </message>
-    <message>
-        <source>Peso do set point b:</source>
-        <translation>Peso do set point b:</translation>
-    </message>
-    <message>
-        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
-        <translation>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</translation>
-    </message>
-    <message>
-        <source>Derivada sobre a medição</source>
-        <translation>Derivada sobre a medição</translation>
-    </message>
-    <message>
-        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
-        <translation>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</translation>
-    </message>
-    <message>
-        <source>Filtro da derivada Tf (s):</source>
-        <translation>Filtro da derivada Tf (s):</translation>
-    </message>
-    <message>
-        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
-        <translation>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</translation>
-    </message>
-    <message>
-        <source>Nenhum</source>
-        <translation>Nenhum</translation>
-    </message>
-    <message>
-        <source>Condicional</source>
-        <translation>Condicional</translation>
-    </message>
-    <message>
-        <source>Retrocálculo</source>
-        <translation>Retrocálculo</translation>
-    </message>
-    <message>
-        <source>Anti-windup:</source>
-        <translation>Anti-windup:</translation>
-    </message>
-    <message>
-        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
-        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</translation>
-    </message>
-    <message>
-        <source>Tempo de rastreamento Tt (s):</source>
-        <translation>Tempo de rastreamento Tt (s):</translation>
-    </message>
-    <message>
-        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
-        <translation>O Tt do retrocálculo, em segundos simulados, acima de 0.</translation>
     </message>
     <message>
         <source>Cancelar</source>
@@ -1105,6 +1021,25 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>NumberRange</name>
+    <message>
+        <source>a finite number</source>
+        <translation>um número finito</translation>
+    </message>
+    <message>
+        <source>a finite number of 0 or more</source>
+        <translation>um número finito de 0 ou mais</translation>
+    </message>
+    <message>
+        <source>a finite number above 0</source>
+        <translation>um número finito acima de 0</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>um número</translation>
+    </message>
+</context>
+<context>
     <name>PrintHeader</name>
     <message>
         <source>Lig/Des</source>
@@ -1125,6 +1060,117 @@ Vorlint.Document</translation>
     <message>
         <source>Impresso em %1</source>
         <translation>Impresso em %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Lig/Des</source>
+        <translation>Lig/Des</translation>
+    </message>
+    <message>
+        <source>medição</source>
+        <translation>medição</translation>
+    </message>
+    <message>
+        <source>erro</source>
+        <translation>erro</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>não</translation>
+    </message>
+    <message>
+        <source>Nenhum</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Condicional</source>
+        <translation>Condicional</translation>
+    </message>
+    <message>
+        <source>Retrocálculo</source>
+        <translation>Retrocálculo</translation>
+    </message>
+    <message>
+        <source>Perturbação de carga d:</source>
+        <translation>Perturbação de carga d:</translation>
+    </message>
+    <message>
+        <source>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</source>
+        <translation>Somada à potência do controlador antes da planta (v = u + d), em unidades de potência.</translation>
+    </message>
+    <message>
+        <source>Tempo morto θ (s):</source>
+        <translation>Tempo morto θ (s):</translation>
+    </message>
+    <message>
+        <source>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</source>
+        <translation>A fórmula recebe a potência de θ segundos simulados antes (arredondado a passos); 0 = sem tempo morto.</translation>
+    </message>
+    <message>
+        <source>Atrasos de 1ª ordem N (0 a 5):</source>
+        <translation>Atrasos de 1ª ordem N (0 a 5):</translation>
+    </message>
+    <message>
+        <source>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</source>
+        <translation>Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro.</translation>
+    </message>
+    <message>
+        <source>Constante de tempo τ (s):</source>
+        <translation>Constante de tempo τ (s):</translation>
+    </message>
+    <message>
+        <source>A constante de tempo de cada atraso, em segundos simulados.</source>
+        <translation>A constante de tempo de cada atraso, em segundos simulados.</translation>
+    </message>
+    <message>
+        <source>Peso do set point b:</source>
+        <translation>Peso do set point b:</translation>
+    </message>
+    <message>
+        <source>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</source>
+        <translation>O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o degrau do set point é respondido com mais calma. 1 = o controlador de sempre.</translation>
+    </message>
+    <message>
+        <source>Derivada sobre a medição</source>
+        <translation>Derivada sobre a medição</translation>
+    </message>
+    <message>
+        <source>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</source>
+        <translation>Deriva o point em vez do erro: sem o pico da derivada quando o set point muda.</translation>
+    </message>
+    <message>
+        <source>Filtro da derivada Tf (s):</source>
+        <translation>Filtro da derivada Tf (s):</translation>
+    </message>
+    <message>
+        <source>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</source>
+        <translation>Constante de tempo do filtro de primeira ordem do termo derivativo; 0 = sem filtro.</translation>
+    </message>
+    <message>
+        <source>Anti-windup:</source>
+        <translation>Anti-windup:</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
+        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</translation>
+    </message>
+    <message>
+        <source>Tempo de rastreamento Tt (s):</source>
+        <translation>Tempo de rastreamento Tt (s):</translation>
+    </message>
+    <message>
+        <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
+        <translation>O Tt do retrocálculo, em segundos simulados, acima de 0.</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1217,29 @@ Vorlint.Document</translation>
     <message>
         <source>Previous Window</source>
         <translation>Janela anterior</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettingsJson</name>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>esperado %1</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>esperado um número inteiro de 0 a %1</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>esperado true ou false</translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation>esperado um texto</translation>
     </message>
 </context>
 </TS>

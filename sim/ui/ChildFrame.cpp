@@ -1,5 +1,7 @@
 #include "ChildFrame.h"
 
+#include "SettingsTable.h"
+
 #include "DialogPanel.h"
 #include "FieldTint.h"
 #include "PanelExchange.h"
@@ -208,10 +210,9 @@ void CChildFrame::ExchangeRealStep(bool bSave) {
 
 void CChildFrame::ApplyPidGains(const PidGains& gains) {
     Save();
-    m_pView->m_dKp = gains.kp;
-    m_pView->SetKi(gains.ki);
-    m_pView->m_dKd = gains.kd;
-    m_pView->SetPid(true);
+    SettingTarget target{*m_pView, m_pView};
+    for (const SettingChange& change : pidGainChanges(gains))
+        applySetting(target, *change.row, change.value);
     Load();
     // The panels hold what the step reads; the view takes back the gains as they show them.
     Save();

@@ -32,6 +32,12 @@
 #include <sys/resource.h>
 
 // Readable failure messages for the toolkit's types.
+/// The interface's language the test program installed at start-up (empty when it installs none).
+inline QString& StoredInterfaceLanguage() {
+    static QString language;
+    return language;
+}
+
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
@@ -135,7 +141,7 @@ protected:
 
     void StartApp(const QStringList& arguments) {
         ClearAppSettings();
-        m_app = std::make_unique<CVorlintApp>();
+        m_app = std::make_unique<CVorlintApp>(StoredInterfaceLanguage());
         m_bStarted = m_app->InitInstance(arguments);
         if (m_bStarted) {
             Frame().resize(1000, 720);

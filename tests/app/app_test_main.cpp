@@ -1,3 +1,5 @@
+#include "AppTestSupport.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,7 +28,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     std::setlocale(LC_ALL, "");
 #ifdef VORLINT_INSTALL_TRANSLATIONS
-    InstallInterfaceTranslations(application);
+    StoredInterfaceLanguage() = InstallInterfaceTranslations(application);
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -38,7 +38,7 @@ TEST_F(LabDialogsTest, AStepTestFindsTheModelAndAplicarPutsTheImcGainsIntoTheWin
     view.m_dSetPoint = 1200.0;
     TuningRequest request;
     request.method = TuningMethod::StepTest;
-    request.relay.setPoint = 1200.0;
+    request.setPoint = 1200.0;
     const TuningResult expected = RunTuning(SetupOf(view), request);
     const auto imc = std::find_if(expected.rules.begin(), expected.rules.end(), [](const RulePrediction& r) {
         return std::strcmp(r.name, "IMC PID") == 0;
@@ -93,21 +93,28 @@ TEST_F(LabDialogsTest, ARelayThatNeverOscillatesSaysSoAndClosingCancelsARun) {
 }
 
 TEST_F(LabDialogsTest, ANegativeTimeConstantIsTintedAndClampedUntouchedFieldsKeepTheirValues) {
-    PlantDynamicsSettings dynamics;
-    dynamics.disturbance = 0.1 + 0.2;
-    CPlantControllerDlg dialog(dynamics, PidOptions(), {});
+    CSimulation window;
+    window.m_dynamicsSettings.disturbance = 0.1 + 0.2;
+    CPlantControllerDlg dialog(SettingSource(window), {});
     dialog.show();
-    CRangedEdit& tau = *dialog.LagTauEdit();
+    CRangedEdit& tau = *qobject_cast<CRangedEdit*>(dialog.Field(*settingByFileKey("lagTauS")));
+    const auto valueOf = [&dialog](const char* key) {
+        for (const SettingChange& change : dialog.Values()) {
+            if (change.row == settingByFileKey(key))
+                return change.value.number;
+        }
+        return -1.0;
+    };
     const QColor plain = tau.palette().color(QPalette::Base);
     tau.selectAll();
     QTest::keyClicks(&tau, "-2");
     EXPECT_NE(tau.palette().color(QPalette::Base), plain);
-    EXPECT_EQ(dialog.Dynamics().lagTauS, 0.0);
-    EXPECT_EQ(dialog.Dynamics().disturbance, 0.1 + 0.2) << "shown with 15 digits, kept exactly";
+    EXPECT_EQ(valueOf("lagTauS"), 0.0);
+    EXPECT_EQ(valueOf("disturbance"), 0.1 + 0.2) << "shown with 15 digits, kept exactly";
     tau.selectAll();
     QTest::keyClicks(&tau, "2,5");
     EXPECT_EQ(tau.palette().color(QPalette::Base), plain);
-    EXPECT_EQ(dialog.Dynamics().lagTauS, 2.5);
+    EXPECT_EQ(valueOf("lagTauS"), 2.5);
 }
 
 } // namespace

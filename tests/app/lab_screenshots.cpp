@@ -46,7 +46,7 @@ bool TakeTuningDialog(CVorlintView& view, const QString& path) {
 }
 
 bool TakePlantDialog(CVorlintView& view, const QString& path) {
-    CPlantControllerDlg dialog(view.m_dynamicsSettings, view.m_pidOptions, {});
+    CPlantControllerDlg dialog(SettingSource(view, &view), {});
     dialog.show();
     return Save(dialog, path);
 }

@@ -2,7 +2,6 @@
 #include "CommandIds.h"
 #include "DialogPanel.h"
 #include "ExpressaoDlg.h"
-#include "InterfaceLanguage.h"
 #include "InterfaceTranslations.h"
 
 #include <QGroupBox>
@@ -86,7 +85,7 @@ using TranslationTest = AppTest;
 
 TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     const LanguageSample& sample = ExpectedSample();
-    EXPECT_EQ(InterfaceLanguage(), QLatin1String(sample.language));
+    EXPECT_EQ(App().InterfaceLanguage(), QLatin1String(sample.language));
 
     std::vector<std::string> titles;
     for (QAction* popup : Frame().menuBar()->actions())
@@ -99,7 +98,7 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
         groups.append(group->title());
     EXPECT_TRUE(groups.contains(QString::fromUtf8(sample.panelGroup))) << groups.join(',').toStdString();
 
-    const CExpressaoDlg dialog;
+    const CExpressaoDlg dialog(App().InterfaceLanguage());
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(sample.formulaDialogTitle));
     EXPECT_NE(ButtonNamed(dialog, sample.formulaDialogCancel), nullptr);
     for (const QLabel* label : dialog.findChildren<QLabel*>())

@@ -7,6 +7,7 @@
 #include "PlantControllerDlg.h"
 #include "RangedEdit.h"
 #include "RecentFileList.h"
+#include "SettingSamples.h"
 #include "UpDownControl.h"
 #include "WindowSettingsJson.h"
 
@@ -19,6 +20,7 @@
 #include <QToolButton>
 
 #include <cerrno>
+#include <cmath>
 
 namespace {
 
@@ -130,6 +132,42 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
               QStringLiteral("0,300000"))
         << "the panels show what was read";
     EXPECT_FALSE(windows[0]->GetDocument()->IsModified());
+}
+
+/// What a file holds where a setting's command line would be refused: the same value as JSON.
+QJsonValue RefusedJson(const SettingRow& row) {
+    const QString text = QString::fromStdString(RefusedText(row));
+    bool number = false;
+    const double value = text.toDouble(&number);
+    return number ? QJsonValue(value) : row.kind == SettingKind::Text ? QJsonValue(5) : QJsonValue(text);
+}
+
+TEST(WindowSettingsTableTest, EverySavedSettingReadsBackAndIsRefusedOutOfRangeTheDialogShowsItsGroups) {
+    for (const SettingRow& row : settingRows()) {
+        if (row.fileKey == nullptr)
+            continue;
+        SCOPED_TRACE(row.fileKey);
+        CVorlintView saved;
+        CVorlintView opened;
+        SettingTarget target{saved, &saved};
+        const SettingValue sample = SampleValue(row, row.read(target));
+        applySetting(target, row, sample);
+        ApplyWindowSettings(WindowSettingsToJson(saved, QJsonObject()), opened);
+        const SettingValue back = row.read(SettingSource(opened, &opened));
+        EXPECT_EQ(back.number, sample.number);
+        EXPECT_EQ(back.text, sample.text);
+        QString problem;
+        const QJsonValue refused = RefusedJson(row);
+        if (!(refused.isDouble() && std::isinf(refused.toDouble())) && !RefusedText(row).empty()) {
+            EXPECT_FALSE(CheckWindowSettings({{QLatin1String(row.fileKey), refused}}, problem));
+        }
+    }
+    CVorlintView window;
+    const CPlantControllerDlg dialog(SettingSource(window, &window), {});
+    for (const SettingRow& row : settingRows()) {
+        const bool inDialog = row.group == SettingGroup::Dynamics || row.group == SettingGroup::Options;
+        EXPECT_EQ(dialog.Field(row) != nullptr, inDialog) << (row.fileKey ? row.fileKey : row.option);
+    }
 }
 
 TEST_F(VrlFileTest, UnknownKeysAreKeptAndMissingOnesTakeTheDefaults) {
@@ -274,8 +312,9 @@ TEST_F(VrlFileTest, TheUsersChangesMarkTheDocumentModifiedARunDoesNot) {
          [&] {
              ModalAnswer answer([](QWidget* dialog) {
                  auto* plant = qobject_cast<CPlantControllerDlg*>(dialog);
-                 plant->LagTauEdit()->selectAll();
-                 QTest::keyClicks(plant->LagTauEdit(), "-2");
+                 auto* tau = qobject_cast<QLineEdit*>(plant->Field(*settingByFileKey("lagTauS")));
+                 tau->selectAll();
+                 QTest::keyClicks(tau, "-2");
                  QMetaObject::invokeMethod(dialog, "accept");
              });
              Trigger(CommandId::SimPlantController);

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "UsageErrorTest.h"
 
 #include <gtest/gtest.h>
 
@@ -85,26 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EvalCase{{"--trace", "1/0"}, "", 1, "22\tIllegal attempt to divide by zero\n| 1 / 0\n"},
                       EvalCase{{"--trace"}, "1+1\n2*2\n", 0, "0\t2\n| 1 + 1\n0\t4\n| 2 * 2\n"},
                       EvalCase{{"--trace", "q+1"}, "", 1, "35\tUndefined constant\n"}));
-
-struct UsageCase {
-    std::vector<std::string> args;
-    const char* errorText;
-};
-
-void PrintTo(const UsageCase& c, std::ostream* os) {
-    for (const std::string& arg : c.args) {
-        *os << '[' << arg << "] ";
-    }
-}
-
-class UsageErrorTest : public ::testing::TestWithParam<UsageCase> {};
-
-TEST_P(UsageErrorTest, ExplainsOnStandardErrorWithStatus2) {
-    const CliRun run = runCli(GetParam().args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find(GetParam().errorText), std::string::npos) << run.err;
-}
 
 INSTANTIATE_TEST_SUITE_P(Eval, UsageErrorTest,
                          ::testing::Values(UsageCase{{}, "missing command"},

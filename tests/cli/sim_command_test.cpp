@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "UsageErrorTest.h"
 
 #include <gtest/gtest.h>
 
@@ -170,56 +171,34 @@ TEST(SimCommand, StopsAtTheFirstFailedWrite) {
     EXPECT_EQ(run.err, "vorlint-cli sim: cannot write the CSV to '/dev/full'\n");
 }
 
-struct SimUsageCase {
-    std::vector<std::string> args;
-    const char* errorText;
-};
-
-void PrintTo(const SimUsageCase& c, std::ostream* os) {
-    for (const std::string& arg : c.args) {
-        *os << '[' << arg << "] ";
-    }
-}
-
-class SimUsageTest : public ::testing::TestWithParam<SimUsageCase> {};
-
-TEST_P(SimUsageTest, ExplainsOnStandardErrorWithStatus2) {
-    std::vector<std::string> args{"sim"};
-    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
-    const CliRun run = runCli(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find(GetParam().errorText), std::string::npos) << run.err;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    BadInput, SimUsageTest,
+    Sim, UsageErrorTest,
     ::testing::Values(
-        SimUsageCase{{"--steps", "-1"}, "--steps needs a whole number"},
-        SimUsageCase{{"--steps", "1e3"}, "--steps needs a whole number"},
-        SimUsageCase{{"--steps"}, "--steps needs a value"},
-        SimUsageCase{{"--mode", "auto"}, "mode must be manual, pid or onoff"},
-        SimUsageCase{{"--kp", "1,5"}, "kp needs a number"},
-        SimUsageCase{{"--sim-step-ms", "4294967296"}, "sim-step-ms needs a whole number"},
-        SimUsageCase{{"--bogus", "1"}, "unknown option '--bogus'"},
-        SimUsageCase{{"--reset", "1"}, "unknown option '--reset'"},
-        SimUsageCase{{"extra"}, "unexpected argument 'extra'"},
-        SimUsageCase{{"--at", "0:kp=1"}, "bad event '0:kp=1'"},
-        SimUsageCase{{"--at", "kp=1"}, "bad event 'kp=1'"},
-        SimUsageCase{{"--at", "1:kp"}, "bad event '1:kp'"},
-        SimUsageCase{{"--at", "1:reset=1"}, "unknown setting 'reset'"},
-        SimUsageCase{{"--at", "1:kp=x"}, "kp needs a number, not 'x'"},
-        SimUsageCase{{"--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
-        SimUsageCase{{"--metrics", "-"}, "--metrics - needs --csv FILE"},
-        SimUsageCase{{"--csv", "/dev/null", "--metrics", "no/such/dir/f.txt"},
-                     "cannot open 'no/such/dir/f.txt'"},
-        SimUsageCase{{"--dead-time", "-0.1"}, "dead-time needs a finite number of 0 or more"},
-        SimUsageCase{{"--lag-tau", "inf"}, "lag-tau needs a finite number of 0 or more"},
-        SimUsageCase{{"--derivative-filter", "nan"}, "derivative-filter needs a finite number"},
-        SimUsageCase{{"--setpoint-weight", "-1"}, "setpoint-weight needs a finite number of 0"},
-        SimUsageCase{{"--at", "5:tracking-time=0"}, "tracking-time needs a finite number above 0"},
-        SimUsageCase{{"--lags", "6"}, "lags needs a whole number from 0 to 5, not '6'"},
-        SimUsageCase{{"--derivative-on", "setpoint"}, "derivative-on must be measurement or error"},
-        SimUsageCase{{"--anti-windup", "clamp"}, "anti-windup must be none, conditional or backcalc"}));
+        UsageCase{{"sim", "--steps", "-1"}, "--steps needs a whole number"},
+        UsageCase{{"sim", "--steps", "1e3"}, "--steps needs a whole number"},
+        UsageCase{{"sim", "--steps"}, "--steps needs a value"},
+        UsageCase{{"sim", "--mode", "auto"}, "mode must be manual, pid or onoff"},
+        UsageCase{{"sim", "--kp", "1,5"}, "kp needs a number"},
+        UsageCase{{"sim", "--sim-step-ms", "4294967296"}, "sim-step-ms needs a whole number"},
+        UsageCase{{"sim", "--bogus", "1"}, "unknown option '--bogus'"},
+        UsageCase{{"sim", "--reset", "1"}, "unknown option '--reset'"},
+        UsageCase{{"sim", "extra"}, "unexpected argument 'extra'"},
+        UsageCase{{"sim", "--at", "0:kp=1"}, "bad event '0:kp=1'"},
+        UsageCase{{"sim", "--at", "kp=1"}, "bad event 'kp=1'"},
+        UsageCase{{"sim", "--at", "1:kp"}, "bad event '1:kp'"},
+        UsageCase{{"sim", "--at", "1:reset=1"}, "unknown setting 'reset'"},
+        UsageCase{{"sim", "--at", "1:kp=x"}, "kp needs a number, not 'x'"},
+        UsageCase{{"sim", "--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
+        UsageCase{{"sim", "--metrics", "-"}, "--metrics - needs --csv FILE"},
+        UsageCase{{"sim", "--csv", "/dev/null", "--metrics", "no/such/dir/f.txt"},
+                  "cannot open 'no/such/dir/f.txt'"},
+        UsageCase{{"sim", "--dead-time", "-0.1"}, "dead-time needs a finite number of 0 or more"},
+        UsageCase{{"sim", "--lag-tau", "inf"}, "lag-tau needs a finite number of 0 or more"},
+        UsageCase{{"sim", "--derivative-filter", "nan"}, "derivative-filter needs a finite number"},
+        UsageCase{{"sim", "--setpoint-weight", "-1"}, "setpoint-weight needs a finite number of 0"},
+        UsageCase{{"sim", "--at", "5:tracking-time=0"}, "tracking-time needs a finite number above 0"},
+        UsageCase{{"sim", "--lags", "6"}, "lags needs a whole number from 0 to 5, not '6'"},
+        UsageCase{{"sim", "--derivative-on", "setpoint"}, "derivative-on must be measurement or error"},
+        UsageCase{{"sim", "--anti-windup", "clamp"}, "anti-windup must be none, conditional or backcalc"}));
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "UsageErrorTest.h"
 
 #include <gtest/gtest.h>
 
@@ -150,28 +151,8 @@ TEST(SweepCommand, ShardsRunByGnuParallelMergeIntoTheWholeSweep) {
     EXPECT_EQ(merged, expected);
 }
 
-struct UsageCase {
-    std::vector<std::string> args;
-    const char* errorText;
-};
-
-void PrintTo(const UsageCase& c, std::ostream* os) {
-    for (const std::string& arg : c.args) {
-        *os << '[' << arg << "] ";
-    }
-}
-
-class TuningUsageTest : public ::testing::TestWithParam<UsageCase> {};
-
-TEST_P(TuningUsageTest, ExplainsOnStandardErrorWithStatus2) {
-    const CliRun run = runCli(GetParam().args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find(GetParam().errorText), std::string::npos) << run.err;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    BadInput, TuningUsageTest,
+    Tuning, UsageErrorTest,
     ::testing::Values(UsageCase{{"tune"}, "--method relay or --method step is needed"},
                       UsageCase{{"tune", "--method", "pid"}, "--method must be relay or step, not 'pid'"},
                       UsageCase{{"tune", "--method", "relay", "--relay-amplitude", "0"},

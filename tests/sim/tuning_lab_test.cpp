@@ -24,7 +24,7 @@ TEST(TuningLabTest, PredictsEveryApplicableRuleWithATraceAndLeavesTheCallersRand
     EXPECT_EQ(rand15(), 41);
     TuningRequest request;
     request.method = TuningMethod::StepTest;
-    request.relay.setPoint = 40.0;
+    request.setPoint = 40.0;
     const TuningResult result = RunTuning(firstOrderWithDeadTimeDrawing(), request);
     EXPECT_EQ(rand15(), 18467) << "the tuning drew from generators of its own";
 

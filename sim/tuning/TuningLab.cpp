@@ -114,7 +114,7 @@ TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& reques
             return !progress || progress(kExperimentShare + share * (static_cast<double>(i) +
                                                                      static_cast<double>(done) / steps));
         };
-        rule.response = RunClosedLoop(setup, rule.gains, request.relay.setPoint, steps, true, ruleGoesOn);
+        rule.response = RunClosedLoop(setup, rule.gains, request.setPoint, steps, true, ruleGoesOn);
         if (rule.response.cancelled) {
             result.outcome = ExperimentOutcome::Cancelled;
             result.rules.clear();

@@ -7,15 +7,6 @@ enum class AntiWindup {
     BackCalculation, ///< the integral is pulled back by the clamped excess over the tracking time
 };
 
-/// The anti-windup choices as the command line and the `.vrl` file name them.
-struct AntiWindupName {
-    const char* name;
-    AntiWindup value;
-};
-inline constexpr AntiWindupName kAntiWindupNames[] = {{"none", AntiWindup::None},
-                                                      {"conditional", AntiWindup::Conditional},
-                                                      {"backcalc", AntiWindup::BackCalculation}};
-
 /// The controller variants of industrial practice. The defaults give the plain controller: proportional
 /// on the error, derivative on the error, no filter, no anti-windup.
 struct PidOptions {

@@ -4,7 +4,6 @@
 #include "DialogUnits.h"
 #include "EquationEngine.h"
 #include "ErrorTables.h"
-#include "InterfaceLanguage.h"
 
 #include <QFile>
 #include <QLabel>
@@ -50,8 +49,7 @@ const char* const kFormulaError = QT_TRANSLATE_NOOP("CExpressaoDlg", "Erro na f√
 const char* const kGuideResource = ":/docs/formulas.md";
 
 /// The guide in the interface's language if there is one, else the English guide.
-QString FormulaGuideResource() {
-    const QString language = InterfaceLanguage();
+QString FormulaGuideResource(const QString& language) {
     const QString translated = QStringLiteral(":/docs/formulas.%1.md").arg(language);
     return !language.isEmpty() && QFile::exists(translated) ? translated
                                                             : QString::fromLatin1(kGuideResource);
@@ -64,7 +62,8 @@ QString FormatFixed6(double value) {
 
 } // namespace
 
-CExpressaoDlg::CExpressaoDlg(QWidget* parent) : QDialog(parent) {
+CExpressaoDlg::CExpressaoDlg(const QString& language, QWidget* parent)
+    : QDialog(parent), m_language(language) {
     setWindowTitle(tr("Express√£o"));
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     CreateControls();
@@ -110,8 +109,8 @@ void CExpressaoDlg::CreateControls() {
     setFixedSize(dialogUnitsToPixels(kDialogSize, base).size());
 }
 
-void CExpressaoDlg::EditFormula(std::string& formula) {
-    CExpressaoDlg dialog;
+void CExpressaoDlg::EditFormula(std::string& formula, const QString& language) {
+    CExpressaoDlg dialog(language);
     dialog.m_strFormula = formula;
     if (dialog.exec() == QDialog::Accepted)
         formula = dialog.m_strFormula;
@@ -167,7 +166,7 @@ int CExpressaoDlg::EvaluateOnTestValues(double& result) {
 }
 
 void CExpressaoDlg::ShowFormulaGuide() {
-    const QString resource = FormulaGuideResource();
+    const QString resource = FormulaGuideResource(m_language);
     if (!QFile::exists(resource))
         return;
     QDialog guide(this);

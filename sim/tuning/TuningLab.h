@@ -16,9 +16,10 @@ enum class TuningMethod { Relay, StepTest };
 /// The experiment to run and its settings.
 struct TuningRequest {
     TuningMethod method = TuningMethod::Relay;
-    /// The relay's settings. Its set point (TuningSetPoint of the window's) is also where every rule's
-    /// predicted response goes, whichever the method.
     RelaySettings relay;
+    /// Where every rule's predicted response goes, whichever the method: TuningSetPoint of the window's,
+    /// like the relay's.
+    double setPoint = RelaySettings{}.setPoint;
     double stepPower = 50.0; ///< the step test's power from the first step on (from 0 before)
 };
 

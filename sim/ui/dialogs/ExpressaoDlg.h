@@ -14,11 +14,13 @@ class CExpressaoDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CExpressaoDlg(QWidget* parent = nullptr);
+    /// `language` is the interface's ("pt_BR", "en"; empty while it shows its texts as written): the
+    /// "Ajuda..." button shows the formula guide in it when there is one.
+    explicit CExpressaoDlg(const QString& language = QString(), QWidget* parent = nullptr);
 
     /// The "Expressão..." command of a view: edits `formula` in the dialog (no parent window) and
     /// writes the edited text back only when the dialog ends with "OK".
-    static void EditFormula(std::string& formula);
+    static void EditFormula(std::string& formula, const QString& language);
 
     std::string m_strFormula; ///< exchanged with the formula edit (1022)
     std::string m_strResult;  ///< exchanged with the result edit (1023)
@@ -34,6 +36,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QString m_language;
     void CreateControls();
     /// Fills the edits from the members (opening) or the members from the edits (OK).
     void UpdateData(bool bSaveAndValidate);

@@ -207,7 +207,7 @@ QWidget* CTuningDlg::CreateResultBox() {
 TuningRequest CTuningDlg::Request() const {
     TuningRequest request;
     request.method = m_pStepTest->isChecked() ? TuningMethod::StepTest : TuningMethod::Relay;
-    request.relay.setPoint = TuningSetPoint(m_window.m_dSetPoint);
+    request.relay.setPoint = request.setPoint = TuningSetPoint(m_window.m_dSetPoint);
     request.relay.bias = m_pBias->Value();
     request.relay.amplitude = m_pAmplitude->Value();
     request.relay.hysteresis = m_pHysteresis->Value();
@@ -220,7 +220,7 @@ void CTuningDlg::RunExperiment() {
         return;
     const TuningRequest request = Request();
     m_shownMethod = request.method;
-    m_pSetPoint->setText(FormatReading(request.relay.setPoint, 1));
+    m_pSetPoint->setText(FormatReading(request.setPoint, 1));
     m_pModel->setText(tr("Executando..."));
     m_pRules->setRowCount(0);
     m_shownGains.clear();

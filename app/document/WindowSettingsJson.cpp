@@ -1,0 +1,134 @@
+#include "WindowSettingsJson.h"
+
+#include "SettingsTable.h"
+#include "VorlintView.h"
+
+#include <QCoreApplication>
+#include <QJsonValue>
+
+#include <cmath>
+
+namespace {
+
+SettingTarget TargetOf(CVorlintView& view) {
+    return {view, &view};
+}
+
+// Each kind: its JSON value, what a value must be to fit it (empty when it fits), and the reading.
+
+QJsonValue ToJson(const SettingRow& row, const SettingValue& value) {
+    switch (row.kind) {
+    case SettingKind::Number:
+    case SettingKind::Count:
+        return value.number;
+    case SettingKind::Flag:
+        return value.number != 0.0;
+    case SettingKind::Choice:
+        return QString::fromStdString(settingValueText(row, value));
+    case SettingKind::Text:
+        break;
+    }
+    return QString::fromStdString(value.text);
+}
+
+bool IsWholeNumberUpTo(const QJsonValue& value, double max) {
+    const double number = value.toDouble(-1.0);
+    return value.isDouble() && number >= 0.0 && number <= max && number == std::floor(number);
+}
+
+/// The choices' names as the file writes them: "a", "b" or "c".
+QString QuotedChoices(const SettingRow& row) {
+    QString names;
+    for (std::size_t i = 0; i < row.choiceCount; ++i) {
+        if (i > 0)
+            names += i + 1 == row.choiceCount ? QCoreApplication::translate("WindowSettingsJson", " or ")
+                                              : QStringLiteral(", ");
+        names += QLatin1Char('"') + QLatin1String(row.choices[i].name) + QLatin1Char('"');
+    }
+    return names;
+}
+
+QString Mismatch(const SettingRow& row, const QJsonValue& value) {
+    switch (row.kind) {
+    case SettingKind::Number: {
+        // Every number of the file is finite, whatever its range.
+        const NumberRange finite = row.range == NumberRange::Any ? NumberRange::Finite : row.range;
+        return value.isDouble() && isInRange(value.toDouble(), finite)
+                   ? QString()
+                   : QCoreApplication::translate("WindowSettingsJson", "expected %1")
+                         .arg(QCoreApplication::translate("NumberRange", rangeText(finite)));
+    }
+    case SettingKind::Count:
+        return IsWholeNumberUpTo(value, row.maxCount)
+                   ? QString()
+                   : QCoreApplication::translate("WindowSettingsJson", "expected a whole number from 0 to %1")
+                         .arg(row.maxCount);
+    case SettingKind::Flag:
+        return value.isBool() ? QString()
+                              : QCoreApplication::translate("WindowSettingsJson", "expected true or false");
+    case SettingKind::Choice:
+        return choiceByName(row, value.toString().toStdString()) != nullptr
+                   ? QString()
+                   : QCoreApplication::translate("WindowSettingsJson", "expected %1").arg(QuotedChoices(row));
+    case SettingKind::Text:
+        break;
+    }
+    return value.isString() ? QString()
+                            : QCoreApplication::translate("WindowSettingsJson", "expected a text");
+}
+
+SettingValue FromJson(const SettingRow& row, const QJsonValue& value) {
+    switch (row.kind) {
+    case SettingKind::Flag:
+        return {value.toBool() ? 1.0 : 0.0, {}};
+    case SettingKind::Choice:
+        return {static_cast<double>(choiceByName(row, value.toString().toStdString())->value), {}};
+    case SettingKind::Text:
+        return {0.0, value.toString().toStdString()};
+    default:
+        return {value.toDouble(), {}};
+    }
+}
+
+} // namespace
+
+QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownKeys) {
+    QJsonObject object = unknownKeys;
+    const SettingTarget target = TargetOf(view);
+    for (const SettingRow& row : settingRows()) {
+        if (row.fileKey != nullptr)
+            object.insert(QLatin1String(row.fileKey), ToJson(row, row.read(target)));
+    }
+    return object;
+}
+
+bool CheckWindowSettings(const QJsonObject& object, QString& problem) {
+    for (const SettingRow& row : settingRows()) {
+        if (row.fileKey == nullptr)
+            continue;
+        const auto found = object.constFind(QLatin1String(row.fileKey));
+        if (found == object.constEnd())
+            continue;
+        const QString what = Mismatch(row, found.value());
+        if (!what.isEmpty()) {
+            problem = QStringLiteral("%1: %2").arg(QLatin1String(row.fileKey), what);
+            return false;
+        }
+    }
+    return true;
+}
+
+QJsonObject ApplyWindowSettings(const QJsonObject& object, CVorlintView& view) {
+    QJsonObject unknownKeys = object;
+    SettingTarget target = TargetOf(view);
+    for (const SettingRow& row : settingRows()) {
+        if (row.fileKey == nullptr)
+            continue;
+        const auto found = object.constFind(QLatin1String(row.fileKey));
+        if (found == object.constEnd())
+            continue;
+        applySetting(target, row, FromJson(row, found.value()));
+        unknownKeys.remove(QLatin1String(row.fileKey));
+    }
+    return unknownKeys;
+}

@@ -1,0 +1,341 @@
+#include "SettingsTable.h"
+
+#include "RoundTripNumber.h"
+#include "Simulation.h"
+#include "WindowState.h"
+
+#include <iterator>
+#include <limits>
+
+// The dialog's words are marked for the interface's translation (context "Setting") without any
+// toolkit header: the translation tool finds them by this macro's name, and here it is only the text.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+namespace {
+
+using Read = SettingValue (*)(const SettingSource&);
+using Write = void (*)(SettingTarget&, const SettingValue&);
+
+constexpr std::uint32_t kMaxMilliseconds = std::numeric_limits<std::uint32_t>::max();
+
+SettingValue Number(double value) {
+    return {value, {}};
+}
+
+template <std::size_t N>
+constexpr SettingRow ChoiceRow(const char* key, const char* option, SettingKind kind, SettingGroup group,
+                               const SettingChoice (&choices)[N], const char* help, const char* label,
+                               const char* toolTip, Read read, Write write) {
+    return {key, option,  kind, group, NumberRange::Any, 0,    choices,
+            N,   nullptr, help, label, toolTip,          read, write};
+}
+
+constexpr SettingRow NumberRow(const char* key, const char* option, SettingGroup group, NumberRange range,
+                               const char* valueName, const char* help, const char* label,
+                               const char* toolTip, Read read, Write write) {
+    return {key,  option, SettingKind::Number, group, range, 0, nullptr, 0, valueName, help, label, toolTip,
+            read, write};
+}
+
+constexpr SettingRow CountRow(const char* key, const char* option, SettingGroup group, std::uint32_t max,
+                              const char* help, const char* label, const char* toolTip, Read read,
+                              Write write) {
+    return {key,
+            option,
+            SettingKind::Count,
+            group,
+            NumberRange::NotNegative,
+            max,
+            nullptr,
+            0,
+            "N",
+            help,
+            label,
+            toolTip,
+            read,
+            write};
+}
+
+constexpr SettingChoice kModes[] = {
+    {"manual", static_cast<int>(CSimulation::ControlMode::Manual), QT_TRANSLATE_NOOP("Setting", "Manual")},
+    {"pid", static_cast<int>(CSimulation::ControlMode::Pid), "PID"},
+    {"onoff", static_cast<int>(CSimulation::ControlMode::OnOff), QT_TRANSLATE_NOOP("Setting", "Lig/Des")}};
+constexpr SettingChoice kDerivativeSources[] = {{"measurement", 1, QT_TRANSLATE_NOOP("Setting", "medição")},
+                                                {"error", 0, QT_TRANSLATE_NOOP("Setting", "erro")}};
+constexpr SettingChoice kOnOff[] = {{"on", 1, QT_TRANSLATE_NOOP("Setting", "sim")},
+                                    {"off", 0, QT_TRANSLATE_NOOP("Setting", "não")}};
+constexpr SettingChoice kAntiWindups[] = {
+    {"none", static_cast<int>(AntiWindup::None), QT_TRANSLATE_NOOP("Setting", "Nenhum")},
+    {"conditional", static_cast<int>(AntiWindup::Conditional), QT_TRANSLATE_NOOP("Setting", "Condicional")},
+    {"backcalc", static_cast<int>(AntiWindup::BackCalculation),
+     QT_TRANSLATE_NOOP("Setting", "Retrocálculo")}};
+
+CSimulation& Sim(SettingTarget& target) {
+    return target.simulation;
+}
+const CSimulation& Sim(const SettingSource& source) {
+    return source.simulation;
+}
+
+CSimulation::ControlMode ModeOf(const CSimulation& simulation) {
+    if (simulation.m_bPid)
+        return CSimulation::ControlMode::Pid;
+    return simulation.m_bOnOff ? CSimulation::ControlMode::OnOff : CSimulation::ControlMode::Manual;
+}
+
+/// A window's own settings are not there in a headless run: reading gives the default, writing nothing.
+template <typename T> SettingValue ReadWindow(const SettingSource& source, T CWindowState::*member) {
+    static const CWindowState defaults;
+    const CWindowState& window = source.window != nullptr ? *source.window : defaults;
+    return Number(static_cast<double>(window.*member));
+}
+template <typename T> void WriteWindow(SettingTarget& target, T CWindowState::*member, double value) {
+    if (target.window != nullptr)
+        target.window->*member = static_cast<T>(value);
+}
+
+/// A series switch of a window's chart: saved in the file, no option.
+template <bool CWindowState::*Shown> constexpr SettingRow SeriesRow(const char* key) {
+    return {key,
+            nullptr,
+            SettingKind::Flag,
+            SettingGroup::Window,
+            NumberRange::Any,
+            0,
+            kOnOff,
+            std::size(kOnOff),
+            nullptr,
+            nullptr,
+            nullptr,
+            nullptr,
+            [](const SettingSource& t) { return ReadWindow(t, Shown); },
+            [](SettingTarget& t, const SettingValue& v) { WriteWindow(t, Shown, v.number); }};
+}
+
+const SettingRow kRows[] = {
+    {"formula", "formula", SettingKind::Text, SettingGroup::Plant, NumberRange::Any, 0, nullptr, 0, "TEXT",
+     "plant formula in p, t and dt", nullptr, nullptr,
+     [](const SettingSource& t) {
+         return SettingValue{0.0, Sim(t).m_strFormula};
+     },
+     [](SettingTarget& t, const SettingValue& v) { Sim(t).m_strFormula = v.text; }},
+    CountRow(
+        "simStepMs", "sim-step-ms", SettingGroup::Plant, kMaxMilliseconds, "simulated step in milliseconds",
+        nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_nSimStepMs); },
+        [](SettingTarget& t, const SettingValue& v) {
+            Sim(t).m_nSimStepMs = static_cast<std::uint32_t>(v.number);
+        }),
+    NumberRow(
+        "setPoint", "setpoint", SettingGroup::SetPoint, NumberRange::Any, "X", "set point", nullptr, nullptr,
+        [](const SettingSource& t) { return Number(Sim(t).m_dSetPoint); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dSetPoint = v.number; }),
+    // On/off before PID: a file that switches both on gets PID, as the step would run it.
+    ChoiceRow(
+        "onOff", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
+        [](const SettingSource& t) { return Number(Sim(t).m_bOnOff); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetOnOff(v.number != 0.0); }),
+    ChoiceRow(
+        "pid", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
+        [](const SettingSource& t) { return Number(Sim(t).m_bPid); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetPid(v.number != 0.0); }),
+    ChoiceRow(
+        nullptr, "mode", SettingKind::Choice, SettingGroup::Controller, kModes, "control mode", nullptr,
+        nullptr, [](const SettingSource& t) { return Number(static_cast<int>(ModeOf(Sim(t)))); },
+        [](SettingTarget& t, const SettingValue& v) {
+            Sim(t).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(v.number)));
+        }),
+    NumberRow(
+        "kp", "kp", SettingGroup::Controller, NumberRange::Any, "X", "proportional gain, Kp = Kc", nullptr,
+        nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKp); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKp = v.number; }),
+    // A new Ki clears the integral: what it accumulated under the old divisor would make the term jump.
+    NumberRow(
+        "ki", "ki", SettingGroup::Controller, NumberRange::Any, "X",
+        "integral divisor: the integral term is the error's integral over\nKi (0: none), so Ki = Ti / Kc",
+        nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKi); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetKi(v.number); }),
+    NumberRow(
+        "kd", "kd", SettingGroup::Controller, NumberRange::Any, "X", "derivative gain, Kd = Kc * Td", nullptr,
+        nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; }),
+    NumberRow(
+        "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power", nullptr, nullptr,
+        [](const SettingSource& t) { return Number(Sim(t).m_dPower); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dPower = v.number; }),
+
+    CountRow(
+        "realStepMs", nullptr, SettingGroup::Window, kMaxMilliseconds, nullptr, nullptr, nullptr,
+        [](const SettingSource& t) { return ReadWindow(t, &CWindowState::m_nRealStepMs); },
+        [](SettingTarget& t, const SettingValue& v) {
+            WriteWindow(t, &CWindowState::m_nRealStepMs, v.number);
+        }),
+    SeriesRow<&CWindowState::m_bShowError>("showError"),
+    SeriesRow<&CWindowState::m_bShowProportional>("showProportional"),
+    SeriesRow<&CWindowState::m_bShowIntegral>("showIntegral"),
+    SeriesRow<&CWindowState::m_bShowDerivative>("showDerivative"),
+    SeriesRow<&CWindowState::m_bShowPower>("showPower"),
+
+    NumberRow(
+        "disturbance", "disturbance", SettingGroup::Dynamics, NumberRange::Any, "X",
+        "load disturbance added to u, in power units",
+        QT_TRANSLATE_NOOP("Setting", "Perturbação de carga d:"),
+        QT_TRANSLATE_NOOP("Setting", "Somada à potência do controlador antes da planta (v = u + d), em "
+                                     "unidades de potência."),
+        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.disturbance); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.disturbance = v.number; }),
+    NumberRow(
+        "deadTimeS", "dead-time", SettingGroup::Dynamics, NumberRange::NotNegative, "S",
+        "dead time in simulated seconds, round(S / dt) steps",
+        QT_TRANSLATE_NOOP("Setting", "Tempo morto θ (s):"),
+        QT_TRANSLATE_NOOP("Setting", "A fórmula recebe a potência de θ segundos simulados antes "
+                                     "(arredondado a passos); 0 = sem tempo morto."),
+        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.deadTimeS); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.deadTimeS = v.number; }),
+    CountRow(
+        "lagCount", "lags", SettingGroup::Dynamics, PlantDynamicsSettings::kMaxLags,
+        "first-order lags in a row, 0 to 5", QT_TRANSLATE_NOOP("Setting", "Atrasos de 1ª ordem N (0 a 5):"),
+        QT_TRANSLATE_NOOP(
+            "Setting", "Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro."),
+        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagCount); },
+        [](SettingTarget& t, const SettingValue& v) {
+            Sim(t).m_dynamicsSettings.lagCount = static_cast<int>(v.number);
+        }),
+    NumberRow(
+        "lagTauS", "lag-tau", SettingGroup::Dynamics, NumberRange::NotNegative, "S",
+        "time constant of each lag in simulated seconds",
+        QT_TRANSLATE_NOOP("Setting", "Constante de tempo τ (s):"),
+        QT_TRANSLATE_NOOP("Setting", "A constante de tempo de cada atraso, em segundos simulados."),
+        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagTauS); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.lagTauS = v.number; }),
+
+    NumberRow(
+        "setPointWeight", "setpoint-weight", SettingGroup::Options, NumberRange::NotNegative, "B",
+        "proportional term (B * setpoint - point) * Kp", QT_TRANSLATE_NOOP("Setting", "Peso do set point b:"),
+        QT_TRANSLATE_NOOP("Setting", "O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o "
+                                     "degrau do set point é respondido com mais calma. 1 = o controlador de "
+                                     "sempre."),
+        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.setPointWeight); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.setPointWeight = v.number; }),
+    ChoiceRow(
+        "derivativeOnMeasurement", "derivative-on", SettingKind::Flag, SettingGroup::Options,
+        kDerivativeSources, "slope of the point (no kick at a set-point step) or of the error",
+        QT_TRANSLATE_NOOP("Setting", "Derivada sobre a medição"),
+        QT_TRANSLATE_NOOP("Setting", "Deriva o point em vez do erro: sem o pico da derivada quando o set "
+                                     "point muda."),
+        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.derivativeOnMeasurement); },
+        [](SettingTarget& t, const SettingValue& v) {
+            Sim(t).m_pidOptions.derivativeOnMeasurement = v.number != 0.0;
+        }),
+    NumberRow(
+        "derivativeFilterS", "derivative-filter", SettingGroup::Options, NumberRange::NotNegative, "S",
+        "time constant Tf of the derivative's filter; 0 is off",
+        QT_TRANSLATE_NOOP("Setting", "Filtro da derivada Tf (s):"),
+        QT_TRANSLATE_NOOP("Setting", "Constante de tempo do filtro de primeira ordem do termo derivativo; "
+                                     "0 = sem filtro."),
+        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.derivativeFilterS); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.derivativeFilterS = v.number; }),
+    ChoiceRow(
+        "antiWindup", "anti-windup", SettingKind::Choice, SettingGroup::Options, kAntiWindups,
+        "hold the integral while it winds into the clamp, or track the clamped\noutput back into it",
+        QT_TRANSLATE_NOOP("Setting", "Anti-windup:"),
+        QT_TRANSLATE_NOOP("Setting", "Condicional: a integral para enquanto a saída está saturada e ela "
+                                     "empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / "
+                                     "Tt depois da saturação."),
+        [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).m_pidOptions.antiWindup)); },
+        [](SettingTarget& t, const SettingValue& v) {
+            Sim(t).m_pidOptions.antiWindup = static_cast<AntiWindup>(static_cast<int>(v.number));
+        }),
+    NumberRow(
+        "trackingTimeS", "tracking-time", SettingGroup::Options, NumberRange::Positive, "S",
+        "Tt of backcalc, above 0", QT_TRANSLATE_NOOP("Setting", "Tempo de rastreamento Tt (s):"),
+        QT_TRANSLATE_NOOP("Setting", "O Tt do retrocálculo, em segundos simulados, acima de 0."),
+        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.trackingTimeS); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.trackingTimeS = v.number; }),
+};
+
+} // namespace
+
+const SettingRow* settingRowsBegin() {
+    return std::begin(kRows);
+}
+const SettingRow* settingRowsEnd() {
+    return std::end(kRows);
+}
+
+const SettingRow* settingByOption(const std::string& option) {
+    for (const SettingRow& row : kRows) {
+        if (row.option != nullptr && option == row.option)
+            return &row;
+    }
+    return nullptr;
+}
+
+const SettingRow* settingByFileKey(const std::string& key) {
+    for (const SettingRow& row : kRows) {
+        if (row.fileKey != nullptr && key == row.fileKey)
+            return &row;
+    }
+    return nullptr;
+}
+
+void applySetting(SettingTarget& target, const SettingRow& row, const SettingValue& value) {
+    row.write(target, value);
+}
+
+bool applyChanges(SettingTarget& target, const std::vector<SettingChange>& changes) {
+    bool changed = false;
+    for (const SettingChange& change : changes) {
+        const SettingValue now = change.row->read(target);
+        if (now.number == change.value.number && now.text == change.value.text)
+            continue;
+        applySetting(target, *change.row, change.value);
+        changed = true;
+    }
+    return changed;
+}
+
+std::vector<SettingChange> pidGainChanges(const PidGains& gains) {
+    return {{settingByOption("kp"), Number(gains.kp)},
+            {settingByOption("ki"), Number(gains.ki)},
+            {settingByOption("kd"), Number(gains.kd)},
+            {settingByOption("mode"), Number(static_cast<int>(CSimulation::ControlMode::Pid))}};
+}
+
+const SettingChoice* choiceByName(const SettingRow& row, const std::string& name) {
+    for (std::size_t i = 0; i < row.choiceCount; ++i) {
+        if (name == row.choices[i].name)
+            return &row.choices[i];
+    }
+    return nullptr;
+}
+
+const SettingChoice* choiceByValue(const SettingRow& row, int value) {
+    for (std::size_t i = 0; i < row.choiceCount; ++i) {
+        if (row.choices[i].value == value)
+            return &row.choices[i];
+    }
+    return nullptr;
+}
+
+std::string choiceNames(const SettingRow& row) {
+    std::string names;
+    for (std::size_t i = 0; i < row.choiceCount; ++i) {
+        names += i == 0 ? "" : i + 1 == row.choiceCount ? " or " : ", ";
+        names += row.choices[i].name;
+    }
+    return names;
+}
+
+std::string settingValueText(const SettingRow& row, const SettingValue& value) {
+    switch (row.kind) {
+    case SettingKind::Text:
+        return value.text;
+    case SettingKind::Flag:
+    case SettingKind::Choice: {
+        const SettingChoice* choice = choiceByValue(row, static_cast<int>(value.number));
+        return choice != nullptr ? choice->name : std::string();
+    }
+    default:
+        return numberText(value.number);
+    }
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "NumberRange.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CSimulation;
+struct PidGains;
+class CWindowState;
+
+// A window's settings, each described once: its `.vrl` key, its command-line option (which is also its
+// `--at` name), its kind and range, where it lives and what setting it also does. The file, the command
+// line, the plant-and-controller dialog, the print header and the help read these rows; adding a
+// setting is one row here, its use in the step and its translation.
+
+/// What a setting is read from and written to: a simulation and, for a window, what the window keeps
+/// besides its simulation. A headless run has no window state.
+struct SettingTarget {
+    CSimulation& simulation;
+    CWindowState* window = nullptr;
+};
+/// What a setting is read from.
+struct SettingSource {
+    const CSimulation& simulation;
+    const CWindowState* window = nullptr;
+
+    SettingSource(const CSimulation& simulation, const CWindowState* window = nullptr)
+        : simulation(simulation), window(window) {}
+    SettingSource(const SettingTarget& target) : simulation(target.simulation), window(target.window) {}
+};
+
+enum class SettingKind {
+    Number, ///< a double within the row's range
+    Count,  ///< a whole number from 0 to the row's maxCount
+    Flag,   ///< on or off; the command line names the two states by the row's choices
+    Choice, ///< one of the row's choices, by name
+    Text,
+};
+
+/// Where a setting belongs: the help's sections and the plant-and-controller dialog's groups.
+enum class SettingGroup {
+    Window,     ///< a window's own: its "Real" period and the series it shows
+    Controller, ///< the mode, the gains and the manual power
+    SetPoint,   ///< the set point, which headless tuning and sweeps also take
+    Plant,      ///< the formula and the simulated step
+    Dynamics,   ///< between the power and the formula's t
+    Options,    ///< the controller's options
+};
+
+/// One value of a Choice or Flag setting: the name the file and the command line give it, its value
+/// and the words the interface shows (translated in context "Setting").
+struct SettingChoice {
+    const char* name;
+    int value;
+    const char* label;
+};
+
+/// A setting's value whatever its kind: a number, a count, a flag (1 or 0) or a choice's value in
+/// `number`, a text in `text`.
+struct SettingValue {
+    double number = 0.0;
+    std::string text;
+};
+
+struct SettingRow {
+    const char* fileKey; ///< the key of a window's `.vrl` object; nullptr for the command line's own
+    const char* option;  ///< the command-line option without "--", also the `--at` name; nullptr for none
+    SettingKind kind;
+    SettingGroup group;
+    NumberRange range;
+    std::uint32_t maxCount;
+    const SettingChoice* choices;
+    std::size_t choiceCount;
+    const char* valueName; ///< what the help calls the value ("S", "N", "measurement|error")
+    const char* help;      ///< what the help says of it, lines after the first indented by the reader
+    const char* label;     ///< the dialog's label (context "Setting"), or nullptr when not in the dialog
+    const char* toolTip;   ///< the dialog's explanation (context "Setting")
+    SettingValue (*read)(const SettingSource& source);
+    /// Sets the value and does what setting it also does (a new Ki clears the integral, PID and on/off
+    /// exclude each other). Only applySetting calls it.
+    void (*write)(SettingTarget& target, const SettingValue& value);
+
+    /// Part of a simulation's setup (the set point, the plant and the controller's options): what a
+    /// headless tuning or sweep takes from a window or the command line.
+    bool isSetup() const {
+        return group == SettingGroup::SetPoint || group == SettingGroup::Plant ||
+               group == SettingGroup::Dynamics || group == SettingGroup::Options;
+    }
+    bool isWindowOnly() const { return group == SettingGroup::Window; }
+};
+
+/// A setting and the value it is to take.
+struct SettingChange {
+    const SettingRow* row = nullptr;
+    SettingValue value;
+};
+
+/// Every row, in the order a file's settings are applied.
+const SettingRow* settingRowsBegin();
+const SettingRow* settingRowsEnd();
+struct SettingRows {
+    const SettingRow* begin() const { return settingRowsBegin(); }
+    const SettingRow* end() const { return settingRowsEnd(); }
+};
+inline SettingRows settingRows() {
+    return {};
+}
+
+/// The row whose command-line option is `option` (without "--"), or nullptr.
+const SettingRow* settingByOption(const std::string& option);
+/// The row whose `.vrl` key is `key`, or nullptr.
+const SettingRow* settingByFileKey(const std::string& key);
+
+/// Every change of a setting from outside the panels (a file, a dialog, the command line, an event)
+/// goes through here, so that what the setting also does is never forgotten.
+void applySetting(SettingTarget& target, const SettingRow& row, const SettingValue& value);
+
+/// Applies each change whose value differs from the setting's own; true when any did.
+bool applyChanges(SettingTarget& target, const std::vector<SettingChange>& changes);
+/// What the tuning dialog's "Aplicar" changes: the gains, and PID control on.
+std::vector<SettingChange> pidGainChanges(const PidGains& gains);
+
+/// The choice of `row` named `name`, or nullptr.
+const SettingChoice* choiceByName(const SettingRow& row, const std::string& name);
+/// The choice of `row` whose value is `value`, or nullptr.
+const SettingChoice* choiceByValue(const SettingRow& row, int value);
+/// The names of `row`'s choices as a sentence: "a, b or c".
+std::string choiceNames(const SettingRow& row);
+/// The value of `row` in a window as the command line and the help write it ("0.5", "backcalc").
+std::string settingValueText(const SettingRow& row, const SettingValue& value);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SettingsTable.h"
+
+#include <string>
+
+// Values to walk the settings table with: one each row takes that differs from a new window's, and
+// one the command line refuses.
+
+/// A value of `row` within its range that differs from `initial`.
+inline SettingValue SampleValue(const SettingRow& row, const SettingValue& initial) {
+    switch (row.kind) {
+    case SettingKind::Number:
+        return {initial.number == 2.5 ? 3.25 : 2.5, {}};
+    case SettingKind::Count:
+        return {initial.number == 0.0 ? static_cast<double>(row.maxCount) : 0.0, {}};
+    case SettingKind::Flag:
+    case SettingKind::Choice:
+        for (std::size_t i = 0; i < row.choiceCount; ++i) {
+            if (row.choices[i].value != static_cast<int>(initial.number))
+                return {static_cast<double>(row.choices[i].value), {}};
+        }
+        break;
+    case SettingKind::Text:
+        break;
+    }
+    return {0.0, initial.text + "+1"};
+}
+
+/// A command-line value `row` refuses, or empty for a row that takes every value.
+inline std::string RefusedText(const SettingRow& row) {
+    switch (row.kind) {
+    case SettingKind::Number:
+        return row.range == NumberRange::Positive      ? "0"
+               : row.range == NumberRange::NotNegative ? "-1"
+               : row.range == NumberRange::Finite      ? "inf"
+                                                       : "";
+    case SettingKind::Count:
+        return std::to_string(static_cast<unsigned long long>(row.maxCount) + 1);
+    case SettingKind::Flag:
+    case SettingKind::Choice:
+        return "maybe";
+    case SettingKind::Text:
+        break;
+    }
+    return "";
+}
