@@ -1,0 +1,22 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "PidOptions.h"
+#include "SimSettings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+/// What `vorlint-cli freq` was asked to do.
+struct FreqOptions {
+    std::vector<SimSetting> setupSettings; ///< the plant and the controller's options, in the order given
+    PidGains gains;
+    std::optional<double> operatingPoint; ///< none: the window's set point, or 1500 when that is 0
+    std::uint64_t points = 400;
+    bool help = false;
+};
+
+/// Reads the arguments after "freq"; false with the reason in `error` on a usage error.
+bool parseFreqOptions(const Arguments& args, FreqOptions& options, std::string& error);
