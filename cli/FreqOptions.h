@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "FrequencyLab.h"
 #include "PidOptions.h"
 #include "SimSettings.h"
 
@@ -14,7 +15,7 @@ struct FreqOptions {
     std::vector<SimSetting> setupSettings; ///< the plant and the controller's options, in the order given
     PidGains gains;
     std::optional<double> operatingPoint; ///< none: the window's set point, or 1500 when that is 0
-    std::uint64_t points = 400;
+    std::uint64_t points = FrequencyRequest::kDefaultPoints;
     bool help = false;
 };
 

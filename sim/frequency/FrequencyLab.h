@@ -62,7 +62,7 @@ struct FrequencyRequest {
     static constexpr std::size_t kDefaultPoints = 400;
 
     double operatingPoint = 1500.0;      ///< p0
-    std::size_t points = kDefaultPoints; ///< 2 or more
+    std::size_t points = kDefaultPoints; ///< fewer than 2 count as 2
 };
 
 /// The loop at its operating point in the frequency domain. Each "why" is a sentence for the user when
