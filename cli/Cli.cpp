@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "EvalCommand.h"
+#include "FreqCommand.h"
 #include "SimCommand.h"
 #include "SweepCommand.h"
 #include "TuneCommand.h"
@@ -20,6 +21,7 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "  sim   run a simulation and print its history as CSV\n"
                           "  tune  run a relay or step-test experiment and print the tuning rules' gains\n"
                           "  sweep run every combination of gain ranges and print the response figures\n"
+                          "  freq  linearise the loop and print its margins and Bode curves\n"
                           "\n"
                           "Options:\n"
                           "  --help     show this help\n"
@@ -33,7 +35,7 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
 
 int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
-        return usageError(streams.err, "", "missing command (eval, sim, tune or sweep)");
+        return usageError(streams.err, "", "missing command (eval, sim, tune, sweep or freq)");
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
@@ -49,13 +51,16 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
     if (command == "sweep") {
         return RunSweepCommand(rest, streams);
     }
+    if (command == "freq") {
+        return RunFreqCommand(rest, streams);
+    }
     if (command == "--help") {
         return printHelp(streams.out, kHelp);
     }
     if (command == "--version") {
         return printHelp(streams.out, "vorlint-cli " VORLINT_VERSION "\n");
     }
-    return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune or sweep)");
+    return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune, sweep or freq)");
 }
 
 /// Runs `command` and turns running out of memory into a message (which allocates nothing) and
@@ -72,7 +77,7 @@ int reportingOutOfMemory(const char* commandName, std::FILE* err, Command comman
 
 /// The command's name for messages, empty for a command that does not exist.
 const char* commandName(const char* argument) {
-    for (const char* known : {"eval", "sim", "tune", "sweep"}) {
+    for (const char* known : {"eval", "sim", "tune", "sweep", "freq"}) {
         if (std::string_view(argument) == known) {
             return known;
         }
