@@ -49,56 +49,15 @@ void prepareAngle(std::uint8_t use, int angleMode, double& x) {
 Evaluator::Evaluator(const EvaluationSettings& settings)
     : settings(settings), convertTarget(settings.convertBase) {}
 
-int Evaluator::run(const FormulaProgram& program, NameFrame& frame, double* stack, double& out) {
-    const std::vector<Instruction>& code = program.code();
-    double* top = stack; // one past the value on top
-    for (std::size_t pc = 0; pc < code.size(); ++pc) {
-        const Instruction& step = code[pc];
-        switch (step.code) {
-        case Instruction::kPush:
-            *top++ = step.value;
-            break;
-        case Instruction::kLoad:
-        case Instruction::kLoadNegated: {
-            const std::int32_t slot = frame.readSlot(step.operand);
-            if (!frame.isDefined(slot))
-                return kUndefinedName;
-            const double value = frame.value(slot);
-            *top++ = step.code == Instruction::kLoad ? value : -value;
-            break;
-        }
-        case Instruction::kStore:
-            if (const std::int32_t slot = frame.writeSlot(step.operand); slot >= 0)
-                frame.assign(slot, top[-1]);
-            break;
-        case Instruction::kApply: {
-            top -= step.operand;
-            int status = 0;
-            const double value = applyOperator(step, top, status);
-            if (status != 0) {
-                if (pc + 1 == code.size())
-                    out = value;
-                return status;
-            }
-            *top++ = value;
-            break;
-        }
-        case Instruction::kFail:
-            return step.op;
-        }
-    }
-    out = top[-1];
-    return 0;
-}
-
-double Evaluator::applyOperator(const Instruction& apply, double* args, int& status) {
-    const int op = apply.op;
+// The four arithmetic operators are the bulk of every plant formula: they are computed here, inside
+// the loop, and everything else out of line.
+inline double Evaluator::applyOperator(const Instruction& apply, double* args, int& status) {
     if (settings.trace)
-        recordTraceLine(op, args, apply.operand);
+        recordTraceLine(apply.op, args, apply.operand);
     if (apply.angle != Instruction::kNoAngle)
         prepareAngle(apply.angle, settings.angleMode, args[0]);
     const double a = args[0];
-    switch (op) {
+    switch (apply.op) {
     case kMultiply:
         return args[1] * a;
     case kDivide:
@@ -107,12 +66,20 @@ double Evaluator::applyOperator(const Instruction& apply, double* args, int& sta
             return 0.0;
         }
         return a / args[1];
-    case kMod:
-        return std::fmod(a, args[1]);
     case kPlus:
         return args[1] + a;
     case kMinus:
         return a - args[1];
+    default:
+        return applyOtherOperator(apply, args, status);
+    }
+}
+
+double Evaluator::applyOtherOperator(const Instruction& apply, double* args, int& status) {
+    const double a = args[0];
+    switch (apply.op) {
+    case kMod:
+        return std::fmod(a, args[1]);
     case kPower:
         return power(a, args[1]);
     case kEqual:
@@ -130,8 +97,71 @@ double Evaluator::applyOperator(const Instruction& apply, double* args, int& sta
     case kConvbase:
         return convertTo(a, args[1], status);
     default:
-        return applyBuiltin(op, args, apply.operand, settings.angleMode, status);
+        return applyBuiltin(apply.op, args, apply.operand, settings.angleMode, status);
     }
+}
+
+inline bool Evaluator::load(const Instruction& step, const NameFrame& frame, double*& top) {
+    const std::int32_t slot = frame.readSlot(step.name);
+    if (!frame.isDefined(slot))
+        return false;
+    const double value = frame.value(slot);
+    *top++ = step.negated ? -value : value;
+    return true;
+}
+
+// A failing operation that is the formula's last gives the value of the whole formula.
+inline int Evaluator::apply(const Instruction& step, double*& top, bool last, double& out) {
+    top -= step.operand;
+    int status = 0;
+    const double value = applyOperator(step, top, status);
+    if (status != 0) {
+        if (last)
+            out = value;
+        return status;
+    }
+    *top++ = value;
+    return 0;
+}
+
+int Evaluator::run(const FormulaProgram& program, NameFrame& frame, double* stack, double& out) {
+    const Instruction* const first = program.code().data();
+    const Instruction* const end = first + program.code().size();
+    double* top = stack; // one past the value on top
+    for (const Instruction* step = first; step != end; ++step) {
+        switch (step->code) {
+        case Instruction::kPush:
+            *top++ = step->value;
+            break;
+        case Instruction::kLoad:
+            if (!load(*step, frame, top))
+                return kUndefinedName;
+            break;
+        case Instruction::kStore:
+            if (const std::int32_t slot = frame.writeSlot(step->name); slot >= 0)
+                frame.assign(slot, top[-1]);
+            break;
+        case Instruction::kPushThenApply:
+            *top++ = step->value;
+            if (const int status = apply(*step, top, step + 1 == end, out))
+                return status;
+            break;
+        case Instruction::kLoadThenApply:
+            if (!load(*step, frame, top))
+                return kUndefinedName;
+            if (const int status = apply(*step, top, step + 1 == end, out))
+                return status;
+            break;
+        case Instruction::kApply:
+            if (const int status = apply(*step, top, step + 1 == end, out))
+                return status;
+            break;
+        case Instruction::kFail:
+            return step->op;
+        }
+    }
+    out = top[-1];
+    return 0;
 }
 
 // Bases outside 2 to 36 have no digits; refusing them here keeps them from every rendering.

@@ -37,7 +37,10 @@ public:
     bool convertBaseActive() const { return convertActive; }
 
 private:
+    bool load(const Instruction& step, const NameFrame& frame, double*& top);
+    int apply(const Instruction& step, double*& top, bool last, double& out);
     double applyOperator(const Instruction& apply, double* args, int& status);
+    double applyOtherOperator(const Instruction& apply, double* args, int& status);
     double convertTo(double value, double base, int& status);
     void recordTraceLine(int op, const double* args, std::size_t count);
 

@@ -33,19 +33,14 @@ void FormulaProgram::emitNode(const ExprNode& node, int depth) {
         return;
     if (depth > kMaxTreeDepth)
         return emitFail(kMalformedNode);
-    switch (node.kind) {
-    case kNumberNode: {
-        Instruction push;
-        push.value = node.value;
-        return this->push(push, 1);
+    if (isLeaf(node)) {
+        Instruction leaf;
+        emitLeaf(node, leaf);
+        return push(leaf, 1);
     }
-    case kNameNode:
-        return emitLoad(node.name);
-    case kOperationNode:
+    if (node.kind == kOperationNode)
         return emitOperation(node, depth);
-    default:
-        return emitFail(kMalformedNode);
-    }
+    emitFail(kMalformedNode);
 }
 
 void FormulaProgram::emitOperation(const ExprNode& node, int depth) {
@@ -59,9 +54,11 @@ void FormulaProgram::emitOperation(const ExprNode& node, int depth) {
         return emitFail(kMalformedNode);
     // Functions take every child; binary operators their two operands, postfix operators one.
     const std::size_t count = function ? node.children.size() : requiredOperands(op);
-    for (std::size_t i = 0; i < count; ++i)
+    const ExprNode& last = node.children[count - 1];
+    const bool lastIsLeaf = isLeaf(last) && depth + 1 <= kMaxTreeDepth;
+    for (std::size_t i = 0; i + (lastIsLeaf ? 1 : 0) < count; ++i)
         emitNode(node.children[i], depth + 1);
-    emitApply(op, count);
+    emitApply(op, count, lastIsLeaf ? &last : nullptr);
 }
 
 void FormulaProgram::emitAssignment(const ExprNode& node, int depth) {
@@ -75,21 +72,38 @@ void FormulaProgram::emitAssignment(const ExprNode& node, int depth) {
         assigned_.push_back(name);
     Instruction store;
     store.code = Instruction::kStore;
-    store.operand = name;
+    store.name = name;
     push(store, 0);
 }
 
-void FormulaProgram::emitLoad(const std::string& name) {
-    const bool negated = !name.empty() && name[0] == '-';
-    Instruction load;
-    load.code = negated ? Instruction::kLoadNegated : Instruction::kLoad;
-    load.operand = nameIndex(negated ? name.substr(1) : name);
-    push(load, 1);
+bool FormulaProgram::isLeaf(const ExprNode& node) {
+    return node.kind == kNumberNode || node.kind == kNameNode;
 }
 
-void FormulaProgram::emitApply(int op, std::size_t count) {
+void FormulaProgram::emitLeaf(const ExprNode& leaf, Instruction& into) {
+    if (leaf.kind == kNumberNode) {
+        into.code = Instruction::kPush;
+        into.value = leaf.value;
+        return;
+    }
+    into.code = Instruction::kLoad;
+    into.negated = !leaf.name.empty() && leaf.name[0] == '-';
+    into.name = nameIndex(into.negated ? leaf.name.substr(1) : leaf.name);
+}
+
+void FormulaProgram::emitApply(int op, std::size_t count, const ExprNode* lastLeaf) {
+    if (failed_)
+        return;
     Instruction apply;
-    apply.code = Instruction::kApply;
+    if (lastLeaf) {
+        emitLeaf(*lastLeaf, apply);
+        // The operand is on the stack, if only for a moment, before the operation takes it.
+        stackDepth_ = std::max(stackDepth_, stackNow_ + 1);
+        stackNow_ += 1;
+    }
+    apply.code = !lastLeaf                          ? Instruction::kApply
+                 : apply.code == Instruction::kPush ? Instruction::kPushThenApply
+                                                    : Instruction::kLoadThenApply;
     apply.op = op;
     apply.angle = angleUseOf(op);
     apply.operand = static_cast<std::uint32_t>(count);

@@ -10,12 +10,13 @@
 /// One step of a formula's program, run by the Evaluator on a stack of values.
 struct Instruction {
     enum Code : std::uint8_t {
-        kPush,        // pushes `value`
-        kLoad,        // pushes the value of name `operand`
-        kLoadNegated, // pushes it negated: the tokenizer writes a negated name with a leading "-"
-        kStore,       // assigns the value on top to name `operand` and leaves it there
-        kApply,       // replaces the top `operand` values by operator `op` applied to them
-        kFail,        // stops with status `op`: a node the evaluation cannot use
+        kPush,          // pushes `value`
+        kLoad,          // pushes the value of the name `name`, negated when `negated`
+        kStore,         // assigns the value on top to the name `name` and leaves it there
+        kApply,         // replaces the top `operand` values by operator `op` applied to them
+        kPushThenApply, // kPush, then kApply: an operation whose last operand is a number
+        kLoadThenApply, // kLoad, then kApply: an operation whose last operand is a name
+        kFail,          // stops with status `op`: a node the evaluation cannot use
     };
     /// How kApply treats its first operand as an angle (see reducesAngle and takesAngle).
     enum AngleUse : std::uint8_t {
@@ -26,13 +27,17 @@ struct Instruction {
 
     Code code = kPush;
     std::uint8_t angle = kNoAngle;
+    bool negated = false; // the tokenizer writes a negated name with a leading "-"
     std::int32_t op = 0;
     std::uint32_t operand = 0;
+    std::uint32_t name = 0; // an index in FormulaProgram::names()
     double value = 0.0;
 };
 
 /// An expression tree flattened into instructions in evaluation order: the operands of an operation
-/// from the first, then the operation; an assignment's value, then its store. The tree is evaluated
+/// from the first, then the operation; an assignment's value, then its store. A last operand that is a
+/// number or a name is fetched by the operation's own instruction, which halves the steps of a
+/// typical formula without changing their order. The tree is evaluated
 /// as it was walked, so a node the walk refused (unknown kind, missing operands, unclassified operator,
 /// too deep) becomes a kFail at the point where the walk failed, after everything the walk did before.
 class FormulaProgram {
@@ -53,8 +58,9 @@ private:
     void emitNode(const ExprNode& node, int depth);
     void emitOperation(const ExprNode& node, int depth);
     void emitAssignment(const ExprNode& node, int depth);
-    void emitLoad(const std::string& name);
-    void emitApply(int op, std::size_t count);
+    static bool isLeaf(const ExprNode& node);
+    void emitLeaf(const ExprNode& leaf, Instruction& into);
+    void emitApply(int op, std::size_t count, const ExprNode* lastLeaf);
     void emitFail(int status);
     void push(const Instruction& instruction, int stackChange);
     std::uint32_t nameIndex(const std::string& name);

@@ -59,11 +59,18 @@ void NameFrame::layOutWith(const FormulaProgram& program, std::size_t bindingCou
     }
     values = initialValues;
     defined = initialDefined;
+    assignedSlots.clear();
+    for (const std::uint32_t name : program.assignedNames())
+        if (writes[name] >= 0)
+            assignedSlots.push_back(writes[name]);
 }
 
+// Only assignments change a variable's slot, and a binding's slot is filled anew at every start.
 void NameFrame::reset() {
-    std::copy(initialValues.begin(), initialValues.end(), values.begin());
-    std::copy(initialDefined.begin(), initialDefined.end(), defined.begin());
+    for (const std::int32_t slot : assignedSlots) {
+        values[slot] = initialValues[slot];
+        defined[slot] = initialDefined[slot];
+    }
 }
 
 void NameFrame::start(const double* bindingValues) {

@@ -59,4 +59,5 @@ private:
         std::uint32_t binding;
     };
     std::vector<BoundSlot> bound;
+    std::vector<std::int32_t> assignedSlots; // the variable slots of the assigned names
 };
