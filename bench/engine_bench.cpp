@@ -1,6 +1,7 @@
 #include "BenchDataDirs.h"
 
 #include "EquationEngine.h"
+#include "PreparedFormula.h"
 
 #include <array>
 #include <iterator>
@@ -130,6 +131,41 @@ void EvaluateCachedFormula(benchmark::State& state) {
     }
 }
 BENCHMARK(EvaluateCachedFormula)->ArgName("dataFiles")->Arg(1)->Arg(0);
+
+/// The same formula again and again as the simulation step evaluates it: prepared once, each evaluation
+/// as on a new engine.
+void EvaluatePreparedFormula(benchmark::State& state) {
+    if (!benchDataDirs->enter(state)) {
+        return;
+    }
+    PreparedFormula prepared({"p", "t", "dt"});
+    const double values[] = {20.0, 50.0, 0.1};
+    for (auto _ : state) {
+        double result = 0.0;
+        if (prepared.evaluate(kPlantFormula, values, result) != 0) {
+            state.SkipWithError("the prepared formula failed");
+            break;
+        }
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(EvaluatePreparedFormula)->ArgName("dataFiles")->Arg(1)->Arg(0);
+
+/// The reference for the evaluations: the plant formula written in C++, its inputs unknown to the
+/// compiler at every iteration.
+void NativeExpression(benchmark::State& state) {
+    double p = 20.0;
+    double t = 50.0;
+    double dt = 0.1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(p);
+        benchmark::DoNotOptimize(t);
+        benchmark::DoNotOptimize(dt);
+        double result = p + ((t / 100) * 5000 - p * 1.0) * dt;
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(NativeExpression);
 
 /// Formulas of about 500 tokens, each with its own leading number so that no two texts are equal.
 std::array<std::string, 16> longFormulas() {

@@ -3,7 +3,36 @@
 #include "StatusCodes.h"
 #include "Truncation.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+/// F(n) is finite up to here; above it the quotients of factorials would be infinity over infinity.
+constexpr double kLargestFiniteFactorial = 170.0;
+
+/// from × (from + 1) × … × to, multiplied in ascending order; 1 when from > to. Stops growing once
+/// infinite, so no range costs more than a few hundred steps when from ≥ 1.
+double ascendingProduct(double from, double to) {
+    double product = 1.0;
+    for (double factor = from; factor <= to && !std::isinf(product); factor += 1.0)
+        product *= factor;
+    return product;
+}
+
+/// nCr for n above kLargestFiniteFactorial: the product over i = 1..k of (n - k + i) / i with
+/// k = min(r, n - r), each step a multiplication then a division, stopping once infinite.
+double largeCombinations(double n, double r) {
+    const double k = std::min(r, n - r);
+    double value = 1.0;
+    for (double i = 1.0; i <= k && !std::isinf(value); i += 1.0) {
+        value *= n - k + i;
+        value /= i;
+    }
+    return value;
+}
+
+} // namespace
 
 double factorial(double v) {
     if (!isWholeInt32(v) || v < 0)
@@ -28,8 +57,13 @@ double permutations(double n, double r, int& status) {
         status = kNprOrder;
     else if (!integers)
         status = kNprIntegers;
-    // Computed even when n < r, as the operator always has been; the caller ignores it then.
-    return integers ? factorial(n) / factorial(n - r) : 0.0;
+    if (!integers)
+        return 0.0;
+    // Computed even when n < r, as the operator always has been; the caller ignores it then. The
+    // quotient of factorials stays where it is finite, so every result it gave stays as it was.
+    if (n <= kLargestFiniteFactorial || n < r)
+        return factorial(n) / factorial(n - r);
+    return ascendingProduct(n - r + 1.0, n);
 }
 
 double combinations(double n, double r, int& status) {
@@ -41,7 +75,9 @@ double combinations(double n, double r, int& status) {
         status = kNcrIntegers;
         return 0.0;
     }
-    return permutations(n, r, status) / factorial(r);
+    if (n <= kLargestFiniteFactorial)
+        return permutations(n, r, status) / factorial(r);
+    return largeCombinations(n, r);
 }
 
 double fibonacci(double x, int& status) {

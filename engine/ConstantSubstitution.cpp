@@ -55,6 +55,11 @@ private:
 
 } // namespace
 
+// Every reference holds a "|"; a formula without one has nothing to substitute.
+bool mayReferToConstants(const std::string& formula) {
+    return formula.find('|') != std::string::npos;
+}
+
 int substituteConstants(std::string& formula, const ConstantTable& table, bool decimalComma) {
     return replaceInListOrder(formula, ReferenceIndex(table, decimalComma));
 }

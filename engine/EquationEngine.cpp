@@ -33,6 +33,14 @@ int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBin
     ownerWindow = window;
     traceLog.clear();
     traceRendered = false;
+    if (const int code = Prepare(formula))
+        return code;
+    convertBaseActive = false;
+    const int code = evaluateCurrentSlot(callerBindings, count, result);
+    return applyReportMode(code);
+}
+
+int EquationEngine::Prepare(const std::string& formula) {
     if (formula.empty())
         return ReportEquationError(kEmptyFormula, formula);
     if (FindSlot(formula)) {
@@ -45,9 +53,7 @@ int EquationEngine::Evaluate(std::string formula, const VariableValue* callerBin
             return code;
         }
     }
-    convertBaseActive = false;
-    const int code = evaluateCurrentSlot(callerBindings, count, result);
-    return applyReportMode(code);
+    return 0;
 }
 
 int EquationEngine::Evaluate(std::string formula, const std::vector<VariableValue>& callerBindings,
@@ -99,21 +105,29 @@ int EquationEngine::Parse(int slot) {
 }
 
 int EquationEngine::BuildTree(int slot) {
-    return buildTree(cache.tokens(slot), cache.tree(slot));
+    const int code = buildTree(cache.tokens(slot), cache.tree(slot));
+    cache.program(slot) = code == 0 ? FormulaProgram(cache.tree(slot)) : FormulaProgram();
+    return code;
 }
 
 int EquationEngine::evaluateCurrentSlot(const VariableValue* bindings, std::size_t bindingCount,
                                         double& result) {
     EvaluationSettings settings;
-    settings.bindings = bindings;
-    settings.bindingCount = bindingCount;
     settings.angleMode = angleMode;
-    settings.writeTrace = reportMode != kIgnoreFailuresWithoutTrace;
     settings.numberBase = numberBase;
     settings.convertBase = convertBase;
     settings.style = numberStyle();
-    Evaluator evaluator(settings, variables, traceLog, numbers);
-    const int code = evaluator.evaluate(cache.tree(cache.currentSlot()), result);
+    if (reportMode != kIgnoreFailuresWithoutTrace) {
+        settings.trace = &traceLog;
+        settings.renderer = &numbers;
+    }
+    const FormulaProgram& program = cache.program(cache.currentSlot());
+    frame.layOut(program, bindings, bindingCount, variables);
+    frame.start(bindings);
+    stack.resize(program.stackDepth());
+    Evaluator evaluator(settings);
+    const int code = evaluator.run(program, frame, stack.data(), result);
+    frame.storeInto(program, variables);
     convertBase = evaluator.convertBase();
     convertBaseActive = evaluator.convertBaseActive();
     return code;
@@ -132,8 +146,7 @@ int EquationEngine::RewriteUnits(std::string& formula) const {
 }
 
 int EquationEngine::SubstituteConstants(std::string& formula) const {
-    // Every reference holds a "|"; a formula without one has nothing to substitute.
-    if (formula.find('|') == std::string::npos)
+    if (!mayReferToConstants(formula))
         return 0;
     return substituteConstants(formula, *constantGroups, decimalComma == 1);
 }

@@ -5,6 +5,7 @@
 #include "EngineModes.h"
 #include "ExprNode.h"
 #include "FormulaCache.h"
+#include "NameFrame.h"
 #include "NumberFormat.h"
 #include "NumberRenderer.h"
 #include "Token.h"
@@ -47,6 +48,10 @@ public:
     int Evaluate(std::string formula, const std::vector<VariableValue>& bindings, double& result,
                  const void* ownerWindow = nullptr);
 
+    /// Parses `formula` into its slot as Evaluate does, without evaluating it: 0 with the slot current,
+    /// or the code Evaluate would return for it (a text already in a slot is not parsed again).
+    int Prepare(const std::string& formula);
+
     /// The log of the operator applications of the last evaluation, one line each.
     const std::string& TraceText() const;
 
@@ -55,9 +60,13 @@ public:
     const std::string& SlotText(int slot) const { return cache.text(slot); }
     const std::vector<Token>& SlotTokens(int slot) const { return cache.tokens(slot); }
     const ExprNode& SlotTree(int slot) const { return cache.tree(slot); }
+    const FormulaProgram& SlotProgram(int slot) const { return cache.program(slot); }
     const std::vector<VariableValue>& Variables() const { return variables.all(); }
     const ConstantTable& ConstantGroups() const { return *constantGroups; }
     const UnitTable& UnitCategories() const { return *unitCategories; }
+    /// The tables themselves, whose identity tells whether the data files changed since.
+    const std::shared_ptr<const ConstantTable>& ConstantTableRecord() const { return constantGroups; }
+    const std::shared_ptr<const UnitTable>& UnitTableRecord() const { return unitCategories; }
 
     /// Renders a number as the trace does (precision 0: automatic) or in fixed notation.
     std::string formatNumber(double x, int precision);
@@ -101,6 +110,8 @@ private:
     std::shared_ptr<const ConstantTable> constantGroups;
     VariableList variables;
     FormulaCache cache;
+    NameFrame frame;           // the names of the evaluation under way
+    std::vector<double> stack; // its values
     NumberRenderer numbers;
     TraceLog traceLog;
     mutable std::string traceText; // rendered from traceLog when first read

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "ExprNode.h"
+#include "FormulaProgram.h"
 #include "Token.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
-/// The ten slots of parsed formulas an engine keeps: per slot the formula text, its token list and its
-/// expression tree, and the slot chosen by the last lookup.
+/// The ten slots of parsed formulas an engine keeps: per slot the formula text, its token list, its
+/// expression tree and the program it is evaluated by, and the slot chosen by the last lookup.
 class FormulaCache {
 public:
     static constexpr int kSlotCount = 10;
@@ -27,10 +28,13 @@ public:
     std::vector<Token>& tokens(int slot) { return slotTokens[slot]; }
     const ExprNode& tree(int slot) const { return slotTrees[slot]; }
     ExprNode& tree(int slot) { return slotTrees[slot]; }
+    const FormulaProgram& program(int slot) const { return slotPrograms[slot]; }
+    FormulaProgram& program(int slot) { return slotPrograms[slot]; }
 
 private:
     int current = 0;
     std::array<ExprNode, kSlotCount> slotTrees;
+    std::array<FormulaProgram, kSlotCount> slotPrograms;
     std::array<std::vector<Token>, kSlotCount> slotTokens;
     std::array<std::string, kSlotCount> slotTexts;
     std::array<int, kSlotCount> slotAges{};

@@ -94,9 +94,13 @@ private:
 
 } // namespace
 
+// Every temperature spelling and every unit key holds "->": without it the text stays as it is.
+bool mayConvertUnits(const std::string& formula) {
+    return formula.find("->") != std::string::npos;
+}
+
 int rewriteUnitConversions(std::string& formula, const UnitTable& units, bool decimalComma) {
-    // Every temperature spelling and every unit key holds "->": without it the text stays as it is.
-    if (formula.find("->") == std::string::npos)
+    if (!mayConvertUnits(formula))
         return 0;
     if (int status = rewriteTemperatures(formula))
         return status;

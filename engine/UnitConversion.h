@@ -10,4 +10,7 @@
 /// texts carry "," for ".". Returns 0, or kFormulaTooComplex as soon as a replacement would make the
 /// formula longer than kMaxFormulaLength. The cost depends on the conversions the formula writes, not
 /// on the table's size.
+/// False when `formula` holds no conversion, so that no units table changes it.
+bool mayConvertUnits(const std::string& formula);
+
 int rewriteUnitConversions(std::string& formula, const UnitTable& units, bool decimalComma);

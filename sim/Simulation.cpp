@@ -1,10 +1,8 @@
 #include "Simulation.h"
 
-#include "EquationEngine.h"
 #include "SimulationScales.h"
 
 #include <cmath>
-#include <iterator>
 
 void CSimulation::InitialUpdate() {
     m_dPoint = m_dPointMin;
@@ -93,11 +91,9 @@ void CSimulation::RunPid(double error, double dt, Sample& sample) {
 }
 
 void CSimulation::EvaluatePlant(double t, double dt) {
-    EquationEngine engine;
-    const CurrentEngineScope scope(engine);
-    const VariableValue bindings[] = {{"p", m_dPoint}, {"t", t}, {"dt", dt}};
+    const double bindings[] = {m_dPoint, t, dt};
     double result = 0.0;
-    const int status = engine.Evaluate(m_strFormula, bindings, std::size(bindings), result, this);
+    const int status = m_plant.evaluate(m_strFormula, bindings, result);
     // A failed formula, or one that yields no number, keeps the point where it was.
     if (status == 0 && !std::isnan(result)) {
         m_dPoint = result;

@@ -4,6 +4,7 @@
 #include "PidOptions.h"
 #include "PlantDynamics.h"
 #include "PlantDynamicsSettings.h"
+#include "PreparedFormula.h"
 #include "Sample.h"
 #include "SampleHistory.h"
 #include "StepClock.h"
@@ -86,6 +87,10 @@ public:
     CStepResponseMeter m_stepResponse;
 
 protected:
+    /// Evaluates the plant formula for the dynamics' output `t` and moves the point to its value. The
+    /// benchmark's reference step replaces it with the default formula written in C++.
+    virtual void EvaluatePlant(double t, double dt);
+
     /// Called at the start of a step, before the controller reads the fields (panels into the view).
     virtual void BeforeStep() {}
     /// Called at the end of a step (view into the panels, repaint request).
@@ -94,10 +99,11 @@ protected:
 private:
     void RunController(double error, double dt, Sample& sample);
     void RunPid(double error, double dt, Sample& sample);
-    void EvaluatePlant(double t, double dt);
     void ClampPoint();
 
     CounterSource m_counterSource = SteadyCounter();
     CPlantDynamics m_dynamics;
     CPidLaw m_pidLaw;
+    /// The formula as a new engine would evaluate it at every step, prepared once while it stays the same.
+    PreparedFormula m_plant{{"p", "t", "dt"}};
 };

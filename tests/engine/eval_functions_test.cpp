@@ -116,6 +116,17 @@ TEST(EvalFunctions, Combinatorics) {
                   {kNcr, {5.5, 2}, 0, 24, 0},
                   {kNcr, {2.5, 5}, 0, 23, 0},
                   {kNcr, {kNan, 1}, 0, 24, 0},
+                  // Above 170 the factorials overflow: exact counts from math.comb and math.perm.
+                  {kNcr, {200, 2}, 19900, 0, 0},
+                  {kNcr, {1000, 999}, 1000, 0, 0},
+                  {kNcr, {171, 1}, 171, 0, 0},
+                  {kNcr, {300, 5}, 19582837560.0, 0, 0},
+                  {kNcr, {2147483647, 2147483646}, 2147483647, 0, 0},
+                  {kNcr, {1030, 515}, kInf, 0, 0}, // about 2.8e308
+                  {kNpr, {200, 1}, 200, 0, 0},
+                  {kNpr, {200, 3}, 7880400, 0, 0},
+                  {kNpr, {2147483647, 0}, 1, 0, 0},
+                  {kNpr, {2147483647, 2147483647}, kInf, 0, 0},
                   {kFib, {1}, 1, 0, 0},
                   {kFib, {2}, 1, 0, 0},
                   {kFib, {10}, 55, 0, 0},
