@@ -45,7 +45,7 @@ void CActiveWindowReadout::Refresh() {
     }
     CountSteps(*view);
     m_pPane->setText(ReadoutText(*view, m_rate.Rate()));
-    m_dock.ShowFigures(view->m_stepResponse.Figures());
+    m_dock.ShowFigures(view->m_stepResponse.Figures(), view->m_stepResponse.StillChanging());
 }
 
 void CActiveWindowReadout::CountSteps(CVorlintView& view) {

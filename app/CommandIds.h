@@ -32,6 +32,7 @@ enum : int {
     SimFormula = 32775,
     SimPlantController = 32776,
     SimTuning = 32777,
+    SimSetPointStep = 32778,
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,

@@ -11,6 +11,7 @@
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "SimulationScales.h"
 #include "StepResponseDock.h"
 #include "TuningDlg.h"
 #include "ViewPrinter.h"
@@ -18,6 +19,7 @@
 #include "WindowPlacement.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QToolBar>
@@ -31,7 +33,7 @@ const int kWindowCommands[] = {
     CommandId::FilePrintPreview,   CommandId::EditCopy,       CommandId::WindowNew,
     CommandId::WindowCascade,      CommandId::WindowTile,     CommandId::WindowArrange,
     CommandId::SimStart,           CommandId::SimStop,        CommandId::SimFormula,
-    CommandId::SimPlantController, CommandId::SimTuning,
+    CommandId::SimPlantController, CommandId::SimTuning,      CommandId::SimSetPointStep,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -69,6 +71,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimFormula, &R::OnSimFormula);
     Connect(CommandId::SimPlantController, &R::OnSimPlantController);
     Connect(CommandId::SimTuning, &R::OnSimTuning);
+    Connect(CommandId::SimSetPointStep, &R::OnSimSetPointStep);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewStepResponse})
         m_frame.Action(id)->setCheckable(true);
@@ -247,6 +250,23 @@ void CCommandRouter::OnSimPlantController() {
     dialog.exec();
 }
 
+void CCommandRouter::OnSimSetPointStep() {
+    CMdiChild* child = m_frame.ActiveChild();
+    if (child == nullptr)
+        return;
+    CChildFrame* frame = child->Frame();
+    bool ok = false;
+    // Two decimals: the set-point trackbar's resolution, so the step is exactly what is typed.
+    const double setPoint =
+        QInputDialog::getDouble(&m_frame, tr("Degrau de set point"), tr("Novo set point (0 a 3000):"),
+                                frame->View()->m_dSetPoint, kPointScale.low, kPointScale.high, 2, &ok);
+    if (!ok)
+        return;
+    frame->ApplySettings({setPointChange(setPoint)});
+    if (CDocument* document = child->GetDocument())
+        document->SetModifiedFlag();
+}
+
 void CCommandRouter::OnSimTuning() {
     CMdiChild* child = m_frame.ActiveChild();
     if (child == nullptr)
@@ -256,7 +276,7 @@ void CCommandRouter::OnSimTuning() {
     CTuningDlg dialog(
         *frame->View(),
         [frame, document](const PidGains& gains) {
-            frame->ApplyPidGains(gains);
+            frame->ApplySettings(pidGainChanges(gains));
             if (document != nullptr)
                 document->SetModifiedFlag();
         },

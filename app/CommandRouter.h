@@ -56,6 +56,8 @@ private:
     void OnSimFormula();
     void OnSimPlantController();
     void OnSimTuning();
+    /// Simulação > "Degrau de set point...": one change of the set point, applied at the next step.
+    void OnSimSetPointStep();
 
     CMainFrame& m_frame;
     CMultiDocTemplate& m_docTemplate;

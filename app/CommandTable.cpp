@@ -57,6 +57,10 @@ const CommandText kCommands[] = {
     {SimStart, QT_TRANSLATE_NOOP("CCommandTable", "&Iniciar"),
      QT_TRANSLATE_NOOP("CCommandTable", "\nIniciar")},
     {SimStop, QT_TRANSLATE_NOOP("CCommandTable", "&Parar"), QT_TRANSLATE_NOOP("CCommandTable", "\nParar")},
+    {SimSetPointStep, QT_TRANSLATE_NOOP("CCommandTable", "&Degrau de set point...\tCtrl+D"),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Muda o set point da janela ativa de uma só vez, no próximo passo\nDegrau de set point")},
     {SimFormula, QT_TRANSLATE_NOOP("CCommandTable", "&Expressão..."),
      QT_TRANSLATE_NOOP("CCommandTable", "\nExpressão")},
     {SimPlantController, QT_TRANSLATE_NOOP("CCommandTable", "Planta e &controlador..."),

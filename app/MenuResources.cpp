@@ -34,7 +34,7 @@ const Popup kDocumentMenu[] = {
       AppExit}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Edit"), {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Simulação"),
-     {SimStart, SimStop, kSeparator, SimFormula, SimPlantController, SimTuning}},
+     {SimStart, SimStop, kSeparator, SimSetPointStep, SimFormula, SimPlantController, SimTuning}},
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, kSeparator, ViewStepResponse}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Window"), {WindowNew, WindowCascade, WindowTile, WindowArrange}},

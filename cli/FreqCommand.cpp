@@ -3,6 +3,7 @@
 #include "FreqOptions.h"
 #include "FrequencyLab.h"
 #include "NumberText.h"
+#include "SettingsHelp.h"
 #include "SetupOptions.h"
 #include "TuningLab.h"
 
@@ -14,32 +15,36 @@ namespace {
 
 const char* const kCommand = "freq";
 
-const char* const kHelp =
-    "Usage: vorlint-cli freq [OPTIONS]\n"
-    "Linearises the plant formula where a constant power holds the point, builds the sampled loop of\n"
-    "the dynamics and the PID controller as the step computes them, and prints its figures as\n"
-    "NAME<TAB>VALUE lines (p0, t0, a, b, ku, tu, gain_margin, gain_margin_db, phase_margin_deg,\n"
-    "crossover_rad_s, phase_crossover_rad_s, ms; nan when a figure does not exist, with the reason on\n"
-    "standard error), a blank line, then CSV: w_rad_s,plant_mag_db,plant_phase_deg,loop_mag_db,\n"
-    "loop_phase_deg from the Nyquist frequency pi/dt times 1e-4 up to it.\n"
-    "\n"
-    "The model: t0 in [0, 100] holds p0 (f(p0, t0, dt) = p0); a and b are the formula's slopes in p and\n"
-    "in t there. The plant chain from the controller's output to the point it reads next is\n"
-    "G(z) = z^-n * lags * b z / (z - a) * z^-1 and the loop is L(z) = C(z) G(z). Ku = 1 / |G| and\n"
-    "Tu = 2 pi / w where G's own phase first falls below -180 degrees.\n"
-    "\n"
-    "Options (defaults in brackets):\n"
-    "  --operating-point P       p0 [the set point, or 1500 when that is 0]\n"
-    "  --points N                frequencies, evenly spaced in log, 2 to 100000 [400]\n"
-    "  --kp X, --ki X, --kd X    the gains in this program's form, where Ki divides the integral [0]\n"
-    "  --setpoint X, --sim-step-ms N, --formula TEXT, --disturbance X, --dead-time S, --lags N,\n"
-    "  --lag-tau S, --setpoint-weight B, --derivative-on measurement|error, --derivative-filter S,\n"
-    "  --anti-windup none|conditional|backcalc, --tracking-time S\n"
-    "                            the plant and the controller's options, as for 'vorlint-cli sim'\n"
-    "  --help                    show this help\n"
-    "\n"
-    "Exit status: 0 on success, 1 when the loop has no linear model (no power holds the point, the\n"
-    "formula gives no number, a step of 0 ms) or the output cannot be written, 2 on a usage error.\n";
+/// The help's column of descriptions.
+constexpr std::size_t kHelpColumn = 28;
+
+std::string helpText() {
+    return "Usage: vorlint-cli freq [OPTIONS]\n"
+           "Linearises the plant formula where a constant power holds the point, builds the sampled loop of\n"
+           "the dynamics and the PID controller as the step computes them, and prints its figures as\n"
+           "NAME<TAB>VALUE lines (p0, t0, a, b, ku, tu, gain_margin, gain_margin_db, phase_margin_deg,\n"
+           "crossover_rad_s, phase_crossover_rad_s, ms; nan when a figure does not exist, with the reason "
+           "on\n"
+           "standard error), a blank line, then CSV: w_rad_s,plant_mag_db,plant_phase_deg,loop_mag_db,\n"
+           "loop_phase_deg from the Nyquist frequency pi/dt times 1e-4 up to it.\n"
+           "\n"
+           "The model: t0 in [0, 100] holds p0 (f(p0, t0, dt) = p0); a and b are the formula's slopes in p "
+           "and\n"
+           "in t there. The plant chain from the controller's output to the point it reads next is\n"
+           "G(z) = z^-n * lags * b z / (z - a) * z^-1 and the loop is L(z) = C(z) G(z). Ku = 1 / |G| and\n"
+           "Tu = 2 pi / w where G's own phase first falls below -180 degrees.\n"
+           "\n"
+           "Options (defaults in brackets):\n"
+           "  --operating-point P       p0 [the set point, or 1500 when that is 0]\n"
+           "  --points N                frequencies, evenly spaced in log, 2 to 100000 [400]\n"
+           "  --kp X, --ki X, --kd X    the gains in this program's form, where Ki divides the integral "
+           "[0]\n" +
+           setPointHelp("set point [0]", kHelpColumn) + setupOptionsHelp(kHelpColumn) +
+           "  --help                    show this help\n"
+           "\n"
+           "Exit status: 0 on success, 1 when the loop has no linear model (no power holds the point, the\n"
+           "formula gives no number, a step of 0 ms) or the output cannot be written, 2 on a usage error.\n";
+}
 
 std::string figureLines(const FrequencyFigures& figures) {
     std::string text;
@@ -99,7 +104,7 @@ int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, kHelp);
+        return printHelp(streams.out, helpText().c_str());
     }
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);

@@ -301,6 +301,10 @@ std::vector<SettingChange> pidGainChanges(const PidGains& gains) {
             {settingByOption("mode"), Number(static_cast<int>(CSimulation::ControlMode::Pid))}};
 }
 
+SettingChange setPointChange(double setPoint) {
+    return {settingByOption("setpoint"), Number(setPoint)};
+}
+
 const SettingChoice* choiceByName(const SettingRow& row, const std::string& name) {
     for (std::size_t i = 0; i < row.choiceCount; ++i) {
         if (name == row.choices[i].name)

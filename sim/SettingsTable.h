@@ -122,6 +122,8 @@ void applySetting(SettingTarget& target, const SettingRow& row, const SettingVal
 bool applyChanges(SettingTarget& target, const std::vector<SettingChange>& changes);
 /// What the tuning dialog's "Aplicar" changes: the gains, and PID control on.
 std::vector<SettingChange> pidGainChanges(const PidGains& gains);
+/// A set-point step to `setPoint`.
+SettingChange setPointChange(double setPoint);
 
 /// The choice of `row` named `name`, or nullptr.
 const SettingChoice* choiceByName(const SettingRow& row, const std::string& name);

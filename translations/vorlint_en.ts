@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>CCommandRouter</name>
+    <message>
+        <source>Degrau de set point</source>
+        <translation>Set-point step</translation>
+    </message>
+    <message>
+        <source>Novo set point (0 a 3000):</source>
+        <translation>New set point (0 to 3000):</translation>
+    </message>
+</context>
+<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -357,6 +368,16 @@ Sintonia</source>
         <translation>Identifies the active window&apos;s plant with a relay or a step and compares the tuning rules
 Tuning</translation>
     </message>
+    <message>
+        <source>&amp;Degrau de set point...	Ctrl+D</source>
+        <translation>Set-point st&amp;ep...	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Muda o set point da janela ativa de uma só vez, no próximo passo
+Degrau de set point</source>
+        <translation>Changes the active window&apos;s set point at once, at the next step
+Set-point step</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>
@@ -410,6 +431,10 @@ Tuning</translation>
     <message>
         <source>Fórmulas do Vorlint</source>
         <translation>Vorlint formulas</translation>
+    </message>
+    <message>
+        <source>As fórmulas usam ponto decimal (0.5) e &quot;:&quot; entre argumentos (frand(0:10)), não vírgula.</source>
+        <translation>Formulas use a decimal point (0.5) and &quot;:&quot; between arguments (frand(0:10)), not a comma.</translation>
     </message>
 </context>
 <context>
@@ -595,6 +620,14 @@ Tuning</translation>
     <message>
         <source>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</source>
         <translation>The response to the latest set-point step in the active window. Without a step (set point equal to the point) only the error and the integrals are defined.</translation>
+    </message>
+    <message>
+        <source>O set point ainda estava mudando</source>
+        <translation>The set point was still changing</translation>
+    </message>
+    <message>
+        <source>Esta resposta começou a menos de 10 passos da mudança anterior do set point, como quando se arrasta a barra: é uma rampa, e as medidas de um degrau não valem para ela. Use Simulação &gt; Degrau de set point... para um degrau de uma só vez.</source>
+        <translation>This response began less than 10 steps after the previous set-point change, as when the slider is dragged: it is a ramp, and a step&apos;s figures do not hold for it. Use Simulation &gt; Set-point step... for a step at once.</translation>
     </message>
 </context>
 <context>

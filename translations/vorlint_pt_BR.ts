@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>CCommandRouter</name>
+    <message>
+        <source>Degrau de set point</source>
+        <translation>Degrau de set point</translation>
+    </message>
+    <message>
+        <source>Novo set point (0 a 3000):</source>
+        <translation>Novo set point (0 a 3000):</translation>
+    </message>
+</context>
+<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -357,6 +368,16 @@ Sintonia</source>
         <translation>Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de sintonia
 Sintonia</translation>
     </message>
+    <message>
+        <source>&amp;Degrau de set point...	Ctrl+D</source>
+        <translation>&amp;Degrau de set point...	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Muda o set point da janela ativa de uma só vez, no próximo passo
+Degrau de set point</source>
+        <translation>Muda o set point da janela ativa de uma só vez, no próximo passo
+Degrau de set point</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>
@@ -410,6 +431,10 @@ Sintonia</translation>
     <message>
         <source>Fórmulas do Vorlint</source>
         <translation>Fórmulas do Vorlint</translation>
+    </message>
+    <message>
+        <source>As fórmulas usam ponto decimal (0.5) e &quot;:&quot; entre argumentos (frand(0:10)), não vírgula.</source>
+        <translation>As fórmulas usam ponto decimal (0.5) e &quot;:&quot; entre argumentos (frand(0:10)), não vírgula.</translation>
     </message>
 </context>
 <context>
@@ -595,6 +620,14 @@ Sintonia</translation>
     <message>
         <source>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</source>
         <translation>A resposta ao último degrau do set point na janela ativa. Sem degrau (set point igual ao point) só o erro e as integrais são definidos.</translation>
+    </message>
+    <message>
+        <source>O set point ainda estava mudando</source>
+        <translation>O set point ainda estava mudando</translation>
+    </message>
+    <message>
+        <source>Esta resposta começou a menos de 10 passos da mudança anterior do set point, como quando se arrasta a barra: é uma rampa, e as medidas de um degrau não valem para ela. Use Simulação &gt; Degrau de set point... para um degrau de uma só vez.</source>
+        <translation>Esta resposta começou a menos de 10 passos da mudança anterior do set point, como quando se arrasta a barra: é uma rampa, e as medidas de um degrau não valem para ela. Use Simulação &gt; Degrau de set point... para um degrau de uma só vez.</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,12 @@
 #include "OperatingPoint.h"
 
-#include "EquationEngine.h"
 #include "FrequencyLabTexts.h"
+#include "PreparedFormula.h"
 #include "Random.h"
 #include "SimulationScales.h"
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace {
 
@@ -21,17 +20,16 @@ public:
     PlantFormula(const std::string& formula, double dt) : m_formula(formula), m_dt(dt) {}
 
     double operator()(double p, double t) {
-        const CurrentEngineScope scope(m_engine);
-        const VariableValue bindings[] = {{"p", p}, {"t", t}, {"dt", m_dt}};
+        const double bindings[] = {p, t, m_dt};
         double result = 0.0;
-        if (m_engine.Evaluate(m_formula, bindings, std::size(bindings), result) != 0) {
+        if (m_plant.evaluate(m_formula, bindings, result) != 0) {
             return std::nan("");
         }
         return result;
     }
 
 private:
-    EquationEngine m_engine;
+    PreparedFormula m_plant{{"p", "t", "dt"}};
     std::string m_formula;
     double m_dt;
 };

@@ -8,7 +8,10 @@ void CStepResponseMeter::Add(const Sample& sample, double pointBefore, double dt
     // NaN != NaN: a set point that is not a number starts a new response at every step, as a plain
     // comparison of the recorded set points would say.
     if (m_nSteps == 1 || sample.setPoint != m_dLastSetPoint) {
+        // The run's first step begins a response without a change of the set point.
+        const std::uint64_t previousChange = m_nStartStep > 1 ? m_nStartStep : 0;
         BeginResponse(sample.setPoint, pointBefore);
+        m_nPreviousChangeStep = m_nSteps > 1 ? previousChange : 0;
     }
     m_dLastSetPoint = sample.setPoint;
     m_dElapsed += dt;
@@ -49,6 +52,10 @@ StepResponseFigures CStepResponseMeter::Figures() const {
         f.settlingTimeS = m_bAnyOutside ? m_dLastOutsideTime : 0.0;
     }
     return f;
+}
+
+bool CStepResponseMeter::StillChanging() const {
+    return m_nPreviousChangeStep != 0 && m_nStartStep - m_nPreviousChangeStep <= kRampSteps;
 }
 
 void CStepResponseMeter::BeginResponse(double setPoint, double pointBefore) {

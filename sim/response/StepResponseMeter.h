@@ -18,11 +18,17 @@ public:
     void Add(const Sample& sample, double pointBefore, double dt);
     /// The figures of the current response; all undefined before the first step.
     StepResponseFigures Figures() const;
+    /// Whether the current response began within kRampSteps steps of the one before it, which a
+    /// set-point change also began: the set point was still moving (a trackbar dragged by hand), so
+    /// the figures are those of a ramp's last piece, not of a step.
+    bool StillChanging() const;
     /// Forgets everything: the next step is the first of a run.
     void Clear() { *this = CStepResponseMeter(); }
 
     /// Half the width of the settling band, as a fraction of the step.
     static constexpr double kSettlingBand = 0.02;
+    /// How close two set-point changes make a ramp rather than a step.
+    static constexpr std::uint64_t kRampSteps = 10;
 
 private:
     void BeginResponse(double setPoint, double pointBefore);
@@ -35,6 +41,8 @@ private:
     double m_dLastSetPoint = 0.0;
 
     std::uint64_t m_nStartStep = 0;
+    /// The start of the response before the current one when a set-point change began both; 0 otherwise.
+    std::uint64_t m_nPreviousChangeStep = 0;
     double m_dInitialPoint = 0.0;
     double m_dSetPoint = 0.0;
     double m_dChange = 0.0;  // r - y0

@@ -208,13 +208,13 @@ void CChildFrame::ExchangeRealStep(bool bSave) {
         m_pView->OnRealStepChanged(newPeriod);
 }
 
-void CChildFrame::ApplyPidGains(const PidGains& gains) {
+void CChildFrame::ApplySettings(const std::vector<SettingChange>& changes) {
     Save();
     SettingTarget target{*m_pView, m_pView};
-    for (const SettingChange& change : pidGainChanges(gains))
+    for (const SettingChange& change : changes)
         applySetting(target, *change.row, change.value);
     Load();
-    // The panels hold what the step reads; the view takes back the gains as they show them.
+    // The panels hold what the step reads; the view takes back the values as they show them.
     Save();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "PanelHook.h"
-#include "PidOptions.h"
+#include "SettingsTable.h"
 
 #include <QMainWindow>
+
+#include <vector>
 
 class CDialogPanel;
 class CSimulation;
@@ -28,9 +30,10 @@ public:
     /// Fits the trackbars to the view's height and refreshes the panels; run when the frame is
     /// shown or becomes the active window.
     void ActivateFrame();
-    /// Puts a tuning's gains into the panels and the view and switches PID control on, as if typed and
-    /// clicked: a new Ki clears the integral, and the fields show what the view then holds.
-    void ApplyPidGains(const PidGains& gains);
+    /// Puts `changes` into the view and the panels as if typed and clicked, with what each setting also
+    /// does (a new Ki clears the integral); the view then takes back the values as the panels show
+    /// them, so that the next step reads exactly what the student sees.
+    void ApplySettings(const std::vector<SettingChange>& changes);
 
     CDialogPanel* SliderPanel() const { return m_pSliderPanel; }
     CDialogPanel* ControlPanel() const { return m_pControlPanel; }

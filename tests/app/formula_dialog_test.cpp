@@ -41,17 +41,19 @@ constexpr const char* kFormulaError = "Erro na fórmula";
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, FormulaResultTest,
-    ::testing::Values(Evaluation{"p + ((t/100)*5000 - p*1.0)*dt", "742.000000", ""},
-                      Evaluation{"p", "2.000000", ""}, Evaluation{"t*dt", "15.000000", ""},
-                      Evaluation{"p/4", "0.500000", ""}, Evaluation{"-p*1000000", "-2000000.000000", ""},
-                      Evaluation{"1/3", "0.333333", ""},
-                      Evaluation{"10^20", "100000000000000000000.000000", ""},
-                      Evaluation{"1/0", kFormulaError, "Illegal attempt to divide by zero"},
-                      Evaluation{"p/(t-3)", kFormulaError, "Illegal attempt to divide by zero"},
-                      Evaluation{"p +", kFormulaError, "You did not enter an operand for the last operator"},
-                      Evaluation{"q", kFormulaError, "Undefined constant"},
-                      Evaluation{"(p", kFormulaError, "Unmatched parenthesis"},
-                      Evaluation{"p $ 2", kFormulaError, ""}));
+    ::testing::Values(
+        Evaluation{"p + ((t/100)*5000 - p*1.0)*dt", "742.000000", ""}, Evaluation{"p", "2.000000", ""},
+        Evaluation{"t*dt", "15.000000", ""}, Evaluation{"p/4", "0.500000", ""},
+        Evaluation{"-p*1000000", "-2000000.000000", ""}, Evaluation{"1/3", "0.333333", ""},
+        Evaluation{"10^20", "100000000000000000000.000000", ""},
+        Evaluation{"1/0", kFormulaError, "Illegal attempt to divide by zero"},
+        Evaluation{"p/(t-3)", kFormulaError, "Illegal attempt to divide by zero"},
+        Evaluation{"p +", kFormulaError, "You did not enter an operand for the last operator"},
+        Evaluation{"q", kFormulaError, "Undefined constant"},
+        Evaluation{"(p", kFormulaError, "Unmatched parenthesis"}, Evaluation{"p $ 2", kFormulaError, ""},
+        Evaluation{"0,5*p", kFormulaError,
+                   "As fórmulas usam ponto decimal (0.5) e \":\" entre argumentos (frand(0:10)), não "
+                   "vírgula."}));
 
 TEST(FormulaDialogTest, EmptiedFormulaIsAnError) {
     CExpressaoDlg dialog;

@@ -6,6 +6,7 @@
 #include "StepRateCounter.h"
 #include "StepResponseDock.h"
 
+#include <QInputDialog>
 #include <QLabel>
 
 #include <cmath>
@@ -88,6 +89,39 @@ TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
     readout.Refresh();
     EXPECT_EQ(readout.Pane()->text(), QString());
     EXPECT_EQ(Figure(Frame(), "setpoint"), QStringLiteral("–"));
+}
+
+TEST_F(ReadoutTest, ASetPointStepGivesTheFiguresOfTheSameStepRunHeadless) {
+    CVorlintView& view = ActiveView();
+    SessionScript::SetUpPid(*Active(), 1200.0, 0.05, 2.0, 0.0);
+    for (int i = 0; i < 300; ++i)
+        view.OnTimer();
+    ModalAnswer answer([](QWidget* dialog) {
+        qobject_cast<QInputDialog*>(dialog)->setDoubleValue(2200.0);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Trigger(SimSetPointStep);
+    for (int i = 0; i < 300; ++i)
+        view.OnTimer();
+
+    // sim --mode pid --kp 0.05 --ki 2 --setpoint 1200 --steps 600 --at 301:setpoint=2200
+    CSimulation headless;
+    headless.InitialUpdate();
+    headless.SetControlMode(CSimulation::ControlMode::Pid);
+    headless.m_dKp = 0.05;
+    headless.SetKi(2.0);
+    for (int step = 1; step <= 600; ++step) {
+        headless.m_dSetPoint = step <= 300 ? 1200.0 : 2200.0;
+        headless.Step();
+    }
+    const StepResponseFigures expected = headless.m_stepResponse.Figures();
+    const StepResponseFigures shown = view.m_stepResponse.Figures();
+    EXPECT_EQ(shown.responseStartStep, 301.0);
+    for (const auto& field : kStepResponseFigureFields)
+        EXPECT_EQ(std::isnan(shown.*field.value) ? -1.0 : shown.*field.value,
+                  std::isnan(expected.*field.value) ? -1.0 : expected.*field.value)
+            << field.name;
+    EXPECT_FALSE(view.m_stepResponse.StillChanging());
 }
 
 TEST(StepRateCounter, CountsTheStepsOfTheLastSecond) {

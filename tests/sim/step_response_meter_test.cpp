@@ -105,4 +105,25 @@ INSTANTIATE_TEST_SUITE_P(
                 {3, 80, 220, 1, 0, 220, 2, 1, 70, 210, 24500, 280}}),
     [](const ::testing::TestParamInfo<History>& info) { return info.param.name; });
 
+TEST(StepResponseMeterTest, ASetPointChangeWithinTenStepsOfTheLastIsARampNotAStep) {
+    CStepResponseMeter meter;
+    double point = 20.0;
+    feed(meter, point, 1200.0, 20.0, 0.1);
+    for (int k = 2; k <= 5; ++k)
+        feed(meter, point, 1200.0, 20.0, 0.1);
+    feed(meter, point, 1300.0, 20.0, 0.1); // step 6: the first change of the run
+    EXPECT_FALSE(meter.StillChanging()) << "the run's start is no change";
+    for (int k = 7; k <= 16; ++k)
+        feed(meter, point, 1300.0, 20.0, 0.1);
+    feed(meter, point, 1400.0, 20.0, 0.1); // step 17: 11 steps after the last change
+    EXPECT_FALSE(meter.StillChanging());
+    for (int k = 0; k < 16; ++k) // a hand's drag: a change at every step
+        feed(meter, point, 1401.0 + k, 20.0, 0.1);
+    EXPECT_TRUE(meter.StillChanging());
+    for (int k = 1; k <= 9; ++k)
+        feed(meter, point, 1416.0, 20.0, 0.1);
+    feed(meter, point, 2200.0, 20.0, 0.1); // 10 steps after the drag's last change
+    EXPECT_TRUE(meter.StillChanging());
+}
+
 } // namespace

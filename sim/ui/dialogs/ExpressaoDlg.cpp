@@ -5,6 +5,7 @@
 #include "EquationEngine.h"
 #include "ErrorTables.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,19 @@ QString FormulaGuideResource(const QString& language) {
     const QString translated = QStringLiteral(":/docs/formulas.%1.md").arg(language);
     return !language.isEmpty() && QFile::exists(translated) ? translated
                                                             : QString::fromLatin1(kGuideResource);
+}
+
+/// Why a formula failed, as the reason line tells the student. Every panel shows decimal commas, so a
+/// comma in a failing formula is most likely one typed for a decimal point.
+QString FailureReason(int status, const std::string& formula) {
+    QString reason = QString::fromUtf8(errorMessage(status));
+    if (formula.find(',') != std::string::npos) {
+        const QString comma = QCoreApplication::translate(
+            "CExpressaoDlg",
+            "As fórmulas usam ponto decimal (0.5) e \":\" entre argumentos (frand(0:10)), não vírgula.");
+        reason = reason.isEmpty() ? comma : reason + QLatin1Char(' ') + comma;
+    }
+    return reason;
 }
 
 /// "%f": six decimals and a decimal point, whatever the user's locale.
@@ -150,7 +164,7 @@ void CExpressaoDlg::OnChangeFormula() {
         double result = 0.0;
         const int status = EvaluateOnTestValues(result);
         m_pResultEdit->setText(status != 0 ? tr(kFormulaError) : FormatFixed6(result));
-        m_pMessageLabel->setText(status != 0 ? QString::fromUtf8(errorMessage(status)) : QString());
+        m_pMessageLabel->setText(status != 0 ? FailureReason(status, m_strFormula) : QString());
     } catch (const std::bad_alloc&) {
         m_pResultEdit->setText(tr(kFormulaError));
         m_pMessageLabel->clear();

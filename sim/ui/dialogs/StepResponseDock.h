@@ -18,9 +18,13 @@ class CStepResponseDock : public QDockWidget {
 public:
     explicit CStepResponseDock(QWidget* parent = nullptr);
 
-    /// Shows `figures`; every value reads "–" for a default (undefined) set.
-    void ShowFigures(const StepResponseFigures& figures);
+    /// Shows `figures`; every value reads "–" for a default (undefined) set. When the response
+    /// `stillChanging` (it began right after another set-point change), a notice says so instead and
+    /// every value reads "–": they would be a ramp's, read as a step's.
+    void ShowFigures(const StepResponseFigures& figures, bool stillChanging = false);
+    QLabel* RampNotice() const { return m_pRampNotice; }
 
 private:
     std::array<QLabel*, kStepResponseFigureFields.size()> m_values{};
+    QLabel* m_pRampNotice = nullptr;
 };
