@@ -139,4 +139,18 @@ TEST(StepRateCounter, CountsTheStepsOfTheLastSecond) {
     EXPECT_NEAR(counter.Rate(), 800.0, 1e-6);
 }
 
+// Readings a quarter of a second apart keep the sums exact: 400 steps a second, then none.
+TEST(StepRateCounter, FallsToNoneWhenTheCountStallsAndSpansAStalledTimer) {
+    CStepRateCounter counter;
+    const std::uint64_t steps[] = {0, 100, 200, 300, 400, 400, 400};
+    for (int quarter = 0; quarter < 7; ++quarter)
+        counter.Add(quarter * 0.25, steps[quarter]);
+    EXPECT_EQ(counter.Rate(), 200.0) << "back to the reading exactly a second old";
+    counter.Add(1.75, 400);
+    counter.Add(2.0, 400);
+    EXPECT_EQ(counter.Rate(), 0.0);
+    counter.Add(4.0, 900); // no reading for two seconds: the one before stands in
+    EXPECT_EQ(counter.Rate(), 250.0);
+}
+
 } // namespace

@@ -240,6 +240,14 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
     EXPECT_EQ(Windows().size(), 1u);
     EXPECT_EQ(App().DocTemplate().Documents().size(), 1u);
     EXPECT_EQ(App().RecentFileList().GetCount(), 0);
+
+    WriteFile(path, "{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" +
+                        QByteArray("{},").repeated(99) + "{}]}");
+    QString refusal;
+    ModalAnswer answer(Press(QMessageBox::Ok, &refusal));
+    EXPECT_NE(App().OpenDocumentFile(path), nullptr)
+        << "the most windows a file may hold: " << refusal.toStdString();
+    EXPECT_EQ(Windows().size(), 101u);
 }
 
 TEST_F(VrlFileTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
@@ -247,18 +255,24 @@ TEST_F(VrlFileTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
     ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
     const QByteArray old = ReadAll(path);
     CDocument* document = Active()->GetDocument();
-    ActiveView().m_strFormula = std::string(200, 'p'); // more than the old file's size
+    CVorlintView& view = ActiveView();
+    view.m_strFormula = std::string(200, 'p'); // more than the old file's size
     struct Cause {
         QString reason;
         rlim_t sizeLimit;
-        double kp;
+        double* setting;
+        double value;
     };
     const Cause causes[] = {
-        {qt_error_string(EFBIG), static_cast<rlim_t>(old.size()), 0.0}, // a full disk, as a writer sees it
-        {QStringLiteral("windows[0].kp: expected a finite number"), RLIM_INFINITY, qInf()},
+        // A full disk, as a writer sees it.
+        {qt_error_string(EFBIG), static_cast<rlim_t>(old.size()), &view.m_dKp, 0.0},
+        {QStringLiteral("windows[0].kp: expected a finite number"), RLIM_INFINITY, &view.m_dKp, qInf()},
+        {QStringLiteral("windows[0].disturbance: expected a finite number"), RLIM_INFINITY,
+         &view.m_dynamicsSettings.disturbance, -qInf()},
     };
     for (const Cause& cause : causes) {
-        ActiveView().m_dKp = cause.kp;
+        view.m_dKp = 0.0; // one cause at a time
+        *cause.setting = cause.value;
         document->SetModifiedFlag();
         QString message;
         ModalAnswer answer(Press(QMessageBox::Ok, &message));

@@ -1,81 +1,81 @@
 #include "PidLaw.h"
-#include "Simulation.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <limits>
-#include <random>
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-/// One of the panel changes a user can make between two steps, drawn at random.
-void changeSomething(CSimulation& sim, std::mt19937_64& rng) {
-    const double values[] = {0.0, 0.37, 1.0, 2.5, -0.8, 150.5, 1500.0, 1e300, kNaN, kInf};
-    const auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng); };
-    const double value = values[pick(static_cast<int>(std::size(values)))];
-    double* const gains[] = {&sim.m_dKp, &sim.m_dKi, &sim.m_dKd};
-    switch (pick(5)) {
-    case 0:
-        sim.m_bPid = pick(2) == 1;
-        sim.m_bOnOff = pick(2) == 1;
-        break;
-    case 1:
-        *gains[pick(3)] = value;
-        break;
-    case 2:
-        sim.m_dSetPoint = value == 1.0 ? kNaN : std::uniform_real_distribution<double>(0.0, 3000.0)(rng);
-        break;
-    case 3:
-        sim.m_nSimStepMs = static_cast<std::uint32_t>(pick(3) * 50); // 0, 50 or 100 ms
-        break;
-    default:
-        sim.ResetIntegral();
-        sim.m_dPower = value; // manual power
-    }
+struct DefaultLawCase {
+    const char* what;
+    PidInput in;
+    PidGains gains;
+    double integralBefore;
+    PidOutput expected;
+    double integralAfter;
+};
+
+class PidLawDefaultsTest : public ::testing::TestWithParam<DefaultLawCase> {};
+
+TEST_P(PidLawDefaultsTest, GiveThePlainControllersTerms) {
+    const DefaultLawCase& c = GetParam();
+    CPidLaw law;
+    double integral = c.integralBefore;
+    const PidOutput out = law.Step(c.in, c.gains, {}, integral);
+    EXPECT_EQ(out.power, c.expected.power) << c.what;
+    EXPECT_EQ(out.proportional, c.expected.proportional) << c.what;
+    EXPECT_EQ(out.integral, c.expected.integral) << c.what;
+    EXPECT_EQ(out.derivative, c.expected.derivative) << c.what;
+    EXPECT_EQ(integral, c.integralAfter) << c.what;
 }
 
-// The law with every option at its default replays the simulation's own controller bit for bit, over long
-// runs with mode switches, zero steps, Ki 0, and gains and set points that are not numbers.
-TEST(PidLawTest, DefaultsComputeWhatTheStepComputesBitForBit) {
-    std::mt19937_64 rng(20240611);
-    for (int run = 0; run < 8; ++run) {
-        CSimulation sim;
-        sim.InitialUpdate();
-        sim.m_bPid = true;
-        CPidLaw law;
-        double integral = 0.0;
-        for (int step = 0; step < 2500; ++step) {
-            if (std::uniform_int_distribution<int>(0, 9)(rng) == 0) {
-                changeSomething(sim, rng);
-                integral = sim.m_dIntegral; // the panels may have reset it
-            }
-            PidInput in{sim.m_dSetPoint,
-                        sim.m_dPoint,
-                        sim.m_dSetPoint - sim.m_dPoint,
-                        !sim.m_history.empty(),
-                        sim.m_history.empty() ? 0.0 : sim.m_history.newest().error,
-                        sim.m_nSimStepMs * 0.001};
-            const bool pid = sim.m_bPid;
-            const PidOutput out =
-                pid ? law.Step(in, {sim.m_dKp, sim.m_dKi, sim.m_dKd}, {}, integral) : PidOutput{};
-            sim.Step();
-            const Sample& s = sim.m_history.newest();
-            for (const auto& [mine, its] : {std::pair{out.power, s.power},
-                                            {out.proportional, s.proportional},
-                                            {out.integral, s.integral},
-                                            {out.derivative, s.derivative},
-                                            {integral, sim.m_dIntegral}}) {
-                ASSERT_TRUE(!pid || std::memcmp(&mine, &its, sizeof mine) == 0)
-                    << run << ":" << step << ": " << mine << " " << its;
-            }
-        }
-    }
-}
+// Steps of 0.25 s keep every figure exact. From an integral of 10, errors 80 then 70 add the trapezoid
+// (80 + 70) * 0.25 / 2 = 18.75, and the slope is (80 - 70) / 0.25 = 40 (the error falling).
+INSTANTIATE_TEST_SUITE_P(Rows, PidLawDefaultsTest,
+                         ::testing::Values(DefaultLawCase{"I = 28.75 / 2, D = -(40 * 0.125), P = 70 * 0.5",
+                                                          {100, 30, 70, true, 80, 0.25},
+                                                          {0.5, 2.0, 0.125},
+                                                          10.0,
+                                                          {44.375, 35.0, 14.375, -5.0},
+                                                          28.75},
+                                           DefaultLawCase{"Ki 0 leaves the integral out but keeps it",
+                                                          {100, 30, 70, true, 80, 0.25},
+                                                          {0.5, 0.0, 0.0},
+                                                          10.0,
+                                                          {35.0, 35.0, 0.0, 0.0},
+                                                          28.75},
+                                           DefaultLawCase{"no previous error: no increment, no slope",
+                                                          {100, 30, 70, false, 80, 0.25},
+                                                          {0.5, 2.0, 0.125},
+                                                          10.0,
+                                                          {40.0, 35.0, 5.0, 0.0},
+                                                          10.0},
+                                           DefaultLawCase{"a zero step adds nothing and has no slope",
+                                                          {100, 30, 70, true, 80, 0.0},
+                                                          {0.5, 2.0, 0.125},
+                                                          10.0,
+                                                          {40.0, 35.0, 5.0, 0.0},
+                                                          10.0},
+                                           DefaultLawCase{"clamped to 100",
+                                                          {100, 30, 70, true, 80, 0.25},
+                                                          {2.0, 0.0, 0.0},
+                                                          0.0,
+                                                          {100.0, 140.0, 0.0, 0.0},
+                                                          18.75},
+                                           DefaultLawCase{"clamped to 0",
+                                                          {0, 50, -50, true, -50, 0.25},
+                                                          {1.0, 0.0, 0.0},
+                                                          0.0,
+                                                          {0.0, -50.0, 0.0, 0.0},
+                                                          -12.5},
+                                           DefaultLawCase{"inf - inf is not a number: 0",
+                                                          {100, 30, 70, true, 80, 0.25},
+                                                          {kInf, 0.0, kInf},
+                                                          0.0,
+                                                          {0.0, kInf, 0.0, -kInf},
+                                                          18.75}));
 
 /// One step from an integral of 0, the previous error being `previousError`.
 PidOutput stepOnce(CPidLaw& law, const PidOptions& options, PidGains gains, double setPoint, double point,
@@ -99,13 +99,13 @@ TEST(PidLawTest, OptionsShapeTheirTerms) {
     EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 1.0}, 500.0, 30.0, 30.0, integral).derivative, -100.0);
 
     // The slope (prev - e) / dt = -100 with Kd 0.1 gives a raw term of 10, filtered with dt / (Tf + dt) =
-    // 0.5.
+    // 0.25 (not Tf / (Tf + dt) = 0.75).
     options = PidOptions{};
-    options.derivativeFilterS = 0.1;
-    EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 5.0);
-    EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 7.5);
+    options.derivativeFilterS = 0.3;
+    EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 2.5);
+    EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 4.375);
     law.Clear();
-    EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 5.0);
+    EXPECT_DOUBLE_EQ(stepOnce(law, options, {0.0, 0.0, 0.1}, 40.0, 20.0, 10.0, integral).derivative, 2.5);
 }
 
 struct WindupCase {

@@ -19,6 +19,26 @@ SimulationSetup firstOrderWithDeadTimeDrawing() {
     return setup;
 }
 
+/// The figures of a window's simulation with `setup` after `steps` PID steps with `gains` from rest to
+/// `setPoint`.
+StepResponseFigures plainRun(const SimulationSetup& setup, const PidGains& gains, double setPoint,
+                             std::uint64_t steps) {
+    CSimulation sim;
+    sim.m_strFormula = setup.formula;
+    sim.m_nSimStepMs = setup.simStepMs;
+    sim.m_dynamicsSettings = setup.dynamics;
+    sim.InitialUpdate();
+    sim.m_bPid = true;
+    sim.m_dKp = gains.kp;
+    sim.m_dKi = gains.ki;
+    sim.m_dKd = gains.kd;
+    sim.m_dSetPoint = setPoint;
+    for (std::uint64_t step = 0; step < steps; ++step) {
+        sim.Step();
+    }
+    return sim.m_stepResponse.Figures();
+}
+
 TEST(TuningLabTest, PredictsEveryApplicableRuleWithATraceAndLeavesTheCallersRandomSequence) {
     const FreshRandomScope fresh;
     EXPECT_EQ(rand15(), 41);
@@ -31,6 +51,9 @@ TEST(TuningLabTest, PredictsEveryApplicableRuleWithATraceAndLeavesTheCallersRand
     ASSERT_EQ(result.outcome, ExperimentOutcome::Finished);
     ASSERT_TRUE(result.model);
     EXPECT_NEAR(result.model->tau, 4.0, 0.1);
+    // 20 (τ + θ), rounded up to whole steps of 10 ms.
+    EXPECT_NEAR(result.predictionS, 20.0 * (result.model->tau + result.model->theta), 0.01);
+    const auto steps = static_cast<std::uint64_t>(std::llround(result.predictionS / 0.01));
     ASSERT_EQ(result.rules.size(), 6u);
     for (const RulePrediction& rule : result.rules) {
         ASSERT_TRUE(rule.Applies()) << rule.name;
@@ -41,6 +64,13 @@ TEST(TuningLabTest, PredictsEveryApplicableRuleWithATraceAndLeavesTheCallersRand
         EXPECT_NEAR(trace.intervalS * static_cast<double>(trace.points.size() - 1), result.predictionS,
                     trace.intervalS);
         EXPECT_NEAR(trace.points.back(), 40.0, 0.5) << rule.name << " settles within the prediction";
+        const StepResponseFigures plain = plainRun(firstOrderWithDeadTimeDrawing(), rule.gains, 40.0, steps);
+        for (const StepResponseFigureField& field : kStepResponseFigureFields) {
+            const double predicted = rule.response.figures.*field.value;
+            const double run = plain.*field.value;
+            EXPECT_TRUE(predicted == run || (std::isnan(predicted) && std::isnan(run)))
+                << rule.name << " " << field.name << ": " << predicted << " " << run;
+        }
     }
 }
 

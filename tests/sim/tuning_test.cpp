@@ -1,4 +1,5 @@
 #include "ExperimentRunner.h"
+#include "GainGrid.h"
 #include "PidLaw.h"
 #include "PlantDynamics.h"
 #include "RelayExperiment.h"
@@ -9,11 +10,67 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRest = 20.0;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+/// A rule's Kc, Ti and Td, worked out apart from the code (in exact fractions) from the published formula.
+struct PublishedGains {
+    const char* name;
+    double kc, ti, td;
+};
+
+template <std::size_t N>
+void expectPublishedGains(const std::array<TuningRule, N>& rules, const PublishedGains (&published)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const PublishedGains& p = published[i];
+        EXPECT_STREQ(rules[i].name, p.name);
+        EXPECT_DOUBLE_EQ(rules[i].gains.kc, p.kc) << p.name;
+        EXPECT_DOUBLE_EQ(rules[i].gains.ti, p.ti) << p.name;
+        EXPECT_DOUBLE_EQ(rules[i].gains.td, p.td) << p.name;
+    }
+}
+
+// Ziegler-Nichols, the "some" and "no overshoot" variants, Tyreus-Luyben on Ku = 2.5, Tu = 4.
+TEST(TuningRulesTest, UltimateCycleRulesGiveThePublishedGains) {
+    expectPublishedGains(ultimateCycleRules({2.5, 4.0}),
+                         {{"Ziegler-Nichols P", 1.25, kInf, 0.0},
+                          {"Ziegler-Nichols PI", 1.125, 3.3333333333333335, 0.0},
+                          {"Ziegler-Nichols PID", 1.5, 2.0, 0.5},
+                          {"Ziegler-Nichols some overshoot", 0.8333333333333334, 2.0, 1.3333333333333333},
+                          {"Ziegler-Nichols no overshoot", 0.5, 2.0, 1.3333333333333333},
+                          {"Tyreus-Luyben PI", 0.78125, 8.8, 0.0},
+                          {"Tyreus-Luyben PID", 1.1363636363636365, 8.8, 0.6349206349206349}});
+}
+
+// K = 0.5, τ = 4 s, θ = 1 s (θ/τ = 0.25); IMC with λ = 0.8 θ, SIMC with τc = θ.
+TEST(TuningRulesTest, ProcessModelRulesGiveThePublishedGains) {
+    expectPublishedGains(processModelRules({0.5, 4.0, 1.0}),
+                         {{"Ziegler-Nichols open-loop PI", 7.2, 3.3333333333333335, 0.0},
+                          {"Ziegler-Nichols open-loop PID", 9.6, 2.0, 0.5},
+                          {"Cohen-Coon PI", 7.366666666666666, 2.1964285714285716, 0.0},
+                          {"Cohen-Coon PID", 11.166666666666666, 2.2333333333333334, 0.34782608695652173},
+                          {"SIMC PI", 4.0, 4.0, 0.0},
+                          {"IMC PID", 6.923076923076923, 4.5, 0.4444444444444444}});
+    // Without dead time SIMC and IMC take τc = λ = τ / 10; the others do not apply.
+    const auto noDeadTime = processModelRules({0.5, 4.0, 0.0});
+    EXPECT_TRUE(std::isnan(noDeadTime[3].gains.kc));
+    EXPECT_DOUBLE_EQ(noDeadTime[4].gains.kc, 20.0);
+    EXPECT_DOUBLE_EQ(noDeadTime[4].gains.ti, 1.6);
+    EXPECT_DOUBLE_EQ(noDeadTime[5].gains.kc, 20.0);
+}
+
+TEST(TuningRulesTest, ProgramGainsDivideTheIntegralByTiOverKc) {
+    const PidGains pid = toProgramGains({1.5, 2.0, 0.5});
+    EXPECT_EQ(pid.kp, 1.5);
+    EXPECT_DOUBLE_EQ(pid.ki, 4.0 / 3.0);
+    EXPECT_EQ(pid.kd, 0.75);
+    EXPECT_EQ(toProgramGains({1.25, kInf, 0.0}).ki, 0.0) << "no integral action";
+}
 
 /// K e^(-θs) / (τs + 1)^lags, resting at the point 20 with power 0; the lags are exact at the samples for a
 /// power held over each step.
@@ -86,6 +143,31 @@ TEST(RelayExperimentTest, FindsTheUltimateGainAndPeriodOfAThirdOrderLag) {
     const UltimateCycle cycle = *experiment.Result();
     EXPECT_NEAR(cycle.ku, 8.0 / k, 0.05 * 8.0 / k);
     EXPECT_NEAR(cycle.tu, 2.0 * kPi * tau / std::sqrt(3.0), 0.03 * 2.0 * kPi * tau / std::sqrt(3.0));
+}
+
+// Set point 10, h = 5, from 0, steps of growing length (k / 8 s for step k). The upward crossings fall
+// at 5/48, 5/8, 5/3, 203/64, 45/8, 473/64 and 585/56 s; the measured ones, the third (2/3 into step 5) and
+// the seventh (3/7 into step 13), give Tu = 1475/672 s; the points of steps 5 to 13 span 4 to 18, a = 7.
+TEST(RelayExperimentTest, InterpolatesTheCrossingsWithinTheirSteps) {
+    RelaySettings settings;
+    settings.setPoint = 10.0;
+    settings.amplitude = 5.0;
+    CRelayExperiment relay(settings, 0.0);
+    const double points[] = {12, 8, 11, 2, 14, 5, 13, 9, 10, 7, 15, 4, 18, 0};
+    for (int k = 1; k <= 14; ++k) {
+        relay.AddStep(points[k - 1], k / 8.0);
+    }
+    ASSERT_TRUE(relay.Finished());
+    EXPECT_DOUBLE_EQ(relay.Result()->tu, 1475.0 / 672.0);
+    EXPECT_DOUBLE_EQ(relay.Result()->ku, 20.0 / (7.0 * kPi));
+}
+
+TEST(GainRangeTest, LandsOnTheRoundValuesTyped) {
+    const GainRange range{0.1, 0.5, 5};
+    const double typed[] = {0.1, 0.2, 0.3, 0.4, 0.5};
+    for (std::uint64_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(range.ValueAt(i), typed[i]) << i;
+    }
 }
 
 TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled) {

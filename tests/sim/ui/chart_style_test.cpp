@@ -156,7 +156,10 @@ TEST(ChartCursor, ReadsTheSampleDrawnAtTheColumnAndItsAge) {
                            QStringLiteral("Erro: ") + formatPanelNumber(sample.error, {1, ""}),
                            QStringLiteral("Potência: ") + formatPanelNumber(sample.power, {1, " %"})}));
     EXPECT_TRUE(ChartCursorLines(client, history, window, 0).isEmpty()) << "column 0 is never drawn";
-    EXPECT_TRUE(ChartCursorLines(QRect(0, 0, 800, 300), history, window, 150).isEmpty()) << "no sample there";
+    // 800 columns wide, the oldest of the 600 samples stands at column 201, 5.99 s before the newest.
+    const QRect wide(0, 0, 800, 300);
+    EXPECT_EQ(ChartCursorLines(wide, history, window, 201).first(), QStringLiteral("há 5,990 s"));
+    EXPECT_TRUE(ChartCursorLines(wide, history, window, 200).isEmpty()) << "no sample there";
 }
 
 TEST(ChartCursor, FollowsTheMouseOverTheViewAndLeavesWithIt) {
