@@ -99,7 +99,7 @@ int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, kHelp);
+        return printHelp(streams, kCommand, kHelp);
     }
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
