@@ -1,7 +1,19 @@
 #include "CommandLine.h"
 
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+/// "vorlint-cli COMMAND", or "vorlint-cli" for an empty `command`.
+std::string programName(const char* command) {
+    return *command == '\0' ? "vorlint-cli" : std::string("vorlint-cli ") + command;
+}
+
+} // namespace
+
 int usageError(std::FILE* err, const char* command, const std::string& message) {
-    const std::string program = *command == '\0' ? "vorlint-cli" : std::string("vorlint-cli ") + command;
+    const std::string program = programName(command);
     std::fprintf(err, "%s: %s\nTry '%s --help'.\n", program.c_str(), message.c_str(), program.c_str());
     return kExitUsage;
 }
@@ -14,9 +26,13 @@ bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& val
     return true;
 }
 
-int printHelp(std::FILE* out, const char* text) {
-    std::fputs(text, out);
-    return kExitSuccess;
+int printHelp(const CliStreams& streams, const char* command, const char* text) {
+    if (std::fputs(text, streams.out) >= 0 && std::fflush(streams.out) == 0) {
+        return kExitSuccess;
+    }
+    std::fprintf(streams.err, "%s: standard output: %s\n", programName(command).c_str(),
+                 std::strerror(errno));
+    return kExitFailure;
 }
 
 bool parseOptionPairs(const Arguments& args, const std::function<bool(const std::string&)>& takesValue,

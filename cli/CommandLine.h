@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CliStreams.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <functional>
@@ -21,8 +23,9 @@ int usageError(std::FILE* err, const char* command, const std::string& message);
 /// is the last argument.
 bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& value);
 
-/// Writes `text` to `out` and returns kExitSuccess (the --help answer).
-int printHelp(std::FILE* out, const char* text);
+/// Writes `text` to the output stream (the --help and --version answer) and returns kExitSuccess, or,
+/// when it cannot be written, says so on the error stream and returns kExitFailure as the commands do.
+int printHelp(const CliStreams& streams, const char* command, const char* text);
 
 /// Handles one option and its value: false with the reason in `error` on a bad value.
 using OptionHandler =

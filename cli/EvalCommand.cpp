@@ -126,7 +126,7 @@ int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, kHelp);
+        return printHelp(streams, kCommand, kHelp);
     }
 
     CFormulaEvaluator evaluator(options, streams.out);

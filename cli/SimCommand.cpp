@@ -1,5 +1,6 @@
 #include "SimCommand.h"
 
+#include "DistinctOutputs.h"
 #include "FiguresText.h"
 #include "NumberText.h"
 #include "OutputFile.h"
@@ -38,14 +39,15 @@ std::string helpText() {
            settingsHelp(SettingGroup::Options, kHelpColumn) +
            "  Times and the weight must be finite and not negative.\n"
            "\n"
-           "  --csv FILE              where the CSV goes; '-' is standard output [-]\n"
+           "  --csv FILE              where the CSV goes; '-' is standard output [-]. A file is written\n"
+           "                          beside it, then renamed over it: a failed run leaves it as it was\n"
            "  --metrics FILE          after the run, write the figures of the response to the latest\n"
            "                          set-point change (the first step counts as one, from the point 20)\n"
            "                          as NAME<TAB>VALUE lines, 'nan' when not defined; '-' is standard\n"
            "                          output when the CSV goes to a file\n"
-           "  --at STEP:NAME=VALUE    before step STEP (from 1) set NAME (any setting above, named by its\n"
-           "                          option without the '--') as the panels would; a new ki clears the\n"
-           "                          integral\n"
+           "  --at STEP:NAME=VALUE    before step STEP (1 to --steps) set NAME (any setting above,\n"
+           "                          named by its option without the '--') as the panels would; a new\n"
+           "                          ki clears the integral\n"
            "  --at STEP:reset         before step STEP clear the integral (the Reset button)\n"
            "  --help                  show this help\n"
            "\n"
@@ -114,7 +116,14 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, helpText().c_str());
+        return printHelp(streams, kCommand, helpText().c_str());
+    }
+    std::vector<NamedOutput> outputs{{"--csv", options.csvPath}};
+    if (!options.metricsPath.empty()) {
+        outputs.push_back({"--metrics", options.metricsPath});
+    }
+    if (!outputsAreDistinct(outputs, streams.out, error)) {
+        return usageError(streams.err, kCommand, error);
     }
     COutputFile output;
     COutputFile metrics;

@@ -43,10 +43,12 @@ bool parseValueOption(const std::string& option, const std::string& value, SimOp
                       std::string& error) {
     if (option == "--steps") {
         parseStepCount(value, options.steps, error);
-    } else if (option == "--csv") {
-        options.csvPath = value;
-    } else if (option == "--metrics") {
-        options.metricsPath = value;
+    } else if (option == "--csv" || option == "--metrics") {
+        std::string& path = option == "--csv" ? options.csvPath : options.metricsPath;
+        path = value;
+        if (path.empty()) {
+            error = option + " needs a file name or '-', not ''";
+        }
     } else if (option == "--at") {
         SimEvent event;
         if (parseEvent(value, event, error)) {
@@ -77,5 +79,10 @@ bool parseSimOptions(const Arguments& args, SimOptions& options, std::string& er
     // Events of one step apply in the order given.
     std::stable_sort(options.events.begin(), options.events.end(),
                      [](const SimEvent& a, const SimEvent& b) { return a.step < b.step; });
+    if (!options.events.empty() && options.events.back().step > options.steps) {
+        error = "--at step " + std::to_string(options.events.back().step) +
+                " is after the last step (--steps " + std::to_string(options.steps) + ")";
+        return false;
+    }
     return true;
 }

@@ -21,6 +21,10 @@ const char* const kCommand = "sweep";
 /// The help's column of descriptions.
 constexpr std::size_t kHelpColumn = 26;
 
+/// More threads than this many per hardware thread would only wait on each other, each holding a
+/// simulation.
+constexpr unsigned kJobsPerHardwareThread = 4;
+
 std::string helpText() {
     return "Usage: vorlint-cli sweep --kp FROM:TO:COUNT [--ki FROM:TO:COUNT] [--kd FROM:TO:COUNT] [OPTIONS]\n"
            "Runs every combination of the gains, each in PID mode from rest (point 20, dynamics at rest) to\n"
@@ -43,7 +47,9 @@ std::string helpText() {
            "                          is X:X:1 [--ki 0 --kd 0; --kp is required]\n"
            "  --steps N               steps of each run [100]\n" +
            setPointHelp("set point [1500]", kHelpColumn) + setupOptionsHelp(kHelpColumn) +
-           "  --jobs J                threads [as many as the hardware runs at once]\n"
+           "  --jobs J                threads, at most " + std::to_string(kJobsPerHardwareThread) +
+           " per hardware thread [as many as the hardware\n"
+           "                          runs at once]\n"
            "  --shard I/N             only the combinations whose number (from 0) modulo N is I; shard 0\n"
            "                          writes the header, so the shards' outputs concatenate into one CSV\n"
            "  --help                  show this help\n"
@@ -85,6 +91,22 @@ std::uint64_t shardSize(std::uint64_t total, const SweepOptions& options) {
     return total / options.shardCount + (options.shard < total % options.shardCount ? 1 : 0);
 }
 
+/// The threads to run: --jobs, at most kJobsPerHardwareThread per hardware thread (saying so when it
+/// asked for more), or one per hardware thread by default.
+unsigned threadsToRun(unsigned asked, std::FILE* err) {
+    const unsigned hardware = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned most = kJobsPerHardwareThread * hardware;
+    if (asked == 0) {
+        return hardware;
+    }
+    if (asked > most) {
+        std::fprintf(err, "vorlint-cli sweep: running %u threads, not %u: at most %u per hardware thread\n",
+                     most, asked, kJobsPerHardwareThread);
+        return most;
+    }
+    return asked;
+}
+
 bool writeAll(std::FILE* out, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
@@ -93,8 +115,7 @@ RowsOutcome runSweep(const SweepOptions& options, const CliStreams& streams, std
     double setPoint = kDefaultSweepSetPoint;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
     combinations = shardSize(options.grid.Size(), options);
-    const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned jobs = threadsToRun(options.jobs, streams.err);
 
     if (options.shard == 0 && !writeAll(streams.out, headerLine())) {
         return RowsOutcome::WriteFailed;
@@ -120,7 +141,7 @@ int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, helpText().c_str());
+        return printHelp(streams, kCommand, helpText().c_str());
     }
 
     const auto start = std::chrono::steady_clock::now();

@@ -89,7 +89,7 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams.out, helpText().c_str());
+        return printHelp(streams, kCommand, helpText().c_str());
     }
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);

@@ -1,24 +1,41 @@
 #include "DelayLine.h"
 
-void CDelayLine::Push(double value) {
-    if (m_ring.size() < kCapacity) {
-        m_ring.push_back(value);
-    } else {
-        m_ring[m_nNext] = value;
-    }
-    m_nNext = m_nNext + 1 == kCapacity ? 0 : m_nNext + 1;
-}
+#include <algorithm>
 
-double CDelayLine::Delayed(std::size_t steps) const {
+double CDelayLine::Pass(double value, std::size_t steps) {
+    steps = std::min(steps, kMaxDelay);
     if (steps >= m_ring.size()) {
-        return 0.0;
+        Lengthen(steps);
     }
-    // steps < m_ring.size() <= kCapacity: one wrap at most, and no division in the step's path.
+    m_ring[m_nNext] = value;
+    ++m_nPushes;
+    const std::size_t size = m_ring.size();
+    m_nNext = m_nNext + 1 == size ? 0 : m_nNext + 1;
+    // steps < size: one wrap at most, and no division in the step's path.
     const std::size_t back = steps + 1;
-    return m_ring[m_nNext >= back ? m_nNext - back : m_nNext + kCapacity - back];
+    return m_ring[m_nNext >= back ? m_nNext - back : m_nNext + size - back];
 }
 
 void CDelayLine::Clear() {
-    m_ring.clear();
+    std::fill(m_ring.begin(), m_ring.end(), 0.0);
+    m_nNext = 0;
+    m_nPushes = 0;
+    m_bLostValues = false;
+}
+
+/// Doubles the line at least, so that a dead time raised a little at a time reallocates only a few
+/// times. The new older slots are what the run had before the oldest value kept: 0 before the run, and
+/// once values have been overwritten, the oldest one kept, which is what a line that never lost a
+/// value would pass in a steady state.
+void CDelayLine::Lengthen(std::size_t steps) {
+    const std::size_t oldSize = m_ring.size();
+    const std::size_t newSize = std::min(std::max(steps + 1, 2 * oldSize), kMaxDelay + 1);
+    m_bLostValues = m_bLostValues || m_nPushes > oldSize;
+    std::vector<double> ring;
+    ring.reserve(newSize);
+    ring.assign(newSize - oldSize, m_bLostValues ? m_ring[m_nNext] : 0.0);
+    ring.insert(ring.end(), m_ring.begin() + static_cast<std::ptrdiff_t>(m_nNext), m_ring.end());
+    ring.insert(ring.end(), m_ring.begin(), m_ring.begin() + static_cast<std::ptrdiff_t>(m_nNext));
+    m_ring.swap(ring);
     m_nNext = 0;
 }

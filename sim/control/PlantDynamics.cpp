@@ -4,15 +4,14 @@
 #include <cmath>
 
 double CPlantDynamics::Apply(const PlantDynamicsSettings& settings, double u, double dt) {
-    // The input is recorded even while the dead time is 0, so that a dead time switched on later passes
-    // on what really went in.
+    // The input is recorded even while the dead time is 0, so that a dead time switched on again later
+    // passes on what really went in, as far back as the line reaches.
     if (settings.passesThrough()) {
-        m_delay.Push(u);
+        m_delay.Pass(u, 0);
         return u;
     }
     const double v = u + settings.disturbance;
-    m_delay.Push(v);
-    return ApplyLags(settings, m_delay.Delayed(DelaySteps(settings.deadTimeS, dt)), dt);
+    return ApplyLags(settings, m_delay.Pass(v, DelaySteps(settings.deadTimeS, dt)), dt);
 }
 
 void CPlantDynamics::Clear() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -97,6 +98,18 @@ INSTANTIATE_TEST_SUITE_P(Eval, UsageErrorTest,
                                            UsageCase{{"eval", "--bind", "x=1,5", "x"}, "bad binding 'x=1,5'"},
                                            UsageCase{{"eval", "--bind", "x=", "x"}, "bad binding 'x='"},
                                            UsageCase{{"eval", "1", "2"}, "more than one formula"}));
+
+TEST(CliHelp, AFullDiskIsAFailure) {
+    for (const auto& [args, program] :
+         std::vector<std::pair<std::string, std::string>>{{"--help", "vorlint-cli"},
+                                                          {"--version", "vorlint-cli"},
+                                                          {"sweep --help", "vorlint-cli sweep"}}) {
+        const CliRun run = runCommand({"sh", "-c", "exec \"$0\" " + args + " >/dev/full", VORLINT_CLI_PATH});
+        EXPECT_EQ(run.status, 1) << args;
+        // The reason is in the locale's words.
+        EXPECT_EQ(run.err.rfind(program + ": standard output: ", 0), 0u) << run.err;
+    }
+}
 
 TEST(CliHelp, DescribesEachCommandWithStatus0) {
     for (const auto& args :

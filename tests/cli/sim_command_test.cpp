@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -96,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         SimCase{"the value is everything after the first =",
                 {"--at", "1:formula=max(p:2*p)", "--at", "2:formula=a=p+1"},
                 {"1,0,40,0,0,0,0,-20", "2,0,41,0,0,0,0,-40"}},
-        SimCase{"events past the last step are ignored", {"--at", "9:setpoint=1"}, {"1,0,20,0,0,0,0,-20"}}));
+        SimCase{"events up to the last step", {"--at", "1:setpoint=1"}, {"1,1,20,0,0,0,0,-19"}}));
 
 // Each plant-dynamics and controller option on a plant that shows what it does: "t+100" shows the t that
 // reached the formula, "p" and "p+10" keep the point where the controller terms are easy to follow.
@@ -165,6 +169,71 @@ TEST(SimCommand, WritesTheCsvToAFile) {
     EXPECT_EQ(content.str(), std::string(kHeader) + "\n1,0,20,0,0,0,0,-20\n");
 }
 
+/// A folder of its own for a test's output files, removed with them.
+class ScratchFolder {
+public:
+    ScratchFolder() : m_path("sim_command_test_" + std::to_string(::getpid())) {
+        std::filesystem::create_directory(m_path);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+    std::vector<std::string> names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::string m_path;
+};
+
+std::string contentOf(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// Refused before anything is written: each would overwrite the other.
+TEST(SimCommand, RefusesTwoOutputsThatAreOneFile) {
+    ScratchFolder folder;
+    const std::string kept = folder / "kept.csv";
+    const std::string link = folder / "link.csv";
+    std::ofstream(kept) << "old\n";
+    ASSERT_EQ(::link(kept.c_str(), link.c_str()), 0);
+    const std::string missing = folder / "missing.csv";
+    for (const auto& [csv, metrics] : std::vector<std::pair<std::string, std::string>>{
+             {kept, kept}, {kept, link}, {missing, folder / "../" + missing}}) {
+        const CliRun run = runCli({"sim", "--csv", csv, "--metrics", metrics});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("vorlint-cli sim: --metrics '" + metrics + "' is the same file as --csv '" +
+                                    csv + "'\n",
+                                0),
+                  0u)
+            << run.err;
+    }
+    EXPECT_EQ(contentOf(kept), "old\n");
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"kept.csv", "link.csv"}));
+}
+
+// A write that fails part way (at a file-size limit, as on a full disk) leaves the file as it was.
+TEST(SimCommand, AFailedWriteLeavesNoHalfFile) {
+    ScratchFolder folder;
+    std::ofstream(folder / "kept.csv") << "old\n";
+    for (const std::string& csv : {folder / "kept.csv", folder / "new.csv"}) {
+        const CliRun run =
+            runCommand({"sh", "-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" sim --steps 100000 --csv \"$1\"",
+                        VORLINT_CLI_PATH, csv});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "vorlint-cli sim: cannot write the CSV to '" + csv + "'\n");
+    }
+    EXPECT_EQ(contentOf(folder / "kept.csv"), "old\n");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.csv"});
+}
+
 TEST(SimCommand, StopsAtTheFirstFailedWrite) {
     const CliRun run = runCli({"sim", "--steps", "100000000", "--csv", "/dev/full"}, std::string(), 60);
     EXPECT_EQ(run.status, 1);
@@ -189,6 +258,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"sim", "--at", "1:reset=1"}, "unknown setting 'reset'"},
         UsageCase{{"sim", "--at", "1:kp=x"}, "kp needs a number, not 'x'"},
         UsageCase{{"sim", "--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
+        UsageCase{{"sim", "--csv", ""}, "--csv needs a file name or '-', not ''"},
+        UsageCase{{"sim", "--csv", "/dev/null", "--metrics", ""},
+                  "--metrics needs a file name or '-', not ''"},
+        UsageCase{{"sim", "--at", "3:reset", "--steps", "2"},
+                  "--at step 3 is after the last step (--steps 2)"},
         UsageCase{{"sim", "--metrics", "-"}, "--metrics - needs --csv FILE"},
         UsageCase{{"sim", "--csv", "/dev/null", "--metrics", "no/such/dir/f.txt"},
                   "cannot open 'no/such/dir/f.txt'"},

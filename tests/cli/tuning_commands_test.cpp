@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <ostream>
+#include <thread>
 
 namespace {
 
@@ -127,9 +128,19 @@ TEST(SweepCommand, RowsDependOnlyOnTheirGainsWhateverTheThreads) {
                                             "--steps", "50"};
     const CliRun one = runCli(concat(sweep, {"--kp", "0.1:0.3:3", "--ki", "0:2:3", "--jobs", "1"}));
     const CliRun three = runCli(concat(sweep, {"--kp", "0.1:0.3:3", "--ki", "0:2:3", "--jobs", "3"}));
+    const CliRun many = runCli(concat(sweep, {"--kp", "0.1:0.3:3", "--ki", "0:2:3", "--jobs", "1024"}));
     const CliRun last = runCli(concat(sweep, {"--kp", "0.3", "--ki", "2"}));
     ASSERT_EQ(one.status, 0) << one.err;
     EXPECT_EQ(three.out, one.out);
+    EXPECT_EQ(many.out, one.out);
+    const unsigned most = 4 * std::max(1u, std::thread::hardware_concurrency());
+    if (most < 1024) {
+        EXPECT_EQ(many.err.rfind("vorlint-cli sweep: running " + std::to_string(most) +
+                                     " threads, not 1024: at most 4 per hardware thread\n",
+                                 0),
+                  0u)
+            << many.err;
+    }
     ASSERT_EQ(linesOf(last.out).size(), 2u);
     EXPECT_EQ(linesOf(last.out)[1], linesOf(one.out).back());
 }

@@ -39,20 +39,6 @@ TEST(PlantDynamicsTest, DeadTimePassesTheDisturbedInputOfEarlierStepsAndZeroBefo
     EXPECT_EQ(dynamics.Apply(settings, 1.0, 0.1), 0.0) << "a cleared line has no past";
 }
 
-// The record grows while a run goes on; a dead time switched on late still finds what went in, up to the cap.
-TEST(PlantDynamicsTest, DeadTimeSwitchedOnLateReachesBackToTheCap) {
-    CPlantDynamics dynamics;
-    const int steps = static_cast<int>(CDelayLine::kMaxDelay) + 5000;
-    for (int step = 1; step < steps; ++step) {
-        dynamics.Apply(PlantDynamicsSettings{}, step, 0.001);
-    }
-    PlantDynamicsSettings settings;
-    settings.deadTimeS = 1e6; // capped
-    EXPECT_EQ(dynamics.Apply(settings, steps, 0.001), steps - static_cast<double>(CDelayLine::kMaxDelay));
-    settings.deadTimeS = 2.5;
-    EXPECT_EQ(dynamics.Apply(settings, steps + 1, 0.001), steps + 1 - 2500.0);
-}
-
 TEST(PlantDynamicsTest, LagsFollowOneAnotherWithTheExactDiscreteFactor) {
     CPlantDynamics dynamics;
     PlantDynamicsSettings settings;
