@@ -18,7 +18,9 @@
 #include "WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -195,6 +197,11 @@ void CCommandRouter::OnWindowNew() {
     CDocument* document = ActiveDocument();
     if (document == nullptr)
         return;
+    QString why;
+    if (!document->CanAddFrame(why)) {
+        QMessageBox::information(&m_frame, QApplication::applicationName(), why);
+        return;
+    }
     m_docTemplate.InitialUpdateFrame(*m_docTemplate.CreateNewFrame(*document));
 }
 
