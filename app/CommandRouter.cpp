@@ -19,8 +19,10 @@
 #include "WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QInputDialog>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -198,6 +200,11 @@ void CCommandRouter::OnWindowNew() {
     CDocument* document = ActiveDocument();
     if (document == nullptr)
         return;
+    QString why;
+    if (!document->CanAddFrame(why)) {
+        QMessageBox::information(&m_frame, QApplication::applicationName(), why);
+        return;
+    }
     m_docTemplate.InitialUpdateFrame(*m_docTemplate.CreateNewFrame(*document));
 }
 

@@ -7,6 +7,7 @@
 #include "CommandRouter.h"
 #include "DocTemplate.h"
 #include "MainFrame.h"
+#include "SettingsFileCheck.h"
 #include "VorlintDoc.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ bool CVorlintApp::InitInstance(const QStringList& arguments) {
     // Nothing corresponds to OLE initialisation and the control container on this platform.
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    IgnoreIrregularSettingsFiles();
     LoadStdProfileSettings();
     AddDocTemplate();
     CreateMainFrame();

@@ -1,4 +1,5 @@
 #include "DataSearch.h"
+#include "FileNameEncoding.h"
 #include "HelpAndVersion.h"
 #include "InterfaceTranslations.h"
 #include "VorlintApp.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     // QApplication has taken its own options out of argv; the rest are ours.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(DecodeFileName(argv[i]));
     if (!app.InitInstance(arguments))
         return 1;
     return QApplication::exec();

@@ -858,6 +858,13 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>CVorlintDoc</name>
+    <message>
+        <source>Este documento já tem %1 janelas, o máximo que um arquivo do Vorlint guarda.</source>
+        <translation>This document already has %1 windows, the most a Vorlint file keeps.</translation>
+    </message>
+</context>
+<context>
     <name>CVorlintView</name>
     <message>
         <source>Memória insuficiente: a simulação desta janela foi parada.</source>
@@ -877,6 +884,25 @@ Vorlint.Document</translation>
     <message>
         <source>Select a window from the list of all open windows</source>
         <translation>Select a window from the list of all open windows</translation>
+    </message>
+</context>
+<context>
+    <name>ChangedFileQuestion</name>
+    <message>
+        <source>O arquivo foi alterado por outro programa desde que foi aberto.</source>
+        <translation>The file was changed by another program since it was opened.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Salvar como...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1266,14 @@ Vorlint.Document</translation>
         <source>windows: more than %1 windows</source>
         <translation>windows: more than %1 windows</translation>
     </message>
+    <message>
+        <source>o documento tem %1 janelas; um arquivo guarda no máximo %2</source>
+        <translation>the document has %1 windows; a file keeps at most %2</translation>
+    </message>
+    <message>
+        <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
+        <translation>the file would have %1 bytes; Vorlint opens files of up to 1 MB</translation>
+    </message>
 </context>
 <context>
     <name>WindowCycleKeys</name>
@@ -1273,6 +1307,10 @@ Vorlint.Document</translation>
     <message>
         <source>expected a text</source>
         <translation>expected a text</translation>
+    </message>
+    <message>
+        <source>esperado um texto sem surrogate UTF-16 isolado</source>
+        <translation>expected a text without a lone UTF-16 surrogate</translation>
     </message>
 </context>
 </TS>

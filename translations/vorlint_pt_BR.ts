@@ -858,6 +858,13 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>CVorlintDoc</name>
+    <message>
+        <source>Este documento já tem %1 janelas, o máximo que um arquivo do Vorlint guarda.</source>
+        <translation>Este documento já tem %1 janelas, o máximo que um arquivo do Vorlint guarda.</translation>
+    </message>
+</context>
+<context>
     <name>CVorlintView</name>
     <message>
         <source>Memória insuficiente: a simulação desta janela foi parada.</source>
@@ -877,6 +884,25 @@ Vorlint.Document</translation>
     <message>
         <source>Select a window from the list of all open windows</source>
         <translation>Seleciona uma janela na lista de todas as janelas abertas</translation>
+    </message>
+</context>
+<context>
+    <name>ChangedFileQuestion</name>
+    <message>
+        <source>O arquivo foi alterado por outro programa desde que foi aberto.</source>
+        <translation>O arquivo foi alterado por outro programa desde que foi aberto.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Sobrescrever</translation>
+    </message>
+    <message>
+        <source>Salvar como...</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1266,14 @@ Vorlint.Document</translation>
         <source>windows: more than %1 windows</source>
         <translation>windows: mais de %1 janelas</translation>
     </message>
+    <message>
+        <source>o documento tem %1 janelas; um arquivo guarda no máximo %2</source>
+        <translation>o documento tem %1 janelas; um arquivo guarda no máximo %2</translation>
+    </message>
+    <message>
+        <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
+        <translation>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</translation>
+    </message>
 </context>
 <context>
     <name>WindowCycleKeys</name>
@@ -1273,6 +1307,10 @@ Vorlint.Document</translation>
     <message>
         <source>expected a text</source>
         <translation>esperado um texto</translation>
+    </message>
+    <message>
+        <source>esperado um texto sem surrogate UTF-16 isolado</source>
+        <translation>esperado um texto sem surrogate UTF-16 isolado</translation>
     </message>
 </context>
 </TS>

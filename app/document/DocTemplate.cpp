@@ -2,6 +2,7 @@
 
 #include "Document.h"
 #include "FileDialogFolder.h"
+#include "FileNameEncoding.h"
 #include "MdiChild.h"
 #include "SettingEditWatch.h"
 #include "VorlintView.h"
@@ -84,7 +85,7 @@ void CMultiDocTemplate::InitialUpdateFrame(CMdiChild& frame) {
 }
 
 CDocument* CMultiDocTemplate::FindDocument(const QString& pathName) const {
-    const QString wanted = QFileInfo(pathName).absoluteFilePath();
+    const QString wanted = AbsoluteFileName(pathName);
     for (const auto& document : m_documents) {
         if (!document->GetPathName().isEmpty() && document->GetPathName() == wanted)
             return document.get();

@@ -1,6 +1,8 @@
 #include "Document.h"
 
+#include "ChangedFileQuestion.h"
 #include "FileErrorBox.h"
+#include "FileNameEncoding.h"
 #include "MdiChild.h"
 #include "RegularFile.h"
 #include "SafeFileWrite.h"
@@ -27,7 +29,7 @@ void CDocument::SetTitle(const QString& title) {
 }
 
 void CDocument::SetPathName(const QString& pathName, bool addToRecentFiles) {
-    const QFileInfo file(pathName);
+    const QFileInfo file(AbsoluteFileName(pathName));
     m_strPathName = file.absoluteFilePath();
     SetTitle(file.fileName());
     if (addToRecentFiles && m_hooks.addToRecentFiles)
@@ -36,6 +38,7 @@ void CDocument::SetPathName(const QString& pathName, bool addToRecentFiles) {
 
 bool CDocument::OnNewDocument() {
     m_strPathName.clear();
+    m_fileIdentity.Forget();
     SetModifiedFlag(false);
     return true;
 }
@@ -48,6 +51,7 @@ bool CDocument::OnOpenDocument(const QString& pathName) {
             ReportFileError(kOpenFailed, pathName, problem);
             return false;
         }
+        m_fileIdentity.Remember(pathName, file);
     } catch (const std::bad_alloc&) {
         ReportFileError(kOpenFailed, pathName, OutOfMemoryText());
         return false;
@@ -65,6 +69,9 @@ bool CDocument::OnSaveDocument(const QString& pathName) {
             ReportFileError(kSaveFailed, pathName, problem);
             return false;
         }
+        content.close();
+        content.open(QIODevice::ReadOnly);
+        m_fileIdentity.Remember(pathName, content);
     } catch (const std::bad_alloc&) {
         ReportFileError(kSaveFailed, pathName, OutOfMemoryText());
         return false;
@@ -87,7 +94,9 @@ bool CDocument::SaveModified() {
 
 bool CDocument::DoFileSave() {
     const QFileInfo file(m_strPathName);
-    const bool canWriteInPlace = !m_strPathName.isEmpty() && (!file.exists() || file.isWritable());
+    // A name Qt cannot reach would be saved as another file: ask for a name instead.
+    const bool canWriteInPlace =
+        !m_strPathName.isEmpty() && QtReachesFileName(m_strPathName) && (!file.exists() || file.isWritable());
     return DoSave(canWriteInPlace ? m_strPathName : QString());
 }
 
@@ -97,6 +106,16 @@ bool CDocument::DoSave(const QString& pathName, bool replace) {
         newName = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
         if (!m_hooks.promptSaveName || !m_hooks.promptSaveName(newName))
             return false;
+    }
+    if (m_fileIdentity.ChangedOnDisk(newName)) {
+        switch (AskAboutChangedFile(newName)) {
+        case ChangedFileAnswer::Overwrite:
+            break;
+        case ChangedFileAnswer::SaveAs:
+            return DoSave(QString(), replace);
+        case ChangedFileAnswer::Cancel:
+            return false;
+        }
     }
     if (!OnSaveDocument(newName))
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -44,8 +46,11 @@ public:
     virtual bool OnOpenDocument(const QString& pathName);
     /// Lets Serialize store into a temporary file that replaces the file once all of it is written;
     /// false (after a message) if it cannot or if memory runs out, leaving the old file whole.
+    /// Opening and saving remember the file's identity.
     virtual bool OnSaveDocument(const QString& pathName);
 
+    /// Whether the document may show one more window; false with the reason in `why`.
+    virtual bool CanAddFrame(QString& /*why*/) const { return true; }
     /// How many windows the document shows when it opens (a file may keep several); at least 1.
     virtual std::size_t InitialWindowCount() const { return 1; }
     /// A new window of the document has had its initial update: the document may give it its state.
@@ -55,7 +60,9 @@ public:
     bool SaveModified();
     /// The "Save" command: the current file, or Save As when there is none yet.
     bool DoFileSave();
-    /// Saves under pathName, or under a name the user picks when pathName is empty.
+    /// Saves under pathName, or under a name the user picks when pathName is empty. Saving over the
+    /// document's file after another program changed it first asks whether to overwrite it, save
+    /// under another name or cancel.
     bool DoSave(const QString& pathName, bool replace = true);
 
     const std::vector<CMdiChild*>& Frames() const { return m_frames; }
@@ -73,6 +80,7 @@ private:
     DocumentHooks m_hooks;
     QString m_strTitle;
     QString m_strPathName;
+    CFileIdentity m_fileIdentity;
     bool m_bModified = false;
     std::vector<CMdiChild*> m_frames;
 };

@@ -1,5 +1,7 @@
 #include "RegularFile.h"
 
+#include "FileNameEncoding.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -10,7 +12,7 @@
 
 bool OpenRegularFileForReading(QFile& file, QString& reason) {
     const int descriptor =
-        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        ::open(EncodeFileName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         reason = qt_error_string(errno);
         return false;

@@ -6,7 +6,18 @@
 #include "VrlFile.h"
 #include "WindowSettingsJson.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+bool CVorlintDoc::CanAddFrame(QString& why) const {
+    if (VrlContent::FitsWindowCount(static_cast<qint64>(Frames().size()) + 1))
+        return true;
+    why = QCoreApplication::translate(
+              "CVorlintDoc", "Este documento já tem %1 janelas, o máximo que um arquivo do Vorlint guarda.")
+              .arg(Frames().size());
+    return false;
+}
 
 std::size_t CVorlintDoc::InitialWindowCount() const {
     return std::max<std::size_t>(1, m_pendingWindows.size());

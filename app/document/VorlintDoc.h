@@ -13,6 +13,8 @@ class CVorlintDoc : public CDocument {
 public:
     using CDocument::CDocument;
 
+    /// No more windows than a file keeps, so that the document can always be saved and opened again.
+    bool CanAddFrame(QString& why) const override;
     std::size_t InitialWindowCount() const override;
     /// Gives the window the next settings the file kept, and shows them in its panels.
     void OnInitialUpdateFrame(CMdiChild& frame) override;

@@ -26,7 +26,7 @@ bool ReadBounded(QIODevice& file, QByteArray& bytes, QString& problem) {
         problem = file.errorString();
         return false;
     }
-    if (count > VrlContent::kMaxFileSize) {
+    if (!VrlContent::FitsFileSize(count)) {
         problem = QCoreApplication::translate("VrlFile", "the file is larger than 1 MB");
         return false;
     }
@@ -91,7 +91,7 @@ bool ReadWindows(const QJsonValue& value, std::vector<QJsonObject>& windows, QSt
         return false;
     }
     const QJsonArray array = value.toArray();
-    if (array.size() > VrlContent::kMaxWindows) {
+    if (!VrlContent::FitsWindowCount(array.size())) {
         problem = QCoreApplication::translate("VrlFile", "windows: more than %1 windows")
                       .arg(VrlContent::kMaxWindows);
         return false;
@@ -126,6 +126,13 @@ bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem) {
 }
 
 bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem) {
+    if (!VrlContent::FitsWindowCount(static_cast<qint64>(content.windows.size()))) {
+        problem = QCoreApplication::translate("VrlFile",
+                                              "o documento tem %1 janelas; um arquivo guarda no máximo %2")
+                      .arg(content.windows.size())
+                      .arg(VrlContent::kMaxWindows);
+        return false;
+    }
     QJsonArray windows;
     for (const QJsonObject& window : content.windows) {
         if (!CheckWindow(window, windows.size(), problem))
@@ -136,7 +143,13 @@ bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem) {
     root.insert(kFormatKey, kFormat);
     root.insert(kVersionKey, VrlContent::kVersion);
     root.insert(kWindowsKey, windows);
-    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
+    if (!VrlContent::FitsFileSize(bytes.size())) {
+        problem = QCoreApplication::translate("VrlFile",
+                                              "o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB")
+                      .arg(bytes.size());
+        return false;
+    }
     if (file.write(bytes) != bytes.size()) {
         problem = file.errorString();
         return false;

@@ -15,6 +15,10 @@ struct VrlContent {
     /// More windows than anyone arranges on a screen; a file asking for more is refused.
     static constexpr int kMaxWindows = 100;
 
+    // The limits as reading and writing both apply them, so that whatever is written opens again.
+    static constexpr bool FitsFileSize(qint64 bytes) { return bytes <= kMaxFileSize; }
+    static constexpr bool FitsWindowCount(qint64 windows) { return windows <= kMaxWindows; }
+
     /// The windows' objects, each checked; at least one once read.
     std::vector<QJsonObject> windows;
     /// Keys of the top level this version does not know, written back as they came.
@@ -27,6 +31,7 @@ struct VrlContent {
 /// wrong type; `content` is then not to be used.
 bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem);
 
-/// Writes `content` as indented UTF-8 JSON. The windows are checked as reading checks them, so that
-/// nothing is written that could not be read back; false with what is wrong in `problem`.
+/// Writes `content` as compact UTF-8 JSON. The windows and the file's size are checked as reading
+/// checks them, so that nothing is written that could not be read back; false with what is wrong in
+/// `problem`, and nothing written.
 bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem);

@@ -73,8 +73,13 @@ QString Mismatch(const SettingRow& row, const QJsonValue& value) {
     case SettingKind::Text:
         break;
     }
-    return value.isString() ? QString()
-                            : QCoreApplication::translate("WindowSettingsJson", "expected a text");
+    if (!value.isString())
+        return QCoreApplication::translate("WindowSettingsJson", "expected a text");
+    // A lone surrogate has no UTF-8, so the setting would keep a "?" in its place.
+    return value.toString().isValidUtf16()
+               ? QString()
+               : QCoreApplication::translate("WindowSettingsJson",
+                                             "esperado um texto sem surrogate UTF-16 isolado");
 }
 
 SettingValue FromJson(const SettingRow& row, const QJsonValue& value) {

@@ -79,6 +79,22 @@ inline std::function<void(QWidget*)> Press(QMessageBox::StandardButton button, Q
     };
 }
 
+/// Presses the button labelled `label` of the message box that shows, keeping its text in `text`.
+inline std::function<void(QWidget*)> PressLabelled(const QString& label, QString* text = nullptr) {
+    return [label, text](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        if (text != nullptr)
+            *text = box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == label)
+                return button->click();
+        }
+        ADD_FAILURE() << "no button " << label.toStdString();
+        box->reject();
+    };
+}
+
 /// Answers a file dialog with a file name.
 inline std::function<void(QWidget*)> ChooseFile(const QString& path) {
     return [path](QWidget* dialog) {

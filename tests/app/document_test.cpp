@@ -3,6 +3,7 @@
 #include "CommandLineInfo.h"
 #include "DocTemplate.h"
 #include "Document.h"
+#include "FileNameEncoding.h"
 #include "RecentFileList.h"
 
 #include <QDropEvent>
@@ -299,6 +300,47 @@ TEST(RecentFileListTest, DisplayNamesFitThirtyCharacters) {
     };
     for (const auto& [path, shown] : rows)
         EXPECT_EQ(AbbreviatePath(QString::fromUtf8(path), 30), QString::fromUtf8(shown)) << path;
+}
+
+TEST_F(DocumentTest, AFileNamedWithBytesThatAreNotUtf8OpensFromTheCommandLineAndSavesUnderANewName) {
+    // "aula", é in UTF-8, a lone é of Latin-1, the UTF-8 shape of a surrogate (no character), ".vrl".
+    const QByteArray name = QFile::encodeName(m_folder.path()) + "/aula\xc3\xa9\xe9\xed\xa0\x80.vrl";
+    const QByteArray content = R"({"format": "vorlint", "version": 1, "windows": [{"setPoint": 1234}]})";
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(descriptor, 0);
+    ASSERT_EQ(::write(descriptor, content.constData(), content.size()), content.size());
+    ::close(descriptor);
+    const QString decoded = DecodeFileName(name);
+    const char16_t kept[] = {u'a', u'u', u'l', u'a', 0xe9, 0xdce9, 0xdced, 0xdca0, 0xdc80};
+    EXPECT_TRUE(decoded.endsWith(QString::fromUtf16(kept, 9) + QStringLiteral(".vrl")));
+
+    StartApp({decoded});
+    ASSERT_TRUE(m_bStarted);
+    EXPECT_EQ(ActiveView().m_dSetPoint, 1234.0);
+    EXPECT_EQ(EncodeFileName(Active()->GetDocument()->GetPathName()), name);
+    ModalAnswer nameAsked([](QWidget* dialog) { dialog->close(); });
+    EXPECT_FALSE(Active()->GetDocument()->DoFileSave()) << "Qt would write another file";
+    EXPECT_TRUE(nameAsked.Fired());
+}
+
+TEST_F(DocumentTest, ASettingsFileThatIsNotARegularFileIsIgnoredAtStartUp) {
+    m_app.reset();
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString settings = folder + QStringLiteral("/Local AppWizard-Generated Applications/Vorlint.conf");
+    struct Restore {
+        QString settings, folder;
+        ~Restore() {
+            QFile::remove(settings);
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        }
+    } restore{settings, folder};
+    QFile::remove(settings);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    // Reading the FIFO would wait for a writer for good.
+    m_app = std::make_unique<CVorlintApp>();
+    EXPECT_TRUE(m_app->InitInstance({}));
+    EXPECT_EQ(Windows().size(), 1u);
+    m_app.reset();
 }
 
 TEST_F(DocumentTest, RecentFilesAppearInTheFileMenuAndOpen) {

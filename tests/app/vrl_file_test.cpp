@@ -9,8 +9,10 @@
 #include "RecentFileList.h"
 #include "SettingSamples.h"
 #include "UpDownControl.h"
+#include "VrlFile.h"
 #include "WindowSettingsJson.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -224,6 +226,8 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
          "windows[0].lagCount: expected a whole number from 0 to 5"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"antiWindup": "clamp"}]})",
          "windows[0].antiWindup: expected \"none\", \"conditional\" or \"backcalc\""},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"formula": "p\ud800"}]})",
+         "windows[0].formula: esperado um texto sem surrogate UTF-16 isolado"},
         {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" + QByteArray("{},").repeated(100) +
              "{}]}",
          "windows: more than 100 windows"},
@@ -285,6 +289,121 @@ TEST_F(VrlFileTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
         EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList({QStringLiteral("kept.vrl")}));
         EXPECT_TRUE(document->IsModified());
     }
+}
+
+/// A file whose only window is empty and whose key "pad" holds `padding` letters.
+QByteArray PaddedFile(qsizetype padding) {
+    return R"({"format": "vorlint", "version": 1, "windows": [{}], "pad": ")" + QByteArray(padding, 'x') +
+           "\"}";
+}
+
+TEST_F(VrlFileTest, WhatSaveWritesAtEachLimitOpensAgainAndOneMoreIsRefusedLeavingTheFileWhole) {
+    const QString path = Path(QStringLiteral("limit.vrl"));
+    const auto saveAndReopen = [&] {
+        EXPECT_TRUE(Active()->GetDocument()->DoFileSave());
+        Trigger(CommandId::FileClose);
+        return App().OpenDocumentFile(path);
+    };
+    // The file's size: compact JSON, whose size pins the padding that brings it to exactly 1 MB.
+    WriteFile(path, PaddedFile(0));
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    ASSERT_NE(saveAndReopen(), nullptr);
+    Trigger(CommandId::FileClose);
+    const QByteArray saved = ReadAll(path);
+    EXPECT_EQ(saved, QJsonDocument::fromJson(saved).toJson(QJsonDocument::Compact));
+    const qsizetype padding = 1024 * 1024 - saved.size();
+    WriteFile(path, PaddedFile(padding));
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    ASSERT_NE(saveAndReopen(), nullptr);
+    EXPECT_EQ(ReadAll(path).size(), 1024 * 1024);
+    Trigger(CommandId::FileClose);
+    WriteFile(path, PaddedFile(padding + 1));
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    QString message;
+    {
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        EXPECT_FALSE(Active()->GetDocument()->DoFileSave());
+    }
+    EXPECT_EQ(message,
+              QStringLiteral("Failed to save document.\n\n%1: o arquivo teria 1048577 bytes; o Vorlint "
+                             "abre arquivos de até 1 MB")
+                  .arg(path));
+    EXPECT_EQ(ReadAll(path), PaddedFile(padding + 1));
+    Trigger(CommandId::FileClose);
+
+    // The windows: exactly 100 open and save, a 101st is refused by New Window and by the writer.
+    WriteFile(path, "{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" +
+                        QByteArray("{},").repeated(99) + "{}]}");
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    CDocument* document = Active()->GetDocument();
+    ASSERT_EQ(document->Frames().size(), 100u);
+    {
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        Trigger(CommandId::WindowNew);
+        EXPECT_TRUE(answer.Fired());
+    }
+    EXPECT_EQ(message, QStringLiteral(
+                           "Este documento já tem 100 janelas, o máximo que um arquivo do Vorlint guarda."));
+    ASSERT_EQ(document->Frames().size(), 100u);
+    document = saveAndReopen();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->Frames().size(), 100u);
+    VrlContent content;
+    content.windows.resize(101);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_FALSE(WriteVrl(buffer, content, message));
+    EXPECT_EQ(message, QStringLiteral("o documento tem 101 janelas; um arquivo guarda no máximo 100"));
+    EXPECT_TRUE(buffer.data().isEmpty());
+}
+
+TEST_F(VrlFileTest, SavingOverAFileAnotherProgramChangedAsksWhetherToOverwriteSaveAsOrCancel) {
+    const QString path = Path(QStringLiteral("lab.vrl"));
+    CDocument* document = Active()->GetDocument();
+    ASSERT_TRUE(document->DoSave(path));
+    const QByteArray ours = ReadAll(path);
+    const QByteArray theirs = QByteArray(ours).replace("\"version\":1", "\"version\":1,\"teacher\":\"Ana\"");
+    ASSERT_NE(theirs, ours);
+
+    WriteFile(path, theirs);
+    QString text;
+    {
+        ModalAnswer answer(PressLabelled(QStringLiteral("Cancelar"), &text));
+        EXPECT_FALSE(document->DoFileSave());
+    }
+    EXPECT_EQ(text, QStringLiteral("O arquivo foi alterado por outro programa desde que foi aberto."));
+    EXPECT_EQ(ReadAll(path), theirs);
+
+    const QString copy = Path(QStringLiteral("copy.vrl"));
+    std::unique_ptr<ModalAnswer> chooseCopy;
+    {
+        ModalAnswer answer([&](QWidget* box) {
+            chooseCopy = std::make_unique<ModalAnswer>(ChooseFile(copy));
+            PressLabelled(QStringLiteral("Salvar como..."))(box);
+        });
+        EXPECT_TRUE(document->DoFileSave());
+    }
+    EXPECT_EQ(ReadAll(path), theirs);
+    EXPECT_EQ(ReadAll(copy), ours);
+    EXPECT_EQ(document->GetPathName(), copy);
+
+    // A rewrite of the same size at the same time shows in the content alone.
+    const QDateTime savedAt = QFileInfo(copy).lastModified();
+    WriteFile(copy, QByteArray(ours).replace("vorlint", "VORLINT"));
+    {
+        QFile file(copy);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        ASSERT_TRUE(file.setFileTime(savedAt, QFileDevice::FileModificationTime));
+    }
+    {
+        ModalAnswer answer(PressLabelled(QStringLiteral("Sobrescrever")));
+        EXPECT_TRUE(document->DoFileSave());
+        EXPECT_TRUE(answer.Fired());
+    }
+    EXPECT_EQ(ReadAll(copy), ours);
+    ModalAnswer none(Press(QMessageBox::Cancel));
+    EXPECT_TRUE(document->DoFileSave()) << "the file is as the document wrote it";
+    EXPECT_FALSE(none.Fired());
 }
 
 TEST_F(VrlFileTest, TheUsersChangesMarkTheDocumentModifiedARunDoesNot) {
