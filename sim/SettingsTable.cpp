@@ -301,6 +301,10 @@ std::vector<SettingChange> pidGainChanges(const PidGains& gains) {
             {settingByOption("mode"), Number(static_cast<int>(CSimulation::ControlMode::Pid))}};
 }
 
+const char* controlModeLabel(const CSimulation& simulation) {
+    return choiceByValue(*settingByOption("mode"), static_cast<int>(ModeOf(simulation)))->label;
+}
+
 SettingChange setPointChange(double setPoint) {
     return {settingByOption("setpoint"), Number(setPoint)};
 }

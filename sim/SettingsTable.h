@@ -125,6 +125,10 @@ std::vector<SettingChange> pidGainChanges(const PidGains& gains);
 /// A set-point step to `setPoint`.
 SettingChange setPointChange(double setPoint);
 
+/// The interface's word for the simulation's control mode ("Manual", "PID", "Lig/Des"; context
+/// "Setting"), as the panels and the print header show it.
+const char* controlModeLabel(const CSimulation& simulation);
+
 /// The choice of `row` named `name`, or nullptr.
 const SettingChoice* choiceByName(const SettingRow& row, const std::string& name);
 /// The choice of `row` whose value is `value`, or nullptr.

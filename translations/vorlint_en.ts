@@ -1101,14 +1101,6 @@ Vorlint.Document</translation>
 <context>
     <name>PrintHeader</name>
     <message>
-        <source>Lig/Des</source>
-        <translation>On/Off</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
         <source>Fórmula: %1</source>
         <translation>Formula: %1</translation>
     </message>

@@ -1,21 +1,11 @@
 #include "PrintHeader.h"
 
 #include "PanelText.h"
+#include "SettingsTable.h"
 #include "VorlintView.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-
-namespace {
-
-QString ModeName(const CVorlintView& view) {
-    if (view.m_bPid)
-        return QStringLiteral("PID");
-    return view.m_bOnOff ? QCoreApplication::translate("PrintHeader", "Lig/Des")
-                         : QCoreApplication::translate("PrintHeader", "Manual");
-}
-
-} // namespace
 
 QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, const QDateTime& printedAt) {
     return {
@@ -23,7 +13,7 @@ QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, con
         QCoreApplication::translate("PrintHeader", "Fórmula: %1")
             .arg(QString::fromStdString(view.m_strFormula)),
         QCoreApplication::translate("PrintHeader", "Modo: %1    Kp %2    Ki %3    Kd %4")
-            .arg(ModeName(view), formatPanelNumber(view.m_dKp, kGainFormat),
+            .arg(QCoreApplication::translate("Setting", controlModeLabel(view)), formatPanelNumber(view.m_dKp, kGainFormat),
                  formatPanelNumber(view.m_dKi, kGainFormat), formatPanelNumber(view.m_dKd, kGainFormat)),
         QCoreApplication::translate("PrintHeader", "Impresso em %1")
             .arg(printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm"))),
