@@ -1161,16 +1161,16 @@ Vorlint.Document</translation>
         <translation>Anti-windup:</translation>
     </message>
     <message>
-        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
-        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·dt / Tt after saturation.</translation>
-    </message>
-    <message>
         <source>Tempo de rastreamento Tt (s):</source>
         <translation>Tracking time Tt (s):</translation>
     </message>
     <message>
         <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
         <translation>The Tt of the back-calculation, in simulated seconds, above 0.</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</source>
+        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·(1 − e^(−dt/Tt)) after saturation.</translation>
     </message>
 </context>
 <context>

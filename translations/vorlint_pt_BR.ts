@@ -1161,16 +1161,16 @@ Vorlint.Document</translation>
         <translation>Anti-windup:</translation>
     </message>
     <message>
-        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
-        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</translation>
-    </message>
-    <message>
         <source>Tempo de rastreamento Tt (s):</source>
         <translation>Tempo de rastreamento Tt (s):</translation>
     </message>
     <message>
         <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
         <translation>O Tt do retrocálculo, em segundos simulados, acima de 0.</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</source>
+        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</translation>
     </message>
 </context>
 <context>
