@@ -803,6 +803,10 @@ Tuning</translation>
         <source>%1 (0 a %2)</source>
         <translation>%1 (0 to %2)</translation>
     </message>
+    <message>
+        <source>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</source>
+        <translation>Warning: Tu lasts less than %1 simulated steps; the oscillation comes from the sampling, not from the plant.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>

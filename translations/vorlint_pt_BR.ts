@@ -803,6 +803,10 @@ Sintonia</translation>
         <source>%1 (0 a %2)</source>
         <translation>%1 (0 a %2)</translation>
     </message>
+    <message>
+        <source>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</source>
+        <translation>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>

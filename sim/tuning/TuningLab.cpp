@@ -1,5 +1,6 @@
 #include "TuningLab.h"
 
+#include "HeldPowerRun.h"
 #include "Random.h"
 #include "StepTestExperiment.h"
 
@@ -35,27 +36,77 @@ template <std::size_t N> std::vector<RulePrediction> predictionsOf(const std::ar
     return predictions;
 }
 
-/// Runs the request's experiment and fills the model and the rules' gains.
-void identify(const SimulationSetup& setup, const TuningRequest& request, const KeepGoing& keepGoing,
-              TuningResult& result) {
+/// The relay's ultimate cycle and its rules' gains.
+void identifyByRelay(const SimulationSetup& setup, const RelaySettings& settings, const KeepGoing& keepGoing,
+                     TuningResult& result) {
     const FreshRandomScope freshRandom;
     const auto simulation = RestingSimulation(setup);
+    CRelayExperiment relay(settings, simulation->m_dPoint);
+    result.outcome = runOnSimulation(relay, *simulation, keepGoing);
+    result.cycle = relay.Result();
+    if (result.cycle) {
+        result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
+        result.predictionS = kPredictionSpans * result.cycle->tu;
+        result.samplingLimited =
+            result.cycle->tu < kMinStepsPerUltimatePeriod * CSimulation::StepSeconds(setup.simStepMs);
+    }
+}
+
+/// The point after `steps` steps from rest with the power held at the step test's rest power; nothing
+/// when cancelled.
+std::optional<double> pointHeldAtRest(const SimulationSetup& setup, std::uint64_t steps,
+                                      const KeepGoing& keepGoing) {
+    const FreshRandomScope freshRandom;
+    const auto simulation = RestingSimulation(setup);
+    CHeldPowerRun held(CStepTestExperiment::kRestPower, steps, simulation->m_dPoint);
+    if (runOnSimulation(held, *simulation, keepGoing) == ExperimentOutcome::Cancelled) {
+        return std::nullopt;
+    }
+    return held.Point();
+}
+
+/// The step test's model and its rules' gains; no model when the point settles the same without the step.
+/// `keepGoing` counts the steps of the step run and then those of the held run after it.
+void identifyByStepTest(const SimulationSetup& setup, double stepPower, const KeepGoing& keepGoing,
+                        TuningResult& result) {
+    const FreshRandomScope freshRandom;
+    const auto simulation = RestingSimulation(setup);
+    CStepTestExperiment stepTest(stepPower, simulation->m_dPoint);
+    result.outcome = runOnSimulation(stepTest, *simulation, keepGoing);
+    result.model = stepTest.Result();
+    if (!result.model) {
+        return;
+    }
+    const std::uint64_t steps = stepTest.Steps();
+    KeepGoing heldGoesOn;
+    if (keepGoing) {
+        heldGoesOn = [&](std::uint64_t done) { return keepGoing(steps + done); };
+    }
+    const std::optional<double> held = pointHeldAtRest(setup, steps, heldGoesOn);
+    if (!held) {
+        result.outcome = ExperimentOutcome::Cancelled;
+    } else if (!stepTest.RespondsToPower(*held)) {
+        result.outcome = ExperimentOutcome::NoResult;
+    }
+    if (result.outcome != ExperimentOutcome::Finished) {
+        result.model.reset();
+        return;
+    }
+    result.rules = predictionsOf(processModelRules(*result.model));
+    result.predictionS = kPredictionSpans * (result.model->tau + result.model->theta);
+}
+
+/// Runs the request's experiment and fills the model and the rules' gains. A relay that finished without
+/// a result (its cycles did not repeat) has no result either.
+void identify(const SimulationSetup& setup, const TuningRequest& request, const KeepGoing& keepGoing,
+              TuningResult& result) {
     if (request.method == TuningMethod::Relay) {
-        CRelayExperiment relay(request.relay, simulation->m_dPoint);
-        result.outcome = runOnSimulation(relay, *simulation, keepGoing);
-        result.cycle = relay.Result();
-        if (result.cycle) {
-            result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
-            result.predictionS = kPredictionSpans * result.cycle->tu;
-        }
+        identifyByRelay(setup, request.relay, keepGoing, result);
     } else {
-        CStepTestExperiment stepTest(request.stepPower, simulation->m_dPoint);
-        result.outcome = runOnSimulation(stepTest, *simulation, keepGoing);
-        result.model = stepTest.Result();
-        if (result.model) {
-            result.rules = predictionsOf(processModelRules(*result.model));
-            result.predictionS = kPredictionSpans * (result.model->tau + result.model->theta);
-        }
+        identifyByStepTest(setup, request.stepPower, keepGoing, result);
+    }
+    if (result.outcome == ExperimentOutcome::Finished && !result.cycle && !result.model) {
+        result.outcome = ExperimentOutcome::NoResult;
     }
 }
 
@@ -91,10 +142,15 @@ std::vector<NamedValue> TuningResult::IdentifiedValues() const {
 TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& request,
                        const TuningProgress& progress) {
     TuningResult result;
-    const auto experimentGoesOn = [&](std::uint64_t done) {
-        return !progress || progress(kExperimentShare * static_cast<double>(done) /
-                                     static_cast<double>(kMaxExperimentSteps));
-    };
+    // The step test runs its steps twice: with the step, then with the power held.
+    const double mostExperimentSteps =
+        static_cast<double>(kMaxExperimentSteps) * (request.method == TuningMethod::StepTest ? 2.0 : 1.0);
+    KeepGoing experimentGoesOn;
+    if (progress) {
+        experimentGoesOn = [&](std::uint64_t done) {
+            return progress(kExperimentShare * static_cast<double>(done) / mostExperimentSteps);
+        };
+    }
     identify(setup, request, experimentGoesOn, result);
     if (result.outcome != ExperimentOutcome::Finished) {
         result.rules.clear();
@@ -110,10 +166,13 @@ TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& reques
         if (!rule.Applies()) {
             continue;
         }
-        const auto ruleGoesOn = [&](std::uint64_t done) {
-            return !progress || progress(kExperimentShare + share * (static_cast<double>(i) +
-                                                                     static_cast<double>(done) / steps));
-        };
+        KeepGoing ruleGoesOn;
+        if (progress) {
+            ruleGoesOn = [&](std::uint64_t done) {
+                return progress(kExperimentShare +
+                                share * (static_cast<double>(i) + static_cast<double>(done) / steps));
+            };
+        }
         rule.response = RunClosedLoop(setup, rule.gains, request.setPoint, steps, true, ruleGoesOn);
         if (rule.response.cancelled) {
             result.outcome = ExperimentOutcome::Cancelled;
