@@ -8,6 +8,7 @@
 /// point that follows the power from one that would have moved anyway.
 class CHeldPowerRun : public CPlantExperiment {
 public:
+    /// The point stays at `initialPoint` until the first step.
     CHeldPowerRun(double power, std::uint64_t steps, double initialPoint)
         : m_dPower(power), m_nStepsLeft(steps), m_dPoint(initialPoint) {}
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,18 @@ ExperimentOutcome runOnSimulation(CPlantExperiment& experiment, CSimulation& sim
         keepGoing);
 }
 
+/// An Experiment(settings..., point at rest) run on a resting copy of the setup, the formula's random
+/// generator started afresh, and how the run ended.
+template <class Experiment, class... Settings>
+std::pair<Experiment, ExperimentOutcome> runFromRest(const SimulationSetup& setup, const KeepGoing& keepGoing,
+                                                     const Settings&... settings) {
+    const FreshRandomScope freshRandom;
+    const auto simulation = RestingSimulation(setup);
+    Experiment experiment(settings..., simulation->m_dPoint);
+    const ExperimentOutcome outcome = runOnSimulation(experiment, *simulation, keepGoing);
+    return {std::move(experiment), outcome};
+}
+
 template <std::size_t N> std::vector<RulePrediction> predictionsOf(const std::array<TuningRule, N>& rules) {
     std::vector<RulePrediction> predictions(N);
     for (std::size_t i = 0; i < N; ++i) {
@@ -39,10 +52,8 @@ template <std::size_t N> std::vector<RulePrediction> predictionsOf(const std::ar
 /// The relay's ultimate cycle and its rules' gains.
 void identifyByRelay(const SimulationSetup& setup, const RelaySettings& settings, const KeepGoing& keepGoing,
                      TuningResult& result) {
-    const FreshRandomScope freshRandom;
-    const auto simulation = RestingSimulation(setup);
-    CRelayExperiment relay(settings, simulation->m_dPoint);
-    result.outcome = runOnSimulation(relay, *simulation, keepGoing);
+    const auto [relay, outcome] = runFromRest<CRelayExperiment>(setup, keepGoing, settings);
+    result.outcome = outcome;
     result.cycle = relay.Result();
     if (result.cycle) {
         result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
@@ -52,27 +63,12 @@ void identifyByRelay(const SimulationSetup& setup, const RelaySettings& settings
     }
 }
 
-/// The point after `steps` steps from rest with the power held at the step test's rest power; nothing
-/// when cancelled.
-std::optional<double> pointHeldAtRest(const SimulationSetup& setup, std::uint64_t steps,
-                                      const KeepGoing& keepGoing) {
-    const FreshRandomScope freshRandom;
-    const auto simulation = RestingSimulation(setup);
-    CHeldPowerRun held(CStepTestExperiment::kRestPower, steps, simulation->m_dPoint);
-    if (runOnSimulation(held, *simulation, keepGoing) == ExperimentOutcome::Cancelled) {
-        return std::nullopt;
-    }
-    return held.Point();
-}
-
 /// The step test's model and its rules' gains; no model when the point settles the same without the step.
 /// `keepGoing` counts the steps of the step run and then those of the held run after it.
 void identifyByStepTest(const SimulationSetup& setup, double stepPower, const KeepGoing& keepGoing,
                         TuningResult& result) {
-    const FreshRandomScope freshRandom;
-    const auto simulation = RestingSimulation(setup);
-    CStepTestExperiment stepTest(stepPower, simulation->m_dPoint);
-    result.outcome = runOnSimulation(stepTest, *simulation, keepGoing);
+    const auto [stepTest, outcome] = runFromRest<CStepTestExperiment>(setup, keepGoing, stepPower);
+    result.outcome = outcome;
     result.model = stepTest.Result();
     if (!result.model) {
         return;
@@ -82,10 +78,11 @@ void identifyByStepTest(const SimulationSetup& setup, double stepPower, const Ke
     if (keepGoing) {
         heldGoesOn = [&](std::uint64_t done) { return keepGoing(steps + done); };
     }
-    const std::optional<double> held = pointHeldAtRest(setup, steps, heldGoesOn);
-    if (!held) {
+    const auto [held, heldOutcome] =
+        runFromRest<CHeldPowerRun>(setup, heldGoesOn, CStepTestExperiment::kRestPower, steps);
+    if (heldOutcome == ExperimentOutcome::Cancelled) {
         result.outcome = ExperimentOutcome::Cancelled;
-    } else if (!stepTest.RespondsToPower(*held)) {
+    } else if (!stepTest.RespondsToPower(held.Point())) {
         result.outcome = ExperimentOutcome::NoResult;
     }
     if (result.outcome != ExperimentOutcome::Finished) {

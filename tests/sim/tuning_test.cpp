@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -89,7 +91,7 @@ TEST(RelayExperimentTest, FindsTheUltimateGainAndPeriodOfAThirdOrderLag) {
     EXPECT_NEAR(cycle.tu, 2.0 * kPi * tau / std::sqrt(3.0), 0.03 * 2.0 * kPi * tau / std::sqrt(3.0));
 }
 
-TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled) {
+TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswers) {
     const AdvancePlant stuck = [](double) { return PlantStep{kRest, 0.1}; };
     CRelayExperiment relay(RelaySettings{}, kRest);
     EXPECT_EQ(runExperiment(relay, stuck), ExperimentOutcome::NoResult);
@@ -97,13 +99,37 @@ TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled)
     CStepTestExperiment stepTest(50.0, kRest);
     EXPECT_EQ(runExperiment(stepTest, stuck), ExperimentOutcome::NoResult);
     EXPECT_FALSE(stepTest.Result());
+}
 
-    std::uint64_t asked = 0;
-    CStepTestExperiment cancelled(50.0, kRest);
-    const KeepGoing onlyAtFirst = [&](std::uint64_t done) { return (asked = done) == 0; };
-    EXPECT_EQ(runExperiment(cancelled, lagPlant({30.0, 5.0, 0.0}, 1, 0.01), onlyAtFirst),
-              ExperimentOutcome::Cancelled);
-    EXPECT_EQ(asked, kKeepGoingInterval);
+// A plant of 2 ms a step: the old question every 1024 steps came every 2 s.
+TEST(ExperimentRunnerTest, AsksWhetherToGoOnByTheClockAndStopsWhenTold) {
+    using Clock = std::chrono::steady_clock;
+    const AdvancePlant slow = [](double) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return PlantStep{kRest, 0.1};
+    };
+    std::vector<std::uint64_t> steps;
+    std::vector<Clock::time_point> times;
+    const KeepGoing fourTimes = [&](std::uint64_t done) {
+        steps.push_back(done);
+        times.push_back(Clock::now());
+        return steps.size() < 4;
+    };
+    CStepTestExperiment experiment(50.0, kRest);
+    EXPECT_EQ(runExperiment(experiment, slow, fourTimes), ExperimentOutcome::Cancelled);
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps.front(), 0u) << "asked before the first step";
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        EXPECT_GE(times[i] - times[i - 1], kKeepGoingPeriod);
+        EXPECT_LT(times[i] - times[i - 1], std::chrono::milliseconds(100)); // a loaded machine's margin
+    }
+
+    int questions = 0;
+    const KeepGoing counting = [&](std::uint64_t) { return ++questions > 0; };
+    const AdvancePlant stuck = [](double) { return PlantStep{kRest, 0.1}; };
+    CRelayExperiment relay(RelaySettings{}, kRest);
+    EXPECT_EQ(runExperiment(relay, stuck, counting), ExperimentOutcome::NoResult);
+    EXPECT_LT(questions, 1000) << "not at every one of the 200000 steps";
 }
 
 /// The points of a relay experiment from a script: the point starts at 1500 - 100 and each cycle is an
