@@ -66,6 +66,9 @@ std::string resultText(const TuningResult& result) {
         appendNumber(text, value.value);
         text += '\n';
     }
+    if (result.samplingLimited) {
+        text += "warning\tsampling-limited\n";
+    }
     text += "\nrule,kp,ki,kd,overshoot_pct,settling_time_s,iae\n";
     for (const RulePrediction& rule : result.rules) {
         text += rule.name;

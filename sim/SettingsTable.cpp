@@ -239,15 +239,17 @@ const SettingRow kRows[] = {
         "hold the integral while it winds into the clamp, or track the clamped\noutput back into it",
         QT_TRANSLATE_NOOP("Setting", "Anti-windup:"),
         QT_TRANSLATE_NOOP("Setting", "Condicional: a integral para enquanto a saída está saturada e ela "
-                                     "empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / "
-                                     "Tt depois da saturação."),
+                                     "empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·"
+                                     "(1 − e^(−dt/Tt)) depois da saturação."),
         [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).m_pidOptions.antiWindup)); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).m_pidOptions.antiWindup = static_cast<AntiWindup>(static_cast<int>(v.number));
         }),
     NumberRow(
         "trackingTimeS", "tracking-time", SettingGroup::Options, NumberRange::Positive, "S",
-        "Tt of backcalc, above 0", QT_TRANSLATE_NOOP("Setting", "Tempo de rastreamento Tt (s):"),
+        "Tt of backcalc, above 0; each step the integral term gives\nback 1 - exp(-dt / Tt) of the clamped "
+        "excess",
+        QT_TRANSLATE_NOOP("Setting", "Tempo de rastreamento Tt (s):"),
         QT_TRANSLATE_NOOP("Setting", "O Tt do retrocálculo, em segundos simulados, acima de 0."),
         [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.trackingTimeS); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.trackingTimeS = v.number; }),

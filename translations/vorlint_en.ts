@@ -836,6 +836,10 @@ Set-point step</translation>
         <source>%1 (0 a %2)</source>
         <translation>%1 (0 to %2)</translation>
     </message>
+    <message>
+        <source>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</source>
+        <translation>Warning: Tu lasts less than %1 simulated steps; the oscillation comes from the sampling, not from the plant.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>
@@ -1212,16 +1216,16 @@ Vorlint.Document</translation>
         <translation>Anti-windup:</translation>
     </message>
     <message>
-        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
-        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·dt / Tt after saturation.</translation>
-    </message>
-    <message>
         <source>Tempo de rastreamento Tt (s):</source>
         <translation>Tracking time Tt (s):</translation>
     </message>
     <message>
         <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
         <translation>The Tt of the back-calculation, in simulated seconds, above 0.</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</source>
+        <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·(1 − e^(−dt/Tt)) after saturation.</translation>
     </message>
 </context>
 <context>

@@ -836,6 +836,10 @@ Degrau de set point</translation>
         <source>%1 (0 a %2)</source>
         <translation>%1 (0 a %2)</translation>
     </message>
+    <message>
+        <source>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</source>
+        <translation>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>
@@ -1212,16 +1216,16 @@ Vorlint.Document</translation>
         <translation>Anti-windup:</translation>
     </message>
     <message>
-        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</source>
-        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·dt / Tt depois da saturação.</translation>
-    </message>
-    <message>
         <source>Tempo de rastreamento Tt (s):</source>
         <translation>Tempo de rastreamento Tt (s):</translation>
     </message>
     <message>
         <source>O Tt do retrocálculo, em segundos simulados, acima de 0.</source>
         <translation>O Tt do retrocálculo, em segundos simulados, acima de 0.</translation>
+    </message>
+    <message>
+        <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</source>
+        <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,14 @@ bool windsUp(double output, double integralTermNow, double integralTermBefore) {
            (output < kPowerScale.low && integralTermNow < integralTermBefore);
 }
 
+/// The share of the clamped excess the integral term gives back in one step: the exact decay of the
+/// excess over dt with time constant Tt. It stays in [0, 1] whatever dt / Tt (1 once exp underflows), so the
+/// term never moves past the clamp; the forward-Euler share dt / Tt overshoots it, and diverges, once
+/// dt / Tt > 2.
+double trackingGain(double dt, double trackingTimeS) {
+    return 1.0 - std::exp(-dt / trackingTimeS);
+}
+
 } // namespace
 
 PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOptions& options,
@@ -57,8 +65,8 @@ PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOpti
     // An infinite raw output has no finite excess to track: it would leave the integral infinite, and
     // then not a number for good.
     if (options.antiWindup == AntiWindup::BackCalculation && gains.ki != 0.0 && std::isfinite(output) &&
-        options.trackingTimeS > 0.0) {
-        integral += gains.ki * (out.power - output) * in.dt / options.trackingTimeS;
+        options.trackingTimeS > 0.0 && in.dt != 0.0) {
+        integral += gains.ki * (out.power - output) * trackingGain(in.dt, options.trackingTimeS);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "ClosedLoopRun.h"
 
+#include "KeepGoingPacer.h"
 #include "Random.h"
 
 #include <optional>
@@ -45,8 +46,9 @@ ClosedLoopResponse RunClosedLoop(const SimulationSetup& setup, const PidGains& g
     if (withTrace) {
         recorder.emplace(response.trace, steps, setPoint, dt, simulation->m_dPoint);
     }
+    CKeepGoingPacer pacer(keepGoing);
     for (std::uint64_t step = 1; step <= steps; ++step) {
-        if (keepGoing && step % kKeepGoingInterval == 0 && !keepGoing(step)) {
+        if (!pacer.GoOn(step - 1)) {
             response.cancelled = true;
             break;
         }

@@ -27,7 +27,7 @@ struct ClosedLoopResponse {
 
 /// Runs `steps` PID steps with `gains` on a simulation with `setup`, from rest to `setPoint`, the
 /// formula's random generator started afresh, and measures the response (figures of the step-response
-/// meter). `keepGoing` is asked every kKeepGoingInterval steps with the steps done.
+/// meter). `keepGoing` is asked at the first step and then every kKeepGoingPeriod with the steps done.
 ClosedLoopResponse RunClosedLoop(const SimulationSetup& setup, const PidGains& gains, double setPoint,
                                  std::uint64_t steps, bool withTrace = false,
                                  const KeepGoing& keepGoing = {});

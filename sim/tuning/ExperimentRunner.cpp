@@ -1,9 +1,12 @@
 #include "ExperimentRunner.h"
 
+#include "KeepGoingPacer.h"
+
 ExperimentOutcome runExperiment(CPlantExperiment& experiment, const AdvancePlant& advance,
                                 const KeepGoing& keepGoing) {
+    CKeepGoingPacer pacer(keepGoing);
     for (std::uint64_t step = 0; step < kMaxExperimentSteps && !experiment.Finished(); ++step) {
-        if (keepGoing && step % kKeepGoingInterval == 0 && !keepGoing(step)) {
+        if (!pacer.GoOn(step)) {
             return ExperimentOutcome::Cancelled;
         }
         const PlantStep outcome = advance(experiment.NextPower());

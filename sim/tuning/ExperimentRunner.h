@@ -2,6 +2,7 @@
 
 #include "PlantExperiment.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 
@@ -13,7 +14,8 @@ struct PlantStep {
 
 /// Runs one step of a headless copy of the plant with the given power.
 using AdvancePlant = std::function<PlantStep(double power)>;
-/// Asked now and then with the number of steps done; false cancels the run.
+/// Asked at the first step and then every kKeepGoingPeriod or so with the number of steps done; false
+/// cancels the run.
 using KeepGoing = std::function<bool(std::uint64_t stepsDone)>;
 
 enum class ExperimentOutcome {
@@ -24,8 +26,9 @@ enum class ExperimentOutcome {
 
 /// A headless experiment gives up after this many steps.
 inline constexpr std::uint64_t kMaxExperimentSteps = 200000;
-/// How many steps go by between two questions to keepGoing.
-inline constexpr std::uint64_t kKeepGoingInterval = 1024;
+/// The longest a run goes without asking keepGoing, besides the step under way: a cancel waits for
+/// no more than this and one step, however slow the formula.
+inline constexpr std::chrono::milliseconds kKeepGoingPeriod{10};
 
 /// Steps the plant with the experiment's power until the experiment has finished, at most
 /// kMaxExperimentSteps steps.

@@ -28,6 +28,14 @@ std::optional<ProcessModel> CStepTestExperiment::Result() const {
     return ProcessModel{(m_points.back() - m_points.front()) / m_dStepPower, tau, std::max(0.0, t63 - tau)};
 }
 
+bool CStepTestExperiment::RespondsToPower(double heldPoint) const {
+    const double stepChange = std::fabs(m_points.back() - m_points.front());
+    if (stepChange == 0.0 && heldPoint == m_points.front()) {
+        return false;
+    }
+    return !(std::fabs(m_points.back() - heldPoint) < kResponseFraction * stepChange);
+}
+
 double CStepTestExperiment::TimeToReach(double fraction) const {
     const double start = m_points.front();
     const double change = m_points.back() - start;

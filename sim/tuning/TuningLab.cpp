@@ -1,10 +1,12 @@
 #include "TuningLab.h"
 
+#include "HeldPowerRun.h"
 #include "Random.h"
 #include "StepTestExperiment.h"
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -25,6 +27,18 @@ ExperimentOutcome runOnSimulation(CPlantExperiment& experiment, CSimulation& sim
         keepGoing);
 }
 
+/// An Experiment(settings..., point at rest) run on a resting copy of the setup, the formula's random
+/// generator started afresh, and how the run ended.
+template <class Experiment, class... Settings>
+std::pair<Experiment, ExperimentOutcome> runFromRest(const SimulationSetup& setup, const KeepGoing& keepGoing,
+                                                     const Settings&... settings) {
+    const FreshRandomScope freshRandom;
+    const auto simulation = RestingSimulation(setup);
+    Experiment experiment(settings..., simulation->m_dPoint);
+    const ExperimentOutcome outcome = runOnSimulation(experiment, *simulation, keepGoing);
+    return {std::move(experiment), outcome};
+}
+
 template <std::size_t N> std::vector<RulePrediction> predictionsOf(const std::array<TuningRule, N>& rules) {
     std::vector<RulePrediction> predictions(N);
     for (std::size_t i = 0; i < N; ++i) {
@@ -35,27 +49,61 @@ template <std::size_t N> std::vector<RulePrediction> predictionsOf(const std::ar
     return predictions;
 }
 
-/// Runs the request's experiment and fills the model and the rules' gains.
+/// The relay's ultimate cycle and its rules' gains.
+void identifyByRelay(const SimulationSetup& setup, const RelaySettings& settings, const KeepGoing& keepGoing,
+                     TuningResult& result) {
+    const auto [relay, outcome] = runFromRest<CRelayExperiment>(setup, keepGoing, settings);
+    result.outcome = outcome;
+    result.cycle = relay.Result();
+    if (result.cycle) {
+        result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
+        result.predictionS = kPredictionSpans * result.cycle->tu;
+        result.samplingLimited =
+            result.cycle->tu < kMinStepsPerUltimatePeriod * CSimulation::StepSeconds(setup.simStepMs);
+    }
+}
+
+/// The step test's model and its rules' gains; no model when the point settles the same without the step.
+/// `keepGoing` counts the steps of the step run and then those of the held run after it.
+void identifyByStepTest(const SimulationSetup& setup, double stepPower, const KeepGoing& keepGoing,
+                        TuningResult& result) {
+    const auto [stepTest, outcome] = runFromRest<CStepTestExperiment>(setup, keepGoing, stepPower);
+    result.outcome = outcome;
+    result.model = stepTest.Result();
+    if (!result.model) {
+        return;
+    }
+    const std::uint64_t steps = stepTest.Steps();
+    KeepGoing heldGoesOn;
+    if (keepGoing) {
+        heldGoesOn = [&](std::uint64_t done) { return keepGoing(steps + done); };
+    }
+    const auto [held, heldOutcome] =
+        runFromRest<CHeldPowerRun>(setup, heldGoesOn, CStepTestExperiment::kRestPower, steps);
+    if (heldOutcome == ExperimentOutcome::Cancelled) {
+        result.outcome = ExperimentOutcome::Cancelled;
+    } else if (!stepTest.RespondsToPower(held.Point())) {
+        result.outcome = ExperimentOutcome::NoResult;
+    }
+    if (result.outcome != ExperimentOutcome::Finished) {
+        result.model.reset();
+        return;
+    }
+    result.rules = predictionsOf(processModelRules(*result.model));
+    result.predictionS = kPredictionSpans * (result.model->tau + result.model->theta);
+}
+
+/// Runs the request's experiment and fills the model and the rules' gains. A relay that finished without
+/// a result (its cycles did not repeat) has no result either.
 void identify(const SimulationSetup& setup, const TuningRequest& request, const KeepGoing& keepGoing,
               TuningResult& result) {
-    const FreshRandomScope freshRandom;
-    const auto simulation = RestingSimulation(setup);
     if (request.method == TuningMethod::Relay) {
-        CRelayExperiment relay(request.relay, simulation->m_dPoint);
-        result.outcome = runOnSimulation(relay, *simulation, keepGoing);
-        result.cycle = relay.Result();
-        if (result.cycle) {
-            result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
-            result.predictionS = kPredictionSpans * result.cycle->tu;
-        }
+        identifyByRelay(setup, request.relay, keepGoing, result);
     } else {
-        CStepTestExperiment stepTest(request.stepPower, simulation->m_dPoint);
-        result.outcome = runOnSimulation(stepTest, *simulation, keepGoing);
-        result.model = stepTest.Result();
-        if (result.model) {
-            result.rules = predictionsOf(processModelRules(*result.model));
-            result.predictionS = kPredictionSpans * (result.model->tau + result.model->theta);
-        }
+        identifyByStepTest(setup, request.stepPower, keepGoing, result);
+    }
+    if (result.outcome == ExperimentOutcome::Finished && !result.cycle && !result.model) {
+        result.outcome = ExperimentOutcome::NoResult;
     }
 }
 
@@ -91,10 +139,15 @@ std::vector<NamedValue> TuningResult::IdentifiedValues() const {
 TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& request,
                        const TuningProgress& progress) {
     TuningResult result;
-    const auto experimentGoesOn = [&](std::uint64_t done) {
-        return !progress || progress(kExperimentShare * static_cast<double>(done) /
-                                     static_cast<double>(kMaxExperimentSteps));
-    };
+    // The step test runs its steps twice: with the step, then with the power held.
+    const double mostExperimentSteps =
+        static_cast<double>(kMaxExperimentSteps) * (request.method == TuningMethod::StepTest ? 2.0 : 1.0);
+    KeepGoing experimentGoesOn;
+    if (progress) {
+        experimentGoesOn = [&](std::uint64_t done) {
+            return progress(kExperimentShare * static_cast<double>(done) / mostExperimentSteps);
+        };
+    }
     identify(setup, request, experimentGoesOn, result);
     if (result.outcome != ExperimentOutcome::Finished) {
         result.rules.clear();
@@ -110,10 +163,13 @@ TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& reques
         if (!rule.Applies()) {
             continue;
         }
-        const auto ruleGoesOn = [&](std::uint64_t done) {
-            return !progress || progress(kExperimentShare + share * (static_cast<double>(i) +
-                                                                     static_cast<double>(done) / steps));
-        };
+        KeepGoing ruleGoesOn;
+        if (progress) {
+            ruleGoesOn = [&](std::uint64_t done) {
+                return progress(kExperimentShare +
+                                share * (static_cast<double>(i) + static_cast<double>(done) / steps));
+            };
+        }
         rule.response = RunClosedLoop(setup, rule.gains, request.setPoint, steps, true, ruleGoesOn);
         if (rule.response.cancelled) {
             result.outcome = ExperimentOutcome::Cancelled;

@@ -46,12 +46,18 @@ struct NamedValue {
     double value;
 };
 
+/// An ultimate period shorter than this many simulated steps is the sampling's, not the plant's.
+inline constexpr double kMinStepsPerUltimatePeriod = 10.0;
+
 struct TuningResult {
     ExperimentOutcome outcome = ExperimentOutcome::NoResult;
     std::optional<UltimateCycle> cycle; ///< what the relay found
     std::optional<ProcessModel> model;  ///< what the step test found
     std::vector<RulePrediction> rules;  ///< in the rules' order; empty without a result
     double predictionS = 0.0;           ///< the simulated length of every predicted response
+    /// Tu is shorter than kMinStepsPerUltimatePeriod steps: the relay's oscillation comes from the
+    /// sampling (a first-order plant oscillates so at any gain; its "Ku" grows as the step shrinks).
+    bool samplingLimited = false;
 
     /// Ku and Tu, or K, tau and theta; empty without a result.
     std::vector<NamedValue> IdentifiedValues() const;
@@ -67,7 +73,8 @@ inline constexpr double kPredictionSpans = 20.0;
 /// Runs the experiment headless on a resting copy of `setup`, at most kMaxExperimentSteps steps, and
 /// simulates every rule's gains from rest to the set point, each run with the formula's random
 /// generator started afresh: nothing of the window the setup came from is touched, not even the
-/// thread's random sequence. Outcome NoResult when the relay never made the point oscillate or the step
-/// test never settled; Cancelled when `progress` said so.
+/// thread's random sequence. Outcome NoResult when the relay never made the point oscillate, or its cycles
+/// do not repeat, or the step test never settled, or the point settled the same without the step;
+/// Cancelled when `progress` said so.
 TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& request,
                        const TuningProgress& progress = {});

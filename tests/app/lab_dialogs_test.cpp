@@ -8,8 +8,10 @@
 #include "SimulationSetup.h"
 #include "TuningDlg.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -89,7 +91,7 @@ TEST_F(LabDialogsTest, ARelayThatNeverOscillatesSaysSoAndClosingCancelsARun) {
     dialog.RunExperiment();
     EXPECT_TRUE(dialog.IsRunning());
     dialog.reject();
-    EXPECT_FALSE(dialog.IsRunning()) << "closing waits for the cancelled worker";
+    EXPECT_FALSE(dialog.IsRunning()) << "closing lets the cancelled worker go";
 }
 
 TEST_F(LabDialogsTest, ANegativeTimeConstantIsTintedAndClampedUntouchedFieldsKeepTheirValues) {
@@ -115,6 +117,36 @@ TEST_F(LabDialogsTest, ANegativeTimeConstantIsTintedAndClampedUntouchedFieldsKee
     QTest::keyClicks(&tau, "2,5");
     EXPECT_EQ(tau.palette().color(QPalette::Base), plain);
     EXPECT_EQ(valueOf("lagTauS"), 2.5);
+}
+
+// Some milliseconds a step (more under the sanitizers): a worker that looked for the cancel every 1024 steps
+// held Cancelar and Fechar, and every window with them, for seconds.
+TEST_F(LabDialogsTest, CancelarAndFecharReturnAtOnceWhileASlowFormulaRuns) {
+    std::string slow = "p";
+    for (int term = 0; term < 300; ++term)
+        slow += "+0*fib(1476)";
+    ActiveView().m_strFormula = slow;
+    CTuningDlg dialog(ActiveView(), {});
+    dialog.show();
+    QSignalSpy finished(&dialog, &CTuningDlg::tuningFinished);
+    for (QPushButton* button : {dialog.CancelButton(), static_cast<QPushButton*>(nullptr)}) {
+        dialog.RunExperiment();
+        QTest::qWait(50); // well into the steps
+        ASSERT_TRUE(dialog.IsRunning());
+        QElapsedTimer sinceClick;
+        sinceClick.start();
+        if (button != nullptr)
+            button->click();
+        else
+            dialog.reject(); // Fechar
+        EXPECT_LT(sinceClick.elapsed(), 100) << (button != nullptr ? "Cancelar" : "Fechar");
+        EXPECT_FALSE(dialog.IsRunning());
+        if (button != nullptr) {
+            EXPECT_EQ(dialog.ModelLabel()->text(), QStringLiteral("Sintonia cancelada."));
+        }
+    }
+    QTest::qWait(100);
+    EXPECT_EQ(finished.count(), 0) << "a cancelled run reports nothing";
 }
 
 } // namespace

@@ -141,12 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--mode", "pid", "--ki", "1", "--setpoint", "3000", "--formula", "p", "--anti-windup",
                  "conditional"},
                 {"1,3000,20,0,0,0,-0,2980", "2,3000,20,0,0,0,-0,2980"}},
-        SimCase{"back-calculation pulls the integral back by (u - uRaw) dt / Tt", // 298 + (100 - 298) * 0.1 /
-                                                                                  // 0.5 + 298
+        SimCase{"back-calculation pulls the integral back by (u - uRaw) g", // 298 + (100 - 298) g + 298,
+                                                                            // g = 1 - e^(-0.1 / 0.5)
                 {"--mode", "pid", "--ki", "1", "--setpoint", "3000", "--formula", "p", "--anti-windup",
                  "backcalc", "--tracking-time", "0.5"},
                 {"1,3000,20,0,0,0,-0,2980", "2,3000,20,100,0,298,-0,2980",
-                 "3,3000,20,100,0,556.39999999999998,-0,2980"}}));
+                 "3,3000,20,100,0,560.10868910944032,-0,2980"}}));
 
 TEST(SimCommand, DefaultRunHasOneHundredSteps) {
     const CliRun run = runCli({"sim"});

@@ -183,4 +183,18 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"sweep", "--kp", "1", "--tracking-time", "nan"},
                                 "tracking-time needs a finite number above 0"}));
 
+TEST(TuneCommand, WarnsWhenTheRelaysCycleIsTheSamplingsAndFindsNoModelOfAPlantThatIgnoresThePower) {
+    const CliRun sampled = runCli({"tune", "--method", "relay"});
+    ASSERT_EQ(sampled.status, 0) << sampled.err;
+    const std::vector<std::string> lines = linesOf(sampled.out);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[2], "warning\tsampling-limited") << "Tu 0.297 s is under 10 steps of 0.1 s";
+    EXPECT_EQ(lines[3], "");
+
+    const CliRun climbing = runCli({"tune", "--method", "step", "--formula", "p+1"});
+    EXPECT_EQ(climbing.status, 1);
+    EXPECT_EQ(climbing.out, "");
+    EXPECT_NE(climbing.err.find("no result within 200000 steps"), std::string::npos) << climbing.err;
+}
+
 } // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -115,6 +119,7 @@ struct WindupCase {
     double setPoint; // error = setPoint - 20, previous error the same
     double expectedIntegral;
     double expectedPower;
+    double trackingTimeS = 0.5;
 };
 
 class PidAntiWindupTest : public ::testing::TestWithParam<WindupCase> {};
@@ -124,7 +129,7 @@ TEST_P(PidAntiWindupTest, KeepsTheIntegralFromWindingUp) {
     CPidLaw law;
     PidOptions options;
     options.antiWindup = c.antiWindup;
-    options.trackingTimeS = 0.5;
+    options.trackingTimeS = c.trackingTimeS;
     double integral = 1.0;
     const double error = c.setPoint - 20.0;
     const PidOutput out = stepOnce(law, options, {c.kp, c.ki, 0.0}, c.setPoint, 20.0, error, integral);
@@ -140,8 +145,36 @@ INSTANTIATE_TEST_SUITE_P(
                       WindupCase{AntiWindup::Conditional, 2.0, -1.0, 120.0, 11.0, 100.0}, // term falls
                       WindupCase{AntiWindup::Conditional, 0.5, 1.0, -80.0, 1.0, 0.0},     // below, falling
                       WindupCase{AntiWindup::Conditional, 0.1, 1.0, 120.0, 11.0, 21.0},   // inside the range
-                      // u - uRaw = 100 - 211 = -111: the integral loses 1 * -111 * 0.1 / 0.5
-                      WindupCase{AntiWindup::BackCalculation, 2.0, 1.0, 120.0, 11.0 - 22.2, 100.0},
+                      // u - uRaw = 100 - 211 = -111: the integral loses 111 (1 - e^(-0.1 / 0.5))
+                      WindupCase{AntiWindup::BackCalculation, 2.0, 1.0, 120.0, -9.120886408344017, 100.0},
+                      // e^(-dt / Tt) is 0: the integral term comes back by the whole excess, onto the clamp
+                      WindupCase{AntiWindup::BackCalculation, 2.0, 1.0, 120.0, 11.0 - 111.0, 100.0, 1e-300},
                       WindupCase{AntiWindup::BackCalculation, 2.0, 0.0, 120.0, 11.0, 100.0})); // no Ki
+
+// The loop whose integral diverged when it was pulled back by dt / Tt of the excess (ten times it here):
+// Kp 0.1, Ki 20, 0.5 s of dead time and two lags of 1 s, the set point 2500 and then 500 from step 601.
+TEST(PidLawTest, BackCalculationStaysFiniteWhateverTheTrackingTimeAndFollowsTheSetPointDown) {
+    for (const double trackingTimeS : {1e-300, 0.01, 1.0, 1e300}) {
+        CSimulation sim;
+        sim.m_dynamicsSettings.deadTimeS = 0.5;
+        sim.m_dynamicsSettings.lagCount = 2;
+        sim.m_dynamicsSettings.lagTauS = 1.0;
+        sim.m_pidOptions.antiWindup = AntiWindup::BackCalculation;
+        sim.m_pidOptions.trackingTimeS = trackingTimeS;
+        sim.InitialUpdate();
+        sim.SetPid(true);
+        sim.m_dKp = 0.1;
+        sim.SetKi(20.0);
+        sim.m_dSetPoint = 2500.0;
+        double lowestAfterTheDrop = sim.m_dPoint;
+        for (int step = 1; step <= 1200; ++step) {
+            sim.m_dSetPoint = step <= 600 ? 2500.0 : 500.0;
+            sim.Step();
+            ASSERT_TRUE(std::isfinite(sim.m_dIntegral)) << trackingTimeS << " s, step " << step;
+            lowestAfterTheDrop = step <= 600 ? sim.m_dPoint : std::min(lowestAfterTheDrop, sim.m_dPoint);
+        }
+        EXPECT_LT(lowestAfterTheDrop, 500.0) << trackingTimeS << " s: the point comes down from the clamp";
+    }
+}
 
 } // namespace

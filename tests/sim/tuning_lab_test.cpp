@@ -98,4 +98,35 @@ TEST(TuningLabTest, SetPointIsTheWindowsOr1500) {
     EXPECT_EQ(TuningSetPoint(700.0), 700.0);
 }
 
+TuningResult tuneByRelay(const char* formula, std::uint32_t simStepMs) {
+    SimulationSetup setup;
+    setup.formula = formula;
+    setup.simStepMs = simStepMs;
+    return RunTuning(setup, TuningRequest{});
+}
+
+// A point that climbs to its limit whatever the power settles as well after the step as without it, and
+// noise crosses the set point without repeating itself: neither is a model of the plant.
+TEST(TuningLabTest, FindsNoModelOfAPlantThatIgnoresThePower) {
+    SimulationSetup climbing;
+    climbing.formula = "p+1";
+    TuningRequest stepTest;
+    stepTest.method = TuningMethod::StepTest;
+    for (const TuningResult& result : {RunTuning(climbing, stepTest), tuneByRelay("frand(0:3000)", 100)}) {
+        EXPECT_EQ(result.outcome, ExperimentOutcome::NoResult);
+        EXPECT_TRUE(result.IdentifiedValues().empty());
+        EXPECT_TRUE(result.rules.empty());
+    }
+}
+
+// The default first-order plant oscillates in a relay only through its sampling: a Tu of 0.297 s is under
+// 10 steps of 0.1 s.
+TEST(TuningLabTest, SaysWhenTheUltimatePeriodIsShorterThanTenSteps) {
+    const TuningResult sampled = tuneByRelay(CSimulation::kDefaultFormula, 100);
+    ASSERT_TRUE(sampled.cycle);
+    EXPECT_NEAR(sampled.cycle->tu, 0.297, 0.001);
+    EXPECT_TRUE(sampled.samplingLimited);
+    EXPECT_EQ(sampled.rules.size(), 7u) << "the result is kept";
+}
+
 } // namespace

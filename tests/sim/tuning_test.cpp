@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -170,7 +173,7 @@ TEST(GainRangeTest, LandsOnTheRoundValuesTyped) {
     }
 }
 
-TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled) {
+TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswers) {
     const AdvancePlant stuck = [](double) { return PlantStep{kRest, 0.1}; };
     CRelayExperiment relay(RelaySettings{}, kRest);
     EXPECT_EQ(runExperiment(relay, stuck), ExperimentOutcome::NoResult);
@@ -178,13 +181,85 @@ TEST(ExperimentRunnerTest, GivesUpOnAPlantThatNeverAnswersAndStopsWhenCancelled)
     CStepTestExperiment stepTest(50.0, kRest);
     EXPECT_EQ(runExperiment(stepTest, stuck), ExperimentOutcome::NoResult);
     EXPECT_FALSE(stepTest.Result());
+}
 
-    std::uint64_t asked = 0;
-    CStepTestExperiment cancelled(50.0, kRest);
-    const KeepGoing onlyAtFirst = [&](std::uint64_t done) { return (asked = done) == 0; };
-    EXPECT_EQ(runExperiment(cancelled, lagPlant({30.0, 5.0, 0.0}, 1, 0.01), onlyAtFirst),
-              ExperimentOutcome::Cancelled);
-    EXPECT_EQ(asked, kKeepGoingInterval);
+// A plant of 2 ms a step: the old question every 1024 steps came every 2 s.
+TEST(ExperimentRunnerTest, AsksWhetherToGoOnByTheClockAndStopsWhenTold) {
+    using Clock = std::chrono::steady_clock;
+    const AdvancePlant slow = [](double) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return PlantStep{kRest, 0.1};
+    };
+    std::vector<std::uint64_t> steps;
+    std::vector<Clock::time_point> times;
+    const KeepGoing fourTimes = [&](std::uint64_t done) {
+        steps.push_back(done);
+        times.push_back(Clock::now());
+        return steps.size() < 4;
+    };
+    CStepTestExperiment experiment(50.0, kRest);
+    EXPECT_EQ(runExperiment(experiment, slow, fourTimes), ExperimentOutcome::Cancelled);
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps.front(), 0u) << "asked before the first step";
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        EXPECT_GE(times[i] - times[i - 1], kKeepGoingPeriod);
+        EXPECT_LT(times[i] - times[i - 1], std::chrono::milliseconds(100)); // a loaded machine's margin
+    }
+
+    int questions = 0;
+    const KeepGoing counting = [&](std::uint64_t) { return ++questions > 0; };
+    const AdvancePlant stuck = [](double) { return PlantStep{kRest, 0.1}; };
+    CRelayExperiment relay(RelaySettings{}, kRest);
+    EXPECT_EQ(runExperiment(relay, stuck, counting), ExperimentOutcome::NoResult);
+    EXPECT_LT(questions, 1000) << "not at every one of the 200000 steps";
+}
+
+/// The points of a relay experiment from a script: the point starts at 1500 - 100 and each cycle is an
+/// upward crossing to 1500 + 100, `length - 2` points at 1500 - `low`, then 1500 - 100. Every crossing is
+/// then half a step after its step starts, so the cycles last `length` steps of 1 s; a cycle's half
+/// peak-to-peak range is (100 + low) / 2. The last cycle gives the crossing that ends the fourth measured
+/// one.
+std::optional<UltimateCycle> scriptedRelay(const std::vector<std::pair<int, double>>& cycles) {
+    std::vector<double> points;
+    for (const auto& [length, low] : cycles) {
+        points.push_back(1600.0);
+        points.insert(points.end(), static_cast<std::size_t>(length - 2), 1500.0 - low);
+        points.push_back(1400.0);
+    }
+    std::size_t next = 0;
+    const AdvancePlant script = [&](double) { return PlantStep{points.at(next++), 1.0}; };
+    CRelayExperiment relay(RelaySettings{}, 1400.0);
+    EXPECT_EQ(runExperiment(relay, script), ExperimentOutcome::Finished);
+    return relay.Result();
+}
+
+TEST(RelayExperimentTest, GivesNoResultWhenTheMeasuredCyclesSpreadByMoreThanAFifthOfTheirMean) {
+    // Two cycles of transient, four measured, one to end them.
+    const auto cycles = [](int fourthLength, double fourthLow) {
+        return std::vector<std::pair<int, double>>{{3, 100.0},  {30, 300.0}, {10, 100.0},
+                                                   {10, 100.0}, {10, 100.0}, {fourthLength, fourthLow},
+                                                   {3, 100.0}};
+    };
+    // Lengths 10, 10, 10, 12: mean 10.5, max - min 2 <= 2.1. Halves 100, 100, 100, 120: mean 105, 20 <= 21.
+    const std::optional<UltimateCycle> repeating = scriptedRelay(cycles(12, 140.0));
+    ASSERT_TRUE(repeating);
+    EXPECT_EQ(repeating->tu, 10.5);
+    EXPECT_DOUBLE_EQ(repeating->ku, 4.0 * 50.0 / (kPi * 120.0)); // a = (1600 - 1360) / 2
+    // Lengths 10, 10, 10, 13: mean 10.75, 3 > 2.15.
+    EXPECT_FALSE(scriptedRelay(cycles(13, 100.0)));
+    // Halves 100, 100, 100, 130: mean 107.5, 30 > 21.5.
+    EXPECT_FALSE(scriptedRelay(cycles(10, 160.0)));
+}
+
+TEST(StepTestExperimentTest, RespondsToPowerWhenTheHeldRunEndsAMillionthOfTheChangeAway) {
+    CStepTestExperiment experiment(50.0, kRest);
+    const AdvancePlant jump = [](double) { return PlantStep{kRest + 1000.0, 0.1}; };
+    ASSERT_EQ(runExperiment(experiment, jump), ExperimentOutcome::Finished);
+    EXPECT_EQ(experiment.Steps(), 101u) << "the jump, then 100 quiet steps";
+    EXPECT_TRUE(experiment.RespondsToPower(kRest));
+    EXPECT_TRUE(experiment.RespondsToPower(kRest + 1000.0 - 0.0011));
+    EXPECT_FALSE(experiment.RespondsToPower(kRest + 1000.0 - 0.0009));
+    EXPECT_FALSE(experiment.RespondsToPower(kRest + 1000.0));
 }
 
 } // namespace

@@ -276,8 +276,15 @@ QString CTuningDlg::ModelText(const TuningResult& result) const {
     if (result.outcome == ExperimentOutcome::Cancelled)
         return tr("Sintonia cancelada.");
     if (result.cycle) {
-        return tr("Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2")
-            .arg(FormatSignificant(result.cycle->ku, 4), FormatSignificant(result.cycle->tu, 4, " s"));
+        const QString cycle =
+            tr("Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2")
+                .arg(FormatSignificant(result.cycle->ku, 4), FormatSignificant(result.cycle->tu, 4, " s"));
+        if (!result.samplingLimited)
+            return cycle;
+        return cycle + QLatin1Char('\n') +
+               tr("Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da "
+                  "planta.")
+                   .arg(static_cast<int>(kMinStepsPerUltimatePeriod));
     }
     if (result.model) {
         return tr("Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3")
