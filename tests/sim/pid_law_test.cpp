@@ -1,4 +1,5 @@
 #include "PidLaw.h"
+#include "Simulation.h"
 
 #include <gtest/gtest.h>
 

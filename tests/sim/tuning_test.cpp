@@ -148,21 +148,25 @@ TEST(RelayExperimentTest, FindsTheUltimateGainAndPeriodOfAThirdOrderLag) {
     EXPECT_NEAR(cycle.tu, 2.0 * kPi * tau / std::sqrt(3.0), 0.03 * 2.0 * kPi * tau / std::sqrt(3.0));
 }
 
-// Set point 10, h = 5, from 0, steps of growing length (k / 8 s for step k). The upward crossings fall
-// at 5/48, 5/8, 5/3, 203/64, 45/8, 473/64 and 585/56 s; the measured ones, the third (2/3 into step 5) and
-// the seventh (3/7 into step 13), give Tu = 1475/672 s; the points of steps 5 to 13 span 4 to 18, a = 7.
+// Set point 10, h = 5, from 0, one-second steps: cycles of four samples (X, 30, 6, 4) whose upward crossing
+// from 4 to X falls (10 - 4) / (X - 4) into its step. The measured crossings, the third to the seventh, fall
+// at 9 + 2/3, 13 + 1/2, 17 + 1/3, 21 + 1/2 and 25 + 1/4 s: Tu = (25.25 - 9 - 2/3) / 4 = 187/48 s, and every
+// cycle spans 4 to 30, a = 13.
 TEST(RelayExperimentTest, InterpolatesTheCrossingsWithinTheirSteps) {
     RelaySettings settings;
     settings.setPoint = 10.0;
     settings.amplitude = 5.0;
     CRelayExperiment relay(settings, 0.0);
-    const double points[] = {12, 8, 11, 2, 14, 5, 13, 9, 10, 7, 15, 4, 18, 0};
-    for (int k = 1; k <= 14; ++k) {
-        relay.AddStep(points[k - 1], k / 8.0);
+    relay.AddStep(4.0, 1.0);
+    for (const double x : {16.0, 16.0, 13.0, 16.0, 22.0, 16.0}) {
+        for (const double point : {x, 30.0, 6.0, 4.0})
+            relay.AddStep(point, 1.0);
     }
+    relay.AddStep(28.0, 1.0);
     ASSERT_TRUE(relay.Finished());
-    EXPECT_DOUBLE_EQ(relay.Result()->tu, 1475.0 / 672.0);
-    EXPECT_DOUBLE_EQ(relay.Result()->ku, 20.0 / (7.0 * kPi));
+    ASSERT_TRUE(relay.Result());
+    EXPECT_DOUBLE_EQ(relay.Result()->tu, 187.0 / 48.0);
+    EXPECT_DOUBLE_EQ(relay.Result()->ku, 20.0 / (13.0 * kPi));
 }
 
 TEST(GainRangeTest, LandsOnTheRoundValuesTyped) {
