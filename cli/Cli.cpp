@@ -55,10 +55,10 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
         return RunFreqCommand(rest, streams);
     }
     if (command == "--help") {
-        return printHelp(streams, "", kHelp);
+        return writeOutput(streams, "", kHelp);
     }
     if (command == "--version") {
-        return printHelp(streams, "", "vorlint-cli " VORLINT_VERSION "\n");
+        return writeOutput(streams, "", "vorlint-cli " VORLINT_VERSION "\n");
     }
     return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune, sweep or freq)");
 }

@@ -26,8 +26,9 @@ bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& val
     return true;
 }
 
-int printHelp(const CliStreams& streams, const char* command, const char* text) {
-    if (std::fputs(text, streams.out) >= 0 && std::fflush(streams.out) == 0) {
+int writeOutput(const CliStreams& streams, const char* command, const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), streams.out) == text.size() &&
+        std::fflush(streams.out) == 0) {
         return kExitSuccess;
     }
     std::fprintf(streams.err, "%s: standard output: %s\n", programName(command).c_str(),

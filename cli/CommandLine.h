@@ -23,9 +23,10 @@ int usageError(std::FILE* err, const char* command, const std::string& message);
 /// is the last argument.
 bool takeOptionValue(const Arguments& args, std::size_t& index, std::string& value);
 
-/// Writes `text` to the output stream (the --help and --version answer) and returns kExitSuccess, or,
-/// when it cannot be written, says so on the error stream and returns kExitFailure as the commands do.
-int printHelp(const CliStreams& streams, const char* command, const char* text);
+/// Writes `text` to the output stream (a command's result, or the --help and --version answer) and
+/// returns kExitSuccess, or, when it cannot be written, says so on the error stream and returns
+/// kExitFailure.
+int writeOutput(const CliStreams& streams, const char* command, const std::string& text);
 
 /// Handles one option and its value: false with the reason in `error` on a bad value.
 using OptionHandler =

@@ -126,7 +126,7 @@ int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams, kCommand, kHelp);
+        return writeOutput(streams, kCommand, kHelp);
     }
 
     CFormulaEvaluator evaluator(options, streams.out);

@@ -104,7 +104,7 @@ int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams, kCommand, helpText().c_str());
+        return writeOutput(streams, kCommand, helpText());
     }
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
@@ -118,11 +118,5 @@ int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
         return kExitFailure;
     }
     reportMissingFigures(analysis, streams.err);
-    const std::string text = figureLines(analysis.figures) + '\n' + bodeCsv(analysis.bode);
-    if (std::fwrite(text.data(), 1, text.size(), streams.out) != text.size() ||
-        std::fflush(streams.out) != 0) {
-        std::fprintf(streams.err, "vorlint-cli freq: standard output: %s\n", std::strerror(errno));
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return writeOutput(streams, kCommand, figureLines(analysis.figures) + '\n' + bodeCsv(analysis.bode));
 }

@@ -116,7 +116,7 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams, kCommand, helpText().c_str());
+        return writeOutput(streams, kCommand, helpText());
     }
     std::vector<NamedOutput> outputs{{"--csv", options.csvPath}};
     if (!options.metricsPath.empty()) {

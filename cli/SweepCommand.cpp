@@ -141,7 +141,7 @@ int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams, kCommand, helpText().c_str());
+        return writeOutput(streams, kCommand, helpText());
     }
 
     const auto start = std::chrono::steady_clock::now();

@@ -92,7 +92,7 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
         return usageError(streams.err, kCommand, error);
     }
     if (options.help) {
-        return printHelp(streams, kCommand, helpText().c_str());
+        return writeOutput(streams, kCommand, helpText());
     }
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
@@ -105,11 +105,5 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
                      noResultReason(options.request.method));
         return kExitFailure;
     }
-    const std::string text = resultText(result);
-    if (std::fwrite(text.data(), 1, text.size(), streams.out) != text.size() ||
-        std::fflush(streams.out) != 0) {
-        std::fprintf(streams.err, "vorlint-cli tune: standard output: %s\n", std::strerror(errno));
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return writeOutput(streams, kCommand, resultText(result));
 }

@@ -95,6 +95,19 @@ SettingValue FromJson(const SettingRow& row, const QJsonValue& value) {
     }
 }
 
+/// Calls `visit(row, value)` for each setting of the table that `object` holds, in the table's order,
+/// while it returns true; false when it stopped.
+template <typename Visit> bool VisitSettingsIn(const QJsonObject& object, Visit visit) {
+    for (const SettingRow& row : settingRows()) {
+        if (row.fileKey == nullptr)
+            continue;
+        const auto found = object.constFind(QLatin1String(row.fileKey));
+        if (found != object.constEnd() && !visit(row, found.value()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownKeys) {
@@ -108,32 +121,21 @@ QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownK
 }
 
 bool CheckWindowSettings(const QJsonObject& object, QString& problem) {
-    for (const SettingRow& row : settingRows()) {
-        if (row.fileKey == nullptr)
-            continue;
-        const auto found = object.constFind(QLatin1String(row.fileKey));
-        if (found == object.constEnd())
-            continue;
-        const QString what = Mismatch(row, found.value());
-        if (!what.isEmpty()) {
+    return VisitSettingsIn(object, [&](const SettingRow& row, const QJsonValue& value) {
+        const QString what = Mismatch(row, value);
+        if (!what.isEmpty())
             problem = QStringLiteral("%1: %2").arg(QLatin1String(row.fileKey), what);
-            return false;
-        }
-    }
-    return true;
+        return what.isEmpty();
+    });
 }
 
 QJsonObject ApplyWindowSettings(const QJsonObject& object, CVorlintView& view) {
     QJsonObject unknownKeys = object;
     SettingTarget target = TargetOf(view);
-    for (const SettingRow& row : settingRows()) {
-        if (row.fileKey == nullptr)
-            continue;
-        const auto found = object.constFind(QLatin1String(row.fileKey));
-        if (found == object.constEnd())
-            continue;
-        applySetting(target, row, FromJson(row, found.value()));
+    VisitSettingsIn(object, [&](const SettingRow& row, const QJsonValue& value) {
+        applySetting(target, row, FromJson(row, value));
         unknownKeys.remove(QLatin1String(row.fileKey));
-    }
+        return true;
+    });
     return unknownKeys;
 }
