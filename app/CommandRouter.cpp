@@ -11,6 +11,7 @@
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "SettingsTable.h"
 #include "SimulationScales.h"
 #include "StepResponseDock.h"
 #include "TuningDlg.h"
@@ -235,9 +236,10 @@ void CCommandRouter::OnSimFormula() {
     if (view == nullptr)
         return;
     CDocument* document = ActiveDocument();
-    const std::string before = view->m_strFormula;
-    CExpressaoDlg::EditFormula(view->m_strFormula, m_language);
-    if (view->m_strFormula != before && document != nullptr)
+    std::string formula = view->m_strFormula;
+    CExpressaoDlg::EditFormula(formula, m_language);
+    SettingTarget target{*view, view};
+    if (applyChanges(target, {formulaChange(formula)}) && document != nullptr)
         document->SetModifiedFlag();
 }
 

@@ -303,6 +303,10 @@ std::vector<SettingChange> pidGainChanges(const PidGains& gains) {
             {settingByOption("mode"), Number(static_cast<int>(CSimulation::ControlMode::Pid))}};
 }
 
+SettingChange formulaChange(const std::string& formula) {
+    return {settingByOption("formula"), {0.0, formula}};
+}
+
 const char* controlModeLabel(const CSimulation& simulation) {
     return choiceByValue(*settingByOption("mode"), static_cast<int>(ModeOf(simulation)))->label;
 }

@@ -124,6 +124,8 @@ bool applyChanges(SettingTarget& target, const std::vector<SettingChange>& chang
 std::vector<SettingChange> pidGainChanges(const PidGains& gains);
 /// A set-point step to `setPoint`.
 SettingChange setPointChange(double setPoint);
+/// A new plant formula.
+SettingChange formulaChange(const std::string& formula);
 
 /// The interface's word for the simulation's control mode ("Manual", "PID", "Lig/Des"; context
 /// "Setting"), as the panels and the print header show it.
