@@ -8,6 +8,7 @@
 #include "SettingsHelp.h"
 #include "SimOptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -39,6 +40,11 @@ std::string helpText() {
            settingsHelp(SettingGroup::Options, kHelpColumn) +
            "  Times and the weight must be finite and not negative.\n"
            "\n"
+           "  Sensor and actuator:\n" +
+           settingsHelp(SettingGroup::Sensor, kHelpColumn) +
+           "  With noise or quantization on (in the options or an --at), each row ends with\n"
+           "  'measurement', what the controller read.\n"
+           "\n"
            "  --csv FILE              where the CSV goes; '-' is standard output [-]. A file is written\n"
            "                          beside it, then renamed over it: a failed run leaves it as it was\n"
            "  --metrics FILE          after the run, write the figures of the response to the latest\n"
@@ -58,6 +64,18 @@ std::string helpText() {
 
 constexpr std::size_t kFlushThreshold = 1 << 16;
 
+/// Whether the controller may read something other than the point in this run: the noise or the
+/// quantization is on in the options or in an event.
+bool measuresApart(const SimOptions& options) {
+    const auto altersMeasurement = [](const SimSetting& setting) {
+        return !isReset(setting) && setting.value.number > 0.0 &&
+               (setting.row == settingByOption("noise") || setting.row == settingByOption("quantization"));
+    };
+    return std::any_of(options.initialSettings.begin(), options.initialSettings.end(), altersMeasurement) ||
+           std::any_of(options.events.begin(), options.events.end(),
+                       [&](const SimEvent& event) { return altersMeasurement(event.setting); });
+}
+
 /// Runs the steps and writes their rows; stops at the first write that fails (a full disk would
 /// otherwise keep the run going to its last step) and then returns false. `figures` receives those of
 /// the run's latest step response.
@@ -67,7 +85,8 @@ bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigure
     for (const SimSetting& setting : options.initialSettings) {
         applySetting(*simulation, setting);
     }
-    std::string buffer = kSampleCsvHeader;
+    const bool measurement = measuresApart(options);
+    std::string buffer = measurement ? sampleCsvHeaderWith("measurement") : kSampleCsvHeader;
     auto nextEvent = options.events.begin();
     for (std::uint64_t step = 1; step <= options.steps; ++step) {
         for (; nextEvent != options.events.end() && nextEvent->step == step; ++nextEvent) {
@@ -75,6 +94,9 @@ bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigure
         }
         simulation->Step();
         appendSampleRow(buffer, step, simulation->m_history.newest());
+        if (measurement) {
+            appendColumn(buffer, simulation->m_history.newest().measurement);
+        }
         if (buffer.size() >= kFlushThreshold && !output.Write(buffer)) {
             return false;
         }

@@ -77,12 +77,6 @@ const CSimulation& Sim(const SettingSource& source) {
     return source.simulation;
 }
 
-CSimulation::ControlMode ModeOf(const CSimulation& simulation) {
-    if (simulation.m_bPid)
-        return CSimulation::ControlMode::Pid;
-    return simulation.m_bOnOff ? CSimulation::ControlMode::OnOff : CSimulation::ControlMode::Manual;
-}
-
 /// A window's own settings are not there in a headless run: reading gives the default, writing nothing.
 template <typename T> SettingValue ReadWindow(const SettingSource& source, T CWindowState::*member) {
     static const CWindowState defaults;
@@ -140,7 +134,7 @@ const SettingRow kRows[] = {
         [](SettingTarget& t, const SettingValue& v) { Sim(t).SetPid(v.number != 0.0); }),
     ChoiceRow(
         nullptr, "mode", SettingKind::Choice, SettingGroup::Controller, kModes, "control mode", nullptr,
-        nullptr, [](const SettingSource& t) { return Number(static_cast<int>(ModeOf(Sim(t)))); },
+        nullptr, [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).Mode())); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(v.number)));
         }),
@@ -253,6 +247,49 @@ const SettingRow kRows[] = {
         QT_TRANSLATE_NOOP("Setting", "O Tt do retrocálculo, em segundos simulados, acima de 0."),
         [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.trackingTimeS); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.trackingTimeS = v.number; }),
+
+    NumberRow(
+        "noiseStd", "noise", SettingGroup::Sensor, NumberRange::NotNegative, "X",
+        "standard deviation of the measurement noise, in point units; 0 is off",
+        QT_TRANSLATE_NOOP("Setting", "Ruído da medição σ:"),
+        QT_TRANSLATE_NOOP("Setting", "Desvio-padrão do ruído gaussiano somado ao point que o controlador "
+                                     "lê, em unidades do point; 0 = sem ruído."),
+        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.noiseStd); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.noiseStd = v.number; }),
+    // A new seed starts the noise again from it, so a run can repeat a stretch of noise.
+    CountRow(
+        "noiseSeed", "noise-seed", SettingGroup::Sensor, std::numeric_limits<std::uint32_t>::max(),
+        "seed of the noise; setting it starts the noise again",
+        QT_TRANSLATE_NOOP("Setting", "Semente do ruído:"),
+        QT_TRANSLATE_NOOP("Setting", "A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência."),
+        [](const SettingSource& t) { return Number(static_cast<double>(Sim(t).m_sensorSettings.noiseSeed)); },
+        [](SettingTarget& t, const SettingValue& v) {
+            Sim(t).SetNoiseSeed(static_cast<std::uint64_t>(v.number));
+        }),
+    NumberRow(
+        "quantization", "quantization", SettingGroup::Sensor, NumberRange::NotNegative, "Q",
+        "resolution of the sensor: the measurement is rounded to a multiple\nof Q; 0 is off",
+        QT_TRANSLATE_NOOP("Setting", "Quantização q:"),
+        QT_TRANSLATE_NOOP("Setting", "A medição é arredondada ao múltiplo de q mais próximo, em unidades do "
+                                     "point; 0 = sem quantização."),
+        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.quantization); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.quantization = v.number; }),
+    NumberRow(
+        "rateLimit", "rate-limit", SettingGroup::Sensor, NumberRange::NotNegative, "R",
+        "fastest change of the power under PID and on/off, in power units\nper simulated second; 0 is off",
+        QT_TRANSLATE_NOOP("Setting", "Limite de taxa do atuador R (/s):"),
+        QT_TRANSLATE_NOOP("Setting", "Quanto a potência pode mudar por segundo simulado sob PID e Lig/Des; "
+                                     "0 = sem limite."),
+        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.rateLimit); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.rateLimit = v.number; }),
+    ChoiceRow(
+        "bumpless", "bumpless", SettingKind::Flag, SettingGroup::Sensor, kOnOff,
+        "a switch to PID continues from the power in use",
+        QT_TRANSLATE_NOOP("Setting", "Transferência sem solavanco"),
+        QT_TRANSLATE_NOOP("Setting", "Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para "
+                                     "que a saída continue da potência em uso."),
+        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.bumpless); },
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.bumpless = v.number != 0.0; }),
 };
 
 } // namespace

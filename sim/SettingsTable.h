@@ -48,6 +48,7 @@ enum class SettingGroup {
     Plant,      ///< the formula and the simulated step
     Dynamics,   ///< between the power and the formula's t
     Options,    ///< the controller's options
+    Sensor,     ///< between the point and the controller, and the actuator after it
 };
 
 /// One value of a Choice or Flag setting: the name the file and the command line give it, its value
@@ -87,7 +88,8 @@ struct SettingRow {
     /// headless tuning or sweep takes from a window or the command line.
     bool isSetup() const {
         return group == SettingGroup::SetPoint || group == SettingGroup::Plant ||
-               group == SettingGroup::Dynamics || group == SettingGroup::Options;
+               group == SettingGroup::Dynamics || group == SettingGroup::Options ||
+               group == SettingGroup::Sensor;
     }
     bool isWindowOnly() const { return group == SettingGroup::Window; }
 };

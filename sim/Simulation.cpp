@@ -10,6 +10,13 @@ void CSimulation::InitialUpdate() {
     m_stepResponse.Clear();
     m_dynamics.Clear();
     m_pidLaw.Clear();
+    m_sensor.Restart(m_sensorSettings.noiseSeed);
+    m_bRunBegun = false;
+}
+
+void CSimulation::SetNoiseSeed(std::uint64_t seed) {
+    m_sensorSettings.noiseSeed = seed;
+    m_sensor.Restart(seed);
 }
 
 void CSimulation::SetKi(double ki) {
@@ -46,12 +53,17 @@ void CSimulation::Step() {
     const double pointBefore = m_dPoint;
     Sample sample;
     sample.setPoint = m_dSetPoint;
-    sample.error = m_dSetPoint - m_dPoint;
+    // The controller reads the measurement wherever it would read the point; the sample keeps the
+    // plant's true point.
+    sample.measurement = m_sensor.Measure(m_dPoint, m_sensorSettings);
+    sample.error = m_dSetPoint - sample.measurement;
     const double dt = StepSeconds(m_nSimStepMs);
     sample.timeS = (m_history.empty() ? 0.0 : m_history.newest().timeS) + dt;
-    RunController(sample.error, dt, sample);
-    m_pidLaw.RememberPoint(m_dPoint);
+    RunController(dt, sample);
+    m_pidLaw.RememberPoint(sample.measurement);
     sample.power = m_dPower;
+    m_previousMode = Mode();
+    m_bRunBegun = true;
 
     EvaluatePlant(m_dynamics.Apply(m_dynamicsSettings, m_dPower, dt), dt);
     ClampPoint();
@@ -66,21 +78,38 @@ void CSimulation::Step() {
     AfterStep();
 }
 
-void CSimulation::RunController(double error, double dt, Sample& sample) {
+CSimulation::ControlMode CSimulation::Mode() const {
+    if (m_bPid)
+        return ControlMode::Pid;
+    return m_bOnOff ? ControlMode::OnOff : ControlMode::Manual;
+}
+
+PowerRateLimit CSimulation::RateLimit(double dt) const {
+    const bool active = m_sensorSettings.rateLimit > 0.0 && m_bRunBegun && !m_history.empty();
+    return {active, active ? m_history.newest().power : 0.0, m_sensorSettings.rateLimit, dt};
+}
+
+void CSimulation::RunController(double dt, Sample& sample) {
     if (m_bPid) {
-        RunPid(error, dt, sample);
+        RunPid(sample.measurement, dt, sample);
     } else if (m_bOnOff) {
-        m_dPower = error > 0.0 ? kPowerScale.high : kPowerScale.low;
+        m_dPower = RateLimit(dt).Limit(sample.error > 0.0 ? kPowerScale.high : kPowerScale.low);
     }
     // Manual: the power is whatever the power trackbar last set.
 }
 
-void CSimulation::RunPid(double error, double dt, Sample& sample) {
+void CSimulation::RunPid(double measurement, double dt, Sample& sample) {
     // The derivative and the integral work on the error of the newest sample, whatever mode produced it.
     const bool hasPrevious = !m_history.empty();
-    const PidInput in{m_dSetPoint, m_dPoint, error, hasPrevious, hasPrevious ? m_history.newest().error : 0.0,
-                      dt};
-    const PidOutput out = m_pidLaw.Step(in, {m_dKp, m_dKi, m_dKd}, m_pidOptions, m_dIntegral);
+    const PidInput in{
+        m_dSetPoint, measurement, sample.error, hasPrevious, hasPrevious ? m_history.newest().error : 0.0,
+        dt};
+    PidActuator actuator;
+    actuator.bumplessTransfer =
+        m_sensorSettings.bumpless && m_bRunBegun && hasPrevious && m_previousMode != ControlMode::Pid;
+    actuator.previousPower = hasPrevious ? m_history.newest().power : 0.0;
+    actuator.rateLimit = RateLimit(dt);
+    const PidOutput out = m_pidLaw.Step(in, {m_dKp, m_dKi, m_dKd}, m_pidOptions, m_dIntegral, actuator);
 
     m_dPower = out.power;
     m_dLastD = out.derivative;

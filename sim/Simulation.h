@@ -7,6 +7,8 @@
 #include "PreparedFormula.h"
 #include "Sample.h"
 #include "SampleHistory.h"
+#include "Sensor.h"
+#include "SensorSettings.h"
 #include "StepClock.h"
 #include "StepResponseMeter.h"
 
@@ -50,6 +52,8 @@ public:
     /// Switches on/off control on or off; switching it on switches PID control off.
     void SetOnOff(bool on);
     void SetControlMode(ControlMode mode);
+    /// Which controller sets the power now.
+    ControlMode Mode() const;
 
     /// The simulated step in seconds, as the controller and the plant formula take it.
     static double StepSeconds(std::uint32_t simStepMs) { return simStepMs * 0.001; }
@@ -79,6 +83,10 @@ public:
     PlantDynamicsSettings m_dynamicsSettings;
     /// Set-point weight, derivative on measurement, derivative filter and anti-windup.
     PidOptions m_pidOptions;
+    /// The sensor's noise and resolution, the actuator's rate limit and the bumpless transfer.
+    SensorSettings m_sensorSettings;
+    /// A new seed: the noise starts again from it.
+    void SetNoiseSeed(std::uint64_t seed);
 
     /// The response to the latest set-point step of the run. A run begins with the first step after
     /// the initial update (a new window's first step, the command line's first step); Stop and Start
@@ -97,13 +105,19 @@ protected:
     virtual void AfterStep() {}
 
 private:
-    void RunController(double error, double dt, Sample& sample);
-    void RunPid(double error, double dt, Sample& sample);
+    void RunController(double dt, Sample& sample);
+    void RunPid(double measurement, double dt, Sample& sample);
+    /// The actuator's limit for this step: none on the first step of a run.
+    PowerRateLimit RateLimit(double dt) const;
     void ClampPoint();
 
     CounterSource m_counterSource = SteadyCounter();
     CPlantDynamics m_dynamics;
     CPidLaw m_pidLaw;
+    CSensor m_sensor;
+    /// Whether a step ran since the initial update, and in which mode the latest did.
+    bool m_bRunBegun = false;
+    ControlMode m_previousMode = ControlMode::Manual;
     /// The formula as a new engine would evaluate it at every step, prepared once while it stays the same.
     PreparedFormula m_plant{{"p", "t", "dt"}};
 };

@@ -36,7 +36,7 @@ double trackingGain(double dt, double trackingTimeS) {
 } // namespace
 
 PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOptions& options,
-                        double& integral) {
+                        double& integral, const PidActuator& actuator) {
     // The integral and the error slope work on the error of the newest sample; a zero simulated step has
     // no slope and adds nothing, rather than dividing by zero.
     double increment = 0.0;
@@ -50,9 +50,12 @@ PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOpti
 
     PidOutput out;
     out.proportional = proportionalTerm(in, gains.kp, options.setPointWeight);
-    out.integral = integralTerm(integral, gains.ki);
     const double slope = options.derivativeOnMeasurement ? MeasurementSlope(in) : errorSlope;
     out.derivative = Filtered(-(slope * gains.kd), in.dt, options.derivativeFilterS);
+    if (actuator.bumplessTransfer && gains.ki != 0.0) {
+        integral = (actuator.previousPower - out.proportional - out.derivative) * gains.ki;
+    }
+    out.integral = integralTerm(integral, gains.ki);
     double output = out.integral + out.derivative + out.proportional;
 
     if (options.antiWindup == AntiWindup::Conditional &&
@@ -61,7 +64,7 @@ PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOpti
         out.integral = integralTerm(integral, gains.ki);
         output = out.integral + out.derivative + out.proportional;
     }
-    out.power = ClampPower(output);
+    out.power = actuator.rateLimit.Limit(ClampPower(output));
     // An infinite raw output has no finite excess to track: it would leave the integral infinite, and
     // then not a number for good.
     if (options.antiWindup == AntiWindup::BackCalculation && gains.ki != 0.0 && std::isfinite(output) &&

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PidOptions.h"
+#include "PowerRateLimit.h"
 
 /// What the step knows when the controller runs.
 struct PidInput {
@@ -10,6 +11,15 @@ struct PidInput {
     bool hasPreviousError = false; ///< false while the history is empty
     double previousError = 0.0;    ///< the error of the newest sample, whatever mode produced it
     double dt = 0.0;               ///< the simulated step in seconds
+};
+
+/// What the actuator did before this step, for a bumpless transfer and the rate limit.
+struct PidActuator {
+    /// The step before ran in another mode: the integral is set so that the output continues from
+    /// `previousPower`, instead of adding this step's increment.
+    bool bumplessTransfer = false;
+    double previousPower = 0.0; ///< the newest sample's power
+    PowerRateLimit rateLimit;   ///< applied after the clamp; back-calculation tracks its result
 };
 
 /// The controller's output and the three terms that made it (for the sample and the displays).
@@ -27,7 +37,8 @@ struct PidOutput {
 class CPidLaw {
 public:
     /// Runs the controller; `integral` is the accumulated error integral, updated in place.
-    PidOutput Step(const PidInput& in, const PidGains& gains, const PidOptions& options, double& integral);
+    PidOutput Step(const PidInput& in, const PidGains& gains, const PidOptions& options, double& integral,
+                   const PidActuator& actuator = {});
     /// To be told the point before every step, after the controller ran, whatever the mode: the
     /// derivative on measurement takes its slope from the point of the step before.
     void RememberPoint(double pointBeforeStep);

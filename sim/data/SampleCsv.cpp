@@ -12,14 +12,19 @@ namespace {
 /// A row's width with room to spare, so that a whole history needs one allocation.
 constexpr std::size_t kRowReserve = 9 * 25;
 
-/// Replaces the line feed that ends `out` by ",<time>" and a line feed.
-void appendTimeColumn(std::string& out, double timeS) {
-    out.back() = ',';
-    appendNumber(out, timeS);
-    out += '\n';
+} // namespace
+
+std::string sampleCsvHeaderWith(const char* name) {
+    std::string header = kSampleCsvHeader;
+    header.back() = ',';
+    return header + name + '\n';
 }
 
-} // namespace
+void appendColumn(std::string& out, double value) {
+    out.back() = ',';
+    appendNumber(out, value);
+    out += '\n';
+}
 
 void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample) {
     char digits[24];
@@ -33,14 +38,12 @@ void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample)
 }
 
 std::string historyCsv(const SampleHistory& history) {
-    std::string out = kSampleCsvHeader;
-    out.pop_back();
-    out += ",time_s\n";
+    std::string out = sampleCsvHeaderWith("time_s");
     out.reserve(out.size() + history.size() * kRowReserve);
     const std::uint64_t firstStep = history.appended() - history.size() + 1;
     for (std::size_t i = 0; i < history.size(); ++i) {
         appendSampleRow(out, firstStep + i, history[i]);
-        appendTimeColumn(out, history[i].timeS);
+        appendColumn(out, history[i].timeS);
     }
     return out;
 }

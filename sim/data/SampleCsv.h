@@ -14,6 +14,11 @@ extern const char* const kSampleCsvHeader;
 /// "%.17g" writes it.
 void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample);
 
+/// The header line with one more column, `name`, at its end.
+std::string sampleCsvHeaderWith(const char* name);
+/// Replaces the line feed that ends `out` by "," and `value` as "%.17g" writes it, and a line feed.
+void appendColumn(std::string& out, double value);
+
 /// A window's history as CSV, oldest sample first: the columns of appendSampleRow, each row numbered
 /// with the step that made it, followed by `time_s`, the sample's simulated time in seconds.
 std::string historyCsv(const SampleHistory& history);

@@ -17,9 +17,10 @@ struct StepResponseFigures {
     double peakTimeS = kUndefined;
     double settlingTimeS = kUndefined; ///< last time outside the 2 % band; undefined while outside
     double steadyStateError = kUndefined;
-    double iae = kUndefined;  ///< integral of |e| dt
-    double ise = kUndefined;  ///< integral of e² dt
-    double itae = kUndefined; ///< integral of t·|e| dt
+    double iae = kUndefined;            ///< integral of |e| dt
+    double ise = kUndefined;            ///< integral of e² dt
+    double itae = kUndefined;           ///< integral of t·|e| dt
+    double timeSaturatedS = kUndefined; ///< time at power 0 or 100
 };
 
 /// One figure's public name (as the command line and the data files write it) and where it is kept.
@@ -29,7 +30,7 @@ struct StepResponseFigureField {
 };
 
 /// Every figure in the order they are listed to users.
-inline constexpr std::array<StepResponseFigureField, 12> kStepResponseFigureFields = {{
+inline constexpr std::array<StepResponseFigureField, 13> kStepResponseFigureFields = {{
     {"response_start_step", &StepResponseFigures::responseStartStep},
     {"initial_point", &StepResponseFigures::initialPoint},
     {"setpoint", &StepResponseFigures::setPoint},
@@ -42,4 +43,5 @@ inline constexpr std::array<StepResponseFigureField, 12> kStepResponseFigureFiel
     {"iae", &StepResponseFigures::iae},
     {"ise", &StepResponseFigures::ise},
     {"itae", &StepResponseFigures::itae},
+    {"time_saturated_s", &StepResponseFigures::timeSaturatedS},
 }};

@@ -1,5 +1,7 @@
 #include "StepResponseMeter.h"
 
+#include "SimulationScales.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,7 +17,11 @@ void CStepResponseMeter::Add(const Sample& sample, double pointBefore, double dt
     }
     m_dLastSetPoint = sample.setPoint;
     m_dElapsed += dt;
-    AccumulateErrors(sample.error, dt);
+    // The true error, set point minus point, whatever the controller measured.
+    AccumulateErrors(sample.setPoint - pointBefore, dt);
+    if (sample.power == kPowerScale.low || sample.power == kPowerScale.high) {
+        m_dTimeSaturated += dt;
+    }
     if (m_dChange != 0.0) {
         const double z = (sample.point - m_dInitialPoint) / m_dChange;
         TrackRise(z);
@@ -36,6 +42,7 @@ StepResponseFigures CStepResponseMeter::Figures() const {
     f.iae = m_dIae;
     f.ise = m_dIse;
     f.itae = m_dItae;
+    f.timeSaturatedS = m_dTimeSaturated;
     // Without a step there is nothing to rise, overshoot or settle.
     if (m_dChange == 0.0) {
         return f;

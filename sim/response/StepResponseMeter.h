@@ -66,4 +66,5 @@ private:
     double m_dIae = 0.0;
     double m_dIse = 0.0;
     double m_dItae = 0.0;
+    double m_dTimeSaturated = 0.0;
 };

@@ -26,5 +26,6 @@ struct TuningRule {
 /// Ziegler-Nichols P, PI, PID, "some overshoot", "no overshoot"; Tyreus-Luyben PI and PID.
 std::array<TuningRule, 7> ultimateCycleRules(const UltimateCycle& cycle);
 
-/// Ziegler-Nichols open-loop PI and PID, Cohen-Coon PI and PID, SIMC PI, IMC PID.
-std::array<TuningRule, 6> processModelRules(const ProcessModel& model);
+/// Ziegler-Nichols open-loop PI and PID, Cohen-Coon PI and PID, SIMC PI, IMC PID, AMIGO PI and PID,
+/// Lambda PI (λ = τ).
+std::array<TuningRule, 9> processModelRules(const ProcessModel& model);

@@ -58,7 +58,7 @@ TEST_F(LabDialogsTest, AStepTestFindsTheModelAndAplicarPutsTheImcGainsIntoTheWin
         EXPECT_TRUE(dialog->ModelLabel()->text().contains(QStringLiteral("τ = ")))
             << dialog->ModelLabel()->text().toStdString();
         QTableWidget& rules = *dialog->RulesTable();
-        EXPECT_EQ(rules.rowCount(), 6);
+        EXPECT_EQ(rules.rowCount(), 9);
         EXPECT_NE(rules.cellWidget(RowOf(rules, "SIMC PI"), 7), nullptr) << "each rule has its plot";
         rules.selectRow(RowOf(rules, "IMC PID"));
         dialog->ApplyButton()->click();

@@ -53,6 +53,7 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
     first.m_bShowIntegral = false;
     first.m_dynamicsSettings = {-2.5, 0.1 + 0.2, 5, 1.0 / 3.0};
     first.m_pidOptions = {0.7, true, 0.05, AntiWindup::BackCalculation, 2.0 / 3.0};
+    first.m_sensorSettings = {0.1 + 0.2, 4294967295u, 1.0 / 3.0, 12.5, true};
     CVorlintView& second = *Windows()[1]->View();
     second.SetOnOff(true);
     second.m_dSetPoint = 2999.9999999999995;
@@ -83,7 +84,12 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
          {"derivativeOnMeasurement", true},
          {"derivativeFilterS", 0.05},
          {"antiWindup", "backcalc"},
-         {"trackingTimeS", 2.0 / 3.0}},
+         {"trackingTimeS", 2.0 / 3.0},
+         {"noiseStd", 0.1 + 0.2},
+         {"noiseSeed", 4294967295.0},
+         {"quantization", 1.0 / 3.0},
+         {"rateLimit", 12.5},
+         {"bumpless", true}},
         {{"formula", "p + ((t/100)*5000 - p*1.0)*dt"},
          {"pid", false},
          {"onOff", true},
@@ -107,7 +113,12 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
          {"derivativeOnMeasurement", false},
          {"derivativeFilterS", 0},
          {"antiWindup", "none"},
-         {"trackingTimeS", 1}},
+         {"trackingTimeS", 1},
+         {"noiseStd", 0},
+         {"noiseSeed", 1},
+         {"quantization", 0},
+         {"rateLimit", 0},
+         {"bumpless", false}},
     };
     const QString path = Path(QStringLiteral("lab.vrl"));
     ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
@@ -167,7 +178,8 @@ TEST(WindowSettingsTableTest, EverySavedSettingReadsBackAndIsRefusedOutOfRangeTh
     CVorlintView window;
     const CPlantControllerDlg dialog(SettingSource(window, &window), {});
     for (const SettingRow& row : settingRows()) {
-        const bool inDialog = row.group == SettingGroup::Dynamics || row.group == SettingGroup::Options;
+        const bool inDialog = row.group == SettingGroup::Dynamics || row.group == SettingGroup::Options ||
+                              row.group == SettingGroup::Sensor;
         EXPECT_EQ(dialog.Field(row) != nullptr, inDialog) << (row.fileKey ? row.fileKey : row.option);
     }
 }

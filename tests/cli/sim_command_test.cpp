@@ -148,6 +148,20 @@ INSTANTIATE_TEST_SUITE_P(
                 {"1,3000,20,0,0,0,-0,2980", "2,3000,20,100,0,298,-0,2980",
                  "3,3000,20,100,0,560.10868910944032,-0,2980"}}));
 
+// σ = 2 from the seed 1 measures 20 + 2 g = 19.931465356416297 (python3); a quantization that only an
+// event turns on adds the column from the header on.
+TEST(SimCommand, MeasurementColumnWhenTheNoiseOrTheQuantizationIsOn) {
+    const auto noisy = linesOf(runCli({"sim", "--steps", "1", "--formula", "p", "--noise", "2"}).out);
+    ASSERT_EQ(noisy.size(), 2u);
+    EXPECT_EQ(noisy[0], std::string(kHeader) + ",measurement");
+    EXPECT_EQ(noisy[1], "1,0,20,0,0,0,0,-19.931465356416297,19.931465356416297");
+    const auto quantized = linesOf(runCli({"sim", "--steps", "2", "--quantization", "0", "--at",
+                                           "2:quantization=0.5", "--at", "2:setpoint=1"})
+                                       .out);
+    EXPECT_EQ(quantized, (std::vector<std::string>{std::string(kHeader) + ",measurement",
+                                                   "1,0,20,0,0,0,0,-20,20", "2,1,20,0,0,0,0,-19,20"}));
+}
+
 TEST(SimCommand, DefaultRunHasOneHundredSteps) {
     const CliRun run = runCli({"sim"});
     EXPECT_EQ(run.status, 0);

@@ -49,11 +49,11 @@ TEST_P(SimGoldenTest, LongRunsKeepTheirRowsBitForBit) {
 // Every new option given at its default value (the lag's time constant and the tracking time do nothing
 // while there are no lags and no back-calculation) changes nothing either.
 TEST_P(SimGoldenTest, NewOptionsAtTheirDefaultsKeepTheRows) {
-    EXPECT_EQ(
-        digestOfSim(std::string(GetParam().args) +
-                    " --disturbance 0 --dead-time 0 --lags 0 --lag-tau 3 --setpoint-weight 1"
-                    " --derivative-on error --derivative-filter 0 --anti-windup none --tracking-time 2"),
-        GetParam().digest);
+    EXPECT_EQ(digestOfSim(std::string(GetParam().args) +
+                          " --disturbance 0 --dead-time 0 --lags 0 --lag-tau 3 --setpoint-weight 1"
+                          " --derivative-on error --derivative-filter 0 --anti-windup none --tracking-time 2"
+                          " --noise 0 --noise-seed 7 --quantization 0 --rate-limit 0 --bumpless off"),
+              GetParam().digest);
 }
 
 INSTANTIATE_TEST_SUITE_P(

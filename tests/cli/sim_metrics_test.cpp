@@ -25,10 +25,10 @@ double number(const std::string& text) {
 }
 
 struct Row {
-    double setPoint, point, error;
+    double setPoint, point, power;
 };
 
-/// The CSV's rows as set point, point and error.
+/// The CSV's rows as set point, point and power.
 std::vector<Row> readCsv(const std::string& path) {
     std::ifstream file(path);
     std::vector<Row> rows;
@@ -39,7 +39,7 @@ std::vector<Row> readCsv(const std::string& path) {
         std::istringstream cells(line);
         for (std::string cell; std::getline(cells, cell, ',');)
             fields.push_back(number(cell));
-        rows.push_back({fields[1], fields[2], fields[7]});
+        rows.push_back({fields[1], fields[2], fields[3]});
     }
     return rows;
 }
@@ -63,11 +63,14 @@ std::map<std::string, double> figuresFromCsv(const std::vector<Row>& rows, doubl
                                     {"peak_time_s", kNaN},
                                     {"settling_time_s", kNaN}};
     double t = 0.0, t10 = kNaN, t90 = kNaN, peakZ = -INFINITY, lastOutside = 0.0;
-    double iae = 0.0, ise = 0.0, itae = 0.0;
+    double iae = 0.0, ise = 0.0, itae = 0.0, saturated = 0.0, e = kNaN;
     bool newestOutside = false;
     for (std::size_t k = k0; k < rows.size(); ++k) {
         t += dt;
-        const double e = rows[k].error;
+        // The true error, whatever the controller measured: the set point minus the point before.
+        e = rows[k].setPoint - (k == 0 ? 20.0 : rows[k - 1].point);
+        if (rows[k].power == 0.0 || rows[k].power == 100.0)
+            saturated += dt;
         iae += std::fabs(e) * dt;
         ise += e * e * dt;
         itae += t * std::fabs(e) * dt;
@@ -92,7 +95,8 @@ std::map<std::string, double> figuresFromCsv(const std::vector<Row>& rows, doubl
     } else {
         f["peak"] = f["peak_time_s"] = kNaN;
     }
-    f["steady_state_error"] = rows.back().error;
+    f["steady_state_error"] = e;
+    f["time_saturated_s"] = saturated;
     f["iae"] = iae;
     f["ise"] = ise;
     f["itae"] = itae;
@@ -120,7 +124,8 @@ TEST_P(SimMetricsTest, FiguresFollowTheDefinitionsOnTheCsv) {
     std::istringstream lines(run.out);
     const char* const names[] = {"response_start_step", "initial_point", "setpoint",    "rise_time_s",
                                  "overshoot_pct",       "peak",          "peak_time_s", "settling_time_s",
-                                 "steady_state_error",  "iae",           "ise",         "itae"};
+                                 "steady_state_error",  "iae",           "ise",         "itae",
+                                 "time_saturated_s"};
     for (const char* name : names) {
         std::string line;
         ASSERT_TRUE(std::getline(lines, line)) << name;
@@ -143,6 +148,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"--steps", "900", "--mode", "pid", "--kp", "0.05", "--ki", "2",
                                    "--setpoint", "1000", "--at", "300:setpoint=400"}},
                       MetricsCase{"StillRising", {"--steps", "40", "--power", "30", "--setpoint", "2000"}},
+                      MetricsCase{"NoisyQuantizedPid",
+                                  {"--steps", "300", "--mode", "pid", "--kp", "0.05", "--ki", "2",
+                                   "--setpoint", "1000", "--noise", "20", "--quantization", "7",
+                                   "--rate-limit", "300"}},
                       MetricsCase{"NoStep", {"--steps", "20", "--power", "50", "--setpoint", "20"}}),
     [](const ::testing::TestParamInfo<MetricsCase>& info) { return info.param.name; });
 

@@ -68,15 +68,16 @@ TEST(TuneCommand, StepTestPrintsTheModelAndThePredictionsOfItsRules) {
     const CliRun run = runCli(concat({"tune", "--method", "step", "--setpoint", "40"}, kFopdt));
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<double> model;
-    const auto rows = checkTuneOutput(run.out, {"K", "tau", "theta"},
-                                      {"Ziegler-Nichols open-loop PI", "Ziegler-Nichols open-loop PID",
-                                       "Cohen-Coon PI", "Cohen-Coon PID", "SIMC PI", "IMC PID"},
-                                      model);
+    const auto rows =
+        checkTuneOutput(run.out, {"K", "tau", "theta"},
+                        {"Ziegler-Nichols open-loop PI", "Ziegler-Nichols open-loop PID", "Cohen-Coon PI",
+                         "Cohen-Coon PID", "SIMC PI", "IMC PID", "AMIGO PI", "AMIGO PID", "Lambda PI"},
+                        model);
     ASSERT_EQ(model.size(), 3u);
     EXPECT_NEAR(model[0], 0.5, 0.01);
     EXPECT_NEAR(model[1], 4.0, 0.1);
     EXPECT_NEAR(model[2], 1.0, 0.1);
-    for (std::size_t i = 4; i < rows.size(); ++i) { // SIMC PI, IMC PID
+    for (std::size_t i = 4; i < rows.size(); ++i) { // SIMC PI, IMC PID, AMIGO, Lambda
         EXPECT_LT(numberOf(rows[i][4]), 20.0) << rows[i][0];
     }
 }
@@ -110,11 +111,11 @@ TEST(SweepCommand, WritesOneRowPerCombinationWithKdFastestThenKi) {
     const std::vector<std::string> lines = linesOf(run.out);
     ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[0], "kp,ki,kd,response_start_step,initial_point,setpoint,rise_time_s,overshoot_pct,peak,"
-                        "peak_time_s,settling_time_s,steady_state_error,iae,ise,itae");
+                        "peak_time_s,settling_time_s,steady_state_error,iae,ise,itae,time_saturated_s");
     std::vector<std::string> gains;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const auto fields = fieldsOf(lines[i], ',');
-        EXPECT_EQ(fields.size(), 15u);
+        EXPECT_EQ(fields.size(), 16u);
         gains.push_back(fields[0] + "," + fields[1] + "," + fields[2]);
     }
     EXPECT_EQ(gains, (std::vector<std::string>{"1,0,0", "1,0,0.5", "1,2,0", "1,2,0.5", "1,4,0", "1,4,0.5",

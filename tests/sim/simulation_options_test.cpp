@@ -78,3 +78,67 @@ TEST(NumberRangeTest, AClampGivesTheNearestValueOfTheRange) {
         EXPECT_TRUE(isInRange(row.clamped, row.range)) << row.value;
     }
 }
+
+// The point stays at 20 under "p"; the noise of seed 1 with σ = 2 measures 20 + 2 g: 19.931465356416297,
+// then 14.999865013260266 (python3).
+TEST_F(SimulationOptionsTest, TheControllerReadsTheNoisyMeasurementInEveryMode) {
+    sim.m_strFormula = "p";
+    sim.m_sensorSettings.noiseStd = 2.0;
+    sim.Step();
+    EXPECT_DOUBLE_EQ(newest().measurement, 19.931465356416297) << "drawn in manual mode too";
+    EXPECT_EQ(newest().error, 0.0 - newest().measurement);
+    EXPECT_EQ(newest().point, 20.0) << "the sample keeps the true point";
+    sim.SetControlMode(CSimulation::ControlMode::OnOff);
+    sim.m_dSetPoint = 17.0;
+    sim.Step();
+    EXPECT_DOUBLE_EQ(newest().measurement, 14.999865013260266);
+    EXPECT_EQ(newest().power, 100.0) << "17 is above the measurement, not the point";
+    sim.SetNoiseSeed(1);
+    sim.Step();
+    EXPECT_DOUBLE_EQ(newest().measurement, 19.931465356416297) << "a new seed starts again";
+}
+
+// "p+1" climbs 20, 21, 22; q = 2 measures 20 then 22 (10.5 rounds up), a slope of 20 per second.
+TEST_F(SimulationOptionsTest, DerivativeOnMeasurementTakesTheQuantizedSlope) {
+    sim.m_strFormula = "p+1";
+    sim.m_sensorSettings.quantization = 2.0;
+    sim.m_pidOptions.derivativeOnMeasurement = true;
+    setPid(0.0, 0.0, 0.5, 100.0);
+    sim.Step();
+    sim.Step();
+    EXPECT_EQ(newest().measurement, 22.0);
+    EXPECT_EQ(newest().error, 78.0);
+    EXPECT_EQ(newest().derivative, -10.0);
+}
+
+// 50 power units per second at 0.1 s is 5 a step; the run's first step is free.
+TEST_F(SimulationOptionsTest, RateLimitFreesTheFirstStepThenHoldsEachStepToRateTimesDt) {
+    sim.m_strFormula = "p";
+    sim.m_sensorSettings.rateLimit = 50.0;
+    sim.SetControlMode(CSimulation::ControlMode::OnOff);
+    sim.m_dSetPoint = 1000.0;
+    sim.Step();
+    EXPECT_EQ(newest().power, 100.0);
+    sim.m_dSetPoint = 0.0;
+    sim.Step();
+    EXPECT_EQ(newest().power, 95.0);
+    setPid(0.0, 0.0, 0.0, 0.0);
+    sim.Step();
+    EXPECT_EQ(newest().power, 90.0) << "PID from the on/off controller's power";
+}
+
+// Manual at 40, then PID with P = (30 - 20) * 0.5 = 5: the integral is set to (40 - 5 - 0) * 4, and the
+// next PID step adds its trapezoid (10 + 10) * 0.1 / 2 again.
+TEST_F(SimulationOptionsTest, BumplessTransferContinuesFromThePowerInUse) {
+    sim.m_strFormula = "p";
+    sim.m_sensorSettings.bumpless = true;
+    sim.m_dPower = 40.0;
+    sim.m_dSetPoint = 30.0;
+    sim.Step();
+    setPid(0.5, 4.0, 0.0, 30.0);
+    sim.Step();
+    EXPECT_EQ(sim.m_dIntegral, 140.0);
+    EXPECT_EQ(newest().power, 40.0);
+    sim.Step();
+    EXPECT_EQ(sim.m_dIntegral, 141.0);
+}

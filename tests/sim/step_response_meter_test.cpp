@@ -11,9 +11,11 @@ namespace {
 constexpr double kNaN = StepResponseFigures::kUndefined;
 constexpr double kPi = 3.14159265358979323846;
 
-/// Feeds one step: the set point in force and the point after the step; `point` is the point before it.
-void feed(CStepResponseMeter& meter, double& point, double setPoint, double next, double dt) {
-    meter.Add(Sample{setPoint, next, 0.0, 0.0, 0.0, 0.0, setPoint - point}, point, dt);
+/// Feeds one step: the set point in force, the point after the step and the power; `point` is the point
+/// before it. The sample's error is that of a noisy measurement, 7 off: the figures take the true one.
+void feed(CStepResponseMeter& meter, double& point, double setPoint, double next, double dt,
+          double power = 50.0) {
+    meter.Add(Sample{setPoint, next, power, 0.0, 0.0, 0.0, setPoint - point + 7.0}, point, dt);
     point = next;
 }
 
@@ -62,7 +64,7 @@ TEST(StepResponseMeterTest, SecondOrderOvershootMatchesTheDampingRatio) {
 
 struct History {
     const char* name;
-    std::vector<std::vector<double>> steps; // set point and the point after, one step each
+    std::vector<std::vector<double>> steps; // set point, the point after and the power, one step each
     StepResponseFigures expected;
 };
 
@@ -73,7 +75,7 @@ TEST_P(StepResponseHistoryTest, GivesTheDefinedFigures) {
     CStepResponseMeter meter;
     double point = 20.0;
     for (const std::vector<double>& step : GetParam().steps) {
-        feed(meter, point, step[0], step[1], 1.0);
+        feed(meter, point, step[0], step[1], 1.0, step[2]);
     }
     const StepResponseFigures f = meter.Figures();
     for (const StepResponseFigureField& field : kStepResponseFigureFields) {
@@ -90,19 +92,34 @@ TEST_P(StepResponseHistoryTest, GivesTheDefinedFigures) {
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, StepResponseHistoryTest,
     ::testing::Values(
-        // start, y0, r, rise, overshoot, peak, peak time, settling, error, IAE, ISE, ITAE
-        History{
-            "NoStep", {{20, 20}, {20, 22}, {20, 20}}, {1, 20, 20, kNaN, kNaN, kNaN, kNaN, kNaN, -2, 2, 4, 6}},
+        // start, y0, r, rise, overshoot, peak, peak time, settling, error, IAE, ISE, ITAE, saturated
+        History{"NoStep",
+                {{20, 20, 50}, {20, 22, 0}, {20, 20, 50}},
+                {1, 20, 20, kNaN, kNaN, kNaN, kNaN, kNaN, -2, 2, 4, 6, 1}},
         History{"OvershootThenSettles",
-                {{120, 30}, {120, 70}, {120, 110}, {120, 125}, {120, 119}, {120, 120}, {120, 120}},
-                {1, 20, 120, 2, 5, 125, 4, 4, 0, 256, 20726, 501}},
-        History{"InsideTheBandFromTheStart", {{21, 21}, {21, 21}}, {1, 20, 21, 0, 0, 21, 1, 0, 0, 1, 1, 1}},
+                {{120, 30, 100},
+                 {120, 70, 100},
+                 {120, 110, 100},
+                 {120, 125, 0},
+                 {120, 119, 40},
+                 {120, 120, 41},
+                 {120, 120, 41}},
+                {1, 20, 120, 2, 5, 125, 4, 4, 0, 256, 20726, 501, 4}},
+        History{"InsideTheBandFromTheStart",
+                {{21, 21, 50}, {21, 21, 50}},
+                {1, 20, 21, 0, 0, 21, 1, 0, 0, 1, 1, 1, 0}},
         History{"StepDownNeverSettling",
-                {{500, 500}, {500, 500}, {300, 450}, {300, 350}, {300, 250}, {300, 350}, {300, 250}},
-                {3, 500, 300, 2, 25, 250, 3, kNaN, -50, 500, 70000, 1100}},
+                {{500, 500, 50},
+                 {500, 500, 50},
+                 {300, 450, 0},
+                 {300, 350, 0},
+                 {300, 250, 99.999},
+                 {300, 350, 0},
+                 {300, 250, 50}},
+                {3, 500, 300, 2, 25, 250, 3, kNaN, -50, 500, 70000, 1100, 3}},
         History{"SetPointChangeMidResponse",
-                {{120, 50}, {120, 80}, {220, 150}, {220, 220}},
-                {3, 80, 220, 1, 0, 220, 2, 1, 70, 210, 24500, 280}}),
+                {{120, 50, 100}, {120, 80, 100}, {220, 150, 100}, {220, 220, 50}},
+                {3, 80, 220, 1, 0, 220, 2, 1, 70, 210, 24500, 280, 1}}),
     [](const ::testing::TestParamInfo<History>& info) { return info.param.name; });
 
 TEST(StepResponseMeterTest, ASetPointChangeWithinTenStepsOfTheLastIsARampNotAStep) {

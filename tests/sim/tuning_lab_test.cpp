@@ -54,7 +54,7 @@ TEST(TuningLabTest, PredictsEveryApplicableRuleWithATraceAndLeavesTheCallersRand
     // 20 (τ + θ), rounded up to whole steps of 10 ms.
     EXPECT_NEAR(result.predictionS, 20.0 * (result.model->tau + result.model->theta), 0.01);
     const auto steps = static_cast<std::uint64_t>(std::llround(result.predictionS / 0.01));
-    ASSERT_EQ(result.rules.size(), 6u);
+    ASSERT_EQ(result.rules.size(), 9u);
     for (const RulePrediction& rule : result.rules) {
         ASSERT_TRUE(rule.Applies()) << rule.name;
         const ResponseTrace& trace = rule.response.trace;

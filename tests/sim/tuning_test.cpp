@@ -58,13 +58,28 @@ TEST(TuningRulesTest, ProcessModelRulesGiveThePublishedGains) {
                           {"Cohen-Coon PI", 7.366666666666666, 2.1964285714285716, 0.0},
                           {"Cohen-Coon PID", 11.166666666666666, 2.2333333333333334, 0.34782608695652173},
                           {"SIMC PI", 4.0, 4.0, 0.0},
-                          {"IMC PID", 6.923076923076923, 4.5, 0.4444444444444444}});
+                          {"IMC PID", 6.923076923076923, 4.5, 0.4444444444444444},
+                          {"AMIGO PI", 1.82, 0.35 + 208.0 / 71.0, 0.0},
+                          {"AMIGO PID", 4.0, 1.8 / 0.7, 2.0 / 4.3},
+                          {"Lambda PI", 1.6, 4.0, 0.0}});
+    // K = 2, τ = 1, θ = 2: AMIGO PI K·Kc = 0.15 + (0.35 − 2/9) / 2, Ti = 0.7 + 26 / 53; AMIGO PID
+    // K·Kc = 0.425, Ti = 3.2 / 2.1, Td = 1 / 1.6; Lambda Kc = 1 / 6.
+    const auto slow = processModelRules({2.0, 1.0, 2.0});
+    EXPECT_DOUBLE_EQ(slow[6].gains.kc, 0.10694444444444444);
+    EXPECT_DOUBLE_EQ(slow[6].gains.ti, 1.1905660377358491);
+    EXPECT_DOUBLE_EQ(slow[7].gains.kc, 0.2125);
+    EXPECT_DOUBLE_EQ(slow[7].gains.ti, 3.2 / 2.1);
+    EXPECT_DOUBLE_EQ(slow[7].gains.td, 0.625);
+    EXPECT_DOUBLE_EQ(slow[8].gains.kc, 1.0 / 6.0);
+    EXPECT_EQ(slow[8].gains.ti, 1.0);
     // Without dead time SIMC and IMC take τc = λ = τ / 10; the others do not apply.
     const auto noDeadTime = processModelRules({0.5, 4.0, 0.0});
     EXPECT_TRUE(std::isnan(noDeadTime[3].gains.kc));
     EXPECT_DOUBLE_EQ(noDeadTime[4].gains.kc, 20.0);
     EXPECT_DOUBLE_EQ(noDeadTime[4].gains.ti, 1.6);
     EXPECT_DOUBLE_EQ(noDeadTime[5].gains.kc, 20.0);
+    EXPECT_TRUE(std::isnan(noDeadTime[6].gains.kc) && std::isnan(noDeadTime[7].gains.td));
+    EXPECT_EQ(noDeadTime[8].gains.kc, 2.0) << "Lambda needs no dead time";
 }
 
 TEST(TuningRulesTest, ProgramGainsDivideTheIntegralByTiOverKc) {

@@ -61,6 +61,8 @@ CPlantControllerDlg::CPlantControllerDlg(const SettingSource& window, Apply appl
     AddFields(new QFormLayout(plant), SettingGroup::Dynamics, window);
     auto* controller = new QGroupBox(tr("Controlador PID"), this);
     AddFields(new QFormLayout(controller), SettingGroup::Options, window);
+    auto* sensor = new QGroupBox(tr("Sensor e atuador"), this);
+    AddFields(new QFormLayout(sensor), SettingGroup::Sensor, window);
 
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
@@ -74,6 +76,7 @@ CPlantControllerDlg::CPlantControllerDlg(const SettingSource& window, Apply appl
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plant);
     layout->addWidget(controller);
+    layout->addWidget(sensor);
     layout->addWidget(buttons);
 }
 

@@ -54,6 +54,9 @@ const FigureRow kRows[] = {
          "CStepResponseDock",
          "Integral do tempo vezes o erro absoluto, Σ t·|e|·dt, desde o degrau: pesa os erros que demoram "
          "(unidades do point × s²).")},
+    {QT_TRANSLATE_NOOP("CStepResponseDock", "Tempo saturado"), 3, " s",
+     QT_TRANSLATE_NOOP("CStepResponseDock", "Quanto tempo a potência ficou exatamente em 0 ou em 100 desde o "
+                                            "degrau, em segundos simulados.")},
 };
 static_assert(std::size(kRows) == kStepResponseFigureFields.size(), "one row per figure");
 
