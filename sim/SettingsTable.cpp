@@ -345,7 +345,7 @@ SettingChange formulaChange(const std::string& formula) {
 }
 
 const char* controlModeLabel(const CSimulation& simulation) {
-    return choiceByValue(*settingByOption("mode"), static_cast<int>(ModeOf(simulation)))->label;
+    return choiceByValue(*settingByOption("mode"), static_cast<int>(simulation.Mode()))->label;
 }
 
 SettingChange setPointChange(double setPoint) {

@@ -500,6 +500,10 @@ Set-point step</translation>
         <source>Aplicar</source>
         <translation>Apply</translation>
     </message>
+    <message>
+        <source>Sensor e atuador</source>
+        <translation>Sensor and actuator</translation>
+    </message>
 </context>
 <context>
     <name>CResponsePlot</name>
@@ -628,6 +632,14 @@ Set-point step</translation>
     <message>
         <source>Esta resposta começou a menos de 10 passos da mudança anterior do set point, como quando se arrasta a barra: é uma rampa, e as medidas de um degrau não valem para ela. Use Simulação &gt; Degrau de set point... para um degrau de uma só vez.</source>
         <translation>This response began less than 10 steps after the previous set-point change, as when the slider is dragged: it is a ramp, and a step&apos;s figures do not hold for it. Use Simulation &gt; Set-point step... for a step at once.</translation>
+    </message>
+    <message>
+        <source>Tempo saturado</source>
+        <translation>Time saturated</translation>
+    </message>
+    <message>
+        <source>Quanto tempo a potência ficou exatamente em 0 ou em 100 desde o degrau, em segundos simulados.</source>
+        <translation>How long the power stayed at exactly 0 or 100 since the step, in simulated seconds.</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1238,46 @@ Vorlint.Document</translation>
     <message>
         <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</source>
         <translation>Conditional: the integral stops while the output is saturated and it would push further. Back-calculation: the integral comes back by Ki·(u − uRaw)·(1 − e^(−dt/Tt)) after saturation.</translation>
+    </message>
+    <message>
+        <source>Ruído da medição σ:</source>
+        <translation>Measurement noise σ:</translation>
+    </message>
+    <message>
+        <source>Desvio-padrão do ruído gaussiano somado ao point que o controlador lê, em unidades do point; 0 = sem ruído.</source>
+        <translation>Standard deviation of the Gaussian noise added to the point the controller reads, in point units; 0 = no noise.</translation>
+    </message>
+    <message>
+        <source>Semente do ruído:</source>
+        <translation>Noise seed:</translation>
+    </message>
+    <message>
+        <source>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência.</source>
+        <translation>The same seed gives the same noise; changing it starts the sequence again.</translation>
+    </message>
+    <message>
+        <source>Quantização q:</source>
+        <translation>Quantization q:</translation>
+    </message>
+    <message>
+        <source>A medição é arredondada ao múltiplo de q mais próximo, em unidades do point; 0 = sem quantização.</source>
+        <translation>The measurement is rounded to the nearest multiple of q, in point units; 0 = no quantization.</translation>
+    </message>
+    <message>
+        <source>Limite de taxa do atuador R (/s):</source>
+        <translation>Actuator rate limit R (/s):</translation>
+    </message>
+    <message>
+        <source>Quanto a potência pode mudar por segundo simulado sob PID e Lig/Des; 0 = sem limite.</source>
+        <translation>How much the power may change per simulated second under PID and On/Off; 0 = no limit.</translation>
+    </message>
+    <message>
+        <source>Transferência sem solavanco</source>
+        <translation>Bumpless transfer</translation>
+    </message>
+    <message>
+        <source>Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para que a saída continue da potência em uso.</source>
+        <translation>On switching from Manual or On/Off to PID, the integral is set so that the output continues from the power in use.</translation>
     </message>
 </context>
 <context>

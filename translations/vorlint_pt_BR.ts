@@ -500,6 +500,10 @@ Degrau de set point</translation>
         <source>Aplicar</source>
         <translation>Aplicar</translation>
     </message>
+    <message>
+        <source>Sensor e atuador</source>
+        <translation>Sensor e atuador</translation>
+    </message>
 </context>
 <context>
     <name>CResponsePlot</name>
@@ -628,6 +632,14 @@ Degrau de set point</translation>
     <message>
         <source>Esta resposta começou a menos de 10 passos da mudança anterior do set point, como quando se arrasta a barra: é uma rampa, e as medidas de um degrau não valem para ela. Use Simulação &gt; Degrau de set point... para um degrau de uma só vez.</source>
         <translation>Esta resposta começou a menos de 10 passos da mudança anterior do set point, como quando se arrasta a barra: é uma rampa, e as medidas de um degrau não valem para ela. Use Simulação &gt; Degrau de set point... para um degrau de uma só vez.</translation>
+    </message>
+    <message>
+        <source>Tempo saturado</source>
+        <translation>Tempo saturado</translation>
+    </message>
+    <message>
+        <source>Quanto tempo a potência ficou exatamente em 0 ou em 100 desde o degrau, em segundos simulados.</source>
+        <translation>Quanto tempo a potência ficou exatamente em 0 ou em 100 desde o degrau, em segundos simulados.</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1238,46 @@ Vorlint.Document</translation>
     <message>
         <source>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</source>
         <translation>Condicional: a integral para enquanto a saída está saturada e ela empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·(1 − e^(−dt/Tt)) depois da saturação.</translation>
+    </message>
+    <message>
+        <source>Ruído da medição σ:</source>
+        <translation>Ruído da medição σ:</translation>
+    </message>
+    <message>
+        <source>Desvio-padrão do ruído gaussiano somado ao point que o controlador lê, em unidades do point; 0 = sem ruído.</source>
+        <translation>Desvio-padrão do ruído gaussiano somado ao point que o controlador lê, em unidades do point; 0 = sem ruído.</translation>
+    </message>
+    <message>
+        <source>Semente do ruído:</source>
+        <translation>Semente do ruído:</translation>
+    </message>
+    <message>
+        <source>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência.</source>
+        <translation>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência.</translation>
+    </message>
+    <message>
+        <source>Quantização q:</source>
+        <translation>Quantização q:</translation>
+    </message>
+    <message>
+        <source>A medição é arredondada ao múltiplo de q mais próximo, em unidades do point; 0 = sem quantização.</source>
+        <translation>A medição é arredondada ao múltiplo de q mais próximo, em unidades do point; 0 = sem quantização.</translation>
+    </message>
+    <message>
+        <source>Limite de taxa do atuador R (/s):</source>
+        <translation>Limite de taxa do atuador R (/s):</translation>
+    </message>
+    <message>
+        <source>Quanto a potência pode mudar por segundo simulado sob PID e Lig/Des; 0 = sem limite.</source>
+        <translation>Quanto a potência pode mudar por segundo simulado sob PID e Lig/Des; 0 = sem limite.</translation>
+    </message>
+    <message>
+        <source>Transferência sem solavanco</source>
+        <translation>Transferência sem solavanco</translation>
+    </message>
+    <message>
+        <source>Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para que a saída continue da potência em uso.</source>
+        <translation>Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para que a saída continue da potência em uso.</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,7 @@ TEST(PidLawActuatorTest, BumplessSetsTheIntegralAndBackCalculationTracksTheLimit
     integral = 0.0;
     out = law.Step(in, {1.0, 4.0, 0.0}, backCalculation, integral, actuator);
     EXPECT_EQ(out.power, 2.0) << "0 + 8 * 0.25";
-    EXPECT_EQ(integral, -16.0) << "4 * (2 - 10) * 0.25 / 0.5";
+    EXPECT_EQ(integral, -12.59101888919573) << "4 * (2 - 10) * (1 - e^(-0.25 / 0.5))";
 }
 
 } // namespace
