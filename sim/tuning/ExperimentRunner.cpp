@@ -1,6 +1,5 @@
 #include "ExperimentRunner.h"
 
-#include "KeepGoingPacer.h"
 
 ExperimentOutcome runExperiment(CPlantExperiment& experiment, const AdvancePlant& advance,
                                 const KeepGoing& keepGoing) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "KeepGoingPacer.h"
 #include "PlantExperiment.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 
@@ -14,9 +14,6 @@ struct PlantStep {
 
 /// Runs one step of a headless copy of the plant with the given power.
 using AdvancePlant = std::function<PlantStep(double power)>;
-/// Asked at the first step and then every kKeepGoingPeriod or so with the number of steps done; false
-/// cancels the run.
-using KeepGoing = std::function<bool(std::uint64_t stepsDone)>;
 
 enum class ExperimentOutcome {
     Finished,  ///< the experiment has its result
@@ -26,9 +23,6 @@ enum class ExperimentOutcome {
 
 /// A headless experiment gives up after this many steps.
 inline constexpr std::uint64_t kMaxExperimentSteps = 200000;
-/// The longest a run goes without asking keepGoing, besides the step under way: a cancel waits for
-/// no more than this and one step, however slow the formula.
-inline constexpr std::chrono::milliseconds kKeepGoingPeriod{10};
 
 /// Steps the plant with the experiment's power until the experiment has finished, at most
 /// kMaxExperimentSteps steps.

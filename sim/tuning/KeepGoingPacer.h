@@ -1,9 +1,16 @@
 #pragma once
 
-#include "ExperimentRunner.h"
-
 #include <chrono>
 #include <cstdint>
+#include <functional>
+
+/// Asked at the first step and then every kKeepGoingPeriod or so with the number of steps done; false
+/// cancels the run.
+using KeepGoing = std::function<bool(std::uint64_t stepsDone)>;
+
+/// The longest a run goes without asking keepGoing, besides the step under way: a cancel waits for
+/// no more than this and one step, however slow the formula.
+inline constexpr std::chrono::milliseconds kKeepGoingPeriod{10};
 
 /// Asks a KeepGoing at the first step and then at the first step after kKeepGoingPeriod has gone by since
 /// the last question, whatever a step costs: a run of a slow formula is cancelled as soon as one of a fast
