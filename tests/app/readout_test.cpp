@@ -2,6 +2,7 @@
 #include "AppTestSupport.h"
 #include "CommandIds.h"
 #include "FakeCounter.h"
+#include "ui/FakeStepTimer.h"
 #include "PanelText.h"
 #include "StepRateCounter.h"
 #include "StepResponseDock.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -53,6 +55,8 @@ TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
     CActiveWindowReadout& readout = *Frame().Readout();
     CVorlintView& view = ActiveView();
     view.SetCounterSource(FakeCounter::source(1000, 0)); // the test sets the time
+    // The test makes every step itself: Start must not arm a real timer whose tick could slip in.
+    view.SetStepTimer(std::make_unique<CFakeStepTimer>());
     readout.Refresh();
     EXPECT_EQ(readout.Pane()->text(),
               QStringLiteral("SetPoint –   Point –   Potência –   Tempo 0,000 s   – passos/s"));
