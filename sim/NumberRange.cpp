@@ -8,6 +8,21 @@
 // this macro's name, and here it is only the text.
 #define QT_TRANSLATE_NOOP(context, text) text
 
+namespace {
+
+double highestOf(NumberRange range) {
+    switch (range) {
+    case NumberRange::SetPointScale:
+        return 3000.0;
+    case NumberRange::Percent:
+        return 100.0;
+    default:
+        return std::numeric_limits<double>::max();
+    }
+}
+
+} // namespace
+
 bool isInRange(double value, NumberRange range) {
     switch (range) {
     case NumberRange::Finite:
@@ -16,6 +31,9 @@ bool isInRange(double value, NumberRange range) {
         return std::isfinite(value) && value >= 0.0;
     case NumberRange::Positive:
         return std::isfinite(value) && value > 0.0;
+    case NumberRange::SetPointScale:
+    case NumberRange::Percent:
+        return value >= 0.0 && value <= highestOf(range);
     case NumberRange::Any:
         break;
     }
@@ -25,13 +43,12 @@ bool isInRange(double value, NumberRange range) {
 double clampIntoRange(double value, NumberRange range) {
     if (isInRange(value, range))
         return value;
-    constexpr double kLargest = std::numeric_limits<double>::max();
     const double lowest = range == NumberRange::Positive ? kLowestClampedPositive
-                          : range == NumberRange::Finite ? -kLargest
+                          : range == NumberRange::Finite ? -std::numeric_limits<double>::max()
                                                          : 0.0;
     if (std::isnan(value))
         return range == NumberRange::Finite ? 0.0 : lowest;
-    return std::clamp(value, lowest, kLargest);
+    return std::clamp(value, lowest, highestOf(range));
 }
 
 const char* rangeText(NumberRange range) {
@@ -42,6 +59,10 @@ const char* rangeText(NumberRange range) {
         return QT_TRANSLATE_NOOP("NumberRange", "a finite number of 0 or more");
     case NumberRange::Positive:
         return QT_TRANSLATE_NOOP("NumberRange", "a finite number above 0");
+    case NumberRange::SetPointScale:
+        return QT_TRANSLATE_NOOP("NumberRange", "a number from 0 to 3000");
+    case NumberRange::Percent:
+        return QT_TRANSLATE_NOOP("NumberRange", "a number from 0 to 100");
     case NumberRange::Any:
         break;
     }

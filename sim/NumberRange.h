@@ -5,8 +5,10 @@
 enum class NumberRange {
     Any,
     Finite,
-    NotNegative, ///< finite, 0 or more
-    Positive,    ///< finite, above 0
+    NotNegative,   ///< finite, 0 or more
+    Positive,      ///< finite, above 0
+    SetPointScale, ///< from 0 to 3000: the set-point trackbar's travel
+    Percent,       ///< from 0 to 100: the power trackbar's travel
 };
 
 /// The value a clamp gives where a Positive range has no lowest value: a thousandth, the finest
@@ -15,8 +17,8 @@ inline constexpr double kLowestClampedPositive = 0.001;
 
 bool isInRange(double value, NumberRange range);
 /// The value of `range` nearest to `value`: below the range its lowest value (0, or
-/// kLowestClampedPositive for Positive), an infinity the largest finite value of its sign, and NaN
-/// the range's lowest value (0 for Finite).
+/// kLowestClampedPositive for Positive), above it its highest (the largest finite value where it has
+/// no highest), and NaN the range's lowest value (0 for Finite).
 double clampIntoRange(double value, NumberRange range);
 /// What a value of the range is, e.g. "a finite number of 0 or more".
 const char* rangeText(NumberRange range);

@@ -56,6 +56,12 @@ constexpr SettingRow CountRow(const char* key, const char* option, SettingGroup 
             write};
 }
 
+/// `row` kept by a window's panel within `range`, narrower than what the command line takes.
+constexpr SettingRow WithPanelRange(SettingRow row, NumberRange range) {
+    row.panelRange = range;
+    return row;
+}
+
 constexpr SettingChoice kModes[] = {
     {"manual", static_cast<int>(CSimulation::ControlMode::Manual), QT_TRANSLATE_NOOP("Setting", "Manual")},
     {"pid", static_cast<int>(CSimulation::ControlMode::Pid), "PID"},
@@ -115,14 +121,17 @@ const SettingRow kRows[] = {
      [](SettingTarget& t, const SettingValue& v) { Sim(t).m_strFormula = v.text; }},
     CountRow(
         "simStepMs", "sim-step-ms", SettingGroup::Plant, kMaxMilliseconds, "simulated step in milliseconds",
-        nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_nSimStepMs); },
+        QT_TRANSLATE_NOOP("Setting", "Simulado (ms):"), nullptr,
+        [](const SettingSource& t) { return Number(Sim(t).m_nSimStepMs); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).m_nSimStepMs = static_cast<std::uint32_t>(v.number);
         }),
-    NumberRow(
-        "setPoint", "setpoint", SettingGroup::SetPoint, NumberRange::Any, "X", "set point", nullptr, nullptr,
-        [](const SettingSource& t) { return Number(Sim(t).m_dSetPoint); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dSetPoint = v.number; }),
+    WithPanelRange(NumberRow(
+                       "setPoint", "setpoint", SettingGroup::SetPoint, NumberRange::Any, "X", "set point",
+                       QT_TRANSLATE_NOOP("Setting", "Set point:"), nullptr,
+                       [](const SettingSource& t) { return Number(Sim(t).m_dSetPoint); },
+                       [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dSetPoint = v.number; }),
+                   NumberRange::SetPointScale),
     // On/off before PID: a file that switches both on gets PID, as the step would run it.
     ChoiceRow(
         "onOff", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
@@ -152,13 +161,16 @@ const SettingRow kRows[] = {
         "kd", "kd", SettingGroup::Controller, NumberRange::Any, "X", "derivative gain, Kd = Kc * Td", nullptr,
         nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; }),
-    NumberRow(
-        "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power", nullptr, nullptr,
-        [](const SettingSource& t) { return Number(Sim(t).m_dPower); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dPower = v.number; }),
+    WithPanelRange(NumberRow(
+                       "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power",
+                       QT_TRANSLATE_NOOP("Setting", "Potência manual (%):"), nullptr,
+                       [](const SettingSource& t) { return Number(Sim(t).m_dPower); },
+                       [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dPower = v.number; }),
+                   NumberRange::Percent),
 
     CountRow(
-        "realStepMs", nullptr, SettingGroup::Window, kMaxMilliseconds, nullptr, nullptr, nullptr,
+        "realStepMs", nullptr, SettingGroup::Window, kMaxMilliseconds, nullptr,
+        QT_TRANSLATE_NOOP("Setting", "Real (ms):"), nullptr,
         [](const SettingSource& t) { return ReadWindow(t, &CWindowState::m_nRealStepMs); },
         [](SettingTarget& t, const SettingValue& v) {
             WriteWindow(t, &CWindowState::m_nRealStepMs, v.number);
@@ -350,6 +362,12 @@ const char* controlModeLabel(const CSimulation& simulation) {
 
 SettingChange setPointChange(double setPoint) {
     return {settingByOption("setpoint"), Number(setPoint)};
+}
+
+NumberRange fileRange(const SettingRow& row) {
+    if (row.panelRange != NumberRange::Any)
+        return row.panelRange;
+    return row.range == NumberRange::Any ? NumberRange::Finite : row.range;
 }
 
 const SettingChoice* choiceByName(const SettingRow& row, const std::string& name) {

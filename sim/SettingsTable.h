@@ -77,12 +77,17 @@ struct SettingRow {
     std::size_t choiceCount;
     const char* valueName; ///< what the help calls the value ("S", "N", "measurement|error")
     const char* help;      ///< what the help says of it, lines after the first indented by the reader
-    const char* label;     ///< the dialog's label (context "Setting"), or nullptr when not in the dialog
-    const char* toolTip;   ///< the dialog's explanation (context "Setting")
+    /// The setting's name in the interface (context "Setting"), as the plant-and-controller dialog's
+    /// fields and the printed setup show it; nullptr for none.
+    const char* label;
+    const char* toolTip; ///< the dialog's explanation (context "Setting")
     SettingValue (*read)(const SettingSource& source);
     /// Sets the value and does what setting it also does (a new Ki clears the integral, PID and on/off
     /// exclude each other). Only applySetting calls it.
     void (*write)(SettingTarget& target, const SettingValue& value);
+    /// Where a window's panel keeps a number (the set point and the power: their trackbars' travel),
+    /// narrower than what the command line takes; Any when the panel keeps the row's range.
+    NumberRange panelRange = NumberRange::Any;
 
     /// Part of a simulation's setup (the set point, the plant and the controller's options): what a
     /// headless tuning or sweep takes from a window or the command line.
@@ -132,6 +137,9 @@ SettingChange formulaChange(const std::string& formula);
 /// The interface's word for the simulation's control mode ("Manual", "PID", "Lig/Des"; context
 /// "Setting"), as the panels and the print header show it.
 const char* controlModeLabel(const CSimulation& simulation);
+
+/// What a `.vrl` file may hold for a number: what a window keeps, every value finite.
+NumberRange fileRange(const SettingRow& row);
 
 /// The choice of `row` named `name`, or nullptr.
 const SettingChoice* choiceByName(const SettingRow& row, const std::string& name);

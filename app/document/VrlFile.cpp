@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -34,9 +35,25 @@ bool ReadBounded(QIODevice& file, QByteArray& bytes, QString& problem) {
     return true;
 }
 
+/// The key whose value starts before `offset`: what a number the parser could not hold belongs to.
+QString KeyBefore(const QByteArray& bytes, int offset) {
+    static const QRegularExpression keyAndNumber(
+        QStringLiteral("\"([^\"\\\\]{1,64})\"\\s*:\\s*[-+0-9.eE]*$"));
+    const QString before = QString::fromUtf8(bytes.left(offset).right(128));
+    return keyAndNumber.match(before).captured(1);
+}
+
 bool ParseVorlintObject(const QByteArray& bytes, QJsonObject& root, QString& problem) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error == QJsonParseError::IllegalNumber) {
+        // JSON itself has no bound, but a double does: 1e999 is a number out of range.
+        const QString key = KeyBefore(bytes, error.offset);
+        problem = QCoreApplication::translate("VrlFile", "%1: a number out of range (near byte %2)")
+                      .arg(key.isEmpty() ? QStringLiteral("?") : key)
+                      .arg(error.offset);
+        return false;
+    }
     if (error.error != QJsonParseError::NoError) {
         problem = QCoreApplication::translate("VrlFile", "not JSON (%1 near byte %2)")
                       .arg(error.errorString())

@@ -51,12 +51,11 @@ QString QuotedChoices(const SettingRow& row) {
 QString Mismatch(const SettingRow& row, const QJsonValue& value) {
     switch (row.kind) {
     case SettingKind::Number: {
-        // Every number of the file is finite, whatever its range.
-        const NumberRange finite = row.range == NumberRange::Any ? NumberRange::Finite : row.range;
-        return value.isDouble() && isInRange(value.toDouble(), finite)
+        const NumberRange range = fileRange(row);
+        return value.isDouble() && isInRange(value.toDouble(), range)
                    ? QString()
                    : QCoreApplication::translate("WindowSettingsJson", "expected %1")
-                         .arg(QCoreApplication::translate("NumberRange", rangeText(finite)));
+                         .arg(QCoreApplication::translate("NumberRange", rangeText(range)));
     }
     case SettingKind::Count:
         return IsWholeNumberUpTo(value, row.maxCount)

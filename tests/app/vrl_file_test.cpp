@@ -209,7 +209,7 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
         {QByteArray(1024 * 1024 + 1, ' '), "the file is larger than 1 MB"},
         {QByteArray("\x00\xff not a simulation", 20), "not JSON (illegal value near byte 1)"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"kp": 1e999}]})",
-         "not JSON (illegal number near byte 60)"},
+         "kp: a number out of range (near byte 60)"},
         {"[]", "not a Vorlint file (it lacks \"format\": \"vorlint\")"},
         {R"({"format": "tiled", "version": 1})", "not a Vorlint file (it lacks \"format\": \"vorlint\")"},
         {R"({"format": "vorlint", "version": 2})",
@@ -236,6 +236,10 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
          "windows[0].trackingTimeS: expected a finite number above 0"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"lagCount": 6}]})",
          "windows[0].lagCount: expected a whole number from 0 to 5"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"setPoint": 3000.0000000000005}]})",
+         "windows[0].setPoint: expected a number from 0 to 3000"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"power": -0.01}]})",
+         "windows[0].power: expected a number from 0 to 100"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"antiWindup": "clamp"}]})",
          "windows[0].antiWindup: expected \"none\", \"conditional\" or \"backcalc\""},
         {R"({"format": "vorlint", "version": 1, "windows": [{"formula": "p\ud800"}]})",
@@ -264,6 +268,19 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
     EXPECT_NE(App().OpenDocumentFile(path), nullptr)
         << "the most windows a file may hold: " << refusal.toStdString();
     EXPECT_EQ(Windows().size(), 101u);
+}
+
+TEST_F(VrlFileTest, TheShippedExamplesOpenWithTheirWindows) {
+    const std::pair<const char*, std::size_t> examples[] = {{"step-response.vrl", 1},
+                                                            {"dead-time-and-lags.vrl", 2}};
+    std::size_t windows = Windows().size();
+    for (const auto& [name, count] : examples) {
+        const QString path = QStringLiteral(VORLINT_EXAMPLES_DIR "/") + QLatin1String(name);
+        EXPECT_NE(App().OpenDocumentFile(path), nullptr) << name;
+        windows += count;
+        EXPECT_EQ(Windows().size(), windows) << name;
+    }
+    EXPECT_EQ(ActiveView().m_dynamicsSettings.lagCount, 2u);
 }
 
 TEST_F(VrlFileTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {

@@ -71,7 +71,8 @@ TEST(NumberRangeTest, AClampGivesTheNearestValueOfTheRange) {
         {0.0, NumberRange::Positive, 0.001},    {-kInf, NumberRange::Positive, 0.001},
         {kNan, NumberRange::Positive, 0.001},   {1e-9, NumberRange::Positive, 1e-9},
         {-kInf, NumberRange::Finite, -kMax},    {kNan, NumberRange::Finite, 0.0},
-        {-kInf, NumberRange::Any, -kInf},
+        {-kInf, NumberRange::Any, -kInf},       {3000.5, NumberRange::SetPointScale, 3000.0},
+        {kNan, NumberRange::Percent, 0.0},      {kInf, NumberRange::Percent, 100.0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(clampIntoRange(row.value, row.range), row.clamped) << row.value;
