@@ -7,11 +7,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include <limits>
-
 namespace {
 
-constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
 constexpr int kValueDecimals = 1;
 /// Simulated steps are whole milliseconds.
 constexpr int kTimeDecimals = 3;
@@ -22,12 +19,25 @@ const char* const kPaneTooltip = QT_TRANSLATE_NOOP(
     "início da execução e os passos que ela realmente deu por segundo, contados no último segundo "
     "(o CPS do painel é o inverso do tempo de cálculo de um só passo).");
 
+/// Before the first step there is no sample: what the window holds, and no time has passed.
+Sample BeforeTheFirstStep(const CVorlintView& view) {
+    Sample values;
+    values.setPoint = view.m_dSetPoint;
+    values.point = view.m_dPoint;
+    values.power = view.m_dPower;
+    return values;
+}
+
 } // namespace
 
 CActiveWindowReadout::CActiveWindowReadout(QStatusBar& statusBar, CStepResponseDock& dock,
                                            std::function<CVorlintView*()> activeView)
-    : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_dock(dock),
-      m_activeView(std::move(activeView)) {
+    : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_pPlantFailure(new QLabel(&statusBar)),
+      m_dock(dock), m_activeView(std::move(activeView)) {
+    m_pPlantFailure->setObjectName(QStringLiteral("plantFailurePane"));
+    m_pPlantFailure->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    m_pPlantFailure->hide();
+    statusBar.addWidget(m_pPlantFailure, 1);
     m_pPane->setObjectName(QStringLiteral("readoutPane"));
     m_pPane->setToolTip(tr(kPaneTooltip));
     statusBar.addPermanentWidget(m_pPane);
@@ -40,12 +50,21 @@ void CActiveWindowReadout::Refresh() {
     if (view == nullptr) {
         m_pCountedView = nullptr;
         m_pPane->clear();
+        ShowPlantFailure(QString());
         m_dock.ShowFigures(StepResponseFigures());
         return;
     }
     CountSteps(*view);
-    m_pPane->setText(ReadoutText(*view, m_rate.Rate()));
+    // A stopped window makes no steps: the last second's count would be stale.
+    m_pPane->setText(ReadoutText(*view, view->IsRunning() ? m_rate.Rate() : 0.0));
+    ShowPlantFailure(view->PlantFailureNote());
     m_dock.ShowFigures(view->m_stepResponse.Figures(), view->m_stepResponse.StillChanging());
+}
+
+void CActiveWindowReadout::ShowPlantFailure(const QString& note) {
+    m_pPlantFailure->setText(note);
+    m_pPlantFailure->setToolTip(note);
+    m_pPlantFailure->setVisible(!note.isEmpty());
 }
 
 void CActiveWindowReadout::CountSteps(CVorlintView& view) {
@@ -59,9 +78,7 @@ void CActiveWindowReadout::CountSteps(CVorlintView& view) {
 }
 
 QString CActiveWindowReadout::ReadoutText(const CVorlintView& view, double stepsPerSecond) {
-    // Before the first step there is no sample, and no time has passed.
-    const Sample newest =
-        view.m_history.empty() ? Sample{kUnknown, kUnknown, kUnknown} : view.m_history.newest();
+    const Sample newest = view.m_history.empty() ? BeforeTheFirstStep(view) : view.m_history.newest();
     return tr("SetPoint %1   Point %2   Potência %3   Tempo %4   %5 passos/s")
         .arg(FormatReading(newest.setPoint, kValueDecimals), FormatReading(newest.point, kValueDecimals),
              FormatReading(newest.power, kValueDecimals, " %"),

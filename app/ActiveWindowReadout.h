@@ -15,7 +15,8 @@ class QStatusBar;
 
 /// The numbers of the active simulation window, refreshed ten times a second at most so that they
 /// can be read: in the status bar the newest sample (set point, point, power), the simulated time of
-/// the run and the steps really made per second; in the step-response dock its figures.
+/// the run and the steps really made per second, and while its formula fails why; in the
+/// step-response dock its figures.
 class CActiveWindowReadout : public QObject {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ public:
                          std::function<CVorlintView*()> activeView);
 
     QLabel* Pane() const { return m_pPane; }
+    /// Why the active window's formula fails, hidden while it gives numbers.
+    QLabel* PlantFailurePane() const { return m_pPlantFailure; }
     /// Reads the active window now, as the timer does.
     void Refresh();
 
@@ -35,8 +38,10 @@ public:
 
 private:
     void CountSteps(CVorlintView& view);
+    void ShowPlantFailure(const QString& note);
 
     QLabel* m_pPane;
+    QLabel* m_pPlantFailure;
     CStepResponseDock& m_dock;
     std::function<CVorlintView*()> m_activeView;
     QPointer<CVorlintView> m_pCountedView;

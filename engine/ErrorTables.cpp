@@ -2,50 +2,61 @@
 
 #include "StatusCodes.h"
 
-// The texts are the engine's own, spelling included; callers show them as they stand.
+// The texts are the engine's own, spelling included; the command line shows them as they stand. The
+// interface translates them (context "EngineStatus"); the translation tool finds them by this macro's
+// name, and here it is only the text.
+#define QT_TRANSLATE_NOOP(context, text) text
 
 const char* equationErrorMessage(int code) {
     switch (code) {
     case kOperatorsInARow:
-        return "You are not allowed multiple operators in a row";
+        return QT_TRANSLATE_NOOP("EngineStatus", "You are not allowed multiple operators in a row");
     case kUnmatchedParenthesis:
-        return "Unmatched parenthesis";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Unmatched parenthesis");
     case kEmptyFormula:
-        return "Please enter an equation first";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Please enter an equation first");
     case kNoOperands:
-        return "You did not enter any operands";
+        return QT_TRANSLATE_NOOP("EngineStatus", "You did not enter any operands");
     case kMissingLastOperand:
-        return "You did not enter an operand for the last operator";
+        return QT_TRANSLATE_NOOP("EngineStatus", "You did not enter an operand for the last operator");
     case kMissingFirstOperand:
-        return "Missing operand before first operator";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Missing operand before first operator");
     case kUnexpectedOperator:
-        return "Unexpected operator";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Unexpected operator");
     case kEmptyParentheses:
-        return "Empty set of parenthesis";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Empty set of parenthesis");
     case kDigitOutOfBase:
-        return "character in formula is out of range for the current base";
+        return QT_TRANSLATE_NOOP("EngineStatus", "character in formula is out of range for the current base");
     case kNotADigit:
-        return "unknown error converting base";
+        return QT_TRANSLATE_NOOP("EngineStatus", "unknown error converting base");
     case kMultipleDecimalPoints:
-        return "multiple decimals";
+        return QT_TRANSLATE_NOOP("EngineStatus", "multiple decimals");
     case kMissingCallParenthesis:
-        return "Expected left paranthesis. Paranthesis are required for function calls. eg max(2,3)";
+        return QT_TRANSLATE_NOOP(
+            "EngineStatus",
+            "Expected left paranthesis. Paranthesis are required for function calls. eg max(2,3)");
     case kMissingOperandAtEnd:
-        return "Missing operand(s) at end of expression";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Missing operand(s) at end of expression");
     case kNothingToEvaluate:
-        return "The run-time stack is empty. Please makre sur eyou have entered a valid equation.  All "
-               "constants must be enclosed in parenthesis";
+        return QT_TRANSLATE_NOOP(
+            "EngineStatus",
+            "The run-time stack is empty. Please makre sur eyou have entered a valid equation.  All "
+            "constants must be enclosed in parenthesis");
     case kMissingParameter:
-        return "Missing parameter to function.  Make sure you have entered the corrcet number of parameters";
+        return QT_TRANSLATE_NOOP(
+            "EngineStatus",
+            "Missing parameter to function.  Make sure you have entered the corrcet number of parameters");
     case kTooManyParameters:
-        return "Too many parameters to funciton.  Make sure you have entered the corrcet number of "
-               "parameters";
+        return QT_TRANSLATE_NOOP(
+            "EngineStatus",
+            "Too many parameters to funciton.  Make sure you have entered the corrcet number of "
+            "parameters");
     case kAssignmentWithoutVariable:
-        return "A Variable must precede '='";
+        return QT_TRANSLATE_NOOP("EngineStatus", "A Variable must precede '='");
     case kUnknownConstant:
-        return "Unknown constant in expression";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Unknown constant in expression");
     case kFormulaTooComplex:
-        return "The formula is too long or too deeply nested";
+        return QT_TRANSLATE_NOOP("EngineStatus", "The formula is too long or too deeply nested");
     default:
         return nullptr;
     }
@@ -54,35 +65,36 @@ const char* equationErrorMessage(int code) {
 const char* runtimeErrorMessage(int code) {
     switch (code) {
     case kDivideByZero:
-        return "Illegal attempt to divide by zero";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Illegal attempt to divide by zero");
     case kNcrOrder:
-        return "The first value in nCr must be larger than the second";
+        return QT_TRANSLATE_NOOP("EngineStatus", "The first value in nCr must be larger than the second");
     case kNcrIntegers:
-        return "nCr requires integers only";
+        return QT_TRANSLATE_NOOP("EngineStatus", "nCr requires integers only");
     case kGcdNotPositive:
-        return "gcd requires non 0 values";
+        return QT_TRANSLATE_NOOP("EngineStatus", "gcd requires non 0 values");
     case kFactorialDomain:
-        return "Factorial requires positive integers";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Factorial requires positive integers");
     case kNprIntegers:
-        return "nPr requires integers only";
+        return QT_TRANSLATE_NOOP("EngineStatus", "nPr requires integers only");
     case kNprOrder:
-        return "The first value in nPr must be larger than the second";
+        return QT_TRANSLATE_NOOP("EngineStatus", "The first value in nPr must be larger than the second");
     case kGcdIntegers:
-        return "gcd must take integer parameters";
+        return QT_TRANSLATE_NOOP("EngineStatus", "gcd must take integer parameters");
     case kLcmNotPositive:
-        return "lcm requires non 0 values";
+        return QT_TRANSLATE_NOOP("EngineStatus", "lcm requires non 0 values");
     case kLcmIntegers:
-        return "lcm must take integer parameters";
+        return QT_TRANSLATE_NOOP("EngineStatus", "lcm must take integer parameters");
     case kNoSplitPoint:
-        return "Stack index out of range!";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Stack index out of range!");
     case kBaseOutOfRange:
-        return "You can only convert values to a base between 2 and 36";
+        return QT_TRANSLATE_NOOP("EngineStatus", "You can only convert values to a base between 2 and 36");
     case kFibonacciDomain:
-        return "You must enter a positive integer for a fibonacci number - eg fib(6)";
+        return QT_TRANSLATE_NOOP("EngineStatus",
+                                 "You must enter a positive integer for a fibonacci number - eg fib(6)");
     case kUndefinedName:
-        return "Undefined constant";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Undefined constant");
     case kMalformedNode:
-        return "Unknown operator type";
+        return QT_TRANSLATE_NOOP("EngineStatus", "Unknown operator type");
     default:
         return nullptr;
     }

@@ -12,6 +12,7 @@ void CSimulation::InitialUpdate() {
     m_pidLaw.Clear();
     m_sensor.Restart(m_sensorSettings.noiseSeed);
     m_bRunBegun = false;
+    m_nPlantStatus = 0;
 }
 
 void CSimulation::SetNoiseSeed(std::uint64_t seed) {
@@ -124,7 +125,8 @@ void CSimulation::EvaluatePlant(double t, double dt) {
     double result = 0.0;
     const int status = m_plant.evaluate(m_strFormula, bindings, result);
     // A failed formula, or one that yields no number, keeps the point where it was.
-    if (status == 0 && !std::isnan(result)) {
+    m_nPlantStatus = status != 0 ? status : std::isnan(result) ? kPlantGaveNoNumber : 0;
+    if (m_nPlantStatus == 0) {
         m_dPoint = result;
     }
 }

@@ -1,4 +1,5 @@
-# Runs lupdate over the texts of the interface (app/ and sim/: the toolkit-free files mark theirs with QT_TRANSLATE_NOOP) for every translation.
+# Runs lupdate over the texts of the interface (app/, sim/ and the engine's messages: the toolkit-free
+# files mark theirs with QT_TRANSLATE_NOOP) for every translation.
 #
 #   cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<repository> -P translations/lupdate.cmake
 #       brings translations/*.ts up to date: new texts come in unfinished, texts gone from the
@@ -18,7 +19,7 @@ endif()
 
 execute_process(
   COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h ${keep_obsolete}
-          ${SOURCE_DIR}/app ${SOURCE_DIR}/sim -ts ${ts_files}
+          ${SOURCE_DIR}/app ${SOURCE_DIR}/sim ${SOURCE_DIR}/engine/ErrorTables.cpp -ts ${ts_files}
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "lupdate failed: ${result}")

@@ -1,7 +1,9 @@
 #include "VorlintView.h"
 
 #include "ChartCursor.h"
+#include "ChartNote.h"
 #include "ChartPainter.h"
+#include "FormulaFailureText.h"
 #include "StepClock.h"
 #include "StepTimerFactory.h"
 
@@ -119,6 +121,8 @@ void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
         PaintChartInto(memory, rect);
         if (m_bCursorShown)
             PaintChartCursor(memory, rect, m_history, *this, m_chartStyle, m_cursorPos);
+        if (PlantStatus() != 0)
+            PaintChartNote(memory, rect, PlantFailureNote());
     }
     painter.drawImage(0, 0, m_bitmap, 0, 0, rect.width(), rect.height());
 
@@ -128,6 +132,13 @@ void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
     ExchangeWithPanels(true);
     m_dFps = 1.0 / seconds;
     ExchangeWithPanels(false);
+}
+
+QString CVorlintView::PlantFailureNote() const {
+    if (PlantStatus() == 0)
+        return QString();
+    return tr("Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.")
+        .arg(FormulaFailureText(PlantStatus(), m_strFormula));
 }
 
 void CVorlintView::PaintChartInto(QPainter& painter, const QRectF& target) const {

@@ -59,6 +59,10 @@ public:
     /// Every picture of the chart goes through here, so that all of them look alike.
     void PaintChartInto(QPainter& painter, const QRectF& target) const;
 
+    /// While the plant formula fails, what the window says of it (its corner note, the status bar);
+    /// empty while it gives numbers.
+    QString PlantFailureNote() const;
+
     /// The palette and the scales the chart is drawn with, on screen and wherever it is painted.
     const ChartStyle& Style() const { return m_chartStyle; }
     void SetChartStyle(const ChartStyle& style);

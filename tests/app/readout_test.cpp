@@ -2,10 +2,10 @@
 #include "AppTestSupport.h"
 #include "CommandIds.h"
 #include "FakeCounter.h"
-#include "ui/FakeStepTimer.h"
 #include "PanelText.h"
 #include "StepRateCounter.h"
 #include "StepResponseDock.h"
+#include "ui/FakeStepTimer.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -58,8 +58,9 @@ TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
     // The test makes every step itself: Start must not arm a real timer whose tick could slip in.
     view.SetStepTimer(std::make_unique<CFakeStepTimer>());
     readout.Refresh();
+    // Before the first step: what the window holds.
     EXPECT_EQ(readout.Pane()->text(),
-              QStringLiteral("SetPoint –   Point –   Potência –   Tempo 0,000 s   – passos/s"));
+              QStringLiteral("SetPoint 0,0   Point 20,0   Potência 0,0 %   Tempo 0,000 s   0 passos/s"));
     EXPECT_TRUE(Frame().StepResponseDock()->isHidden());
     Trigger(ViewStepResponse);
     EXPECT_FALSE(Frame().StepResponseDock()->isHidden());
@@ -74,6 +75,7 @@ TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
     // Start and Stop pause the run; they do not begin another.
     Trigger(SimStart);
     Trigger(SimStop);
+    Trigger(SimStart);
     for (int i = 0; i < 20; ++i)
         view.OnTimer();
     FakeCounter::now = 2500; // 20 steps in half a second
@@ -88,6 +90,34 @@ TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
     EXPECT_EQ(Figure(Frame(), "initial_point"), QStringLiteral("20,0"));
     EXPECT_EQ(Figure(Frame(), "setpoint"), QStringLiteral("1000,0"));
     EXPECT_EQ(Figure(Frame(), "steady_state_error"), formatPanelNumber(newest.error, {1, ""}));
+    // Figures do not move the dock's edge (which would shift tiled windows), and its title fits.
+    CStepResponseDock& dock = *Frame().StepResponseDock();
+    const int width = dock.width();
+    StepResponseFigures large;
+    large.itae = -12345678.9;
+    dock.ShowFigures(large);
+    EXPECT_EQ(dock.width(), width);
+    EXPECT_LT(dock.fontMetrics().horizontalAdvance(dock.windowTitle()), width);
+    // A stopped window makes no steps, whatever the last second counted.
+    Trigger(SimStop);
+    readout.Refresh();
+    EXPECT_TRUE(readout.Pane()->text().endsWith(QStringLiteral("Tempo 5,000 s   0 passos/s")));
+
+    // A formula that fails says so until it gives a number again; the point stays put.
+    EXPECT_TRUE(readout.PlantFailurePane()->isHidden());
+    const double point = view.m_dPoint;
+    view.m_strFormula = "0,5*p";
+    view.OnTimer();
+    readout.Refresh();
+    EXPECT_EQ(view.m_dPoint, point);
+    EXPECT_FALSE(readout.PlantFailurePane()->isHidden());
+    EXPECT_EQ(readout.PlantFailurePane()->text(), view.PlantFailureNote());
+    EXPECT_TRUE(view.PlantFailureNote().contains(QStringLiteral("não vírgula")))
+        << view.PlantFailureNote().toStdString();
+    view.m_strFormula = "0.5*p";
+    view.OnTimer();
+    readout.Refresh();
+    EXPECT_TRUE(readout.PlantFailurePane()->isHidden());
 
     Trigger(FileClose);
     readout.Refresh();

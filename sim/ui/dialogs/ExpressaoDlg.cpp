@@ -3,9 +3,10 @@
 #include "CLocaleNumber.h"
 #include "DialogUnits.h"
 #include "EquationEngine.h"
-#include "ErrorTables.h"
+#include "FormulaFailureText.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,19 +55,6 @@ QString FormulaGuideResource(const QString& language) {
     const QString translated = QStringLiteral(":/docs/formulas.%1.md").arg(language);
     return !language.isEmpty() && QFile::exists(translated) ? translated
                                                             : QString::fromLatin1(kGuideResource);
-}
-
-/// Why a formula failed, as the reason line tells the student. Every panel shows decimal commas, so a
-/// comma in a failing formula is most likely one typed for a decimal point.
-QString FailureReason(int status, const std::string& formula) {
-    QString reason = QString::fromUtf8(errorMessage(status));
-    if (formula.find(',') != std::string::npos) {
-        const QString comma = QCoreApplication::translate(
-            "CExpressaoDlg",
-            "As fórmulas usam ponto decimal (0.5) e \":\" entre argumentos (frand(0:10)), não vírgula.");
-        reason = reason.isEmpty() ? comma : reason + QLatin1Char(' ') + comma;
-    }
-    return reason;
 }
 
 /// "%f": six decimals and a decimal point, whatever the user's locale.
@@ -164,7 +152,7 @@ void CExpressaoDlg::OnChangeFormula() {
         double result = 0.0;
         const int status = EvaluateOnTestValues(result);
         m_pResultEdit->setText(status != 0 ? tr(kFormulaError) : FormatFixed6(result));
-        m_pMessageLabel->setText(status != 0 ? FailureReason(status, m_strFormula) : QString());
+        m_pMessageLabel->setText(status != 0 ? FormulaFailureText(status, m_strFormula) : QString());
     } catch (const std::bad_alloc&) {
         m_pResultEdit->setText(tr(kFormulaError));
         m_pMessageLabel->clear();
@@ -186,8 +174,18 @@ void CExpressaoDlg::ShowFormulaGuide() {
     QDialog guide(this);
     guide.setWindowTitle(tr("Fórmulas do Vorlint"));
     auto* browser = new QTextBrowser(&guide);
-    // Read from its own address, the guide's link to the guide in the other language finds it.
+    browser->setObjectName(QStringLiteral("formulaGuide"));
     browser->setSource(QUrl(QStringLiteral("qrc") + resource), QTextDocument::MarkdownResource);
+    // The browser would load a linked guide as HTML; a link to another of the program's pages opens
+    // it as Markdown, and one to the world outside in the desktop's browser.
+    browser->setOpenLinks(false);
+    connect(browser, &QTextBrowser::anchorClicked, browser, [browser](const QUrl& link) {
+        const QUrl target = browser->source().resolved(link);
+        if (target.scheme() == QLatin1String("qrc") && QFile::exists(QLatin1Char(':') + target.path()))
+            browser->setSource(target, QTextDocument::MarkdownResource);
+        else
+            QDesktopServices::openUrl(link);
+    });
     auto* layout = new QVBoxLayout(&guide);
     layout->addWidget(browser);
     guide.resize(720, 600);

@@ -1,64 +1,17 @@
 #include "StepResponseDock.h"
 
-#include "ReadingText.h"
+#include "StepResponseFigureTexts.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
-/// How a figure is shown: its name, decimals and unit, and what it measures.
-struct FigureRow {
-    const char* label;
-    int decimals;
-    const char* unit;
-    const char* tooltip;
-};
-
-/// In the order of kStepResponseFigureFields.
-const FigureRow kRows[] = {
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Início (passo)"), 0, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "O passo em que a resposta começou: o primeiro passo da execução "
-                                            "ou o primeiro com um set point novo.")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Point inicial"), 1, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "O point antes do degrau (y0).")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Set point"), 1, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "O set point depois do degrau (r).")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Tempo de subida"), 3, " s",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "Quanto o point levou para ir de 10 % a 90 % do degrau, em "
-                                            "segundos simulados; indefinido até chegar "
-                                            "aos 90 %.")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Sobressinal"), 1, " %",
-     QT_TRANSLATE_NOOP("CStepResponseDock",
-                       "Quanto o point passou do set point no pico, em percentagem do degrau.")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Pico"), 1, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock",
-                       "O point no maior afastamento na direção do degrau (o primeiro, se houver vários).")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Tempo de pico"), 3, " s",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "Do início do degrau até o pico, em segundos simulados.")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Tempo de acomodação"), 3, " s",
-     QT_TRANSLATE_NOOP(
-         "CStepResponseDock",
-         "Do início do degrau até a última amostra fora da faixa de ±2 % do degrau em volta do set point; "
-         "indefinido enquanto o point está fora dela.")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Erro atual"), 1, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "O erro (set point − point) da amostra mais nova.")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "IAE"), 1, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock",
-                       "Integral do erro absoluto, Σ |e|·dt, desde o degrau (unidades do point × s).")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "ISE"), 1, "",
-     QT_TRANSLATE_NOOP("CStepResponseDock",
-                       "Integral do erro ao quadrado, Σ e²·dt, desde o degrau (unidades do point² × s).")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "ITAE"), 1, "",
-     QT_TRANSLATE_NOOP(
-         "CStepResponseDock",
-         "Integral do tempo vezes o erro absoluto, Σ t·|e|·dt, desde o degrau: pesa os erros que demoram "
-         "(unidades do point × s²).")},
-    {QT_TRANSLATE_NOOP("CStepResponseDock", "Tempo saturado"), 3, " s",
-     QT_TRANSLATE_NOOP("CStepResponseDock", "Quanto tempo a potência ficou exatamente em 0 ou em 100 desde o "
-                                            "degrau, em segundos simulados.")},
-};
-static_assert(std::size(kRows) == kStepResponseFigureFields.size(), "one row per figure");
+/// The widest figure the column makes room for: an ITAE of a long run, or a negative time.
+const char* const kWidestValue = "-99999999,999 s";
 
 } // namespace
 
@@ -76,29 +29,41 @@ CStepResponseDock::CStepResponseDock(QWidget* parent) : QDockWidget(tr("Resposta
            "não valem para ela. Use Simulação > Degrau de set point... para um degrau "
            "de uma só vez."));
     grid->addWidget(m_pRampNotice, 0, 0, 1, 2);
-    for (std::size_t i = 0; i < std::size(kRows); ++i) {
-        const FigureRow& row = kRows[i];
-        auto* name = new QLabel(tr(row.label), content);
+    for (std::size_t i = 0; i < kStepResponseFigureFields.size(); ++i) {
+        auto* name = new QLabel(StepResponseFigureName(i), content);
         auto* value = new QLabel(content);
         value->setObjectName(QString::fromLatin1(kStepResponseFigureFields[i].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         for (QLabel* label : {name, value})
-            label->setToolTip(tr(row.tooltip));
+            label->setToolTip(StepResponseFigureDefinition(i));
         grid->addWidget(name, static_cast<int>(i) + 1, 0);
         grid->addWidget(value, static_cast<int>(i) + 1, 1);
         m_values[i] = value;
     }
-    grid->setRowStretch(static_cast<int>(std::size(kRows)) + 1, 1);
+    grid->setRowStretch(static_cast<int>(kStepResponseFigureFields.size()) + 1, 1);
     setWidget(content);
+    FixWidth(*content);
     ShowFigures(StepResponseFigures());
+}
+
+void CStepResponseDock::FixWidth(QWidget& content) {
+    // A dock that followed its figures would push the tiled windows about at every refresh; its width
+    // is that of its widest figure and of its whole title beside the title bar's buttons.
+    const QFontMetrics metrics = fontMetrics();
+    for (QLabel* value : m_values)
+        value->setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(kWidestValue)));
+    const int button = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this) +
+                       2 * style()->pixelMetric(QStyle::PM_DockWidgetTitleBarButtonMargin, nullptr, this);
+    const int title = metrics.horizontalAdvance(windowTitle()) + 2 * button +
+                      4 * style()->pixelMetric(QStyle::PM_DockWidgetTitleMargin, nullptr, this);
+    setFixedWidth(std::max(content.sizeHint().width(), title));
 }
 
 void CStepResponseDock::ShowFigures(const StepResponseFigures& figures, bool stillChanging) {
     m_pRampNotice->setVisible(stillChanging);
     const StepResponseFigures shown = stillChanging ? StepResponseFigures() : figures;
-    for (std::size_t i = 0; i < std::size(kRows); ++i) {
-        const double value = shown.*kStepResponseFigureFields[i].value;
-        m_values[i]->setText(FormatReading(value, kRows[i].decimals, kRows[i].unit));
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        m_values[i]->setText(StepResponseFigureValue(shown, i));
     }
 }

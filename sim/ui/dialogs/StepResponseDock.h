@@ -25,6 +25,8 @@ public:
     QLabel* RampNotice() const { return m_pRampNotice; }
 
 private:
+    void FixWidth(QWidget& content);
+
     std::array<QLabel*, kStepResponseFigureFields.size()> m_values{};
     QLabel* m_pRampNotice = nullptr;
 };

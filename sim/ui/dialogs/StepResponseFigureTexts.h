@@ -1,0 +1,17 @@
+#pragma once
+
+#include "StepResponseFigures.h"
+
+#include <QString>
+
+#include <cstddef>
+
+// The step-response figures as the interface shows them, wherever it shows them (the dock, the lab
+// report): figure i is kStepResponseFigureFields[i].
+
+/// Its name ("Tempo de subida").
+QString StepResponseFigureName(std::size_t figure);
+/// What it measures, in a sentence.
+QString StepResponseFigureDefinition(std::size_t figure);
+/// Its value in `figures` with its decimals and unit, "–" when undefined.
+QString StepResponseFigureValue(const StepResponseFigures& figures, std::size_t figure);
