@@ -168,6 +168,7 @@ void CMainFrame::OnFrameCreated(CMdiChild* frame) {
     PlaceNewWindow(*m_pMdiArea, *frame);
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(frame, &CMdiChild::documentModifiedChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(frame->View(), &CVorlintView::runningChanged, this, &CMainFrame::commandStateChanged);
     // Shown once the failed step has returned, not inside it.
     connect(frame->View(), &CVorlintView::stepFailed, this, &CMainFrame::OnStepFailed, Qt::QueuedConnection);
@@ -187,12 +188,14 @@ void CMainFrame::OnActiveChildChanged() {
 void CMainFrame::OnUpdateFrameTitle() {
     const CMdiChild* child = ActiveChild();
     const CDocument* document = child != nullptr ? child->GetDocument() : nullptr;
+    // "[*]" shows as "*" while the active window's document has changes to save.
     if (document == nullptr)
         setWindowTitle(QStringLiteral("Vorlint"));
     else if (child->isMaximized())
-        setWindowTitle(QStringLiteral("Vorlint - [%1]").arg(child->windowTitle()));
+        setWindowTitle(QStringLiteral("Vorlint - [%1][*]").arg(child->windowTitle()));
     else
-        setWindowTitle(QStringLiteral("Vorlint - ") + document->GetTitle());
+        setWindowTitle(QStringLiteral("Vorlint - %1[*]").arg(document->GetTitle()));
+    setWindowModified(document != nullptr && document->IsModified());
 }
 
 void CMainFrame::UpdateRecentFileMenus(const CRecentFileList& list) {

@@ -34,6 +34,10 @@ public:
     const QJsonObject& UnknownSettings() const { return m_unknownSettings; }
     void SetUnknownSettings(QJsonObject keys) { m_unknownSettings = std::move(keys); }
 
+signals:
+    /// The document's modified flag changed.
+    void documentModifiedChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -28,6 +28,14 @@ void CDocument::SetTitle(const QString& title) {
     UpdateFrameCounts();
 }
 
+void CDocument::SetModifiedFlag(bool modified) {
+    if (m_bModified == modified)
+        return;
+    m_bModified = modified;
+    for (CMdiChild* frame : m_frames)
+        emit frame->documentModifiedChanged();
+}
+
 void CDocument::SetPathName(const QString& pathName, bool addToRecentFiles) {
     const QFileInfo file(AbsoluteFileName(pathName));
     m_strPathName = file.absoluteFilePath();

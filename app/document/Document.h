@@ -37,7 +37,8 @@ public:
     /// Remembers the file, names the document after it and, when asked, adds it to the recent files.
     void SetPathName(const QString& pathName, bool addToRecentFiles = true);
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    /// Marks the document changed or saved; its windows tell whoever shows the mark.
+    void SetModifiedFlag(bool modified = true);
 
     virtual bool OnNewDocument();
     /// Opens the file for reading and lets Serialize load it; false (after a message naming the file

@@ -64,12 +64,16 @@ TEST_F(DocumentTest, NewDocumentsCountOnAfterClosing) {
 
 TEST_F(DocumentTest, SaveOfANewDocumentAsksForANameAndWritesTheSetup) {
     const QString path = Path(QStringLiteral("lab.vrl"));
+    EXPECT_FALSE(Frame().isWindowModified());
+    Active()->GetDocument()->SetModifiedFlag();
+    EXPECT_TRUE(Frame().isWindowModified()) << "the title bar marks unsaved changes";
     ModalAnswer answer(ChooseFile(path));
     Trigger(CommandId::FileSave);
     ASSERT_TRUE(answer.Fired());
     EXPECT_GT(FileSize(path), 0);
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("lab.vrl"));
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - lab.vrl"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - lab.vrl[*]"));
+    EXPECT_FALSE(Frame().isWindowModified());
     EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(), path);
 }
 

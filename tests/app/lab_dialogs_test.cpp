@@ -86,6 +86,8 @@ TEST_F(LabDialogsTest, ARelayThatNeverOscillatesSaysSoAndClosingCancelsARun) {
     ASSERT_TRUE(finished.wait(kRunTimeoutMs));
     EXPECT_TRUE(dialog.ModelLabel()->text().startsWith(QStringLiteral("Sem resultado: o relé")));
     EXPECT_EQ(dialog.RulesTable()->rowCount(), 0);
+    EXPECT_EQ(dialog.RulesTable()->horizontalHeaderItem(7)->text(), QStringLiteral("Resposta prevista"))
+        << "no plot, no time axis to name";
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
 
     dialog.RunExperiment();

@@ -38,10 +38,11 @@ const std::vector<std::string> kMenu128 = {
 const std::vector<std::string> kMenu129 = {
     "&File: &New\tCtrl+N | &Open...\tCtrl+O | &Close | &Save\tCtrl+S | Save &As... | - | Exportar gráfico... "
     "| "
-    "Exportar dados... | - | &Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | Recent File | - | "
+    "Exportar dados... | Relatório do laboratório... | - | &Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | Recent File | - | "
     "E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
-    "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e &controlador... | &Sintonia... |",
+    "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e "
+    "&controlador... | &Sintonia... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | - | Resposta ao degrau |",
     "&Window: &New Window | &Cascade | &Tile | &Arrange Icons |",
     "&Help: &About Vorlint... |",
@@ -176,9 +177,9 @@ TEST_F(MenusTest, StatusBarPanes) {
 }
 
 TEST_F(MenusTest, TitleShowsTheActiveDocument) {
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - Vorlint1"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - Vorlint1[*]"));
     Trigger(CommandId::FileNew);
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - Vorlint2"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - Vorlint2[*]"));
     Trigger(CommandId::FileClose);
     Trigger(CommandId::FileClose);
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint"));
@@ -189,12 +190,12 @@ TEST_F(MenusTest, AMaximizedWindowShowsItsOwnTitleInBrackets) {
     Trigger(CommandId::WindowNew);
     Active()->showMaximized();
     QApplication::processEvents();
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - [Vorlint1:2]"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - [Vorlint1:2][*]"));
     SessionScript::Activate(Frame(), *Windows()[0]);
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - [Vorlint1:1]"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - [Vorlint1:1][*]"));
     Active()->showNormal();
     QApplication::processEvents();
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - Vorlint1"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vorlint - Vorlint1[*]"));
 }
 
 TEST_F(MenusTest, AboutBox) {

@@ -73,7 +73,18 @@ QAbstractButton* ButtonNamed(const QWidget& dialog, const char* text) {
 QString GuideHeading(const CExpressaoDlg& dialog, const char* helpButton) {
     QString heading;
     ModalAnswer readGuide([&](QWidget* guide) {
-        heading = guide->findChild<QTextBrowser*>()->toPlainText().section(QLatin1Char('\n'), 0, 0);
+        QTextBrowser& browser = *guide->findChild<QTextBrowser*>();
+        heading = browser.toPlainText().section(QLatin1Char('\n'), 0, 0);
+        // The link to the guide in the other language opens that guide, and its link comes back.
+        const QUrl own = browser.source();
+        const QString other = own.fileName() == QLatin1String("formulas.md")
+                                  ? QStringLiteral("formulas.pt_BR.md")
+                                  : QStringLiteral("formulas.md");
+        emit browser.anchorClicked(QUrl(other));
+        EXPECT_EQ(browser.source().fileName(), other);
+        EXPECT_NE(browser.toPlainText().section(QLatin1Char('\n'), 0, 0), heading);
+        emit browser.anchorClicked(QUrl(own.fileName()));
+        EXPECT_EQ(browser.toPlainText().section(QLatin1Char('\n'), 0, 0), heading);
         guide->close();
     });
     if (QAbstractButton* help = ButtonNamed(dialog, helpButton))

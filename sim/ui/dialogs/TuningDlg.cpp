@@ -321,9 +321,10 @@ void CTuningDlg::FillRules(const TuningResult& result) {
             m_pRules->setItem(row, Plot, readOnlyItem(kNotApplicable, false));
         m_shownGains.push_back(applies ? rule.gains : PidGains{NAN, NAN, NAN});
     }
-    // The plots share their time axis; the heading says how long it is.
+    // The plots share their time axis; the heading says how long it is, when there is a plot.
+    const QString heading = translated(kColumns[Plot].heading);
     m_pRules->horizontalHeaderItem(Plot)->setText(
-        tr("%1 (0 a %2)").arg(translated(kColumns[Plot].heading), FormatSignificant(scale.timeS, 3, " s")));
+        traces.empty() ? heading : tr("%1 (0 a %2)").arg(heading, FormatSignificant(scale.timeS, 3, " s")));
     m_pRules->resizeColumnsToContents();
 }
 
