@@ -31,12 +31,13 @@ namespace {
 
 /// Commands that need an active simulation window.
 const int kWindowCommands[] = {
-    CommandId::FileClose,          CommandId::FileSave,       CommandId::FileSaveAs,
-    CommandId::FileExportChart,    CommandId::FileExportData, CommandId::FilePrint,
-    CommandId::FilePrintPreview,   CommandId::EditCopy,       CommandId::WindowNew,
-    CommandId::WindowCascade,      CommandId::WindowTile,     CommandId::WindowArrange,
-    CommandId::SimStart,           CommandId::SimStop,        CommandId::SimFormula,
-    CommandId::SimPlantController, CommandId::SimTuning,      CommandId::SimSetPointStep,
+    CommandId::FileClose,       CommandId::FileSave,           CommandId::FileSaveAs,
+    CommandId::FileExportChart, CommandId::FileExportData,     CommandId::FileLabReport,
+    CommandId::FilePrint,       CommandId::FilePrintPreview,   CommandId::EditCopy,
+    CommandId::WindowNew,       CommandId::WindowCascade,      CommandId::WindowTile,
+    CommandId::WindowArrange,   CommandId::SimStart,           CommandId::SimStop,
+    CommandId::SimFormula,      CommandId::SimPlantController, CommandId::SimTuning,
+    CommandId::SimSetPointStep,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -56,6 +57,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::FileSaveAs, &R::OnFileSaveAs);
     Connect(CommandId::FileExportChart, &R::OnFileExportChart);
     Connect(CommandId::FileExportData, &R::OnFileExportData);
+    Connect(CommandId::FileLabReport, &R::OnFileLabReport);
     Connect(CommandId::FilePrint, &R::OnFilePrint);
     Connect(CommandId::FilePrintPreview, &R::OnFilePrintPreview);
     Connect(CommandId::EditCopy, &R::OnEditCopy);
@@ -149,6 +151,11 @@ void CCommandRouter::OnFileExportChart() {
 void CCommandRouter::OnFileExportData() {
     if (const CVorlintView* view = ActiveView())
         ExportDataAs(*view, ActiveTitle(), &m_frame);
+}
+
+void CCommandRouter::OnFileLabReport() {
+    if (const CVorlintView* view = ActiveView())
+        ExportLabReportAs(*view, ActiveTitle(), &m_frame);
 }
 
 void CCommandRouter::OnFilePrint() {

@@ -38,6 +38,7 @@ private:
     void OnFileSaveAs();
     void OnFileExportChart();
     void OnFileExportData();
+    void OnFileLabReport();
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnEditCopy();

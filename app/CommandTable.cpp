@@ -38,6 +38,10 @@ const CommandText kCommands[] = {
     {FileExportData, QT_TRANSLATE_NOOP("CCommandTable", "Exportar dados..."),
      QT_TRANSLATE_NOOP("CCommandTable",
                        "Salva o histórico da janela ativa como tabela CSV (ponto decimal)\nExportar dados")},
+    {FileLabReport, QT_TRANSLATE_NOOP("CCommandTable", "Relatório do laboratório..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Salva um PDF da janela ativa para o relatório: gráfico, configuração "
+                       "e medidas da resposta ao degrau com o que cada uma mede\nRelatório")},
     {FilePrint, QT_TRANSLATE_NOOP("CCommandTable", "&Print...\tCtrl+P"),
      QT_TRANSLATE_NOOP("CCommandTable", "Print the active document\nPrint")},
     {FilePrintPreview, QT_TRANSLATE_NOOP("CCommandTable", "Print Pre&view"),

@@ -30,8 +30,8 @@ const Popup kNoDocumentMenu[] = {
 const Popup kDocumentMenu[] = {
     {QT_TRANSLATE_NOOP("MenuResource", "&File"),
      {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, kSeparator, FileExportChart, FileExportData,
-      kSeparator, FilePrint, FilePrintPreview, FilePrintSetup, kSeparator, FileMruFirst, kSeparator,
-      AppExit}},
+      FileLabReport, kSeparator, FilePrint, FilePrintPreview, FilePrintSetup, kSeparator, FileMruFirst,
+      kSeparator, AppExit}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Edit"), {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Simulação"),
      {SimStart, SimStop, kSeparator, SimSetPointStep, SimFormula, SimPlantController, SimTuning}},

@@ -378,6 +378,16 @@ Degrau de set point</source>
         <translation>Changes the active window&apos;s set point at once, at the next step
 Set-point step</translation>
     </message>
+    <message>
+        <source>Relatório do laboratório...</source>
+        <translation>Lab report...</translation>
+    </message>
+    <message>
+        <source>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
+Relatório</source>
+        <translation>Saves a PDF of the active window for a report: the chart, the setup and the step-response figures with what each one measures
+Report</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>
@@ -450,6 +460,29 @@ Set-point step</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>CLabReport</name>
+    <message>
+        <source>Relatório do laboratório: %1</source>
+        <translation>Lab report: %1</translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Configuração</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Step response</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1: %2 — %3</translation>
     </message>
 </context>
 <context>
@@ -886,6 +919,10 @@ Vorlint.Document</translation>
         <source>Memória insuficiente: a simulação desta janela foi parada.</source>
         <translation>Out of memory: this window&apos;s simulation was stopped.</translation>
     </message>
+    <message>
+        <source>Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.</source>
+        <translation>Error in formula: %1 The point stays where it is until the formula gives a number again.</translation>
+    </message>
 </context>
 <context>
     <name>CWindowListMenu</name>
@@ -1015,6 +1052,145 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>EngineStatus</name>
+    <message>
+        <source>You are not allowed multiple operators in a row</source>
+        <translation>You are not allowed multiple operators in a row</translation>
+    </message>
+    <message>
+        <source>Unmatched parenthesis</source>
+        <translation>Unmatched parenthesis</translation>
+    </message>
+    <message>
+        <source>Please enter an equation first</source>
+        <translation>Please enter an equation first</translation>
+    </message>
+    <message>
+        <source>You did not enter any operands</source>
+        <translation>You did not enter any operands</translation>
+    </message>
+    <message>
+        <source>You did not enter an operand for the last operator</source>
+        <translation>You did not enter an operand for the last operator</translation>
+    </message>
+    <message>
+        <source>Missing operand before first operator</source>
+        <translation>Missing operand before first operator</translation>
+    </message>
+    <message>
+        <source>Unexpected operator</source>
+        <translation>Unexpected operator</translation>
+    </message>
+    <message>
+        <source>Empty set of parenthesis</source>
+        <translation>Empty set of parenthesis</translation>
+    </message>
+    <message>
+        <source>character in formula is out of range for the current base</source>
+        <translation>character in formula is out of range for the current base</translation>
+    </message>
+    <message>
+        <source>unknown error converting base</source>
+        <translation>unknown error converting base</translation>
+    </message>
+    <message>
+        <source>multiple decimals</source>
+        <translation>multiple decimals</translation>
+    </message>
+    <message>
+        <source>Expected left paranthesis. Paranthesis are required for function calls. eg max(2,3)</source>
+        <translation>Expected left paranthesis. Paranthesis are required for function calls. eg max(2,3)</translation>
+    </message>
+    <message>
+        <source>Missing operand(s) at end of expression</source>
+        <translation>Missing operand(s) at end of expression</translation>
+    </message>
+    <message>
+        <source>The run-time stack is empty. Please makre sur eyou have entered a valid equation.  All constants must be enclosed in parenthesis</source>
+        <translation>The run-time stack is empty. Please makre sur eyou have entered a valid equation.  All constants must be enclosed in parenthesis</translation>
+    </message>
+    <message>
+        <source>Missing parameter to function.  Make sure you have entered the corrcet number of parameters</source>
+        <translation>Missing parameter to function.  Make sure you have entered the corrcet number of parameters</translation>
+    </message>
+    <message>
+        <source>Too many parameters to funciton.  Make sure you have entered the corrcet number of parameters</source>
+        <translation>Too many parameters to funciton.  Make sure you have entered the corrcet number of parameters</translation>
+    </message>
+    <message>
+        <source>A Variable must precede &apos;=&apos;</source>
+        <translation>A Variable must precede &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>Unknown constant in expression</source>
+        <translation>Unknown constant in expression</translation>
+    </message>
+    <message>
+        <source>The formula is too long or too deeply nested</source>
+        <translation>The formula is too long or too deeply nested</translation>
+    </message>
+    <message>
+        <source>Illegal attempt to divide by zero</source>
+        <translation>Illegal attempt to divide by zero</translation>
+    </message>
+    <message>
+        <source>The first value in nCr must be larger than the second</source>
+        <translation>The first value in nCr must be larger than the second</translation>
+    </message>
+    <message>
+        <source>nCr requires integers only</source>
+        <translation>nCr requires integers only</translation>
+    </message>
+    <message>
+        <source>gcd requires non 0 values</source>
+        <translation>gcd requires non 0 values</translation>
+    </message>
+    <message>
+        <source>Factorial requires positive integers</source>
+        <translation>Factorial requires positive integers</translation>
+    </message>
+    <message>
+        <source>nPr requires integers only</source>
+        <translation>nPr requires integers only</translation>
+    </message>
+    <message>
+        <source>The first value in nPr must be larger than the second</source>
+        <translation>The first value in nPr must be larger than the second</translation>
+    </message>
+    <message>
+        <source>gcd must take integer parameters</source>
+        <translation>gcd must take integer parameters</translation>
+    </message>
+    <message>
+        <source>lcm requires non 0 values</source>
+        <translation>lcm requires non 0 values</translation>
+    </message>
+    <message>
+        <source>lcm must take integer parameters</source>
+        <translation>lcm must take integer parameters</translation>
+    </message>
+    <message>
+        <source>Stack index out of range!</source>
+        <translation>Stack index out of range!</translation>
+    </message>
+    <message>
+        <source>You can only convert values to a base between 2 and 36</source>
+        <translation>You can only convert values to a base between 2 and 36</translation>
+    </message>
+    <message>
+        <source>You must enter a positive integer for a fibonacci number - eg fib(6)</source>
+        <translation>You must enter a positive integer for a fibonacci number - eg fib(6)</translation>
+    </message>
+    <message>
+        <source>Undefined constant</source>
+        <translation>Undefined constant</translation>
+    </message>
+    <message>
+        <source>Unknown operator type</source>
+        <translation>Unknown operator type</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message>
         <source>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</source>
@@ -1044,6 +1220,18 @@ Vorlint.Document</translation>
         <source>Failed to copy the chart and its data.</source>
         <translation>Failed to copy the chart and its data.</translation>
     </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Relatório do laboratório</source>
+        <translation>Lab report</translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>the report could not be drawn</translation>
+    </message>
 </context>
 <context>
     <name>FileErrorBox</name>
@@ -1066,6 +1254,17 @@ Vorlint.Document</translation>
     <message>
         <source>Out of memory</source>
         <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Failed to write the lab report.</source>
+        <translation>Failed to write the lab report.</translation>
+    </message>
+</context>
+<context>
+    <name>FormulaFailureText</name>
+    <message>
+        <source>A fórmula não deu um número.</source>
+        <translation>The formula gave no number.</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1312,14 @@ Vorlint.Document</translation>
         <source>a number</source>
         <translation>a number</translation>
     </message>
+    <message>
+        <source>a number from 0 to 3000</source>
+        <translation>a number from 0 to 3000</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>a number from 0 to 100</translation>
+    </message>
 </context>
 <context>
     <name>PrintHeader</name>
@@ -1127,6 +1334,18 @@ Vorlint.Document</translation>
     <message>
         <source>Impresso em %1</source>
         <translation>Printed on %1</translation>
+    </message>
+    <message>
+        <source>Planta:</source>
+        <translation>Plant:</translation>
+    </message>
+    <message>
+        <source>Controlador:</source>
+        <translation>Controller:</translation>
+    </message>
+    <message>
+        <source>Sensor e atuador:</source>
+        <translation>Sensor and actuator:</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1498,22 @@ Vorlint.Document</translation>
         <source>Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para que a saída continue da potência em uso.</source>
         <translation>On switching from Manual or On/Off to PID, the integral is set so that the output continues from the power in use.</translation>
     </message>
+    <message>
+        <source>Simulado (ms):</source>
+        <translation>Simul. (ms):</translation>
+    </message>
+    <message>
+        <source>Set point:</source>
+        <translation>Set point:</translation>
+    </message>
+    <message>
+        <source>Potência manual (%):</source>
+        <translation>Manual power (%):</translation>
+    </message>
+    <message>
+        <source>Real (ms):</source>
+        <translation>Real (ms):</translation>
+    </message>
 </context>
 <context>
     <name>VrlFile</name>
@@ -1321,6 +1556,10 @@ Vorlint.Document</translation>
     <message>
         <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
         <translation>the file would have %1 bytes; Vorlint opens files of up to 1 MB</translation>
+    </message>
+    <message>
+        <source>%1: a number out of range (near byte %2)</source>
+        <translation>%1: a number out of range (near byte %2)</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,16 @@ Degrau de set point</source>
         <translation>Muda o set point da janela ativa de uma só vez, no próximo passo
 Degrau de set point</translation>
     </message>
+    <message>
+        <source>Relatório do laboratório...</source>
+        <translation>Relatório do laboratório...</translation>
+    </message>
+    <message>
+        <source>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
+Relatório</source>
+        <translation>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
+Relatório</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>
@@ -450,6 +460,29 @@ Degrau de set point</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>CLabReport</name>
+    <message>
+        <source>Relatório do laboratório: %1</source>
+        <translation>Relatório do laboratório: %1</translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Configuração</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Resposta ao degrau</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1: %2 — %3</translation>
     </message>
 </context>
 <context>
@@ -886,6 +919,10 @@ Vorlint.Document</translation>
         <source>Memória insuficiente: a simulação desta janela foi parada.</source>
         <translation>Memória insuficiente: a simulação desta janela foi parada.</translation>
     </message>
+    <message>
+        <source>Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.</source>
+        <translation>Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.</translation>
+    </message>
 </context>
 <context>
     <name>CWindowListMenu</name>
@@ -1015,6 +1052,145 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>EngineStatus</name>
+    <message>
+        <source>You are not allowed multiple operators in a row</source>
+        <translation>Não são permitidos vários operadores seguidos</translation>
+    </message>
+    <message>
+        <source>Unmatched parenthesis</source>
+        <translation>Parênteses não correspondem</translation>
+    </message>
+    <message>
+        <source>Please enter an equation first</source>
+        <translation>Digite uma equação primeiro</translation>
+    </message>
+    <message>
+        <source>You did not enter any operands</source>
+        <translation>Você não digitou nenhum operando</translation>
+    </message>
+    <message>
+        <source>You did not enter an operand for the last operator</source>
+        <translation>Falta o operando do último operador</translation>
+    </message>
+    <message>
+        <source>Missing operand before first operator</source>
+        <translation>Falta o operando antes do primeiro operador</translation>
+    </message>
+    <message>
+        <source>Unexpected operator</source>
+        <translation>Operador inesperado</translation>
+    </message>
+    <message>
+        <source>Empty set of parenthesis</source>
+        <translation>Parênteses vazios</translation>
+    </message>
+    <message>
+        <source>character in formula is out of range for the current base</source>
+        <translation>caractere da fórmula fora do alcance da base atual</translation>
+    </message>
+    <message>
+        <source>unknown error converting base</source>
+        <translation>erro desconhecido ao converter a base</translation>
+    </message>
+    <message>
+        <source>multiple decimals</source>
+        <translation>vários pontos decimais</translation>
+    </message>
+    <message>
+        <source>Expected left paranthesis. Paranthesis are required for function calls. eg max(2,3)</source>
+        <translation>Esperado um parêntese de abertura. Chamadas de função exigem parênteses, por exemplo max(2:3)</translation>
+    </message>
+    <message>
+        <source>Missing operand(s) at end of expression</source>
+        <translation>Falta(m) operando(s) no fim da expressão</translation>
+    </message>
+    <message>
+        <source>The run-time stack is empty. Please makre sur eyou have entered a valid equation.  All constants must be enclosed in parenthesis</source>
+        <translation>A pilha de execução está vazia. Confira se digitou uma equação válida. Todas as constantes devem estar entre parênteses</translation>
+    </message>
+    <message>
+        <source>Missing parameter to function.  Make sure you have entered the corrcet number of parameters</source>
+        <translation>Falta um parâmetro da função. Confira se digitou o número certo de parâmetros</translation>
+    </message>
+    <message>
+        <source>Too many parameters to funciton.  Make sure you have entered the corrcet number of parameters</source>
+        <translation>Parâmetros demais para a função. Confira se digitou o número certo de parâmetros</translation>
+    </message>
+    <message>
+        <source>A Variable must precede &apos;=&apos;</source>
+        <translation>Uma variável deve vir antes de &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>Unknown constant in expression</source>
+        <translation>Constante desconhecida na expressão</translation>
+    </message>
+    <message>
+        <source>The formula is too long or too deeply nested</source>
+        <translation>A fórmula é longa demais ou aninhada demais</translation>
+    </message>
+    <message>
+        <source>Illegal attempt to divide by zero</source>
+        <translation>Tentativa de dividir por zero</translation>
+    </message>
+    <message>
+        <source>The first value in nCr must be larger than the second</source>
+        <translation>O primeiro valor de nCr deve ser maior que o segundo</translation>
+    </message>
+    <message>
+        <source>nCr requires integers only</source>
+        <translation>nCr aceita só inteiros</translation>
+    </message>
+    <message>
+        <source>gcd requires non 0 values</source>
+        <translation>gcd exige valores diferentes de 0</translation>
+    </message>
+    <message>
+        <source>Factorial requires positive integers</source>
+        <translation>O fatorial exige inteiros positivos</translation>
+    </message>
+    <message>
+        <source>nPr requires integers only</source>
+        <translation>nPr aceita só inteiros</translation>
+    </message>
+    <message>
+        <source>The first value in nPr must be larger than the second</source>
+        <translation>O primeiro valor de nPr deve ser maior que o segundo</translation>
+    </message>
+    <message>
+        <source>gcd must take integer parameters</source>
+        <translation>gcd deve receber parâmetros inteiros</translation>
+    </message>
+    <message>
+        <source>lcm requires non 0 values</source>
+        <translation>lcm exige valores diferentes de 0</translation>
+    </message>
+    <message>
+        <source>lcm must take integer parameters</source>
+        <translation>lcm deve receber parâmetros inteiros</translation>
+    </message>
+    <message>
+        <source>Stack index out of range!</source>
+        <translation>Índice da pilha fora do alcance!</translation>
+    </message>
+    <message>
+        <source>You can only convert values to a base between 2 and 36</source>
+        <translation>Só é possível converter valores para uma base entre 2 e 36</translation>
+    </message>
+    <message>
+        <source>You must enter a positive integer for a fibonacci number - eg fib(6)</source>
+        <translation>O número de Fibonacci exige um inteiro positivo, por exemplo fib(6)</translation>
+    </message>
+    <message>
+        <source>Undefined constant</source>
+        <translation>Constante não definida</translation>
+    </message>
+    <message>
+        <source>Unknown operator type</source>
+        <translation>Tipo de operador desconhecido</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message>
         <source>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</source>
@@ -1044,6 +1220,18 @@ Vorlint.Document</translation>
         <source>Failed to copy the chart and its data.</source>
         <translation>Não foi possível copiar o gráfico e seus dados.</translation>
     </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Relatório do laboratório</source>
+        <translation>Relatório do laboratório</translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>não foi possível desenhar o relatório</translation>
+    </message>
 </context>
 <context>
     <name>FileErrorBox</name>
@@ -1066,6 +1254,17 @@ Vorlint.Document</translation>
     <message>
         <source>Out of memory</source>
         <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Failed to write the lab report.</source>
+        <translation>Falha ao gravar o relatório do laboratório.</translation>
+    </message>
+</context>
+<context>
+    <name>FormulaFailureText</name>
+    <message>
+        <source>A fórmula não deu um número.</source>
+        <translation>A fórmula não deu um número.</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1312,14 @@ Vorlint.Document</translation>
         <source>a number</source>
         <translation>um número</translation>
     </message>
+    <message>
+        <source>a number from 0 to 3000</source>
+        <translation>um número de 0 a 3000</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>um número de 0 a 100</translation>
+    </message>
 </context>
 <context>
     <name>PrintHeader</name>
@@ -1127,6 +1334,18 @@ Vorlint.Document</translation>
     <message>
         <source>Impresso em %1</source>
         <translation>Impresso em %1</translation>
+    </message>
+    <message>
+        <source>Planta:</source>
+        <translation>Planta:</translation>
+    </message>
+    <message>
+        <source>Controlador:</source>
+        <translation>Controlador:</translation>
+    </message>
+    <message>
+        <source>Sensor e atuador:</source>
+        <translation>Sensor e atuador:</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1498,22 @@ Vorlint.Document</translation>
         <source>Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para que a saída continue da potência em uso.</source>
         <translation>Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para que a saída continue da potência em uso.</translation>
     </message>
+    <message>
+        <source>Simulado (ms):</source>
+        <translation>Simulado (ms):</translation>
+    </message>
+    <message>
+        <source>Set point:</source>
+        <translation>Set point:</translation>
+    </message>
+    <message>
+        <source>Potência manual (%):</source>
+        <translation>Potência manual (%):</translation>
+    </message>
+    <message>
+        <source>Real (ms):</source>
+        <translation>Real (ms):</translation>
+    </message>
 </context>
 <context>
     <name>VrlFile</name>
@@ -1321,6 +1556,10 @@ Vorlint.Document</translation>
     <message>
         <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
         <translation>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</translation>
+    </message>
+    <message>
+        <source>%1: a number out of range (near byte %2)</source>
+        <translation>%1: número fora do alcance (perto do byte %2)</translation>
     </message>
 </context>
 <context>

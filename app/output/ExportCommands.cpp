@@ -3,6 +3,7 @@
 #include "ChartPictures.h"
 #include "FileDialogFolder.h"
 #include "FileErrorBox.h"
+#include "LabReport.h"
 #include "SafeFileWrite.h"
 #include "SampleCsv.h"
 #include "VorlintView.h"
@@ -25,6 +26,7 @@ namespace {
 const char* const kChartFilters =
     QT_TRANSLATE_NOOP("ExportCommands", "Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)");
 const char* const kDataFilters = QT_TRANSLATE_NOOP("ExportCommands", "Dados CSV (*.csv)");
+const char* const kReportFilters = QT_TRANSLATE_NOOP("ExportCommands", "Documento PDF (*.pdf)");
 
 QByteArray HistoryCsvBytes(const CVorlintView& view) {
     return QByteArray::fromStdString(historyCsv(view.m_history));
@@ -115,6 +117,21 @@ void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* paren
                      ProposedName(title, QStringLiteral(".csv")),
                      QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
                      [&](const QString& path, QString& problem) { return ExportData(view, path, problem); });
+}
+
+void ExportLabReportAs(const CVorlintView& view, const QString& title, QWidget* parent) {
+    ExportWithDialog(
+        parent, QCoreApplication::translate("ExportCommands", "Relatório do laboratório"), kReportFilters,
+        ProposedName(title, QStringLiteral(".pdf")),
+        QT_TRANSLATE_NOOP("FileErrorBox", "Failed to write the lab report."),
+        [&](const QString& path, QString& problem) {
+            const QByteArray pdf = CLabReport(view, title, QDateTime::currentDateTime()).PdfBytes();
+            if (pdf.isEmpty()) {
+                problem = QCoreApplication::translate("ExportCommands", "the report could not be drawn");
+                return false;
+            }
+            return WriteFileSafely(path, pdf, problem);
+        });
 }
 
 void CopyChartAndData(const CVorlintView& view) {

@@ -18,5 +18,8 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
 void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent);
 /// File > "Exportar dados...": asks for a file and exports the history there; a failure is reported.
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent);
+/// File > "Relatório do laboratório...": asks for a PDF file and writes the window's lab report
+/// (LabReport.h) there, dated now; a failure is reported.
+void ExportLabReportAs(const CVorlintView& view, const QString& title, QWidget* parent);
 /// Edit > "Copy": puts the chart's image and the history's CSV text on the clipboard together.
 void CopyChartAndData(const CVorlintView& view);

@@ -2,20 +2,57 @@
 
 #include "PanelText.h"
 #include "SettingsTable.h"
+#include "SetupText.h"
 #include "VorlintView.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 
+namespace {
+
+const QString kBetweenEntries = QStringLiteral("   ");
+
+/// The set point, the manual power and the two step times on one line, then a line for each group of
+/// the plant-and-controller dialog.
+QStringList SetupLines(const CVorlintView& view) {
+    const SettingSource window(view, &view);
+    QStringList first;
+    for (SettingGroup group :
+         {SettingGroup::SetPoint, SettingGroup::Controller, SettingGroup::Plant, SettingGroup::Window})
+        first += SetupEntries(window, group);
+    const struct {
+        const char* name;
+        SettingGroup group;
+    } groups[] = {{QT_TRANSLATE_NOOP("PrintHeader", "Planta:"), SettingGroup::Dynamics},
+                  {QT_TRANSLATE_NOOP("PrintHeader", "Controlador:"), SettingGroup::Options},
+                  {QT_TRANSLATE_NOOP("PrintHeader", "Sensor e atuador:"), SettingGroup::Sensor}};
+    QStringList lines{first.join(kBetweenEntries)};
+    for (const auto& group : groups)
+        lines.append(QCoreApplication::translate("PrintHeader", group.name) + kBetweenEntries +
+                     SetupEntries(window, group.group).join(kBetweenEntries));
+    return lines;
+}
+
+} // namespace
+
+QStringList WindowSetupLines(const CVorlintView& view) {
+    return QStringList{
+               QCoreApplication::translate("PrintHeader", "Fórmula: %1")
+                   .arg(QString::fromStdString(view.m_strFormula)),
+               QCoreApplication::translate("PrintHeader", "Modo: %1    Kp %2    Ki %3    Kd %4")
+                   .arg(QCoreApplication::translate("Setting", controlModeLabel(view)),
+                        formatPanelNumber(view.m_dKp, kGainFormat),
+                        formatPanelNumber(view.m_dKi, kGainFormat),
+                        formatPanelNumber(view.m_dKd, kGainFormat)),
+           } +
+           SetupLines(view);
+}
+
 QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, const QDateTime& printedAt) {
-    return {
-        title,
-        QCoreApplication::translate("PrintHeader", "Fórmula: %1")
-            .arg(QString::fromStdString(view.m_strFormula)),
-        QCoreApplication::translate("PrintHeader", "Modo: %1    Kp %2    Ki %3    Kd %4")
-            .arg(QCoreApplication::translate("Setting", controlModeLabel(view)), formatPanelNumber(view.m_dKp, kGainFormat),
-                 formatPanelNumber(view.m_dKi, kGainFormat), formatPanelNumber(view.m_dKd, kGainFormat)),
-        QCoreApplication::translate("PrintHeader", "Impresso em %1")
-            .arg(printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm"))),
-    };
+    return QStringList{title} + WindowSetupLines(view) +
+           QStringList{QCoreApplication::translate("PrintHeader", "Impresso em %1").arg(DateText(printedAt))};
+}
+
+QString DateText(const QDateTime& when) {
+    return when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
 }

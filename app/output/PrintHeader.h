@@ -1,10 +1,19 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class CVorlintView;
 class QDateTime;
 
-/// The lines printed above a window's chart: the document's title, the plant formula, the control
-/// mode with the gains (as the panels show them), and when it was printed.
+/// A window's whole setup as printed pages tell it: the plant formula, the control mode with the gains
+/// (as the panels show them), then from the settings table the set point, power and step times, and
+/// a line each for the plant, controller and sensor options.
+QStringList WindowSetupLines(const CVorlintView& view);
+
+/// The lines printed above a window's chart: the document's title, the window's setup and when it was
+/// printed.
 QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, const QDateTime& printedAt);
+
+/// A date and time as printed pages write it, "09/03/2026 14:05".
+QString DateText(const QDateTime& when);

@@ -1,6 +1,9 @@
 #include "AppTestSupport.h"
 #include "CommandIds.h"
+#include "LabReport.h"
+#include "PanelText.h"
 #include "PrintHeader.h"
+#include "SessionScript.h"
 #include "ViewPrinter.h"
 
 #include <QDateTime>
@@ -8,6 +11,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
@@ -34,17 +39,33 @@ TEST_F(PrintingTest, PrintDrawsTheChartOnOnePage) {
     EXPECT_FALSE(content.contains("/Subtype /Image"));
 }
 
-TEST_F(PrintingTest, TheHeaderNamesTheDocumentFormulaModeGainsAndDate) {
+TEST_F(PrintingTest, TheHeaderNamesTheDocumentFormulaModeGainsSetupAndDate) {
     CVorlintView& view = ActiveView();
     view.SetPid(true);
     view.m_dKp = 2.5;
     view.m_dKi = 10.0;
+    view.m_dSetPoint = 1200.25;
+    view.m_dynamicsSettings.deadTimeS = 0.5;
+    view.m_pidOptions.derivativeOnMeasurement = true;
+    view.m_sensorSettings.noiseStd = 2.0;
     const QDateTime when(QDate(2026, 3, 9), QTime(14, 5));
     EXPECT_EQ(
         PrintHeaderLines(view, QStringLiteral("lab.vrl"), when),
-        QStringList({QStringLiteral("lab.vrl"), QStringLiteral("Fórmula: p + ((t/100)*5000 - p*1.0)*dt"),
-                     QStringLiteral("Modo: PID    Kp 2,500000    Ki 10,000000    Kd 0,000000"),
-                     QStringLiteral("Impresso em 09/03/2026 14:05")}));
+        QStringList(
+            {QStringLiteral("lab.vrl"), QStringLiteral("Fórmula: p + ((t/100)*5000 - p*1.0)*dt"),
+             QStringLiteral("Modo: PID    Kp 2,500000    Ki 10,000000    Kd 0,000000"),
+             QStringLiteral(
+                 "Set point: 1200,25   Potência manual (%): 0   Simulado (ms): 100   Real (ms): 1"),
+             QStringLiteral(
+                 "Planta:   Perturbação de carga d: 0   Tempo morto θ (s): 0,5   Atrasos de 1ª ordem N "
+                 "(0 a 5): 0   Constante de tempo τ (s): 1"),
+             QStringLiteral(
+                 "Controlador:   Peso do set point b: 1   Derivada sobre a medição: medição   Filtro da "
+                 "derivada Tf (s): 0   Anti-windup: Nenhum   Tempo de rastreamento Tt (s): 1"),
+             QStringLiteral(
+                 "Sensor e atuador:   Ruído da medição σ: 2   Semente do ruído: 1   Quantização q: 0   "
+                 "Limite de taxa do atuador R (/s): 0   Transferência sem solavanco: não"),
+             QStringLiteral("Impresso em 09/03/2026 14:05")}));
 }
 
 TEST_F(PrintingTest, PreviewShowsOnePageAndRemembersItsLayout) {
@@ -64,6 +85,44 @@ TEST_F(PrintingTest, PreviewShowsOnePageAndRemembersItsLayout) {
     EXPECT_EQ(App().ViewPrinter().m_nNumPreviewPages, 2);
     Trigger(CommandId::AppExit);
     EXPECT_EQ(QSettings().value(QStringLiteral("Settings/PreviewPages")).toInt(), 2);
+}
+
+// The report's words, read back from the PDF by an independent reader when the machine has one.
+TEST_F(PrintingTest, TheLabReportIsAVectorPdfWithTheTitleDateSetupAndEachFigureDefined) {
+    Frame().show();
+    SessionScript::SetUpPid(*Active(), 1200.0, 0.01, 20.0, 0.002);
+    CVorlintView& view = ActiveView();
+    for (int i = 0; i < 300; ++i)
+        view.OnTimer();
+    const CLabReport report(view, QStringLiteral("lab.vrl"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)));
+    const QStringList& lines = report.Lines();
+    EXPECT_EQ(lines.mid(0, 3),
+              QStringList({QStringLiteral("Relatório do laboratório: lab.vrl"),
+                           QStringLiteral("Data: 08/12/2026 09:30"), QStringLiteral("Configuração")}));
+    EXPECT_TRUE(lines.contains(WindowSetupLines(view).front()));
+    const QString rise =
+        QStringLiteral("Tempo de subida: %1 — Quanto o point levou para ir de 10 % a 90 % do "
+                       "degrau, em segundos simulados; indefinido até chegar aos 90 %.")
+            .arg(formatPanelNumber(view.m_stepResponse.Figures().riseTimeS, {3, " s"}));
+    EXPECT_TRUE(lines.contains(rise)) << lines.join('\n').toStdString();
+
+    const QByteArray pdf = report.PdfBytes();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "the chart is drawn as vectors";
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the PDF's words";
+    const QString path = Path(QStringLiteral("report.pdf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    file.close();
+    QProcess process;
+    process.start(reader, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    for (const QString& words :
+         {lines[0], lines[1], QStringLiteral("Tempo de acomodação"), QStringLiteral("Sensor e atuador")})
+        EXPECT_TRUE(text.contains(words)) << words.toStdString() << "\n" << text.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class CVorlintView;
+
+/// File > "Relatório do laboratório...": one window on A4 pages for a student's report, in the
+/// interface's language: a title with the document's name and the date, the chart as vectors, the
+/// whole setup, and the step-response figures each with its value and what it measures.
+class CLabReport {
+public:
+    CLabReport(const CVorlintView& view, const QString& documentName, const QDateTime& when);
+
+    /// The report's text in its order, a line each (a heading, a setup line, "Figure: value — what it
+    /// measures"); the chart stands between the date and the setup.
+    const QStringList& Lines() const { return m_lines; }
+    /// The report as a PDF; empty when it cannot be drawn.
+    QByteArray PdfBytes() const;
+
+private:
+    void AddSetup();
+    void AddFigures();
+
+    const CVorlintView& m_view;
+    QString m_strTitle;
+    QStringList m_lines;
+    /// Lines before this one are the title and the date; the chart follows them.
+    int m_nChartAfter = 0;
+};

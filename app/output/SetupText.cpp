@@ -1,0 +1,43 @@
+#include "SetupText.h"
+
+#include "RoundTripNumber.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString TrSetting(const char* text) {
+    return QCoreApplication::translate("Setting", text);
+}
+
+} // namespace
+
+QString SettingValueText(const SettingRow& row, const SettingValue& value) {
+    switch (row.kind) {
+    case SettingKind::Flag:
+    case SettingKind::Choice: {
+        const SettingChoice* choice = choiceByValue(row, static_cast<int>(value.number));
+        return choice != nullptr ? TrSetting(choice->label) : QString();
+    }
+    case SettingKind::Text:
+        return QString::fromStdString(value.text);
+    case SettingKind::Count:
+    case SettingKind::Number:
+        break;
+    }
+    // The panels' decimal comma, on the number the file would hold.
+    return QString::fromStdString(numberText(value.number)).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QStringList SetupEntries(const SettingSource& window, SettingGroup group) {
+    QStringList entries;
+    for (const SettingRow& row : settingRows()) {
+        if (row.group != group || row.label == nullptr)
+            continue;
+        QString name = TrSetting(row.label);
+        if (!name.endsWith(QLatin1Char(':')))
+            name += QLatin1Char(':');
+        entries.append(name + QLatin1Char(' ') + SettingValueText(row, row.read(window)));
+    }
+    return entries;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "SettingsTable.h"
+
+#include <QString>
+#include <QStringList>
+
+/// A setting's value as a reader of the interface's language sees it: a number in its shortest exact
+/// form with a decimal comma, a count as digits, a choice or flag by its translated word.
+QString SettingValueText(const SettingRow& row, const SettingValue& value);
+
+/// The settings of `group` that have a name in the interface, each as "Name: value", in the table's
+/// order: what a printed page or a report says of a window's setup.
+QStringList SetupEntries(const SettingSource& window, SettingGroup group);
