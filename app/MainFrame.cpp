@@ -8,6 +8,7 @@
 #include "MdiChild.h"
 #include "MenuResources.h"
 #include "RecentFileList.h"
+#include "SpeedSelector.h"
 #include "StepResponseDock.h"
 #include "VorlintView.h"
 #include "WindowCycleKeys.h"
@@ -109,6 +110,11 @@ void CMainFrame::CreateToolBar() {
         else
             m_pToolBar->addAction(m_commands.Action(id));
     }
+    m_pSpeedSelector = new CSpeedSelector(*m_pToolBar, [this]() -> CChildFrame* {
+        const CMdiChild* child = ActiveChild();
+        return child != nullptr ? child->Frame() : nullptr;
+    });
+    connect(this, &CMainFrame::commandStateChanged, m_pSpeedSelector, &CSpeedSelector::Refresh);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 }
 
