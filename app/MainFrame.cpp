@@ -110,12 +110,17 @@ void CMainFrame::CreateToolBar() {
         else
             m_pToolBar->addAction(m_commands.Action(id));
     }
-    m_pSpeedSelector = new CSpeedSelector(*m_pToolBar, [this]() -> CChildFrame* {
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+
+    // Beside the buttons, in a bar of its own: a list is no button of the toolbar's resource.
+    auto* speedBar = new QToolBar(tr("Velocidade"), this);
+    speedBar->setObjectName(QStringLiteral("speedToolbar"));
+    m_pSpeedSelector = new CSpeedSelector(*speedBar, [this]() -> CChildFrame* {
         const CMdiChild* child = ActiveChild();
         return child != nullptr ? child->Frame() : nullptr;
     });
     connect(this, &CMainFrame::commandStateChanged, m_pSpeedSelector, &CSpeedSelector::Refresh);
-    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    addToolBar(Qt::TopToolBarArea, speedBar);
 }
 
 void CMainFrame::CreateStatusBar() {

@@ -37,7 +37,6 @@ CSpeedSelector::CSpeedSelector(QToolBar& toolBar, std::function<CChildFrame*()> 
     for (const char* text : kSpeedTexts)
         m_pCombo->addItem(tr(text));
     label->setBuddy(m_pCombo);
-    toolBar.addSeparator();
     toolBar.addWidget(label);
     toolBar.addWidget(m_pCombo);
     connect(m_pCombo, QOverload<int>::of(&QComboBox::activated), this, &CSpeedSelector::OnChosen);

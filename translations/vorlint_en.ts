@@ -529,6 +529,10 @@ Run history</translation>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
+    <message>
+        <source>Velocidade</source>
+        <translation>Speed</translation>
+    </message>
 </context>
 <context>
     <name>CMultiDocTemplate</name>

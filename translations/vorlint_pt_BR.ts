@@ -529,6 +529,10 @@ Histórico da execução</translation>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
+    <message>
+        <source>Velocidade</source>
+        <translation>Velocidade</translation>
+    </message>
 </context>
 <context>
     <name>CMultiDocTemplate</name>

@@ -40,7 +40,9 @@ void HistoryRange::ScrollTo(double step) {
 }
 
 std::uint64_t HistoryRange::StepAt(int column) const {
-    const double step = std::floor(m_dFirst + column * m_dPerColumn);
+    // A hair over, so that a fitted range's last column falls on the newest step despite rounding.
+    constexpr double kRoundingSlack = 1e-9;
+    const double step = std::floor(m_dFirst + column * m_dPerColumn + kRoundingSlack);
     return static_cast<std::uint64_t>(
         std::clamp(step, static_cast<double>(m_nFirstStep), static_cast<double>(m_nLastStep)));
 }

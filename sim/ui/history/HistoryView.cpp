@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -145,6 +146,8 @@ bool CHistoryView::PickResponseNear(std::size_t index) {
     }
     m_picked = MeasureRecordedResponse(m_view.m_recording, *start);
     m_pDock->ShowFigures(m_picked.figures, m_picked.stillChanging);
+    // Wide enough for every figure shown, whatever the chart would take.
+    m_pDock->setMinimumWidth(std::max(m_pDock->minimumWidth(), m_pDock->sizeHint().width()));
     m_pDock->show();
     return true;
 }

@@ -1,3 +1,4 @@
+#include "ChartGeometry.h"
 #include "ChartPainter.h"
 #include "ChartTestSupport.h"
 #include "FrameTestSupport.h"
