@@ -4,6 +4,7 @@
 #include "DialogTemplates.h"
 #include "HistoryView.h"
 #include "SpeedSelector.h"
+#include "ui/FakeStepTimer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,12 +27,17 @@ TEST_F(RunStudyTest, SpeedSelectorSetsRealFromTheSimulatedStep) {
     EXPECT_EQ(view.m_nRealStepMs, 1u); // the default stays
     EXPECT_EQ(speed.currentText(), QStringLiteral("máxima"));
 
-    const std::pair<int, std::uint32_t> dt100[] = {{0, 100}, {1, 50}, {2, 20}, {3, 10}, {4, 5}, {5, 2}, {6, 1}};
+    const std::pair<int, std::uint32_t> dt100[] = {{0, 100}, {1, 50}, {2, 20}, {3, 10},
+                                                   {4, 5},   {5, 2},  {6, 1}};
+    // A running window's timer takes the new period at once.
+    view.SetStepTimer(std::make_unique<CFakeStepTimer>());
+    Trigger(CommandId::SimStart);
     for (const auto& [index, realMs] : dt100) {
         speed.setCurrentIndex(index);
         emit speed.activated(index);
         EXPECT_EQ(view.m_nRealStepMs, realMs) << index;
         EXPECT_EQ(Field(*Active(), ControlId::RealStep).text().toUInt(), realMs);
+        EXPECT_EQ(view.TimerPeriodMs(), static_cast<int>(realMs));
     }
     // 150 ms at 20× is 7.5 ms: 8; at 1× 10 s is beyond the timer's periods: its longest, 4999 ms.
     Field(*Active(), ControlId::SimStep).setText(QStringLiteral("150"));

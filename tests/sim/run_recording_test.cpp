@@ -1,5 +1,8 @@
+#include "RecordedResponse.h"
 #include "RunRecording.h"
 #include "SimulationTestSupport.h"
+
+#include <cmath>
 
 namespace {
 
@@ -42,6 +45,29 @@ TEST_F(RunRecordingInSimulation, RecordsEveryStepUntilTheInitialUpdateClearsIt) 
     EXPECT_TRUE(sim.m_recording.empty());
     sim.Step();
     EXPECT_EQ(sim.m_recording.stepNumber(0), 1u);
+}
+
+// Once the recording has dropped the run's start, a response read back still has the meter's own
+// figures and its step number counted from the run's first step.
+TEST_F(RunRecordingInSimulation, AResponseReadBackAfterDropsIsTheMetersOwn) {
+    sim.m_recording.setCapacity(50);
+    setPid(0.1, 2.0, 0.0, 1000.0);
+    for (int step = 1; step <= 100; ++step) {
+        sim.m_dSetPoint = step < 70 ? 1000.0 : 1800.0;
+        sim.Step();
+    }
+    const std::optional<std::size_t> start = NearestResponseStart(sim.m_recording, 22, 5);
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(sim.m_recording.stepNumber(*start), 70u);
+    EXPECT_FALSE(NearestResponseStart(sim.m_recording, 10, 5).has_value());
+    const RecordedResponse recorded = MeasureRecordedResponse(sim.m_recording, *start);
+    const StepResponseFigures live = sim.m_stepResponse.Figures();
+    for (const StepResponseFigureField& field : kStepResponseFigureFields) {
+        const double a = live.*field.value;
+        const double b = recorded.figures.*field.value;
+        EXPECT_TRUE(a == b || (std::isnan(a) && std::isnan(b))) << field.name;
+    }
+    EXPECT_EQ(recorded.figures.responseStartStep, 70.0);
 }
 
 } // namespace
