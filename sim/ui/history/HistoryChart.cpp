@@ -70,8 +70,15 @@ void CHistoryChart::FitAll() {
 bool CHistoryChart::IndexAt(int column, std::size_t& index) const {
     if (m_recording.empty())
         return false;
-    index = static_cast<std::size_t>(m_range.StepAt(column) - m_recording.stepNumber(0));
+    index = IndexOfStep(m_range.StepAt(column));
     return true;
+}
+
+std::size_t CHistoryChart::IndexOfStep(std::uint64_t step) const {
+    // Steps come between two refreshes of the range, and a full recording drops its oldest then.
+    const std::uint64_t oldest = m_recording.stepNumber(0);
+    return static_cast<std::size_t>(
+        std::min<std::uint64_t>(std::max(step, oldest) - oldest, m_recording.size() - 1));
 }
 
 void CHistoryChart::VisibleIndices(std::size_t& first, std::size_t& last) const {
@@ -89,9 +96,8 @@ void CHistoryChart::FillColumns(const HistoryRange& range) const {
     m_columns = SampleHistory();
     if (m_recording.empty())
         return;
-    const std::uint64_t oldest = m_recording.stepNumber(0);
     for (int column = 0; column < Columns(); ++column)
-        m_columns.push_back(m_recording[static_cast<std::size_t>(range.StepAt(column) - oldest)].sample);
+        m_columns.push_back(m_recording[IndexOfStep(range.StepAt(column))].sample);
 }
 
 void CHistoryChart::PaintChartInto(QPainter& painter, const QRectF& target) const {

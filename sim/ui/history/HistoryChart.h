@@ -77,6 +77,8 @@ protected:
 
 private:
     void UpdateBounds();
+    /// The index of `step` in a recording that is not empty, the nearest kept step for one gone.
+    std::size_t IndexOfStep(std::uint64_t step) const;
     /// One sample a column of `range`, the right edge's newest.
     void FillColumns(const HistoryRange& range) const;
 

@@ -86,4 +86,21 @@ TEST_F(HistoryViewTest, ClickAtAStepThatLeftTheLiveChartGivesTheMetersFigures) {
     EXPECT_EQ(history.DataCsv(true).count('\n'), 2101); // the header and every step of the run
 }
 
+// Between two refreshes a full recording drops steps the range still starts at: the chart then
+// shows the oldest kept step in their place.
+TEST_F(HistoryViewTest, PaintsWhileAFullRecordingDropsItsOldest) {
+    View().m_recording.setCapacity(100);
+    for (int i = 0; i < 150; ++i)
+        View().Step();
+    CHistoryView history(View());
+    history.show();
+    history.Chart()->FitAll();
+    for (int i = 0; i < 30; ++i)
+        View().Step();
+    EXPECT_FALSE(history.Chart()->grab().isNull());
+    std::size_t index = 99;
+    ASSERT_TRUE(history.Chart()->IndexAt(0, index));
+    EXPECT_EQ(index, 0u);
+}
+
 } // namespace
