@@ -2,10 +2,10 @@
 #include "AppTestSupport.h"
 #include "CommandIds.h"
 #include "FakeCounter.h"
-#include "ui/FakeStepTimer.h"
 #include "PanelText.h"
 #include "StepRateCounter.h"
 #include "StepResponseDock.h"
+#include "ui/FakeStepTimer.h"
 
 #include <QInputDialog>
 #include <QLabel>
