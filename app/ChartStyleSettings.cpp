@@ -6,6 +6,7 @@ namespace {
 
 const char* const kHighContrastKey = "Settings/HighContrastColors";
 const char* const kScaleKey = "Settings/ChartScale";
+const char* const kSetPointOverTimeKey = "Settings/SetPointOverTime";
 
 } // namespace
 
@@ -16,6 +17,7 @@ ChartStyle ReadChartStyle() {
                         ? ChartPalette::HighContrast
                         : ChartPalette::Standard;
     style.showScale = settings.value(QLatin1String(kScaleKey), false).toBool();
+    style.setPointOverTime = settings.value(QLatin1String(kSetPointOverTimeKey), false).toBool();
     return style;
 }
 
@@ -23,4 +25,5 @@ void WriteChartStyle(const ChartStyle& style) {
     QSettings settings;
     settings.setValue(QLatin1String(kHighContrastKey), style.palette == ChartPalette::HighContrast);
     settings.setValue(QLatin1String(kScaleKey), style.showScale);
+    settings.setValue(QLatin1String(kSetPointOverTimeKey), style.setPointOverTime);
 }

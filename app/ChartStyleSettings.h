@@ -3,6 +3,6 @@
 #include "ChartStyle.h"
 
 /// The chart style the user chose in the View menu, as the program's settings keep it between runs
-/// (both options off until chosen).
+/// (every option off until chosen).
 ChartStyle ReadChartStyle();
 void WriteChartStyle(const ChartStyle& style);

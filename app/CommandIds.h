@@ -36,6 +36,8 @@ enum : int {
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,
+    ViewSetPointOverTime = 32804,
+    ViewRunHistory = 32805,
     FileExportChart = 32810,
     FileExportData = 32811,
     FileLabReport = 32812,

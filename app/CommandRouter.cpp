@@ -11,6 +11,7 @@
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "RunHistoryWindow.h"
 #include "SettingsTable.h"
 #include "SimulationScales.h"
 #include "StepResponseDock.h"
@@ -38,6 +39,7 @@ const int kWindowCommands[] = {
     CommandId::WindowArrange,   CommandId::SimStart,           CommandId::SimStop,
     CommandId::SimFormula,      CommandId::SimPlantController, CommandId::SimTuning,
     CommandId::SimSetPointStep,
+    CommandId::ViewRunHistory,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -66,7 +68,9 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::ViewStatusBar, &R::OnViewStatusBar);
     Connect(CommandId::ViewHighContrast, &R::OnViewHighContrast);
     Connect(CommandId::ViewScale, &R::OnViewScale);
+    Connect(CommandId::ViewSetPointOverTime, &R::OnViewSetPointOverTime);
     Connect(CommandId::ViewStepResponse, &R::OnViewStepResponse);
+    Connect(CommandId::ViewRunHistory, &R::OnViewRunHistory);
     Connect(CommandId::WindowNew, &R::OnWindowNew);
     Connect(CommandId::WindowCascade, &R::OnWindowCascade);
     Connect(CommandId::WindowTile, &R::OnWindowTile);
@@ -78,7 +82,8 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimTuning, &R::OnSimTuning);
     Connect(CommandId::SimSetPointStep, &R::OnSimSetPointStep);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
-                   CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewStepResponse})
+                   CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewSetPointOverTime,
+                   CommandId::ViewStepResponse})
         m_frame.Action(id)->setCheckable(true);
     connect(&m_frame, &CMainFrame::commandStateChanged, this, &CCommandRouter::UpdateCommandUI);
     UpdateCommandUI();
@@ -124,6 +129,7 @@ void CCommandRouter::UpdateCommandUI() {
     m_frame.Action(CommandId::ViewHighContrast)
         ->setChecked(m_frame.Style().palette == ChartPalette::HighContrast);
     m_frame.Action(CommandId::ViewScale)->setChecked(m_frame.Style().showScale);
+    m_frame.Action(CommandId::ViewSetPointOverTime)->setChecked(m_frame.Style().setPointOverTime);
     m_frame.Action(CommandId::ViewStepResponse)->setChecked(!m_frame.StepResponseDock()->isHidden());
 }
 
@@ -185,23 +191,35 @@ void CCommandRouter::OnViewStatusBar() {
     m_frame.statusBar()->setVisible(m_frame.statusBar()->isHidden());
 }
 
-void CCommandRouter::OnViewHighContrast() {
+void CCommandRouter::ChangeChartStyle(void (*change)(ChartStyle& style)) {
     ChartStyle style = m_frame.Style();
-    style.palette =
-        style.palette == ChartPalette::HighContrast ? ChartPalette::Standard : ChartPalette::HighContrast;
+    change(style);
     m_frame.SetChartStyle(style);
     WriteChartStyle(style);
 }
 
+void CCommandRouter::OnViewHighContrast() {
+    ChangeChartStyle([](ChartStyle& style) {
+        style.palette =
+            style.palette == ChartPalette::HighContrast ? ChartPalette::Standard : ChartPalette::HighContrast;
+    });
+}
+
 void CCommandRouter::OnViewScale() {
-    ChartStyle style = m_frame.Style();
-    style.showScale = !style.showScale;
-    m_frame.SetChartStyle(style);
-    WriteChartStyle(style);
+    ChangeChartStyle([](ChartStyle& style) { style.showScale = !style.showScale; });
+}
+
+void CCommandRouter::OnViewSetPointOverTime() {
+    ChangeChartStyle([](ChartStyle& style) { style.setPointOverTime = !style.setPointOverTime; });
 }
 
 void CCommandRouter::OnViewStepResponse() {
     m_frame.StepResponseDock()->setVisible(m_frame.StepResponseDock()->isHidden());
+}
+
+void CCommandRouter::OnViewRunHistory() {
+    if (CVorlintView* view = ActiveView())
+        ShowRunHistory(*view, ActiveTitle());
 }
 
 void CCommandRouter::OnWindowNew() {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+struct ChartStyle;
 class CDocument;
 class CMainFrame;
 class CMultiDocTemplate;
@@ -45,9 +46,13 @@ private:
     void OnAppExit();
     void OnViewToolbar();
     void OnViewStatusBar();
+    /// Applies `change` to every window's chart style and remembers it.
+    void ChangeChartStyle(void (*change)(ChartStyle& style));
     void OnViewHighContrast();
     void OnViewScale();
+    void OnViewSetPointOverTime();
     void OnViewStepResponse();
+    void OnViewRunHistory();
     void OnWindowNew();
     void OnWindowCascade();
     void OnWindowTile();

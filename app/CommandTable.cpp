@@ -88,6 +88,14 @@ const CommandText kCommands[] = {
     {ViewScale, QT_TRANSLATE_NOOP("CCommandTable", "Escala"),
      QT_TRANSLATE_NOOP("CCommandTable",
                        "Mostra o tempo simulado e as escalas de valores nos gráficos\nEscala")},
+    {ViewSetPointOverTime, QT_TRANSLATE_NOOP("CCommandTable", "Set point ao longo do tempo"),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Desenha em cada coluna do gráfico o set point daquele passo, em vez do mais novo em "
+                       "toda a largura\nSet point ao longo do tempo")},
+    {ViewRunHistory, QT_TRANSLATE_NOOP("CCommandTable", "Histórico da execução"),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir "
+                       "as respostas\nHistórico da execução")},
     {ViewStepResponse, QT_TRANSLATE_NOOP("CCommandTable", "Resposta ao degrau"),
      QT_TRANSLATE_NOOP(
          "CCommandTable",

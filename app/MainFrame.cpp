@@ -8,6 +8,7 @@
 #include "MdiChild.h"
 #include "MenuResources.h"
 #include "RecentFileList.h"
+#include "SpeedSelector.h"
 #include "StepResponseDock.h"
 #include "VorlintView.h"
 #include "WindowCycleKeys.h"
@@ -110,6 +111,16 @@ void CMainFrame::CreateToolBar() {
             m_pToolBar->addAction(m_commands.Action(id));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
+
+    // Beside the buttons, in a bar of its own: a list is no button of the toolbar's resource.
+    auto* speedBar = new QToolBar(tr("Velocidade"), this);
+    speedBar->setObjectName(QStringLiteral("speedToolbar"));
+    m_pSpeedSelector = new CSpeedSelector(*speedBar, [this]() -> CChildFrame* {
+        const CMdiChild* child = ActiveChild();
+        return child != nullptr ? child->Frame() : nullptr;
+    });
+    connect(this, &CMainFrame::commandStateChanged, m_pSpeedSelector, &CSpeedSelector::Refresh);
+    addToolBar(Qt::TopToolBarArea, speedBar);
 }
 
 void CMainFrame::CreateStatusBar() {

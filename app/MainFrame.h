@@ -11,6 +11,7 @@ class CActiveWindowReadout;
 class CKeyIndicators;
 class CMdiChild;
 class CRecentFileList;
+class CSpeedSelector;
 class CStepResponseDock;
 class QCloseEvent;
 class QLabel;
@@ -44,6 +45,7 @@ public:
     QLabel* MessagePane() const { return m_pMessagePane; }
     CActiveWindowReadout* Readout() const { return m_pReadout; }
     CStepResponseDock* StepResponseDock() const { return m_pStepResponseDock; }
+    CSpeedSelector* SpeedSelector() const { return m_pSpeedSelector; }
 
     /// The palette and scales of every simulation window's chart.
     const ChartStyle& Style() const { return m_chartStyle; }
@@ -88,6 +90,7 @@ private:
     CKeyIndicators* m_pKeyIndicators = nullptr;
     CStepResponseDock* m_pStepResponseDock = nullptr;
     CActiveWindowReadout* m_pReadout = nullptr;
+    CSpeedSelector* m_pSpeedSelector = nullptr;
     ChartStyle m_chartStyle;
     QList<QMenu*> m_noDocumentMenus;
     QList<QMenu*> m_documentMenus;

@@ -36,7 +36,8 @@ const Popup kDocumentMenu[] = {
     {QT_TRANSLATE_NOOP("MenuResource", "&Simulação"),
      {SimStart, SimStop, kSeparator, SimSetPointStep, SimFormula, SimPlantController, SimTuning}},
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
-     {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, kSeparator, ViewStepResponse}},
+     {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, ViewSetPointOverTime, kSeparator,
+      ViewStepResponse, ViewRunHistory}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Window"), {WindowNew, WindowCascade, WindowTile, WindowArrange}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Help"), {AppAbout}},
 };

@@ -8,6 +8,7 @@ void CSimulation::InitialUpdate() {
     m_dPoint = m_dPointMin;
     m_dPower = 0.0;
     m_stepResponse.Clear();
+    m_recording.clear();
     m_dynamics.Clear();
     m_pidLaw.Clear();
     m_sensor.Restart(m_sensorSettings.noiseSeed);
@@ -71,6 +72,7 @@ void CSimulation::Step() {
     sample.point = m_dPoint;
     m_history.push_back(sample);
     m_stepResponse.Add(sample, pointBefore, dt);
+    m_recording.push_back({sample, pointBefore, dt});
 
     const double seconds = clock.Elapsed(CStepClock::kSeconds);
     if (seconds != 0.0) {

@@ -5,6 +5,7 @@
 #include "PlantDynamics.h"
 #include "PlantDynamicsSettings.h"
 #include "PreparedFormula.h"
+#include "RunRecording.h"
 #include "Sample.h"
 #include "SampleHistory.h"
 #include "Sensor.h"
@@ -32,7 +33,7 @@ public:
 
     /// Point back to its minimum and power to 0, as when a window first shows; the dynamics and the
     /// controller's memory (dead-time record, lags, filtered derivative, previous point) back to rest;
-    /// the next step begins a new run.
+    /// the next step begins a new run, and its recording starts empty.
     void InitialUpdate();
     /// One controller-and-plant step: the controller by mode, the dynamics, the plant formula, the clamp,
     /// the sample, its simulated time, the step-response figures, and the cycles-per-second figure of the
@@ -98,6 +99,9 @@ public:
     /// only pause it, since no simulated time passes while stopped, so a pause to read the chart
     /// never restarts the response being measured (nor the history's clock, Sample::timeS).
     CStepResponseMeter m_stepResponse;
+    /// Every step of the run since the initial update, for studying it afterwards: none unless given a
+    /// capacity (a window gives it one).
+    RunRecording m_recording;
 
 protected:
     /// Evaluates the plant formula for the dynamics' output `t` and moves the point to its value. The

@@ -379,6 +379,26 @@ Degrau de set point</source>
 Set-point step</translation>
     </message>
     <message>
+        <source>Set point ao longo do tempo</source>
+        <translation>Set point over time</translation>
+    </message>
+    <message>
+        <source>Desenha em cada coluna do gráfico o set point daquele passo, em vez do mais novo em toda a largura
+Set point ao longo do tempo</source>
+        <translation>Draws in each column of the chart the set point of that step, instead of the newest one across the whole width
+Set point over time</translation>
+    </message>
+    <message>
+        <source>Histórico da execução</source>
+        <translation>Run history</translation>
+    </message>
+    <message>
+        <source>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
+Histórico da execução</source>
+        <translation>Opens the recording of the active window&apos;s whole run, to scroll through, zoom and measure its responses
+Run history</translation>
+    </message>
+    <message>
         <source>Relatório do laboratório...</source>
         <translation>Lab report...</translation>
     </message>
@@ -448,6 +468,53 @@ Report</translation>
     </message>
 </context>
 <context>
+    <name>CHistoryView</name>
+    <message>
+        <source>Histórico da execução</source>
+        <translation>Run history</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Ajustar tudo</source>
+        <translation>Fit all</translation>
+    </message>
+    <message>
+        <source>Escala</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico</source>
+        <translation>Export chart</translation>
+    </message>
+    <message>
+        <source>Exportar dados</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>Toda a gravação...</source>
+        <translation>The whole recording...</translation>
+    </message>
+    <message>
+        <source>Trecho visível...</source>
+        <translation>The visible range...</translation>
+    </message>
+    <message>
+        <source>Passos %1 a %2 de %3 gravados (a janela guarda os últimos %4). Clique perto de uma mudança do set point para medir aquela resposta.</source>
+        <translation>Steps %1 to %2 of %3 recorded (the window keeps the last %4). Click near a set-point change to measure that response.</translation>
+    </message>
+    <message>
+        <source>Passo %1, t = %2</source>
+        <translation>Step %1, t = %2</translation>
+    </message>
+    <message>
+        <source>Nenhuma mudança do set point perto do clique.</source>
+        <translation>No set-point change near the click.</translation>
+    </message>
+</context>
+<context>
     <name>CKeyIndicators</name>
     <message>
         <source>CAP</source>
@@ -494,6 +561,10 @@ Report</translation>
     <message>
         <source>Ready</source>
         <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Velocidade</source>
+        <translation>Speed</translation>
     </message>
 </context>
 <context>
@@ -550,6 +621,45 @@ Report</translation>
     <message>
         <source>Select Window</source>
         <translation>Select Window</translation>
+    </message>
+</context>
+<context>
+    <name>CSpeedSelector</name>
+    <message>
+        <source>1× = tempo real</source>
+        <translation>1× = real time</translation>
+    </message>
+    <message>
+        <source>2×</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>5×</source>
+        <translation>5×</translation>
+    </message>
+    <message>
+        <source>10×</source>
+        <translation>10×</translation>
+    </message>
+    <message>
+        <source>20×</source>
+        <translation>20×</translation>
+    </message>
+    <message>
+        <source>50×</source>
+        <translation>50×</translation>
+    </message>
+    <message>
+        <source>máxima</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>Velocidade</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Quantos segundos simulados passam em um segundo real: muda o campo Real da janela ativa a partir do seu Simulado.</source>
+        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simulado.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1456,17 @@ Vorlint.Document</translation>
     <message>
         <source>Sensor e atuador:</source>
         <translation>Sensor and actuator:</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryWindow</name>
+    <message>
+        <source>-historico</source>
+        <translation>-history</translation>
+    </message>
+    <message>
+        <source>Histórico da execução - %1</source>
+        <translation>Run history - %1</translation>
     </message>
 </context>
 <context>

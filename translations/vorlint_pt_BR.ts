@@ -379,6 +379,26 @@ Degrau de set point</source>
 Degrau de set point</translation>
     </message>
     <message>
+        <source>Set point ao longo do tempo</source>
+        <translation>Set point ao longo do tempo</translation>
+    </message>
+    <message>
+        <source>Desenha em cada coluna do gráfico o set point daquele passo, em vez do mais novo em toda a largura
+Set point ao longo do tempo</source>
+        <translation>Desenha em cada coluna do gráfico o set point daquele passo, em vez do mais novo em toda a largura
+Set point ao longo do tempo</translation>
+    </message>
+    <message>
+        <source>Histórico da execução</source>
+        <translation>Histórico da execução</translation>
+    </message>
+    <message>
+        <source>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
+Histórico da execução</source>
+        <translation>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
+Histórico da execução</translation>
+    </message>
+    <message>
         <source>Relatório do laboratório...</source>
         <translation>Relatório do laboratório...</translation>
     </message>
@@ -448,6 +468,53 @@ Relatório</translation>
     </message>
 </context>
 <context>
+    <name>CHistoryView</name>
+    <message>
+        <source>Histórico da execução</source>
+        <translation>Histórico da execução</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Ajustar tudo</source>
+        <translation>Ajustar tudo</translation>
+    </message>
+    <message>
+        <source>Escala</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico</source>
+        <translation>Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Exportar dados</source>
+        <translation>Exportar dados</translation>
+    </message>
+    <message>
+        <source>Toda a gravação...</source>
+        <translation>Toda a gravação...</translation>
+    </message>
+    <message>
+        <source>Trecho visível...</source>
+        <translation>Trecho visível...</translation>
+    </message>
+    <message>
+        <source>Passos %1 a %2 de %3 gravados (a janela guarda os últimos %4). Clique perto de uma mudança do set point para medir aquela resposta.</source>
+        <translation>Passos %1 a %2 de %3 gravados (a janela guarda os últimos %4). Clique perto de uma mudança do set point para medir aquela resposta.</translation>
+    </message>
+    <message>
+        <source>Passo %1, t = %2</source>
+        <translation>Passo %1, t = %2</translation>
+    </message>
+    <message>
+        <source>Nenhuma mudança do set point perto do clique.</source>
+        <translation>Nenhuma mudança do set point perto do clique.</translation>
+    </message>
+</context>
+<context>
     <name>CKeyIndicators</name>
     <message>
         <source>CAP</source>
@@ -494,6 +561,10 @@ Relatório</translation>
     <message>
         <source>Ready</source>
         <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Velocidade</source>
+        <translation>Velocidade</translation>
     </message>
 </context>
 <context>
@@ -550,6 +621,45 @@ Relatório</translation>
     <message>
         <source>Select Window</source>
         <translation>Selecionar janela</translation>
+    </message>
+</context>
+<context>
+    <name>CSpeedSelector</name>
+    <message>
+        <source>1× = tempo real</source>
+        <translation>1× = tempo real</translation>
+    </message>
+    <message>
+        <source>2×</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>5×</source>
+        <translation>5×</translation>
+    </message>
+    <message>
+        <source>10×</source>
+        <translation>10×</translation>
+    </message>
+    <message>
+        <source>20×</source>
+        <translation>20×</translation>
+    </message>
+    <message>
+        <source>50×</source>
+        <translation>50×</translation>
+    </message>
+    <message>
+        <source>máxima</source>
+        <translation>máxima</translation>
+    </message>
+    <message>
+        <source>Velocidade</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Quantos segundos simulados passam em um segundo real: muda o campo Real da janela ativa a partir do seu Simulado.</source>
+        <translation>Quantos segundos simulados passam em um segundo real: muda o campo Real da janela ativa a partir do seu Simulado.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1456,17 @@ Vorlint.Document</translation>
     <message>
         <source>Sensor e atuador:</source>
         <translation>Sensor e atuador:</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryWindow</name>
+    <message>
+        <source>-historico</source>
+        <translation>-historico</translation>
+    </message>
+    <message>
+        <source>Histórico da execução - %1</source>
+        <translation>Histórico da execução - %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "ChartPictures.h"
 
-#include "VorlintView.h"
+#include "ChartPicture.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -15,34 +15,34 @@ namespace {
 /// One PDF unit a point, so that the page holds the chart at its size in pixels.
 constexpr int kPdfResolution = 72;
 
-bool WritePng(const CVorlintView& view, QIODevice& device) {
-    return ChartImage(view).save(&device, "PNG");
+bool WritePng(const CChartPicture& chart, QIODevice& device) {
+    return ChartImage(chart).save(&device, "PNG");
 }
 
-bool WriteSvg(const CVorlintView& view, const QString& title, QIODevice& device) {
+bool WriteSvg(const CChartPicture& chart, const QString& title, QIODevice& device) {
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
-    svg.setSize(view.size());
-    svg.setViewBox(view.rect());
+    svg.setSize(chart.ChartSize());
+    svg.setViewBox(QRect(QPoint(), chart.ChartSize()));
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    view.PaintChartInto(painter, view.rect());
+    chart.PaintChartInto(painter, QRect(QPoint(), chart.ChartSize()));
     return painter.end();
 }
 
-bool WritePdf(const CVorlintView& view, const QString& title, QIODevice& device) {
+bool WritePdf(const CChartPicture& chart, const QString& title, QIODevice& device) {
     QPdfWriter pdf(&device);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Vorlint"));
     pdf.setResolution(kPdfResolution);
-    pdf.setPageSize(QPageSize(view.size(), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(chart.ChartSize(), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF());
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    view.PaintChartInto(painter, painter.viewport());
+    chart.PaintChartInto(painter, painter.viewport());
     return painter.end();
 }
 
@@ -61,18 +61,18 @@ bool ChartFormatOfFile(const QString& path, ChartFormat& format) {
     return false;
 }
 
-QImage ChartImage(const CVorlintView& view) {
-    QImage image(view.size(), QImage::Format_RGB32);
+QImage ChartImage(const CChartPicture& chart) {
+    QImage image(chart.ChartSize(), QImage::Format_RGB32);
     QPainter painter(&image);
-    view.PaintChartInto(painter, image.rect());
+    chart.PaintChartInto(painter, image.rect());
     return image;
 }
 
-QByteArray ChartPictureBytes(const CVorlintView& view, ChartFormat format, const QString& title) {
+QByteArray ChartPictureBytes(const CChartPicture& chart, ChartFormat format, const QString& title) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    const bool drawn = format == ChartFormat::Png   ? WritePng(view, bytes)
-                       : format == ChartFormat::Svg ? WriteSvg(view, title, bytes)
-                                                    : WritePdf(view, title, bytes);
+    const bool drawn = format == ChartFormat::Png   ? WritePng(chart, bytes)
+                       : format == ChartFormat::Svg ? WriteSvg(chart, title, bytes)
+                                                    : WritePdf(chart, title, bytes);
     return drawn ? bytes.data() : QByteArray();
 }

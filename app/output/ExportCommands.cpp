@@ -86,13 +86,13 @@ void ExportWithDialog(QWidget* parent, const QString& caption, const char* filte
 
 } // namespace
 
-bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem) {
+bool ExportChart(const CChartPicture& chart, const QString& title, const QString& path, QString& problem) {
     ChartFormat format = ChartFormat::Png;
     if (!ChartFormatOfFile(path, format)) {
         problem = QCoreApplication::translate("ExportCommands", "the name ends in none of .png, .svg, .pdf");
         return false;
     }
-    const QByteArray picture = ChartPictureBytes(view, format, title);
+    const QByteArray picture = ChartPictureBytes(chart, format, title);
     if (picture.isEmpty()) {
         problem = QCoreApplication::translate("ExportCommands", "the window is too small to draw its chart");
         return false;
@@ -104,19 +104,24 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
     return WriteFileSafely(path, HistoryCsvBytes(view), problem);
 }
 
-void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent) {
+void ExportChartAs(const CChartPicture& chart, const QString& title, QWidget* parent) {
     ExportWithDialog(
         parent, QCoreApplication::translate("ExportCommands", "Exportar gráfico"), kChartFilters,
         ProposedName(title, QStringLiteral(".png")),
         QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the chart."),
-        [&](const QString& path, QString& problem) { return ExportChart(view, title, path, problem); });
+        [&](const QString& path, QString& problem) { return ExportChart(chart, title, path, problem); });
 }
 
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    ExportWithDialog(parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
-                     ProposedName(title, QStringLiteral(".csv")),
-                     QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
-                     [&](const QString& path, QString& problem) { return ExportData(view, path, problem); });
+    ExportCsvAs([&view] { return HistoryCsvBytes(view); }, title, parent);
+}
+
+void ExportCsvAs(const std::function<QByteArray()>& csv, const QString& title, QWidget* parent) {
+    ExportWithDialog(
+        parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
+        ProposedName(title, QStringLiteral(".csv")),
+        QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
+        [&](const QString& path, QString& problem) { return WriteFileSafely(path, csv(), problem); });
 }
 
 void ExportLabReportAs(const CVorlintView& view, const QString& title, QWidget* parent) {

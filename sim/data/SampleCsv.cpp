@@ -1,6 +1,7 @@
 #include "SampleCsv.h"
 
 #include "RoundTripNumber.h"
+#include "RunRecording.h"
 #include "SampleHistory.h"
 
 #include <charconv>
@@ -11,6 +12,19 @@ namespace {
 
 /// A row's width with room to spare, so that a whole history needs one allocation.
 constexpr std::size_t kRowReserve = 9 * 25;
+
+/// `count` samples as CSV with their time, the i-th numbered `firstStep` + i and read by `sampleAt(i)`.
+template <class SampleAt>
+std::string samplesCsv(std::size_t count, std::uint64_t firstStep, SampleAt sampleAt) {
+    std::string out = sampleCsvHeaderWith("time_s");
+    out.reserve(out.size() + count * kRowReserve);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Sample& sample = sampleAt(i);
+        appendSampleRow(out, firstStep + i, sample);
+        appendColumn(out, sample.timeS);
+    }
+    return out;
+}
 
 } // namespace
 
@@ -38,12 +52,14 @@ void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample)
 }
 
 std::string historyCsv(const SampleHistory& history) {
-    std::string out = sampleCsvHeaderWith("time_s");
-    out.reserve(out.size() + history.size() * kRowReserve);
-    const std::uint64_t firstStep = history.appended() - history.size() + 1;
-    for (std::size_t i = 0; i < history.size(); ++i) {
-        appendSampleRow(out, firstStep + i, history[i]);
-        appendColumn(out, history[i].timeS);
-    }
-    return out;
+    return samplesCsv(history.size(), history.appended() - history.size() + 1,
+                      [&history](std::size_t i) -> const Sample& { return history[i]; });
+}
+
+std::string recordingCsv(const RunRecording& recording, std::size_t first, std::size_t last) {
+    if (recording.empty() || first > last)
+        return sampleCsvHeaderWith("time_s");
+    return samplesCsv(
+        last - first + 1, recording.stepNumber(first),
+        [&recording, first](std::size_t i) -> const Sample& { return recording[first + i].sample; });
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class RunRecording;
 class SampleHistory;
 
 /// The header line of the history as CSV, line feed included.
@@ -22,3 +23,6 @@ void appendColumn(std::string& out, double value);
 /// A window's history as CSV, oldest sample first: the columns of appendSampleRow, each row numbered
 /// with the step that made it, followed by `time_s`, the sample's simulated time in seconds.
 std::string historyCsv(const SampleHistory& history);
+/// The steps [first, last] (indices) of a run's recording as CSV, in the columns of historyCsv; only the
+/// header when the recording is empty.
+std::string recordingCsv(const RunRecording& recording, std::size_t first, std::size_t last);

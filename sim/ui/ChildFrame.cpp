@@ -210,12 +210,17 @@ void CChildFrame::ExchangeRealStep(bool bSave) {
 
 void CChildFrame::ApplySettings(const std::vector<SettingChange>& changes) {
     Save();
+    const std::uint32_t oldPeriod = m_pView->m_nRealStepMs;
     SettingTarget target{*m_pView, m_pView};
     for (const SettingChange& change : changes)
         applySetting(target, *change.row, change.value);
     Load();
     // The panels hold what the step reads; the view takes back the values as they show them.
     Save();
+    // The field already shows the new period, so the exchange saw no change: a running timer is re-armed
+    // here.
+    if (m_pView->m_nRealStepMs != oldPeriod)
+        m_pView->OnRealStepChanged(m_pView->m_nRealStepMs);
 }
 
 void CChildFrame::OnReset() {

@@ -22,6 +22,7 @@ CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1, QI
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);
+    m_recording.setCapacity(RunRecording::kCapacity);
     SetStepTimer(CreateStepTimer());
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartPicture.h"
 #include "ChartStyle.h"
 #include "PanelHook.h"
 #include "Simulation.h"
@@ -23,7 +24,7 @@ class QRectF;
 /// its strip chart, and shows a cursor that reads the chart where the mouse hovers over it. The frame around
 /// it (when there is one) installs its panel hook, through which the step, the paint and the initial update
 /// exchange values with the panels.
-class CVorlintView : public QWidget, public CSimulation, public CWindowState {
+class CVorlintView : public QWidget, public CSimulation, public CWindowState, public CChartPicture {
     Q_OBJECT
 
 public:
@@ -57,7 +58,8 @@ public:
     /// Paints the chart as this window shows it, laid out for its client size, scaled into `target`
     /// of any painter (the screen's pixmap, an image, SVG, PDF, a printer's page) and clipped to it.
     /// Every picture of the chart goes through here, so that all of them look alike.
-    void PaintChartInto(QPainter& painter, const QRectF& target) const;
+    void PaintChartInto(QPainter& painter, const QRectF& target) const override;
+    QSize ChartSize() const override { return size(); }
 
     /// While the plant formula fails, what the window says of it (its corner note, the status bar);
     /// empty while it gives numbers.

@@ -43,7 +43,9 @@ const std::vector<std::string> kMenu129 = {
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
     "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e "
     "&controlador... | &Sintonia... |",
-    "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | - | Resposta ao degrau |",
+    "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | Set point ao longo do tempo | - "
+    "| "
+    "Resposta ao degrau | Histórico da execução |",
     "&Window: &New Window | &Cascade | &Tile | &Arrange Icons |",
     "&Help: &About Vorlint... |",
 };

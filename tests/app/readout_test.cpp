@@ -18,21 +18,25 @@ namespace {
 using ReadoutTest = AppTest;
 using namespace CommandId;
 
-// Both chart options are off until chosen; a choice reaches every window, those opened later and
+// Every chart option is off until chosen; a choice reaches every window, those opened later and
 // the next start of the program.
 TEST_F(ReadoutTest, ChartOptionsReachEveryWindowAndAreRemembered) {
     EXPECT_FALSE(Action(ViewHighContrast).isChecked());
     EXPECT_FALSE(Action(ViewScale).isChecked());
+    EXPECT_FALSE(Action(ViewSetPointOverTime).isChecked());
     EXPECT_EQ(ActiveView().Style().palette, ChartPalette::Standard);
     EXPECT_FALSE(ActiveView().Style().showScale);
+    EXPECT_FALSE(ActiveView().Style().setPointOverTime);
 
     Trigger(FileNew);
     Trigger(ViewHighContrast);
     Trigger(ViewScale);
+    Trigger(ViewSetPointOverTime);
     Trigger(FileNew);
     for (CMdiChild* window : Windows()) {
         EXPECT_EQ(window->View()->Style().palette, ChartPalette::HighContrast);
         EXPECT_TRUE(window->View()->Style().showScale);
+        EXPECT_TRUE(window->View()->Style().setPointOverTime);
     }
     Trigger(ViewHighContrast);
 
@@ -41,8 +45,10 @@ TEST_F(ReadoutTest, ChartOptionsReachEveryWindowAndAreRemembered) {
     ASSERT_TRUE(m_app->InitInstance({}));
     EXPECT_FALSE(Action(ViewHighContrast).isChecked());
     EXPECT_TRUE(Action(ViewScale).isChecked());
+    EXPECT_TRUE(Action(ViewSetPointOverTime).isChecked());
     EXPECT_EQ(ActiveView().Style().palette, ChartPalette::Standard);
     EXPECT_TRUE(ActiveView().Style().showScale);
+    EXPECT_TRUE(ActiveView().Style().setPointOverTime);
 }
 
 QString Figure(CMainFrame& frame, const char* name) {

@@ -63,7 +63,10 @@ void PaintChart(QPainter& painter, const QRect& client, const SampleHistory& his
     painter.drawLine(geometry.left, geometry.middle - 1, geometry.right, geometry.middle - 1);
 
     if (!history.empty()) {
-        drawSetPoint(painter, geometry, pens, history.newest().setPoint);
+        if (style.setPointOverTime)
+            DrawSetPointTrace(painter, geometry, pens, history);
+        else
+            drawSetPoint(painter, geometry, pens, history.newest().setPoint);
         DrawTraces(painter, geometry, pens, history, window);
     }
     if (style.showScale)

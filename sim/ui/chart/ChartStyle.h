@@ -11,4 +11,6 @@ enum class ChartPalette {
 struct ChartStyle {
     ChartPalette palette = ChartPalette::Standard;
     bool showScale = false; ///< label the time axis and the value scales, over the unchanged picture
+    /// Draw the set point each column's sample had, rather than the newest one across the width.
+    bool setPointOverTime = false;
 };

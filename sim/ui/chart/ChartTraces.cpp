@@ -49,18 +49,43 @@ void drawSegments(QPainter& painter, const ChartGeometry& geometry, const QPen& 
     painter.drawLines(leftOver.data(), static_cast<int>(leftOver.size()));
 }
 
+/// Draws series after series, reusing the rows' and segments' memory.
+class SeriesDrawer {
+public:
+    SeriesDrawer(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
+                 const SampleHistory& history)
+        : m_painter(painter), m_geometry(geometry), m_pens(pens), m_history(history) {
+        m_rows.reserve(history.size());
+        m_leftOver.reserve(history.size());
+    }
+
+    void draw(const ChartSeries& series) {
+        computeRows(m_geometry, m_history, series, m_rows);
+        drawSegments(m_painter, m_geometry, m_pens.*series.pen, m_rows, m_leftOver);
+    }
+
+private:
+    QPainter& m_painter;
+    const ChartGeometry& m_geometry;
+    const ChartPens& m_pens;
+    const SampleHistory& m_history;
+    std::vector<int> m_rows;
+    std::vector<QLine> m_leftOver;
+};
+
 } // namespace
 
 void DrawTraces(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
                 const SampleHistory& history, const CWindowState& window) {
-    std::vector<int> rows;
-    std::vector<QLine> leftOver;
-    rows.reserve(history.size());
-    leftOver.reserve(history.size());
+    SeriesDrawer drawer(painter, geometry, pens, history);
     for (const ChartSeries* series : kTraceOrder) {
-        if (!series->isShownIn(window))
-            continue;
-        computeRows(geometry, history, *series, rows);
-        drawSegments(painter, geometry, pens.*series->pen, rows, leftOver);
+        if (series->isShownIn(window))
+            drawer.draw(*series);
     }
+}
+
+void DrawSetPointTrace(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
+                       const SampleHistory& history) {
+    // The legend's first series is the set point.
+    SeriesDrawer(painter, geometry, pens, history).draw(kChartSeries.front());
 }

@@ -11,3 +11,7 @@ struct ChartPens;
 /// number is left out; column 0 is never drawn.
 void DrawTraces(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
                 const SampleHistory& history, const CWindowState& window);
+
+/// Draws the set point as a trace like the others: the set point of each column's sample.
+void DrawSetPointTrace(QPainter& painter, const ChartGeometry& geometry, const ChartPens& pens,
+                       const SampleHistory& history);
