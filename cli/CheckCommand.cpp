@@ -91,7 +91,8 @@ bool runWindow(const VrlWindowSetup& window, const Exercise& exercise, StepRespo
     events.insert(events.end(), exercise.events.begin(), exercise.events.end());
     CEventSchedule schedule(events, dtS);
     for (std::uint64_t step = 1; step <= steps; ++step) {
-        schedule.ApplyDue(target, step);
+        for (const SettingChange& change : schedule.TakeDue(step))
+            applySetting(target, *change.row, change.value);
         simulation->Step();
     }
     figures = simulation->m_stepResponse.Figures();

@@ -34,9 +34,9 @@ CEventSchedule::CEventSchedule(const std::vector<ScheduledEvent>& events, double
     std::stable_sort(m_due.begin(), m_due.end(), [](const Due& a, const Due& b) { return a.step < b.step; });
 }
 
-bool CEventSchedule::ApplyDue(SettingTarget& target, std::uint64_t step) {
-    const std::size_t first = m_next;
+std::vector<SettingChange> CEventSchedule::TakeDue(std::uint64_t step) {
+    std::vector<SettingChange> changes;
     for (; m_next < m_due.size() && m_due[m_next].step <= step; ++m_next)
-        applySetting(target, *m_due[m_next].change.row, m_due[m_next].change.value);
-    return m_next != first;
+        changes.push_back(m_due[m_next].change);
+    return changes;
 }

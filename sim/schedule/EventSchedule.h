@@ -19,15 +19,15 @@ std::uint64_t eventStep(double atS, double dtS);
 std::uint64_t stepsToRun(double runS, double dtS);
 
 /// A run's events in the order they apply: by step, and the events of one step in list order. Whoever
-/// steps the simulation calls ApplyDue before each step; the steps are fixed by the step time at the
-/// run's start, so an event that changes the step time does not move the later ones.
+/// steps the simulation applies TakeDue's changes before each step; the steps are fixed by the step time at
+/// the run's start, so an event that changes the step time does not move the later ones.
 class CEventSchedule {
 public:
     CEventSchedule(const std::vector<ScheduledEvent>& events, double dtS);
 
-    /// Applies, in order, each event not applied yet whose step is `step` or earlier, through the
-    /// settings table; true when any did.
-    bool ApplyDue(SettingTarget& target, std::uint64_t step);
+    /// The changes, in order, of the events not taken yet whose step is `step` or earlier, for the
+    /// settings table to apply.
+    std::vector<SettingChange> TakeDue(std::uint64_t step);
 
 private:
     struct Due {

@@ -204,16 +204,22 @@ TEST_F(VrlFileTest, UnknownKeysAreKeptAndMissingOnesTakeTheDefaults) {
     EXPECT_EQ(root.value("windows")[0].toObject().value("noiseLevel"), QJsonValue(3));
 }
 
-TEST_F(VrlFileTest, EventsAndTheExerciseAreKeptAsTheyCame) {
+TEST_F(VrlFileTest, AWindowRunsItsEventsAndTheyAndTheExerciseAreKeptAsTheyCame) {
     const QString path = Path(QStringLiteral("exercise.vrl"));
-    const QByteArray events = R"([{"atS":1.5,"later":2,"power":40,"setPoint":900}])";
+    const QByteArray events = R"([{"atS":1.06,"later":2,"power":40,"setPoint":900}])";
     const QByteArray exercise = R"({"checks":[{"figure":"iae","max":1000,"window":1}],"events":[{"atS":0,)"
                                 R"("bumpless":true}],"hidePlant":true,"instructions":"Sintonize.","runS":30,)"
                                 R"("title":"Degrau"})";
     WriteFile(path, R"({"format": "vorlint", "version": 1, "exercise": )" + exercise +
                         R"(, "windows": [{"kp": 2, "events": )" + events + "}]}");
     ASSERT_NE(App().OpenDocumentFile(path), nullptr);
-    EXPECT_EQ(ActiveView().m_dSetPoint, 0.0) << "an event waits for its time";
+    CVorlintView& view = ActiveView();
+    for (int step = 1; step <= 11; ++step)
+        view.OnTimer();
+    EXPECT_EQ(view.m_history.newest().setPoint, 0.0) << "an event waits for its step, round(10.6) + 1";
+    view.OnTimer();
+    EXPECT_EQ(view.m_history.newest().setPoint, 900.0);
+    EXPECT_EQ(view.m_history.newest().power, 40.0);
     ASSERT_TRUE(Active()->GetDocument()->DoFileSave());
     const QJsonObject root = QJsonDocument::fromJson(ReadAll(path)).object();
     EXPECT_EQ(root.value("exercise"), QJsonDocument::fromJson(exercise).object());
