@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "CheckCommand.h"
 #include "EvalCommand.h"
 #include "FreqCommand.h"
 #include "SimCommand.h"
@@ -22,6 +23,7 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "  tune  run a relay or step-test experiment and print the tuning rules' gains\n"
                           "  sweep run every combination of gain ranges and print the response figures\n"
                           "  freq  linearise the loop and print its margins and Bode curves\n"
+                          "  check grade an exercise file: run its windows and print its checks\n"
                           "\n"
                           "Options:\n"
                           "  --help     show this help\n"
@@ -35,7 +37,7 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
 
 int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
-        return usageError(streams.err, "", "missing command (eval, sim, tune, sweep or freq)");
+        return usageError(streams.err, "", "missing command (eval, sim, tune, sweep, freq or check)");
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
@@ -54,13 +56,17 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
     if (command == "freq") {
         return RunFreqCommand(rest, streams);
     }
+    if (command == "check") {
+        return RunCheckCommand(rest, streams);
+    }
     if (command == "--help") {
         return writeOutput(streams, "", kHelp);
     }
     if (command == "--version") {
         return writeOutput(streams, "", "vorlint-cli " VORLINT_VERSION "\n");
     }
-    return usageError(streams.err, "", "unknown command '" + command + "' (eval, sim, tune, sweep or freq)");
+    return usageError(streams.err, "",
+                      "unknown command '" + command + "' (eval, sim, tune, sweep, freq or check)");
 }
 
 /// Runs `command` and turns running out of memory into a message (which allocates nothing) and
@@ -77,7 +83,7 @@ int reportingOutOfMemory(const char* commandName, std::FILE* err, Command comman
 
 /// The command's name for messages, empty for a command that does not exist.
 const char* commandName(const char* argument) {
-    for (const char* known : {"eval", "sim", "tune", "sweep", "freq"}) {
+    for (const char* known : {"eval", "sim", "tune", "sweep", "freq", "check"}) {
         if (std::string_view(argument) == known) {
             return known;
         }

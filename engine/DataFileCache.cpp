@@ -36,19 +36,19 @@ private:
 };
 
 // Reads to the end, but never more than the size limit allows, whatever the file grows to meanwhile.
-bool readAll(int fd, std::string& content) {
+RegularFileRead readAll(int fd, std::int64_t maxSize, std::string& content) {
     char buffer[65536];
     while (true) {
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got == 0)
-            return true;
+            return RegularFileRead::Ok;
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return RegularFileRead::CannotRead;
         }
-        if (static_cast<std::int64_t>(content.size()) + got > kMaxDataFileSize)
-            return false;
+        if (static_cast<std::int64_t>(content.size()) + got > maxSize)
+            return RegularFileRead::TooLarge;
         content.append(buffer, static_cast<std::size_t>(got));
     }
 }
@@ -63,18 +63,26 @@ bool identifyFile(const std::string& path, FileIdentity& identity) {
     return true;
 }
 
-bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity) {
+RegularFileRead readRegularFileUpTo(const std::string& path, std::int64_t maxSize, std::string& content,
+                                    FileIdentity& identity) {
     // Without O_NONBLOCK, opening a pipe waits for a writer; the type is checked on what was opened,
     // since the name may have been given to another file meanwhile.
     const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat status {};
-    if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size > kMaxDataFileSize)
-        return false;
+    if (file.get() < 0 || fstat(file.get(), &status) != 0)
+        return RegularFileRead::CannotOpen;
+    if (!S_ISREG(status.st_mode))
+        return RegularFileRead::NotRegular;
+    if (status.st_size > maxSize)
+        return RegularFileRead::TooLarge;
     identity = identityOf(status);
     content.clear();
     content.reserve(static_cast<std::size_t>(status.st_size));
-    return readAll(file.get(), content);
+    return readAll(file.get(), maxSize, content);
+}
+
+bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity) {
+    return readRegularFileUpTo(path, kMaxDataFileSize, content, identity) == RegularFileRead::Ok;
 }
 
 bool findDataFile(const std::vector<std::string>& folders, const std::string& fileName, std::string& path,

@@ -37,6 +37,19 @@ bool identifyFile(const std::string& path, FileIdentity& identity);
 /// pipe put in its place is never waited on) or is larger than kMaxDataFileSize.
 bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity);
 
+enum class RegularFileRead {
+    Ok,
+    CannotOpen, ///< errno tells why
+    NotRegular, ///< a directory, a pipe or a device
+    TooLarge,
+    CannotRead, ///< errno tells why
+};
+
+/// Reads the whole regular file at `path`, at most `maxSize` bytes, as readRegularFile does, and says
+/// why not when it cannot.
+RegularFileRead readRegularFileUpTo(const std::string& path, std::int64_t maxSize, std::string& content,
+                                    FileIdentity& identity);
+
 /// The first of `folders` ("" is the working directory) that holds a regular file named `fileName`:
 /// its path and identity. False when none does.
 bool findDataFile(const std::vector<std::string>& folders, const std::string& fileName, std::string& path,

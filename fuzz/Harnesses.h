@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// The three fuzz targets. libFuzzer calls them through FuzzEntry.cpp; the replay test calls them on
+// The fuzz targets. libFuzzer calls them through FuzzEntry.cpp; the replay test calls them on
 // every seed and every kept finding. Each aborts with a message when an invariant breaks.
 
 /// Arbitrary bytes as formula text: on a fresh engine (again in a decimal-comma locale, to the same
@@ -17,3 +17,6 @@ void FuzzDataFiles(const std::uint8_t* data, std::size_t size);
 /// A stream of panel-like events (gains, modes, set point, power, step times, formulas, resets, steps)
 /// driving one simulation; each step is checked, and timed on its own.
 void FuzzSimulation(const std::uint8_t* data, std::size_t size);
+
+/// Arbitrary bytes as a `.vrl` file read without a toolkit, as `vorlint-cli check` reads it.
+void FuzzVrlFile(const std::uint8_t* data, std::size_t size);

@@ -1,5 +1,8 @@
 #include "VrlFile.h"
 
+#include "EventsJson.h"
+#include "ExerciseJson.h"
+#include "PlainJson.h"
 #include "WindowSettingsJson.h"
 
 #include <QCoreApplication>
@@ -17,6 +20,8 @@ namespace {
 const QLatin1String kFormatKey("format");
 const QLatin1String kVersionKey("version");
 const QLatin1String kWindowsKey("windows");
+const QLatin1String kEventsKey("events");
+const QLatin1String kExerciseKey("exercise");
 const QLatin1String kFormat("vorlint");
 
 /// The whole file, or false when it cannot be read or is larger than a `.vrl` may be.
@@ -85,6 +90,16 @@ bool CheckVersion(const QJsonValue& version, QString& problem) {
     return true;
 }
 
+/// A window's scheduled events, when it has them; `where` names them in a problem.
+bool CheckEvents(const QJsonValue& value, const QString& where, QString& problem) {
+    std::vector<ScheduledEvent> events;
+    std::string what;
+    if (value.isUndefined() || readEvents(PlainJson(value), events, what))
+        return true;
+    problem = where + QString::fromStdString(what);
+    return false;
+}
+
 /// Checks entry `index` of the windows as reading and writing both do.
 bool CheckWindow(const QJsonValue& window, qsizetype index, QString& problem) {
     const QString where = QStringLiteral("windows[%1]").arg(index);
@@ -97,7 +112,23 @@ bool CheckWindow(const QJsonValue& window, qsizetype index, QString& problem) {
         problem = where + QLatin1Char('.') + what;
         return false;
     }
-    return true;
+    return CheckEvents(window.toObject().value(kEventsKey), where + QLatin1Char('.') + kEventsKey, problem);
+}
+
+/// The exercise, when the file has one, checked as the command line's `check` reads it.
+bool CheckExercise(const QJsonValue& value, QString& problem) {
+    if (value.isUndefined())
+        return true;
+    if (!value.isObject()) {
+        problem = kExerciseKey + QCoreApplication::translate("VrlFile", ": expected an object");
+        return false;
+    }
+    Exercise exercise;
+    std::string what;
+    if (readExercise(PlainJson(value), exercise, what))
+        return true;
+    problem = kExerciseKey + QLatin1Char('.') + QString::fromStdString(what);
+    return false;
 }
 
 bool ReadWindows(const QJsonValue& value, std::vector<QJsonObject>& windows, QString& problem) {
@@ -131,7 +162,8 @@ bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem) {
     if (!bytes.isEmpty()) {
         QJsonObject root;
         if (!ParseVorlintObject(bytes, root, problem) || !CheckVersion(root.value(kVersionKey), problem) ||
-            !ReadWindows(root.value(kWindowsKey), content.windows, problem))
+            !ReadWindows(root.value(kWindowsKey), content.windows, problem) ||
+            !CheckExercise(root.value(kExerciseKey), problem))
             return false;
         for (const QLatin1String& key : {kFormatKey, kVersionKey, kWindowsKey})
             root.remove(key);

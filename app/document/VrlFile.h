@@ -19,9 +19,11 @@ struct VrlContent {
     static constexpr bool FitsFileSize(qint64 bytes) { return bytes <= kMaxFileSize; }
     static constexpr bool FitsWindowCount(qint64 windows) { return windows <= kMaxWindows; }
 
-    /// The windows' objects, each checked; at least one once read.
+    /// The windows' objects, each checked (its `events` too, which it keeps as it came); at least one once
+    /// read.
     std::vector<QJsonObject> windows;
-    /// Keys of the top level this version does not know, written back as they came.
+    /// Keys of the top level besides the format, the version and the windows, written back as they came:
+    /// the exercise (checked on reading, edited nowhere yet) and keys this version does not know.
     QJsonObject unknownKeys;
 };
 

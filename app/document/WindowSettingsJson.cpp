@@ -1,5 +1,7 @@
 #include "WindowSettingsJson.h"
 
+#include "EventsJson.h"
+#include "PlainJson.h"
 #include "SettingsTable.h"
 #include "VorlintView.h"
 
@@ -136,5 +138,11 @@ QJsonObject ApplyWindowSettings(const QJsonObject& object, CVorlintView& view) {
         unknownKeys.remove(QLatin1String(row.fileKey));
         return true;
     });
+    // The events stay among the keys written back as they came: nothing edits them yet.
+    std::vector<ScheduledEvent> events;
+    std::string problem;
+    const QJsonValue listed = object.value(QLatin1String("events"));
+    if (!listed.isUndefined() && readEvents(PlainJson(listed), events, problem))
+        view.SetScheduledEvents(std::move(events));
     return unknownKeys;
 }

@@ -18,5 +18,6 @@ QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownK
 bool CheckWindowSettings(const QJsonObject& object, QString& problem);
 
 /// Gives a window that has just had its initial update the settings of a checked object; a key it
-/// lacks leaves the window's default. Returns the keys the table does not know.
+/// lacks leaves the window's default; its `events` become the window's scheduled events. Returns the
+/// keys the table does not know, the events among them.
 QJsonObject ApplyWindowSettings(const QJsonObject& object, CVorlintView& view);

@@ -33,7 +33,7 @@ public:
     /// Puts `changes` into the view and the panels as if typed and clicked, with what each setting also
     /// does (a new Ki clears the integral); the view then takes back the values as the panels show
     /// them, so that the next step reads exactly what the student sees.
-    void ApplySettings(const std::vector<SettingChange>& changes);
+    void ApplySettings(const std::vector<SettingChange>& changes) override;
 
     CDialogPanel* SliderPanel() const { return m_pSliderPanel; }
     CDialogPanel* ControlPanel() const { return m_pControlPanel; }

@@ -42,6 +42,7 @@ void CVorlintView::OnInitialUpdate() {
     if (m_pPanelHook != nullptr)
         m_pPanelHook->PrepareTrackbars();
     InitialUpdate();
+    m_nRunSteps = 0;
     ExchangeWithPanels(false);
 }
 
@@ -87,6 +88,22 @@ void CVorlintView::SetRunning(bool running) {
 
 void CVorlintView::BeforeStep() {
     ExchangeWithPanels(true);
+    ApplyDueEvents();
+}
+
+void CVorlintView::ApplyDueEvents() {
+    if (++m_nRunSteps == 1)
+        m_pSchedule = std::make_unique<CEventSchedule>(m_scheduledEvents, StepSeconds(m_nSimStepMs));
+    const std::vector<SettingChange> due = m_pSchedule->TakeDue(m_nRunSteps);
+    if (due.empty())
+        return;
+    if (m_pPanelHook != nullptr) {
+        m_pPanelHook->ApplySettings(due);
+        return;
+    }
+    SettingTarget target{*this, this};
+    for (const SettingChange& change : due)
+        applySetting(target, *change.row, change.value);
 }
 
 void CVorlintView::AfterStep() {

@@ -2,6 +2,7 @@
 
 #include "ChartPicture.h"
 #include "ChartStyle.h"
+#include "EventSchedule.h"
 #include "PanelHook.h"
 #include "Simulation.h"
 #include "StepTimer.h"
@@ -38,6 +39,11 @@ public:
 
     /// The panels' side of the exchange, or nullptr for a view without panels.
     void SetPanelHook(CPanelHook* hook) { m_pPanelHook = hook; }
+
+    /// The window's scheduled events (its `.vrl` events), applied while it runs from its first step on:
+    /// each before step round(atS / dt) + 1, through the panels as if typed.
+    void SetScheduledEvents(std::vector<ScheduledEvent> events) { m_scheduledEvents = std::move(events); }
+    const std::vector<ScheduledEvent>& ScheduledEvents() const { return m_scheduledEvents; }
 
     /// Called once after the view is placed in its frame: prepares the frame's trackbars, puts the
     /// point at its minimum and the power at 0, and shows the values in the panels.
@@ -96,6 +102,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void BeforeStep() override;
+    /// Applies the scheduled events due before the step about to run.
+    void ApplyDueEvents();
     void AfterStep() override;
 
 private:
@@ -106,6 +114,10 @@ private:
     int FrameIntervalMs() const;
 
     CPanelHook* m_pPanelHook = nullptr;
+    std::vector<ScheduledEvent> m_scheduledEvents;
+    /// Built at the run's first step, from the step time then in effect.
+    std::unique_ptr<CEventSchedule> m_pSchedule;
+    std::uint64_t m_nRunSteps = 0; ///< steps since the initial update
     std::unique_ptr<CStepTimer> m_pTimer;
     /// A 32-bit image rather than a pixmap: the chart's traces are drawn straight into its pixels.
     QImage m_bitmap;

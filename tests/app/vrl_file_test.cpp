@@ -204,6 +204,28 @@ TEST_F(VrlFileTest, UnknownKeysAreKeptAndMissingOnesTakeTheDefaults) {
     EXPECT_EQ(root.value("windows")[0].toObject().value("noiseLevel"), QJsonValue(3));
 }
 
+TEST_F(VrlFileTest, AWindowRunsItsEventsAndTheyAndTheExerciseAreKeptAsTheyCame) {
+    const QString path = Path(QStringLiteral("exercise.vrl"));
+    const QByteArray events = R"([{"atS":1.06,"later":2,"power":40,"setPoint":900}])";
+    const QByteArray exercise = R"({"checks":[{"figure":"iae","max":1000,"window":1}],"events":[{"atS":0,)"
+                                R"("bumpless":true}],"hidePlant":true,"instructions":"Sintonize.","runS":30,)"
+                                R"("title":"Degrau"})";
+    WriteFile(path, R"({"format": "vorlint", "version": 1, "exercise": )" + exercise +
+                        R"(, "windows": [{"kp": 2, "events": )" + events + "}]}");
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    CVorlintView& view = ActiveView();
+    for (int step = 1; step <= 11; ++step)
+        view.OnTimer();
+    EXPECT_EQ(view.m_history.newest().setPoint, 0.0) << "an event waits for its step, round(10.6) + 1";
+    view.OnTimer();
+    EXPECT_EQ(view.m_history.newest().setPoint, 900.0);
+    EXPECT_EQ(view.m_history.newest().power, 40.0);
+    ASSERT_TRUE(Active()->GetDocument()->DoFileSave());
+    const QJsonObject root = QJsonDocument::fromJson(ReadAll(path)).object();
+    EXPECT_EQ(root.value("exercise"), QJsonDocument::fromJson(exercise).object());
+    EXPECT_EQ(root.value("windows")[0].toObject().value("events"), QJsonDocument::fromJson(events).array());
+}
+
 TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
     const std::pair<QByteArray, const char*> rows[] = {
         {QByteArray(1024 * 1024 + 1, ' '), "the file is larger than 1 MB"},
@@ -242,6 +264,13 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
          "windows[0].power: expected a number from 0 to 100"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"antiWindup": "clamp"}]})",
          "windows[0].antiWindup: expected \"none\", \"conditional\" or \"backcalc\""},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"events": [{"atS": -1, "kp": 1}]}]})",
+         "windows[0].events[0].atS: expected a finite number of 0 or more"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"events": [{"atS": 1, "lagCount": 6}]}]})",
+         "windows[0].events[0].lagCount: expected a whole number from 0 to 5"},
+        {R"({"format": "vorlint", "version": 1, "exercise": {"checks": [{"figure": "iae", "min": 2, "max": 1}]}})",
+         "exercise.checks[0].min: above max"},
+        {R"({"format": "vorlint", "version": 1, "exercise": 1})", "exercise: expected an object"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"formula": "p\ud800"}]})",
          "windows[0].formula: esperado um texto sem surrogate UTF-16 isolado"},
         {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" + QByteArray("{},").repeated(100) +

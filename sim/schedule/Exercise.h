@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ScheduledEvent.h"
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <vector>
+
+/// A limit on one step-response figure of a window's latest response.
+struct ExerciseCheck {
+    std::size_t figure = 0; ///< index into kStepResponseFigureFields
+    double min = -std::numeric_limits<double>::infinity();
+    double max = std::numeric_limits<double>::infinity();
+    std::size_t window = 0; ///< from 1 as the file lists the windows; 0: every window
+
+    /// An undefined figure (NaN) never passes.
+    bool Passes(double value) const { return value >= min && value <= max; }
+    bool HasMin() const { return min != -std::numeric_limits<double>::infinity(); }
+    bool HasMax() const { return max != std::numeric_limits<double>::infinity(); }
+};
+
+/// What a teacher hands out with a `.vrl`: the words, how long a graded run lasts, what happens in it
+/// and the limits the responses are held to.
+struct Exercise {
+    std::string title;
+    std::string instructions;
+    bool hidePlant = false;
+    double runS = 0.0;
+    bool hasRunS = false;
+    std::vector<ScheduledEvent> events;
+    std::vector<ExerciseCheck> checks;
+};

@@ -1,0 +1,83 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace {
+
+/// A PID window with a disturbance event of its own and a manual window; the exercise steps the set
+/// point at 1.06 s, which is before step round(10.6) + 1 = 12, and runs ceil(9.95 / 0.1) = 100 steps.
+std::string exerciseFile(const std::string& overshootMax, const std::string& runS = R"("runS": 9.95,)") {
+    return R"({"format": "vorlint", "version": 1,
+        "windows": [{"pid": true, "kp": 0.5, "ki": 20, "setPoint": 1500,
+                     "events": [{"atS": 2, "disturbance": 10}]},
+                    {"setPoint": 1000}],
+        "exercise": {)" +
+           runS + R"( "events": [{"atS": 1.06, "setPoint": 2000}],
+            "checks": [{"figure": "response_start_step", "min": 12, "max": 12},
+                       {"figure": "overshoot_pct", "max": )" +
+           overshootMax + R"(, "window": 1},
+                       {"figure": "iae", "window": 2, "max": 17622}]}})";
+}
+
+class CheckCommandTest : public ::testing::Test {
+protected:
+    void TearDown() override { std::remove(path.c_str()); }
+
+    CliRun check(const std::string& content) {
+        std::ofstream(path) << content;
+        return runCli({"check", path});
+    }
+
+    const std::string path = "check_command_test_" + std::to_string(::getpid()) + ".vrl";
+};
+
+TEST_F(CheckCommandTest, PrintsEachCheckOfEachWindowAndFailsWhenOneFails) {
+    // The same run as the command line's own: its figures are the independent path to the PID window's
+    // overshoot. The manual window stays at 20, so its IAE is 89 steps of 1980 * 0.1.
+    const CliRun sim = runCli({"sim", "--steps", "100", "--mode", "pid", "--kp", "0.5", "--ki", "20",
+                               "--setpoint", "1500", "--at", "21:disturbance=10", "--at", "12:setpoint=2000",
+                               "--csv", "/dev/null", "--metrics", "-"});
+    ASSERT_EQ(sim.status, 0) << sim.err;
+    EXPECT_NE(sim.out.find("overshoot_pct\t28.146071656779558\n"), std::string::npos) << sim.out;
+
+    const CliRun failing = check(exerciseFile("5"));
+    EXPECT_EQ(failing.status, 1) << failing.err;
+    EXPECT_EQ(failing.out, "1\tresponse_start_step\t12\t12\t12\tpass\n"
+                           "1\tovershoot_pct\t28.146071656779558\t\t5\tfail\n"
+                           "2\tresponse_start_step\t12\t12\t12\tpass\n"
+                           "2\tiae\t17622\t\t17622\tpass\n");
+    const CliRun passing = check(exerciseFile("28.146071656779558"));
+    EXPECT_EQ(passing.status, 0) << passing.err;
+    EXPECT_NE(passing.out.find("\t28.146071656779558\t\t28.146071656779558\tpass\n"), std::string::npos);
+}
+
+TEST_F(CheckCommandTest, AFileThatCannotBeGradedIsAUsageError) {
+    const std::pair<std::string, std::string> rows[] = {
+        {exerciseFile("5", ""), ": exercise.runS: missing\n"},
+        {R"({"format": "vorlint", "version": 1})", ": no exercise\n"},
+        {R"({"format": "vorlint", "version": 1, "exercise": {"runS": 1, "checks": [{"figure": "iae", "window": 2}]}})",
+         ": a check names window 2 of 1\n"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"simStepMs": 0}], "exercise": {"runS": 1}})",
+         ": window 1: a step of 0 ms never reaches runS\n"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"lagCount": 6}], "exercise": {"runS": 1}})",
+         ": windows[0].lagCount: expected a whole number from 0 to 5\n"},
+    };
+    for (const auto& [content, message] : rows) {
+        const CliRun run = check(content);
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_EQ(run.err, "vorlint-cli check: " + path + message);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(runCli({"check"}).status, 2);
+    const CliRun missing = runCli({"check", "missing.vrl"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err.rfind("vorlint-cli check: missing.vrl: ", 0), 0u) << "then the system's reason";
+    EXPECT_EQ(runCli({"check", "."}).err, "vorlint-cli check: .: not a regular file\n");
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+#include "VrlDocument.h"
+
+#include "Simulation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
+    VrlDocument document;
+    std::string problem;
+    ASSERT_TRUE(readVrlDocument(R"({"format": "vorlint", "version": 1, "teacher": "Ana",
+        "windows": [{"kp": 2, "antiWindup": "backcalc", "future": 1,
+                     "events": [{"atS": 1.5, "power": 40, "setPoint": 900, "later": 1}]}, {}],
+        "exercise": {"title": "Degrau", "instructions": "Sintonize.", "hidePlant": true, "runS": 30,
+                     "events": [{"atS": 0, "bumpless": true}],
+                     "checks": [{"figure": "overshoot_pct", "max": 10, "window": 2}, {"figure": "iae"}]}})",
+                                document, problem))
+        << problem;
+    ASSERT_EQ(document.windows.size(), 2u);
+    const VrlWindowSetup& first = document.windows[0];
+    ASSERT_EQ(first.settings.size(), 2u);
+    EXPECT_STREQ(first.settings[0].row->fileKey, "kp");
+    EXPECT_EQ(first.settings[0].value.number, 2.0);
+    EXPECT_EQ(first.settings[1].value.number, static_cast<double>(AntiWindup::BackCalculation));
+    ASSERT_EQ(first.events.size(), 2u) << "one event per setting, in the table's order";
+    EXPECT_STREQ(first.events[0].change.row->fileKey, "setPoint");
+    EXPECT_STREQ(first.events[1].change.row->fileKey, "power");
+    EXPECT_EQ(first.events[1].atS, 1.5);
+    EXPECT_TRUE(document.windows[1].settings.empty());
+
+    const Exercise& exercise = document.exercise;
+    ASSERT_TRUE(document.hasExercise);
+    EXPECT_EQ(exercise.title, "Degrau");
+    EXPECT_EQ(exercise.instructions, "Sintonize.");
+    EXPECT_TRUE(exercise.hidePlant);
+    EXPECT_EQ(exercise.runS, 30.0);
+    ASSERT_EQ(exercise.events.size(), 1u);
+    EXPECT_EQ(exercise.events[0].change.value.number, 1.0);
+    ASSERT_EQ(exercise.checks.size(), 2u);
+    EXPECT_EQ(exercise.checks[0].figure, 4u);
+    EXPECT_FALSE(exercise.checks[0].HasMin());
+    EXPECT_EQ(exercise.checks[0].max, 10.0);
+    EXPECT_EQ(exercise.checks[0].window, 2u);
+    EXPECT_EQ(exercise.checks[1].window, 0u) << "every window";
+
+    ASSERT_TRUE(readVrlDocument("", document, problem));
+    EXPECT_EQ(document.windows.size(), 1u);
+    EXPECT_FALSE(document.hasExercise);
+}
+
+TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
+    const std::string head = R"({"format": "vorlint", "version": 1, )";
+    const std::pair<std::string, std::string> rows[] = {
+        {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [{\"kp\": 1e999}]}",
+         "a number out of range (1e999) at byte 55"},
+        {"{\"format\": \"vorlint\",}", "not JSON (expected a key in double quotes at byte 21)"},
+        {R"({"format": "vorlint", "version": 2})",
+         "version 2 comes from a newer Vorlint; this one reads version 1"},
+        {head + R"("windows": [{"lagCount": 6}]})",
+         "windows[0].lagCount: expected a whole number from 0 to 5"},
+        {head + R"("windows": [{"setPoint": "1"}]})", "windows[0].setPoint: expected a finite number"},
+        {head + R"("windows": [{}, 3]})", "windows[1]: expected an object"},
+        {head + R"("windows": [{"events": [{"atS": -1, "kp": 1}]}]})",
+         "windows[0].events[0].atS: expected a finite number of 0 or more"},
+        {head + R"("windows": [{"events": [{"atS": 1, "later": 1}]}]})",
+         "windows[0].events[0]: expected a setting besides atS"},
+        {head + R"("windows": [{"events": [{"atS": 1, "deadTimeS": -1}]}]})",
+         "windows[0].events[0].deadTimeS: expected a finite number of 0 or more"},
+        {head + R"("windows": [{"events": {}}]})", "windows[0].events: expected a list"},
+        {head + R"("exercise": []})", "exercise: expected an object"},
+        {head + R"("exercise": {"runS": -1}})", "exercise.runS: expected a finite number of 0 or more"},
+        {head + R"("exercise": {"hidePlant": 1}})", "exercise.hidePlant: expected true or false"},
+        {head + R"("exercise": {"events": [{"atS": 0, "power": true}]}})",
+         "exercise.events[0].power: expected a finite number"},
+        {head + R"("exercise": {"checks": [{"figure": "overshoot"}]}})",
+         "exercise.checks[0].figure: expected one of response_start_step, initial_point, setpoint, "
+         "rise_time_s, overshoot_pct, peak, peak_time_s, settling_time_s, steady_state_error, iae, ise, "
+         "itae, time_saturated_s"},
+        {head + R"("exercise": {"checks": [{"figure": "iae", "min": 2, "max": 1}]}})",
+         "exercise.checks[0].min: above max"},
+        {head + R"("exercise": {"checks": [{"figure": "iae", "window": 0}]}})",
+         "exercise.checks[0].window: expected a whole number from 1 to 100"},
+        {head + R"("exercise": {"checks": [3]}})", "exercise.checks[0]: expected an object"},
+    };
+    for (const auto& [text, expected] : rows) {
+        VrlDocument document;
+        std::string problem;
+        EXPECT_FALSE(readVrlDocument(text, document, problem)) << text;
+        EXPECT_EQ(problem, expected) << text;
+    }
+}
+
+} // namespace
