@@ -15,34 +15,35 @@ namespace {
 /// One PDF unit a point, so that the page holds the chart at its size in pixels.
 constexpr int kPdfResolution = 72;
 
-bool WritePng(const CVorlintView& view, QIODevice& device) {
-    return ChartImage(view).save(&device, "PNG");
+bool WritePng(const Picture& picture, QIODevice& device) {
+    return PictureImage(picture).save(&device, "PNG");
 }
 
-bool WriteSvg(const CVorlintView& view, const QString& title, QIODevice& device) {
+bool WriteSvg(const Picture& picture, const QString& title, QIODevice& device) {
+    const QRect rect(QPoint(), picture.size);
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
-    svg.setSize(view.size());
-    svg.setViewBox(view.rect());
+    svg.setSize(picture.size);
+    svg.setViewBox(rect);
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    view.PaintChartInto(painter, view.rect());
+    picture.paint(painter, rect);
     return painter.end();
 }
 
-bool WritePdf(const CVorlintView& view, const QString& title, QIODevice& device) {
+bool WritePdf(const Picture& picture, const QString& title, QIODevice& device) {
     QPdfWriter pdf(&device);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Vorlint"));
     pdf.setResolution(kPdfResolution);
-    pdf.setPageSize(QPageSize(view.size(), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(picture.size, QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF());
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    view.PaintChartInto(painter, painter.viewport());
+    picture.paint(painter, painter.viewport());
     return painter.end();
 }
 
@@ -61,18 +62,23 @@ bool ChartFormatOfFile(const QString& path, ChartFormat& format) {
     return false;
 }
 
-QImage ChartImage(const CVorlintView& view) {
-    QImage image(view.size(), QImage::Format_RGB32);
+Picture ChartPicture(const CVorlintView& view) {
+    return {view.size(),
+            [&view](QPainter& painter, const QRectF& target) { view.PaintChartInto(painter, target); }};
+}
+
+QImage PictureImage(const Picture& picture) {
+    QImage image(picture.size, QImage::Format_RGB32);
     QPainter painter(&image);
-    view.PaintChartInto(painter, image.rect());
+    picture.paint(painter, image.rect());
     return image;
 }
 
-QByteArray ChartPictureBytes(const CVorlintView& view, ChartFormat format, const QString& title) {
+QByteArray PictureBytes(const Picture& picture, ChartFormat format, const QString& title) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    const bool drawn = format == ChartFormat::Png   ? WritePng(view, bytes)
-                       : format == ChartFormat::Svg ? WriteSvg(view, title, bytes)
-                                                    : WritePdf(view, title, bytes);
+    const bool drawn = format == ChartFormat::Png   ? WritePng(picture, bytes)
+                       : format == ChartFormat::Svg ? WriteSvg(picture, title, bytes)
+                                                    : WritePdf(picture, title, bytes);
     return drawn ? bytes.data() : QByteArray();
 }

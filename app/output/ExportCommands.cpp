@@ -85,17 +85,21 @@ void ExportWithDialog(QWidget* parent, const QString& caption, const char* filte
 } // namespace
 
 bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem) {
+    return ExportPicture(ChartPicture(view), title, path, problem);
+}
+
+bool ExportPicture(const Picture& picture, const QString& title, const QString& path, QString& problem) {
     ChartFormat format = ChartFormat::Png;
     if (!ChartFormatOfFile(path, format)) {
         problem = QCoreApplication::translate("ExportCommands", "the name ends in none of .png, .svg, .pdf");
         return false;
     }
-    const QByteArray picture = ChartPictureBytes(view, format, title);
-    if (picture.isEmpty()) {
+    const QByteArray bytes = PictureBytes(picture, format, title);
+    if (bytes.isEmpty()) {
         problem = QCoreApplication::translate("ExportCommands", "the window is too small to draw its chart");
         return false;
     }
-    return WriteFileSafely(path, picture, problem);
+    return WriteFileSafely(path, bytes, problem);
 }
 
 bool ExportData(const CVorlintView& view, const QString& path, QString& problem) {
@@ -103,25 +107,34 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
 }
 
 void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent) {
+    ExportPictureAs(ChartPicture(view), title, parent);
+}
+
+void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent) {
+    ExportCsvAs([&view] { return HistoryCsvBytes(view); }, title, parent);
+}
+
+void ExportPictureAs(const Picture& picture, const QString& title, QWidget* parent) {
     ExportWithDialog(
         parent, QCoreApplication::translate("ExportCommands", "Exportar gráfico"), kChartFilters,
         ProposedName(title, QStringLiteral(".png")),
         QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the chart."),
-        [&](const QString& path, QString& problem) { return ExportChart(view, title, path, problem); });
+        [&](const QString& path, QString& problem) { return ExportPicture(picture, title, path, problem); });
 }
 
-void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    ExportWithDialog(parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
-                     ProposedName(title, QStringLiteral(".csv")),
-                     QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
-                     [&](const QString& path, QString& problem) { return ExportData(view, path, problem); });
+void ExportCsvAs(const std::function<QByteArray()>& csv, const QString& title, QWidget* parent) {
+    ExportWithDialog(
+        parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
+        ProposedName(title, QStringLiteral(".csv")),
+        QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
+        [&](const QString& path, QString& problem) { return WriteFileSafely(path, csv(), problem); });
 }
 
 void CopyChartAndData(const CVorlintView& view) {
     try {
         auto data = std::make_unique<QMimeData>();
         const QByteArray csv = HistoryCsvBytes(view);
-        data->setImageData(ChartImage(view));
+        data->setImageData(PictureImage(ChartPicture(view)));
         data->setText(QString::fromUtf8(csv));
         data->setData(QStringLiteral("text/csv"), csv);
         QApplication::clipboard()->setMimeData(data.release());

@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 class CVorlintView;
 class QWidget;
+struct Picture;
 
 // Getting the chart and the data out of a simulation window: to files and to the clipboard.
 
 /// Writes the window's chart to `path` in the format its suffix names (PNG, SVG or PDF); false with
 /// the reason in `problem`, leaving no half-written file.
 bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem);
+/// Writes `picture` to `path` as ExportChart writes the chart.
+bool ExportPicture(const Picture& picture, const QString& title, const QString& path, QString& problem);
 /// Writes the window's history to `path` as CSV (SampleCsv.h); false with the reason in `problem`.
 bool ExportData(const CVorlintView& view, const QString& path, QString& problem);
 
@@ -18,5 +24,11 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
 void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent);
 /// File > "Exportar dados...": asks for a file and exports the history there; a failure is reported.
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent);
+/// Asks for a file, as "Exportar gráfico..." does, and exports `picture` there; a failure is reported.
+/// `title` names the picture inside SVG and PDF and the file proposed.
+void ExportPictureAs(const Picture& picture, const QString& title, QWidget* parent);
+/// Asks for a file, as "Exportar dados..." does, and writes what `csv` gives then there; a failure is
+/// reported.
+void ExportCsvAs(const std::function<QByteArray()>& csv, const QString& title, QWidget* parent);
 /// Edit > "Copy": puts the chart's image and the history's CSV text on the clipboard together.
 void CopyChartAndData(const CVorlintView& view);
