@@ -158,8 +158,10 @@ void DrawMargin(QPainter& painter, const Pane& pane, const Pane& other, double o
     const double left = x + 6 + width <= pane.area.right() ? x + 6 : x - 6 - width;
     const double middle = std::clamp(pane.Y((from + to) / 2), pane.area.top() + metrics.height(),
                                      pane.area.bottom() - metrics.height());
-    painter.drawText(QRectF(left, middle - metrics.height() / 2, width, metrics.height()), Qt::AlignCenter,
-                     label);
+    const QRectF box(left, middle - metrics.height() / 2, width, metrics.height());
+    // Readable over the curves it crosses.
+    painter.fillRect(box, QColor(255, 255, 255, 220));
+    painter.drawText(box, Qt::AlignCenter, label);
 }
 
 /// A short line of `color` and `text` after it, from `x` on; returns where the next entry may start.

@@ -138,6 +138,9 @@ void CFrequencyDlg::CreateControls() {
     m_pTable = new QTableWidget(static_cast<int>(std::size(kRows)), ColumnCount, this);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->verticalHeader()->hide();
+    // Read-only figures: no cell to take the focus and look selected.
+    m_pTable->setFocusPolicy(Qt::NoFocus);
+    m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
     for (int column = 0; column < ColumnCount; ++column) {
         auto* heading = new QTableWidgetItem(translated(kHeadings[column][0]));
         heading->setToolTip(translated(kHeadings[column][1]));
@@ -153,6 +156,9 @@ void CFrequencyDlg::CreateControls() {
         m_pTable->item(row, FigureColumn)->setText(translated(kRows[row].label));
         m_pTable->item(row, FigureColumn)->setToolTip(translated(kRows[row].tooltip));
     }
+    // Every figure in sight, the plot taking what room is left.
+    m_pTable->setMinimumHeight(m_pTable->horizontalHeader()->sizeHint().height() +
+                               m_pTable->verticalHeader()->length() + 2 * m_pTable->frameWidth());
     m_pReasons = new QLabel(this);
     m_pReasons->setWordWrap(true);
     m_pReasons->setAlignment(Qt::AlignLeft | Qt::AlignTop);
