@@ -33,6 +33,7 @@ enum : int {
     SimPlantController = 32776,
     SimTuning = 32777,
     SimSetPointStep = 32778,
+    SimFrequency = 32779,
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,

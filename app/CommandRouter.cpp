@@ -1,6 +1,8 @@
 #include "CommandRouter.h"
 
 #include "ArrangeIcons.h"
+#include "BodePlot.h"
+#include "ChartPictures.h"
 #include "ChartStyleSettings.h"
 #include "ChildFrame.h"
 #include "CommandIds.h"
@@ -8,6 +10,7 @@
 #include "Document.h"
 #include "ExportCommands.h"
 #include "ExpressaoDlg.h"
+#include "FrequencyDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
@@ -25,6 +28,7 @@
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -38,8 +42,7 @@ const int kWindowCommands[] = {
     CommandId::WindowNew,       CommandId::WindowCascade,      CommandId::WindowTile,
     CommandId::WindowArrange,   CommandId::SimStart,           CommandId::SimStop,
     CommandId::SimFormula,      CommandId::SimPlantController, CommandId::SimTuning,
-    CommandId::SimSetPointStep,
-    CommandId::ViewRunHistory,
+    CommandId::SimSetPointStep, CommandId::ViewRunHistory,     CommandId::SimFrequency,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -80,6 +83,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimFormula, &R::OnSimFormula);
     Connect(CommandId::SimPlantController, &R::OnSimPlantController);
     Connect(CommandId::SimTuning, &R::OnSimTuning);
+    Connect(CommandId::SimFrequency, &R::OnSimFrequency);
     Connect(CommandId::SimSetPointStep, &R::OnSimSetPointStep);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewSetPointOverTime,
@@ -315,5 +319,25 @@ void CCommandRouter::OnSimTuning() {
                 document->SetModifiedFlag();
         },
         &m_frame);
+    connect(&dialog, &CTuningDlg::relayCycleFound, frame->View(), &CVorlintView::RememberRelayCycle);
     dialog.exec();
+}
+
+void CCommandRouter::OnSimFrequency() {
+    CVorlintView* view = ActiveView();
+    if (view == nullptr)
+        return;
+    // Not modal: the window goes on running, and its settings changed, under the student's eyes.
+    auto* dialog = new CFrequencyDlg(*view, &m_frame);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QString title = ActiveTitle();
+    dialog->setWindowTitle(dialog->windowTitle() + QStringLiteral(" – ") + title);
+    const QString exportTitle = title + QStringLiteral("-bode");
+    CBodePlot* plot = dialog->Plot();
+    connect(dialog->ExportPictureButton(), &QPushButton::clicked, dialog,
+            [dialog, plot, exportTitle] { ExportChartAs(*plot, exportTitle, dialog); });
+    connect(dialog->ExportDataButton(), &QPushButton::clicked, dialog, [dialog, exportTitle] {
+        ExportCsvAs([dialog] { return dialog->CurvesCsv(); }, exportTitle, dialog);
+    });
+    dialog->show();
 }

@@ -62,6 +62,8 @@ private:
     void OnSimFormula();
     void OnSimPlantController();
     void OnSimTuning();
+    /// Simulação > "Resposta em frequência...": the frequency dialog of the active window, not modal.
+    void OnSimFrequency();
     /// Simulação > "Degrau de set point...": one change of the set point, applied at the next step.
     void OnSimSetPointStep();
 

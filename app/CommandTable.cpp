@@ -76,6 +76,10 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("CCommandTable",
                        "Identifica a planta da janela ativa com um relé ou um degrau e compara as regras de "
                        "sintonia\nSintonia")},
+    {SimFrequency, QT_TRANSLATE_NOOP("CCommandTable", "Resposta em frequência..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, "
+                       "linearizada no set point\nResposta em frequência")},
     {ViewToolbar, QT_TRANSLATE_NOOP("CCommandTable", "&Toolbar"),
      QT_TRANSLATE_NOOP("CCommandTable", "Show or hide the toolbar\nToggle ToolBar")},
     {ViewStatusBar, QT_TRANSLATE_NOOP("CCommandTable", "&Status Bar"),

@@ -1,5 +1,6 @@
 #include "FreqCommand.h"
 
+#include "BodeCsv.h"
 #include "FreqOptions.h"
 #include "FrequencyLab.h"
 #include "NumberText.h"
@@ -57,20 +58,6 @@ std::string figureLines(const FrequencyFigures& figures) {
     return text;
 }
 
-std::string bodeCsv(const std::vector<BodePoint>& bode) {
-    std::string text = "w_rad_s,plant_mag_db,plant_phase_deg,loop_mag_db,loop_phase_deg\n";
-    for (const BodePoint& point : bode) {
-        appendNumber(text, point.omegaRadS);
-        for (const double value :
-             {point.plantMagDb, point.plantPhaseDeg, point.loopMagDb, point.loopPhaseDeg}) {
-            text += ',';
-            appendNumber(text, value);
-        }
-        text += '\n';
-    }
-    return text;
-}
-
 /// Says on standard error why the figures that print nan do not exist.
 void reportMissingFigures(const FrequencyAnalysis& analysis, std::FILE* err) {
     const struct {
@@ -118,5 +105,5 @@ int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
         return kExitFailure;
     }
     reportMissingFigures(analysis, streams.err);
-    return writeOutput(streams, kCommand, figureLines(analysis.figures) + '\n' + bodeCsv(analysis.bode));
+    return writeOutput(streams, kCommand, figureLines(analysis.figures) + '\n' + BodeCsv(analysis.bode));
 }

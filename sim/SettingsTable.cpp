@@ -408,3 +408,14 @@ std::string settingValueText(const SettingRow& row, const SettingValue& value) {
         return numberText(value.number);
     }
 }
+
+std::string settingsSnapshot(const SettingSource& source, bool (*keep)(const SettingRow& row)) {
+    std::string snapshot;
+    for (const SettingRow& row : settingRows()) {
+        if (keep(row)) {
+            snapshot += settingValueText(row, row.read(source));
+            snapshot += '\0';
+        }
+    }
+    return snapshot;
+}

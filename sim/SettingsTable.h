@@ -149,3 +149,7 @@ const SettingChoice* choiceByValue(const SettingRow& row, int value);
 std::string choiceNames(const SettingRow& row);
 /// The value of `row` in a window as the command line and the help write it ("0.5", "backcalc").
 std::string settingValueText(const SettingRow& row, const SettingValue& value);
+/// The values of the rows `keep` selects, each as settingValueText writes it, ended by a NUL: equal texts,
+/// equal settings. What shows that a window's settings changed without a signal from every place that
+/// changes them.
+std::string settingsSnapshot(const SettingSource& source, bool (*keep)(const SettingRow& row));

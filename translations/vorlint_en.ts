@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>CBodePlot</name>
+    <message>
+        <source>Diagrama de Bode da malha linearizada no ponto de operação: magnitude em dB e fase em graus em função de ω (rad/s, escala logarítmica) até a frequência de Nyquist π/dt.</source>
+        <translation>Bode plot of the loop linearised at the operating point: magnitude in dB and phase in degrees against ω (rad/s, logarithmic scale) up to the Nyquist frequency π/dt.</translation>
+    </message>
+    <message>
+        <source>MF = %1</source>
+        <translation>PM = %1</translation>
+    </message>
+    <message>
+        <source>MG = %1</source>
+        <translation>GM = %1</translation>
+    </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>Magnitude (dB)</translation>
+    </message>
+    <message>
+        <source>Fase (°)</source>
+        <translation>Phase (°)</translation>
+    </message>
+    <message>
+        <source>ω (rad/s)</source>
+        <translation>ω (rad/s)</translation>
+    </message>
+    <message>
+        <source>Planta G</source>
+        <translation>Plant G</translation>
+    </message>
+    <message>
+        <source>Malha L = C·G</source>
+        <translation>Loop L = C·G</translation>
+    </message>
+</context>
+<context>
     <name>CCommandRouter</name>
     <message>
         <source>Degrau de set point</source>
@@ -379,6 +414,26 @@ Degrau de set point</source>
 Set-point step</translation>
     </message>
     <message>
+        <source>Resposta em frequência...</source>
+        <translation>Frequency response...</translation>
+    </message>
+    <message>
+        <source>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
+Resposta em frequência</source>
+        <translation>Shows the Bode plot, the margins and the ultimate point of the active window&apos;s loop, linearised at the set point
+Frequency response</translation>
+    </message>
+    <message>
+        <source>Relatório do laboratório...</source>
+        <translation>Lab report...</translation>
+    </message>
+    <message>
+        <source>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
+Relatório</source>
+        <translation>Saves a PDF of the active window for a report: the chart, the setup and the step-response figures with what each one measures
+Report</translation>
+    </message>
+    <message>
         <source>Set point ao longo do tempo</source>
         <translation>Set point over time</translation>
     </message>
@@ -397,16 +452,6 @@ Set point over time</translation>
 Histórico da execução</source>
         <translation>Opens the recording of the active window&apos;s whole run, to scroll through, zoom and measure its responses
 Run history</translation>
-    </message>
-    <message>
-        <source>Relatório do laboratório...</source>
-        <translation>Lab report...</translation>
-    </message>
-    <message>
-        <source>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
-Relatório</source>
-        <translation>Saves a PDF of the active window for a report: the chart, the setup and the step-response figures with what each one measures
-Report</translation>
     </message>
 </context>
 <context>
@@ -465,6 +510,129 @@ Report</translation>
     <message>
         <source>As fórmulas usam ponto decimal (0.5) e &quot;:&quot; entre argumentos (frand(0:10)), não vírgula.</source>
         <translation>Formulas use a decimal point (0.5) and &quot;:&quot; between arguments (frand(0:10)), not a comma.</translation>
+    </message>
+</context>
+<context>
+    <name>CFrequencyDlg</name>
+    <message>
+        <source>O ponto de operação: o point em volta do qual a malha é linearizada (o set point da janela, ou 1500 quando ele é 0).</source>
+        <translation>The operating point: the point around which the loop is linearised (the window&apos;s set point, or 1500 when that is 0).</translation>
+    </message>
+    <message>
+        <source>A potência de 0 a 100 que mantém o point em p0: f(p0, t0, dt) = p0.</source>
+        <translation>The power from 0 to 100 that holds the point at p0: f(p0, t0, dt) = p0.</translation>
+    </message>
+    <message>
+        <source>Quanto o próximo point muda por unidade do point, em (p0, t0).</source>
+        <translation>How much the next point changes per unit of the point, at (p0, t0).</translation>
+    </message>
+    <message>
+        <source>Quanto o próximo point muda por unidade de potência, em (p0, t0).</source>
+        <translation>How much the next point changes per unit of power, at (p0, t0).</translation>
+    </message>
+    <message>
+        <source>Ganho último: o Kp que sozinho leva a malha ao limite da estabilidade, 1/|G| onde a fase da planta cai abaixo de −180° (potência por unidade do point).</source>
+        <translation>Ultimate gain: the Kp that alone brings the loop to the edge of stability, 1/|G| where the plant&apos;s phase falls below −180° (power per unit of the point).</translation>
+    </message>
+    <message>
+        <source>Período último: o da oscilação nesse limite, 2π/ω, em segundos simulados.</source>
+        <translation>Ultimate period: that of the oscillation at that edge, 2π/ω, in simulated seconds.</translation>
+    </message>
+    <message>
+        <source>Margem de ganho</source>
+        <translation>Gain margin</translation>
+    </message>
+    <message>
+        <source>Por quanto os ganhos do controlador podem ser multiplicados até a malha oscilar: 1/|L| onde a fase da malha cai abaixo de −180°.</source>
+        <translation>By how much the controller&apos;s gains can be multiplied before the loop oscillates: 1/|L| where the loop&apos;s phase falls below −180°.</translation>
+    </message>
+    <message>
+        <source>Margem de ganho (dB)</source>
+        <translation>Gain margin (dB)</translation>
+    </message>
+    <message>
+        <source>A margem de ganho em decibéis, 20·log10 dela.</source>
+        <translation>The gain margin in decibels, 20·log10 of it.</translation>
+    </message>
+    <message>
+        <source>Margem de fase</source>
+        <translation>Phase margin</translation>
+    </message>
+    <message>
+        <source>180° mais a fase da malha onde |L| desce a 1: quanto atraso de fase a mais a malha aguenta.</source>
+        <translation>180° plus the loop&apos;s phase where |L| comes down to 1: how much more phase lag the loop can take.</translation>
+    </message>
+    <message>
+        <source>ωc (cruzamento de ganho)</source>
+        <translation>ωc (gain crossover)</translation>
+    </message>
+    <message>
+        <source>A frequência em que |L| desce a 1.</source>
+        <translation>The frequency where |L| comes down to 1.</translation>
+    </message>
+    <message>
+        <source>ω180 (cruzamento de fase)</source>
+        <translation>ω180 (phase crossover)</translation>
+    </message>
+    <message>
+        <source>A frequência em que a fase da malha cai abaixo de −180°.</source>
+        <translation>The frequency where the loop&apos;s phase falls below −180°.</translation>
+    </message>
+    <message>
+        <source>Sensibilidade máxima, o maior |1/(1 + L)|: quanto a malha amplifica uma perturbação na pior frequência (1,2 a 2 é o usual).</source>
+        <translation>Peak sensitivity, the largest |1/(1 + L)|: how much the loop amplifies a disturbance at the worst frequency (1.2 to 2 is usual).</translation>
+    </message>
+    <message>
+        <source>Figura</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Analítico</source>
+        <translation>Analytic</translation>
+    </message>
+    <message>
+        <source>Do modelo linear da malha no ponto de operação.</source>
+        <translation>From the loop&apos;s linear model at the operating point.</translation>
+    </message>
+    <message>
+        <source>Relé</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>O que o último experimento de relé (Simulação &gt; Sintonia...) encontrou nesta planta; vazio sem ele ou depois de uma mudança da planta.</source>
+        <translation>What the last relay experiment (Simulation &gt; Tuning...) found on this plant; empty without one or after a change of the plant.</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>(relé − analítico) / analítico · 100: o erro da função descritiva do relé.</source>
+        <translation>(relay − analytic) / analytic · 100: the error of the relay&apos;s describing function.</translation>
+    </message>
+    <message>
+        <source>Resposta em frequência</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Export chart...</translation>
+    </message>
+    <message>
+        <source>Salva o diagrama de Bode como imagem PNG, desenho SVG ou documento PDF.</source>
+        <translation>Saves the Bode plot as a PNG image, an SVG drawing or a PDF document.</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Export data...</translation>
+    </message>
+    <message>
+        <source>Salva as curvas em CSV: w_rad_s, plant_mag_db, plant_phase_deg, loop_mag_db, loop_phase_deg.</source>
+        <translation>Saves the curves as CSV: w_rad_s, plant_mag_db, plant_phase_deg, loop_mag_db, loop_phase_deg.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1375,6 +1543,53 @@ Vorlint.Document</translation>
     <message>
         <source>A fórmula não deu um número.</source>
         <translation>The formula gave no number.</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyLab</name>
+    <message>
+        <source>The simulated step is 0 s: a loop that is never sampled has no frequency response.</source>
+        <translation>The simulated step is 0 s: a loop that is never sampled has no frequency response.</translation>
+    </message>
+    <message>
+        <source>The plant formula gives no number near the operating point, so the loop has no linear model there.</source>
+        <translation>The plant formula gives no number near the operating point, so the loop has no linear model there.</translation>
+    </message>
+    <message>
+        <source>No power from 0 to 100 holds the point there: the formula moves it the same way at t = 0 and at t = 100, so the loop has no operating point.</source>
+        <translation>No power from 0 to 100 holds the point there: the formula moves it the same way at t = 0 and at t = 100, so the loop has no operating point.</translation>
+    </message>
+    <message>
+        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
+        <translation>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</translation>
+    </message>
+    <message>
+        <source>The loop gain stays at or below 1 up to the Nyquist frequency, so there is no gain crossover and no phase margin.</source>
+        <translation>The loop gain stays at or below 1 up to the Nyquist frequency, so there is no gain crossover and no phase margin.</translation>
+    </message>
+    <message>
+        <source>The loop gain is still above 1 at the Nyquist frequency, so there is no gain crossover and no phase margin.</source>
+        <translation>The loop gain is still above 1 at the Nyquist frequency, so there is no gain crossover and no phase margin.</translation>
+    </message>
+    <message>
+        <source>The loop&apos;s phase reaches -180° only at the Nyquist frequency, which is no crossing, so there is no phase crossover and no gain margin.</source>
+        <translation>The loop&apos;s phase reaches -180° only at the Nyquist frequency, which is no crossing, so there is no phase crossover and no gain margin.</translation>
+    </message>
+    <message>
+        <source>The loop&apos;s phase does not fall below -180° under the Nyquist frequency, so there is no phase crossover and no gain margin.</source>
+        <translation>The loop&apos;s phase does not fall below -180° under the Nyquist frequency, so there is no phase crossover and no gain margin.</translation>
+    </message>
+    <message>
+        <source>The power does not move the point at the operating point (b = 0), so the plant has no ultimate point.</source>
+        <translation>The power does not move the point at the operating point (b = 0), so the plant has no ultimate point.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s phase reaches -180° only at the Nyquist frequency, as a first-order plant&apos;s does, so it has no ultimate point: the cycle a relay finds on it is an artefact of the sampling.</source>
+        <translation>The plant&apos;s phase reaches -180° only at the Nyquist frequency, as a first-order plant&apos;s does, so it has no ultimate point: the cycle a relay finds on it is an artefact of the sampling.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s phase does not fall below -180° under the Nyquist frequency, so it has no ultimate point.</source>
+        <translation>The plant&apos;s phase does not fall below -180° under the Nyquist frequency, so it has no ultimate point.</translation>
     </message>
 </context>
 <context>

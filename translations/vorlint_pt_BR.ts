@@ -28,6 +28,41 @@
     </message>
 </context>
 <context>
+    <name>CBodePlot</name>
+    <message>
+        <source>Diagrama de Bode da malha linearizada no ponto de operação: magnitude em dB e fase em graus em função de ω (rad/s, escala logarítmica) até a frequência de Nyquist π/dt.</source>
+        <translation>Diagrama de Bode da malha linearizada no ponto de operação: magnitude em dB e fase em graus em função de ω (rad/s, escala logarítmica) até a frequência de Nyquist π/dt.</translation>
+    </message>
+    <message>
+        <source>MF = %1</source>
+        <translation>MF = %1</translation>
+    </message>
+    <message>
+        <source>MG = %1</source>
+        <translation>MG = %1</translation>
+    </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>Magnitude (dB)</translation>
+    </message>
+    <message>
+        <source>Fase (°)</source>
+        <translation>Fase (°)</translation>
+    </message>
+    <message>
+        <source>ω (rad/s)</source>
+        <translation>ω (rad/s)</translation>
+    </message>
+    <message>
+        <source>Planta G</source>
+        <translation>Planta G</translation>
+    </message>
+    <message>
+        <source>Malha L = C·G</source>
+        <translation>Malha L = C·G</translation>
+    </message>
+</context>
+<context>
     <name>CCommandRouter</name>
     <message>
         <source>Degrau de set point</source>
@@ -379,6 +414,26 @@ Degrau de set point</source>
 Degrau de set point</translation>
     </message>
     <message>
+        <source>Resposta em frequência...</source>
+        <translation>Resposta em frequência...</translation>
+    </message>
+    <message>
+        <source>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
+Resposta em frequência</source>
+        <translation>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
+Resposta em frequência</translation>
+    </message>
+    <message>
+        <source>Relatório do laboratório...</source>
+        <translation>Relatório do laboratório...</translation>
+    </message>
+    <message>
+        <source>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
+Relatório</source>
+        <translation>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
+Relatório</translation>
+    </message>
+    <message>
         <source>Set point ao longo do tempo</source>
         <translation>Set point ao longo do tempo</translation>
     </message>
@@ -397,16 +452,6 @@ Set point ao longo do tempo</translation>
 Histórico da execução</source>
         <translation>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
 Histórico da execução</translation>
-    </message>
-    <message>
-        <source>Relatório do laboratório...</source>
-        <translation>Relatório do laboratório...</translation>
-    </message>
-    <message>
-        <source>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
-Relatório</source>
-        <translation>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
-Relatório</translation>
     </message>
 </context>
 <context>
@@ -465,6 +510,129 @@ Relatório</translation>
     <message>
         <source>As fórmulas usam ponto decimal (0.5) e &quot;:&quot; entre argumentos (frand(0:10)), não vírgula.</source>
         <translation>As fórmulas usam ponto decimal (0.5) e &quot;:&quot; entre argumentos (frand(0:10)), não vírgula.</translation>
+    </message>
+</context>
+<context>
+    <name>CFrequencyDlg</name>
+    <message>
+        <source>O ponto de operação: o point em volta do qual a malha é linearizada (o set point da janela, ou 1500 quando ele é 0).</source>
+        <translation>O ponto de operação: o point em volta do qual a malha é linearizada (o set point da janela, ou 1500 quando ele é 0).</translation>
+    </message>
+    <message>
+        <source>A potência de 0 a 100 que mantém o point em p0: f(p0, t0, dt) = p0.</source>
+        <translation>A potência de 0 a 100 que mantém o point em p0: f(p0, t0, dt) = p0.</translation>
+    </message>
+    <message>
+        <source>Quanto o próximo point muda por unidade do point, em (p0, t0).</source>
+        <translation>Quanto o próximo point muda por unidade do point, em (p0, t0).</translation>
+    </message>
+    <message>
+        <source>Quanto o próximo point muda por unidade de potência, em (p0, t0).</source>
+        <translation>Quanto o próximo point muda por unidade de potência, em (p0, t0).</translation>
+    </message>
+    <message>
+        <source>Ganho último: o Kp que sozinho leva a malha ao limite da estabilidade, 1/|G| onde a fase da planta cai abaixo de −180° (potência por unidade do point).</source>
+        <translation>Ganho último: o Kp que sozinho leva a malha ao limite da estabilidade, 1/|G| onde a fase da planta cai abaixo de −180° (potência por unidade do point).</translation>
+    </message>
+    <message>
+        <source>Período último: o da oscilação nesse limite, 2π/ω, em segundos simulados.</source>
+        <translation>Período último: o da oscilação nesse limite, 2π/ω, em segundos simulados.</translation>
+    </message>
+    <message>
+        <source>Margem de ganho</source>
+        <translation>Margem de ganho</translation>
+    </message>
+    <message>
+        <source>Por quanto os ganhos do controlador podem ser multiplicados até a malha oscilar: 1/|L| onde a fase da malha cai abaixo de −180°.</source>
+        <translation>Por quanto os ganhos do controlador podem ser multiplicados até a malha oscilar: 1/|L| onde a fase da malha cai abaixo de −180°.</translation>
+    </message>
+    <message>
+        <source>Margem de ganho (dB)</source>
+        <translation>Margem de ganho (dB)</translation>
+    </message>
+    <message>
+        <source>A margem de ganho em decibéis, 20·log10 dela.</source>
+        <translation>A margem de ganho em decibéis, 20·log10 dela.</translation>
+    </message>
+    <message>
+        <source>Margem de fase</source>
+        <translation>Margem de fase</translation>
+    </message>
+    <message>
+        <source>180° mais a fase da malha onde |L| desce a 1: quanto atraso de fase a mais a malha aguenta.</source>
+        <translation>180° mais a fase da malha onde |L| desce a 1: quanto atraso de fase a mais a malha aguenta.</translation>
+    </message>
+    <message>
+        <source>ωc (cruzamento de ganho)</source>
+        <translation>ωc (cruzamento de ganho)</translation>
+    </message>
+    <message>
+        <source>A frequência em que |L| desce a 1.</source>
+        <translation>A frequência em que |L| desce a 1.</translation>
+    </message>
+    <message>
+        <source>ω180 (cruzamento de fase)</source>
+        <translation>ω180 (cruzamento de fase)</translation>
+    </message>
+    <message>
+        <source>A frequência em que a fase da malha cai abaixo de −180°.</source>
+        <translation>A frequência em que a fase da malha cai abaixo de −180°.</translation>
+    </message>
+    <message>
+        <source>Sensibilidade máxima, o maior |1/(1 + L)|: quanto a malha amplifica uma perturbação na pior frequência (1,2 a 2 é o usual).</source>
+        <translation>Sensibilidade máxima, o maior |1/(1 + L)|: quanto a malha amplifica uma perturbação na pior frequência (1,2 a 2 é o usual).</translation>
+    </message>
+    <message>
+        <source>Figura</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Analítico</source>
+        <translation>Analítico</translation>
+    </message>
+    <message>
+        <source>Do modelo linear da malha no ponto de operação.</source>
+        <translation>Do modelo linear da malha no ponto de operação.</translation>
+    </message>
+    <message>
+        <source>Relé</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>O que o último experimento de relé (Simulação &gt; Sintonia...) encontrou nesta planta; vazio sem ele ou depois de uma mudança da planta.</source>
+        <translation>O que o último experimento de relé (Simulação &gt; Sintonia...) encontrou nesta planta; vazio sem ele ou depois de uma mudança da planta.</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Diferença</translation>
+    </message>
+    <message>
+        <source>(relé − analítico) / analítico · 100: o erro da função descritiva do relé.</source>
+        <translation>(relé − analítico) / analítico · 100: o erro da função descritiva do relé.</translation>
+    </message>
+    <message>
+        <source>Resposta em frequência</source>
+        <translation>Resposta em frequência</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Exportar gráfico...</translation>
+    </message>
+    <message>
+        <source>Salva o diagrama de Bode como imagem PNG, desenho SVG ou documento PDF.</source>
+        <translation>Salva o diagrama de Bode como imagem PNG, desenho SVG ou documento PDF.</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Exportar dados...</translation>
+    </message>
+    <message>
+        <source>Salva as curvas em CSV: w_rad_s, plant_mag_db, plant_phase_deg, loop_mag_db, loop_phase_deg.</source>
+        <translation>Salva as curvas em CSV: w_rad_s, plant_mag_db, plant_phase_deg, loop_mag_db, loop_phase_deg.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -1375,6 +1543,53 @@ Vorlint.Document</translation>
     <message>
         <source>A fórmula não deu um número.</source>
         <translation>A fórmula não deu um número.</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyLab</name>
+    <message>
+        <source>The simulated step is 0 s: a loop that is never sampled has no frequency response.</source>
+        <translation>O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência.</translation>
+    </message>
+    <message>
+        <source>The plant formula gives no number near the operating point, so the loop has no linear model there.</source>
+        <translation>A fórmula da planta não dá um número perto do ponto de operação, então a malha não tem modelo linear ali.</translation>
+    </message>
+    <message>
+        <source>No power from 0 to 100 holds the point there: the formula moves it the same way at t = 0 and at t = 100, so the loop has no operating point.</source>
+        <translation>Nenhuma potência de 0 a 100 mantém o point ali: a fórmula o move no mesmo sentido com t = 0 e com t = 100, então a malha não tem ponto de operação.</translation>
+    </message>
+    <message>
+        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
+        <translation>O ganho da malha é 0 em todas as frequências (todos os ganhos são 0, ou a potência não move o point), então não há cruzamento nem margem.</translation>
+    </message>
+    <message>
+        <source>The loop gain stays at or below 1 up to the Nyquist frequency, so there is no gain crossover and no phase margin.</source>
+        <translation>O ganho da malha fica em 1 ou abaixo até a frequência de Nyquist, então não há cruzamento de ganho nem margem de fase.</translation>
+    </message>
+    <message>
+        <source>The loop gain is still above 1 at the Nyquist frequency, so there is no gain crossover and no phase margin.</source>
+        <translation>O ganho da malha ainda está acima de 1 na frequência de Nyquist, então não há cruzamento de ganho nem margem de fase.</translation>
+    </message>
+    <message>
+        <source>The loop&apos;s phase reaches -180° only at the Nyquist frequency, which is no crossing, so there is no phase crossover and no gain margin.</source>
+        <translation>A fase da malha chega a -180° só na frequência de Nyquist, o que não é um cruzamento, então não há cruzamento de fase nem margem de ganho.</translation>
+    </message>
+    <message>
+        <source>The loop&apos;s phase does not fall below -180° under the Nyquist frequency, so there is no phase crossover and no gain margin.</source>
+        <translation>A fase da malha não cai abaixo de -180° antes da frequência de Nyquist, então não há cruzamento de fase nem margem de ganho.</translation>
+    </message>
+    <message>
+        <source>The power does not move the point at the operating point (b = 0), so the plant has no ultimate point.</source>
+        <translation>A potência não move o point no ponto de operação (b = 0), então a planta não tem ponto último.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s phase reaches -180° only at the Nyquist frequency, as a first-order plant&apos;s does, so it has no ultimate point: the cycle a relay finds on it is an artefact of the sampling.</source>
+        <translation>A fase da planta chega a -180° só na frequência de Nyquist, como a de uma planta de primeira ordem, então ela não tem ponto último: o ciclo que um relé encontra nela é um artefato da amostragem.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s phase does not fall below -180° under the Nyquist frequency, so it has no ultimate point.</source>
+        <translation>A fase da planta não cai abaixo de -180° antes da frequência de Nyquist, então ela não tem ponto último.</translation>
     </message>
 </context>
 <context>

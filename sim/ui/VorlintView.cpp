@@ -4,6 +4,7 @@
 #include "ChartNote.h"
 #include "ChartPainter.h"
 #include "FormulaFailureText.h"
+#include "SettingsTable.h"
 #include "StepClock.h"
 #include "StepTimerFactory.h"
 
@@ -31,6 +32,27 @@ CVorlintView::CVorlintView(QWidget* parent) : QWidget(parent), m_bitmap(1, 1, QI
 void CVorlintView::SetStepTimer(std::unique_ptr<CStepTimer> timer) {
     m_pTimer = std::move(timer);
     connect(m_pTimer.get(), &CStepTimer::tick, this, &CVorlintView::OnTimer);
+}
+
+namespace {
+
+/// What a relay experiment depends on: the plant, the controller's options and the set point.
+std::string PlantSnapshot(const CVorlintView& view) {
+    return settingsSnapshot(SettingSource(view, &view), [](const SettingRow& row) { return row.isSetup(); });
+}
+
+} // namespace
+
+void CVorlintView::RememberRelayCycle(const UltimateCycle& cycle) {
+    m_relayCycle = cycle;
+    m_relayPlant = PlantSnapshot(*this);
+    emit relayCycleRemembered();
+}
+
+std::optional<UltimateCycle> CVorlintView::RelayCycle() const {
+    if (m_relayCycle && m_relayPlant == PlantSnapshot(*this))
+        return m_relayCycle;
+    return std::nullopt;
 }
 
 void CVorlintView::ExchangeWithPanels(bool bSave) {

@@ -4,6 +4,7 @@
 #include "ChartStyle.h"
 #include "EventSchedule.h"
 #include "PanelHook.h"
+#include "PlantModels.h"
 #include "Simulation.h"
 #include "StepTimer.h"
 #include "WindowState.h"
@@ -16,6 +17,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QPainter;
 class QRect;
@@ -90,11 +93,18 @@ public:
     /// Puts `timer` in the place of the platform's step timer (tests drive the steps with their own).
     void SetStepTimer(std::unique_ptr<CStepTimer> timer);
 
+    /// Remembers the ultimate cycle a relay experiment found on this window's plant as it is now.
+    void RememberRelayCycle(const UltimateCycle& cycle);
+    /// That cycle while the plant, set point included, is still the one it was found on; empty otherwise.
+    std::optional<UltimateCycle> RelayCycle() const;
+
 signals:
     /// Emitted when Start or Stop changes IsRunning().
     void runningChanged(bool running);
     /// A step failed and stopped the simulation; `message` tells the user why.
     void stepFailed(const QString& message);
+    /// RememberRelayCycle was called.
+    void relayCycleRemembered();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -127,4 +137,6 @@ private:
     /// Time since the last paint, and the pending repaint of a step that came too soon after it.
     QElapsedTimer m_sinceLastPaint;
     QTimer m_repaintTimer;
+    std::optional<UltimateCycle> m_relayCycle;
+    std::string m_relayPlant; ///< the setup's settingsSnapshot when the cycle was found
 };

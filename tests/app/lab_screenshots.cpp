@@ -1,6 +1,8 @@
+#include "FrequencyDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "SettingsTable.h"
 #include "TuningDlg.h"
 #include "VorlintApp.h"
 #include "VorlintView.h"
@@ -51,15 +53,28 @@ bool TakePlantDialog(CVorlintView& view, const QString& path) {
     return Save(dialog, path);
 }
 
+/// The frequency dialog of the frequency-lab page's example: its plant at the set point 1500 with the
+/// relay's Ziegler-Nichols PID, and beside Ku and Tu what that page's relay run found.
+bool TakeFrequencyDialog(CVorlintView& view, const QString& path) {
+    SettingTarget target{view, &view};
+    applyChanges(target, {setPointChange(1500.0)});
+    applyChanges(target, pidGainChanges({0.043680388385247515, 62.956565024364728, 0.030029908963059564}));
+    view.RememberRelayCycle({0.072800647308745858, 5.4999344233306822});
+    CFrequencyDlg dialog(view);
+    dialog.resize(780, 860);
+    dialog.show();
+    return Save(dialog, path);
+}
+
 } // namespace
 
 // Takes the pictures of the tuning-lab page: the tuning dialog after a step test on the page's example
-// plant, and the plant-and-controller dialog with that plant. Usage:
-// vorlint-lab-screenshots TUNING.png PLANT.png
+// plant, and the plant-and-controller dialog with that plant; and the frequency-lab page's frequency
+// dialog. Usage: vorlint-lab-screenshots TUNING.png PLANT.png FREQUENCY.png
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s TUNING.png PLANT.png\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s TUNING.png PLANT.png FREQUENCY.png\n", argv[0]);
         return 2;
     }
     CVorlintApp app;
@@ -71,6 +86,7 @@ int main(int argc, char** argv) {
     CVorlintView& view = *frame.ActiveChild()->View();
     SetUpExamplePlant(view);
     const bool taken = TakeTuningDialog(view, QString::fromLocal8Bit(argv[1])) &&
-                       TakePlantDialog(view, QString::fromLocal8Bit(argv[2]));
+                       TakePlantDialog(view, QString::fromLocal8Bit(argv[2])) &&
+                       TakeFrequencyDialog(view, QString::fromLocal8Bit(argv[3]));
     return taken ? 0 : 1;
 }

@@ -42,7 +42,8 @@ const std::vector<std::string> kMenu129 = {
     "E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
     "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e "
-    "&controlador... | &Sintonia... |",
+    "&controlador... | &Sintonia... | "
+    "Resposta em frequência... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | Set point ao longo do tempo | - "
     "| "
     "Resposta ao degrau | Histórico da execução |",
@@ -79,7 +80,7 @@ TEST_F(MenusTest, CommandsEnabledByState) {
         {WindowTile, true, false},      {EditUndo, false, false},        {EditCut, false, false},
         {EditCopy, true, false},        {EditPaste, false, false},       {FileMruFirst, false, false},
         {FileExportChart, true, false}, {FileExportData, true, false},   {SimPlantController, true, false},
-        {SimTuning, true, false},       {SimSetPointStep, true, false},
+        {SimTuning, true, false},       {SimSetPointStep, true, false},  {SimFrequency, true, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Action(row.id).isEnabled(), row.withWindow) << row.id;

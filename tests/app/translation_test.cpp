@@ -2,6 +2,7 @@
 #include "CommandIds.h"
 #include "DialogPanel.h"
 #include "ExpressaoDlg.h"
+#include "FrequencyLabTexts.h"
 #include "InterfaceTranslations.h"
 
 #include <QGroupBox>
@@ -21,6 +22,8 @@ struct LanguageSample {
     const char* formulaDialogCancel;
     const char* formulaDialogHelp;
     const char* guideHeading;
+    /// The frequency lab's reason for a step of 0 s, written in English for the command line.
+    const char* noSamplingReason;
 };
 
 const LanguageSample kSamples[] = {
@@ -31,7 +34,8 @@ const LanguageSample kSamples[] = {
      "Expressão",
      "Cancelar",
      "Ajuda...",
-     "Como escrever fórmulas no Vorlint"},
+     "Como escrever fórmulas no Vorlint",
+     "O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência."},
     {"en",
      {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
      "&Plant formula...",
@@ -39,7 +43,8 @@ const LanguageSample kSamples[] = {
      "Plant formula",
      "Cancel",
      "Help...",
-     "Writing formulas in Vorlint"},
+     "Writing formulas in Vorlint",
+     FrequencyLabText::kNoSampling},
     {"",
      {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
      "&Expressão...",
@@ -47,7 +52,8 @@ const LanguageSample kSamples[] = {
      "Expressão",
      "Cancelar",
      "Ajuda...",
-     "Writing formulas in Vorlint"},
+     "Writing formulas in Vorlint",
+     FrequencyLabText::kNoSampling},
 };
 
 /// The sample of the language the test runner expects the environment to choose.
@@ -115,6 +121,8 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
     EXPECT_EQ(GuideHeading(dialog, sample.formulaDialogHelp), QString::fromUtf8(sample.guideHeading));
+    EXPECT_EQ(QCoreApplication::translate("FrequencyLab", FrequencyLabText::kNoSampling),
+              QString::fromUtf8(sample.noSamplingReason));
 }
 
 // Qt's own texts come from Qt's translations, in the interface's language or, without a translation

@@ -254,10 +254,13 @@ void CTuningDlg::OnRunFinished() {
     m_progressTimer.stop();
     ShowRunning(false);
     m_pRun->setEnabled(true);
-    if (m_run.RanOutOfMemory())
+    if (m_run.RanOutOfMemory()) {
         m_pModel->setText(tr("Não há memória para a sintonia."));
-    else
+    } else {
         ShowResult(m_run.Result());
+        if (m_run.Result().cycle)
+            emit relayCycleFound(*m_run.Result().cycle);
+    }
     emit tuningFinished();
 }
 

@@ -50,6 +50,8 @@ public slots:
 signals:
     /// A run ended with its result shown (not when cancelled by closing).
     void tuningFinished();
+    /// A relay run found an ultimate cycle on the window's plant (emitted before tuningFinished).
+    void relayCycleFound(const UltimateCycle& cycle);
 
 private:
     void CreateControls();
