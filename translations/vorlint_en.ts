@@ -958,6 +958,10 @@ Vorlint.Document</translation>
         <source>Potência</source>
         <translation>Power</translation>
     </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>

@@ -958,6 +958,10 @@ Vorlint.Document</translation>
         <source>Potência</source>
         <translation>Potência</translation>
     </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>

@@ -37,13 +37,16 @@ void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample)
     out += '\n';
 }
 
-std::string historyCsv(const SampleHistory& history) {
-    std::string out = sampleCsvHeaderWith("time_s");
+std::string historyCsv(const SampleHistory& history, bool withMeasurement) {
+    std::string out = sampleCsvHeaderWith(withMeasurement ? "time_s,measurement" : "time_s");
     out.reserve(out.size() + history.size() * kRowReserve);
     const std::uint64_t firstStep = history.appended() - history.size() + 1;
     for (std::size_t i = 0; i < history.size(); ++i) {
         appendSampleRow(out, firstStep + i, history[i]);
         appendColumn(out, history[i].timeS);
+        if (withMeasurement) {
+            appendColumn(out, history[i].measurement);
+        }
     }
     return out;
 }

@@ -20,5 +20,6 @@ std::string sampleCsvHeaderWith(const char* name);
 void appendColumn(std::string& out, double value);
 
 /// A window's history as CSV, oldest sample first: the columns of appendSampleRow, each row numbered
-/// with the step that made it, followed by `time_s`, the sample's simulated time in seconds.
-std::string historyCsv(const SampleHistory& history);
+/// with the step that made it, followed by `time_s`, the sample's simulated time in seconds, and, when
+/// `withMeasurement` (CSimulation::MeasuresApart), by `measurement`, what the controller read.
+std::string historyCsv(const SampleHistory& history, bool withMeasurement);

@@ -39,6 +39,7 @@ void CVorlintView::OnInitialUpdate() {
     if (m_pPanelHook != nullptr)
         m_pPanelHook->PrepareTrackbars();
     InitialUpdate();
+    m_bShowMeasurement = MeasuresApart();
     ExchangeWithPanels(false);
 }
 
@@ -87,6 +88,7 @@ void CVorlintView::BeforeStep() {
 }
 
 void CVorlintView::AfterStep() {
+    m_bShowMeasurement = MeasuresApart();
     ExchangeWithPanels(false);
     InvalidateChart();
 }
