@@ -38,5 +38,6 @@ enum : int {
     ViewStepResponse = 32803,
     FileExportChart = 32810,
     FileExportData = 32811,
+    WindowCompare = 32812,
 };
 } // namespace CommandId

@@ -11,6 +11,7 @@
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "ResponseComparison.h"
 #include "SettingsTable.h"
 #include "SimulationScales.h"
 #include "StepResponseDock.h"
@@ -37,6 +38,7 @@ const int kWindowCommands[] = {
     CommandId::WindowCascade,      CommandId::WindowTile,     CommandId::WindowArrange,
     CommandId::SimStart,           CommandId::SimStop,        CommandId::SimFormula,
     CommandId::SimPlantController, CommandId::SimTuning,      CommandId::SimSetPointStep,
+    CommandId::WindowCompare,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -69,6 +71,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::WindowCascade, &R::OnWindowCascade);
     Connect(CommandId::WindowTile, &R::OnWindowTile);
     Connect(CommandId::WindowArrange, &R::OnWindowArrange);
+    Connect(CommandId::WindowCompare, &R::OnWindowCompare);
     Connect(CommandId::SimStart, &R::OnSimStart);
     Connect(CommandId::SimStop, &R::OnSimStop);
     Connect(CommandId::SimFormula, &R::OnSimFormula);
@@ -219,6 +222,10 @@ void CCommandRouter::OnWindowTile() {
 
 void CCommandRouter::OnWindowArrange() {
     ArrangeIconicWindows(*m_frame.MdiArea());
+}
+
+void CCommandRouter::OnWindowCompare() {
+    ShowResponseComparison(m_frame);
 }
 
 void CCommandRouter::OnSimStart() {

@@ -37,7 +37,8 @@ const Popup kDocumentMenu[] = {
      {SimStart, SimStop, kSeparator, SimSetPointStep, SimFormula, SimPlantController, SimTuning}},
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, kSeparator, ViewStepResponse}},
-    {QT_TRANSLATE_NOOP("MenuResource", "&Window"), {WindowNew, WindowCascade, WindowTile, WindowArrange}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&Window"),
+     {WindowNew, WindowCascade, WindowTile, WindowArrange, kSeparator, WindowCompare}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Help"), {AppAbout}},
 };
 

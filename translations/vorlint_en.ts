@@ -378,6 +378,59 @@ Degrau de set point</source>
         <translation>Changes the active window&apos;s set point at once, at the next step
 Set-point step</translation>
     </message>
+    <message>
+        <source>Comparar respostas...</source>
+        <translation>Compare Responses...</translation>
+    </message>
+    <message>
+        <source>Mostra as respostas ao último degrau de várias janelas num só gráfico, com as medidas de cada uma
+Comparar respostas</source>
+        <translation>Show the latest step responses of several windows in one plot, with each one&apos;s figures
+Compare Responses</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareResponsesWindow</name>
+    <message>
+        <source>Comparar respostas</source>
+        <translation>Compare Responses</translation>
+    </message>
+    <message>
+        <source>As janelas cujas respostas ao último degrau se comparam.</source>
+        <translation>The windows whose responses to their latest step are compared.</translation>
+    </message>
+    <message>
+        <source>A janela com que as outras se comparam: cada diferença é o valor menos o da referência.</source>
+        <translation>The window the others are compared with: each difference is the value minus the reference&apos;s.</translation>
+    </message>
+    <message>
+        <source>Normalizado (z)</source>
+        <translation>Normalized (z)</translation>
+    </message>
+    <message>
+        <source>Mostra z = (point − point inicial) / (set point − point inicial): 0 no início do degrau, 1 no set point.</source>
+        <translation>Shows z = (point − initial point) / (set point − initial point): 0 at the start of the step, 1 at the set point.</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Export chart...</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Export data...</translation>
+    </message>
+    <message>
+        <source>Janelas:</source>
+        <translation>Windows:</translation>
+    </message>
+    <message>
+        <source>Referência:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <source>Δ %1</source>
+        <translation>Δ %1</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>

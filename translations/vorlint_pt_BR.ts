@@ -378,6 +378,59 @@ Degrau de set point</source>
         <translation>Muda o set point da janela ativa de uma só vez, no próximo passo
 Degrau de set point</translation>
     </message>
+    <message>
+        <source>Comparar respostas...</source>
+        <translation>Comparar respostas...</translation>
+    </message>
+    <message>
+        <source>Mostra as respostas ao último degrau de várias janelas num só gráfico, com as medidas de cada uma
+Comparar respostas</source>
+        <translation>Mostra as respostas ao último degrau de várias janelas num só gráfico, com as medidas de cada uma
+Comparar respostas</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareResponsesWindow</name>
+    <message>
+        <source>Comparar respostas</source>
+        <translation>Comparar respostas</translation>
+    </message>
+    <message>
+        <source>As janelas cujas respostas ao último degrau se comparam.</source>
+        <translation>As janelas cujas respostas ao último degrau se comparam.</translation>
+    </message>
+    <message>
+        <source>A janela com que as outras se comparam: cada diferença é o valor menos o da referência.</source>
+        <translation>A janela com que as outras se comparam: cada diferença é o valor menos o da referência.</translation>
+    </message>
+    <message>
+        <source>Normalizado (z)</source>
+        <translation>Normalizado (z)</translation>
+    </message>
+    <message>
+        <source>Mostra z = (point − point inicial) / (set point − point inicial): 0 no início do degrau, 1 no set point.</source>
+        <translation>Mostra z = (point − point inicial) / (set point − point inicial): 0 no início do degrau, 1 no set point.</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Exportar gráfico...</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Exportar dados...</translation>
+    </message>
+    <message>
+        <source>Janelas:</source>
+        <translation>Janelas:</translation>
+    </message>
+    <message>
+        <source>Referência:</source>
+        <translation>Referência:</translation>
+    </message>
+    <message>
+        <source>Δ %1</source>
+        <translation>Δ %1</translation>
+    </message>
 </context>
 <context>
     <name>CDocument</name>

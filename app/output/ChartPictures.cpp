@@ -12,37 +12,37 @@
 
 namespace {
 
-/// One PDF unit a point, so that the page holds the chart at its size in pixels.
+/// One PDF unit a point, so that the page holds the picture at its size in pixels.
 constexpr int kPdfResolution = 72;
 
-bool WritePng(const CVorlintView& view, QIODevice& device) {
-    return ChartImage(view).save(&device, "PNG");
+bool WritePng(const PictureSource& source, QIODevice& device) {
+    return PictureImage(source).save(&device, "PNG");
 }
 
-bool WriteSvg(const CVorlintView& view, const QString& title, QIODevice& device) {
+bool WriteSvg(const PictureSource& source, const QString& title, QIODevice& device) {
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
-    svg.setSize(view.size());
-    svg.setViewBox(view.rect());
+    svg.setSize(source.size);
+    svg.setViewBox(QRect(QPoint(0, 0), source.size));
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    view.PaintChartInto(painter, view.rect());
+    source.paint(painter, QRectF(QPointF(0, 0), source.size));
     return painter.end();
 }
 
-bool WritePdf(const CVorlintView& view, const QString& title, QIODevice& device) {
+bool WritePdf(const PictureSource& source, const QString& title, QIODevice& device) {
     QPdfWriter pdf(&device);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Vorlint"));
     pdf.setResolution(kPdfResolution);
-    pdf.setPageSize(QPageSize(view.size(), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(source.size, QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF());
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    view.PaintChartInto(painter, painter.viewport());
+    source.paint(painter, painter.viewport());
     return painter.end();
 }
 
@@ -61,18 +61,27 @@ bool ChartFormatOfFile(const QString& path, ChartFormat& format) {
     return false;
 }
 
-QImage ChartImage(const CVorlintView& view) {
-    QImage image(view.size(), QImage::Format_RGB32);
+PictureSource ChartSource(const CVorlintView& view) {
+    return {view.size(),
+            [&view](QPainter& painter, const QRectF& target) { view.PaintChartInto(painter, target); }};
+}
+
+QImage PictureImage(const PictureSource& source) {
+    QImage image(source.size, QImage::Format_RGB32);
     QPainter painter(&image);
-    view.PaintChartInto(painter, image.rect());
+    source.paint(painter, image.rect());
     return image;
 }
 
-QByteArray ChartPictureBytes(const CVorlintView& view, ChartFormat format, const QString& title) {
+QImage ChartImage(const CVorlintView& view) {
+    return PictureImage(ChartSource(view));
+}
+
+QByteArray PictureBytes(const PictureSource& source, ChartFormat format, const QString& title) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    const bool drawn = format == ChartFormat::Png   ? WritePng(view, bytes)
-                       : format == ChartFormat::Svg ? WriteSvg(view, title, bytes)
-                                                    : WritePdf(view, title, bytes);
+    const bool drawn = format == ChartFormat::Png   ? WritePng(source, bytes)
+                       : format == ChartFormat::Svg ? WriteSvg(source, title, bytes)
+                                                    : WritePdf(source, title, bytes);
     return drawn ? bytes.data() : QByteArray();
 }

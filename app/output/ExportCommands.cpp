@@ -84,13 +84,13 @@ void ExportWithDialog(QWidget* parent, const QString& caption, const char* filte
 
 } // namespace
 
-bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem) {
+bool ExportPicture(const PictureSource& source, const QString& title, const QString& path, QString& problem) {
     ChartFormat format = ChartFormat::Png;
     if (!ChartFormatOfFile(path, format)) {
         problem = QCoreApplication::translate("ExportCommands", "the name ends in none of .png, .svg, .pdf");
         return false;
     }
-    const QByteArray picture = ChartPictureBytes(view, format, title);
+    const QByteArray picture = PictureBytes(source, format, title);
     if (picture.isEmpty()) {
         problem = QCoreApplication::translate("ExportCommands", "the window is too small to draw its chart");
         return false;
@@ -98,23 +98,36 @@ bool ExportChart(const CVorlintView& view, const QString& title, const QString& 
     return WriteFileSafely(path, picture, problem);
 }
 
+bool ExportChart(const CVorlintView& view, const QString& title, const QString& path, QString& problem) {
+    return ExportPicture(ChartSource(view), title, path, problem);
+}
+
 bool ExportData(const CVorlintView& view, const QString& path, QString& problem) {
     return WriteFileSafely(path, HistoryCsvBytes(view), problem);
 }
 
-void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent) {
+void ExportPictureAs(const PictureSource& source, const QString& title, QWidget* parent) {
     ExportWithDialog(
         parent, QCoreApplication::translate("ExportCommands", "Exportar gráfico"), kChartFilters,
         ProposedName(title, QStringLiteral(".png")),
         QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the chart."),
-        [&](const QString& path, QString& problem) { return ExportChart(view, title, path, problem); });
+        [&](const QString& path, QString& problem) { return ExportPicture(source, title, path, problem); });
+}
+
+void ExportCsvAs(const std::function<QByteArray()>& csv, const QString& title, QWidget* parent) {
+    ExportWithDialog(
+        parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
+        ProposedName(title, QStringLiteral(".csv")),
+        QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
+        [&](const QString& path, QString& problem) { return WriteFileSafely(path, csv(), problem); });
+}
+
+void ExportChartAs(const CVorlintView& view, const QString& title, QWidget* parent) {
+    ExportPictureAs(ChartSource(view), title, parent);
 }
 
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    ExportWithDialog(parent, QCoreApplication::translate("ExportCommands", "Exportar dados"), kDataFilters,
-                     ProposedName(title, QStringLiteral(".csv")),
-                     QT_TRANSLATE_NOOP("FileErrorBox", "Failed to export the data."),
-                     [&](const QString& path, QString& problem) { return ExportData(view, path, problem); });
+    ExportCsvAs([&view] { return HistoryCsvBytes(view); }, title, parent);
 }
 
 void CopyChartAndData(const CVorlintView& view) {

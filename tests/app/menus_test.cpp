@@ -41,9 +41,10 @@ const std::vector<std::string> kMenu129 = {
     "Exportar dados... | - | &Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | Recent File | - | "
     "E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
-    "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e &controlador... | &Sintonia... |",
+    "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e "
+    "&controlador... | &Sintonia... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | - | Resposta ao degrau |",
-    "&Window: &New Window | &Cascade | &Tile | &Arrange Icons |",
+    "&Window: &New Window | &Cascade | &Tile | &Arrange Icons | - | Comparar respostas... |",
     "&Help: &About Vorlint... |",
 };
 
@@ -76,7 +77,7 @@ TEST_F(MenusTest, CommandsEnabledByState) {
         {WindowTile, true, false},      {EditUndo, false, false},        {EditCut, false, false},
         {EditCopy, true, false},        {EditPaste, false, false},       {FileMruFirst, false, false},
         {FileExportChart, true, false}, {FileExportData, true, false},   {SimPlantController, true, false},
-        {SimTuning, true, false},       {SimSetPointStep, true, false},
+        {SimTuning, true, false},       {SimSetPointStep, true, false},  {WindowCompare, true, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Action(row.id).isEnabled(), row.withWindow) << row.id;
