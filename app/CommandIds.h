@@ -42,5 +42,6 @@ enum : int {
     FileExportChart = 32810,
     FileExportData = 32811,
     FileLabReport = 32812,
+    WindowCompare = 32813,
 };
 } // namespace CommandId

@@ -14,6 +14,7 @@
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "ResponseComparison.h"
 #include "RunHistoryWindow.h"
 #include "SettingsTable.h"
 #include "SimulationScales.h"
@@ -43,6 +44,7 @@ const int kWindowCommands[] = {
     CommandId::WindowArrange,   CommandId::SimStart,           CommandId::SimStop,
     CommandId::SimFormula,      CommandId::SimPlantController, CommandId::SimTuning,
     CommandId::SimSetPointStep, CommandId::ViewRunHistory,     CommandId::SimFrequency,
+    CommandId::WindowCompare,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -78,6 +80,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::WindowCascade, &R::OnWindowCascade);
     Connect(CommandId::WindowTile, &R::OnWindowTile);
     Connect(CommandId::WindowArrange, &R::OnWindowArrange);
+    Connect(CommandId::WindowCompare, &R::OnWindowCompare);
     Connect(CommandId::SimStart, &R::OnSimStart);
     Connect(CommandId::SimStop, &R::OnSimStop);
     Connect(CommandId::SimFormula, &R::OnSimFormula);
@@ -248,6 +251,10 @@ void CCommandRouter::OnWindowTile() {
 
 void CCommandRouter::OnWindowArrange() {
     ArrangeIconicWindows(*m_frame.MdiArea());
+}
+
+void CCommandRouter::OnWindowCompare() {
+    ShowResponseComparison(m_frame);
 }
 
 void CCommandRouter::OnSimStart() {

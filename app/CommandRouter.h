@@ -57,6 +57,8 @@ private:
     void OnWindowCascade();
     void OnWindowTile();
     void OnWindowArrange();
+    /// Janela > "Comparar respostas...": shows the comparison of the windows' responses.
+    void OnWindowCompare();
     void OnSimStart();
     void OnSimStop();
     void OnSimFormula();

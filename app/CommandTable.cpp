@@ -112,6 +112,10 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("CCommandTable", "Arrange windows as non-overlapping tiles\nTile Windows")},
     {WindowArrange, QT_TRANSLATE_NOOP("CCommandTable", "&Arrange Icons"),
      QT_TRANSLATE_NOOP("CCommandTable", "Arrange icons at the bottom of the window\nArrange Icons")},
+    {WindowCompare, QT_TRANSLATE_NOOP("CCommandTable", "Comparar respostas..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Mostra as respostas ao último degrau de várias janelas num só gráfico, "
+                       "com as medidas de cada uma\nComparar respostas")},
     {AppAbout, QT_TRANSLATE_NOOP("CCommandTable", "&About Vorlint..."),
      QT_TRANSLATE_NOOP("CCommandTable", "Display program information, version number and copyright\nAbout")},
     {NextPane, QT_TRANSLATE_NOOP("CCommandTable", "Next Pane"),

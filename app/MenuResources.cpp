@@ -39,7 +39,8 @@ const Popup kDocumentMenu[] = {
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, ViewSetPointOverTime, kSeparator,
       ViewStepResponse, ViewRunHistory}},
-    {QT_TRANSLATE_NOOP("MenuResource", "&Window"), {WindowNew, WindowCascade, WindowTile, WindowArrange}},
+    {QT_TRANSLATE_NOOP("MenuResource", "&Window"),
+     {WindowNew, WindowCascade, WindowTile, WindowArrange, kSeparator, WindowCompare}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Help"), {AppAbout}},
 };
 

@@ -64,12 +64,14 @@ std::string helpText() {
 
 constexpr std::size_t kFlushThreshold = 1 << 16;
 
-/// Whether the controller may read something other than the point in this run: the noise or the
-/// quantization is on in the options or in an event.
+/// Whether the run's rows end with the measurement: whether the options or an event of the run switch
+/// the noise or the quantization on (AltersMeasurement, the rule the window's export follows), found
+/// by applying them in turn to a simulation that never steps.
 bool measuresApart(const SimOptions& options) {
-    const auto altersMeasurement = [](const SimSetting& setting) {
-        return !isReset(setting) && setting.value.number > 0.0 &&
-               (setting.row == settingByOption("noise") || setting.row == settingByOption("quantization"));
+    auto settings = std::make_unique<CSimulation>();
+    const auto altersMeasurement = [&settings](const SimSetting& setting) {
+        applySetting(*settings, setting);
+        return AltersMeasurement(settings->m_sensorSettings);
     };
     return std::any_of(options.initialSettings.begin(), options.initialSettings.end(), altersMeasurement) ||
            std::any_of(options.events.begin(), options.events.end(),

@@ -14,6 +14,7 @@ void CSimulation::InitialUpdate() {
     m_sensor.Restart(m_sensorSettings.noiseSeed);
     m_bRunBegun = false;
     m_nPlantStatus = 0;
+    m_bMeasuredApart = false;
 }
 
 void CSimulation::SetNoiseSeed(std::uint64_t seed) {
@@ -58,6 +59,7 @@ void CSimulation::Step() {
     // The controller reads the measurement wherever it would read the point; the sample keeps the
     // plant's true point.
     sample.measurement = m_sensor.Measure(m_dPoint, m_sensorSettings);
+    m_bMeasuredApart = m_bMeasuredApart || AltersMeasurement(m_sensorSettings);
     sample.error = m_dSetPoint - sample.measurement;
     const double dt = StepSeconds(m_nSimStepMs);
     sample.timeS = (m_history.empty() ? 0.0 : m_history.newest().timeS) + dt;

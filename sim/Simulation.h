@@ -93,6 +93,9 @@ public:
     SensorSettings m_sensorSettings;
     /// A new seed: the noise starts again from it.
     void SetNoiseSeed(std::uint64_t seed);
+    /// Whether a step of this run measured with the noise or the quantization on (AltersMeasurement):
+    /// then the window's CSV ends each row with the measurement.
+    bool MeasuresApart() const { return m_bMeasuredApart; }
 
     /// The response to the latest set-point step of the run. A run begins with the first step after
     /// the initial update (a new window's first step, the command line's first step); Stop and Start
@@ -128,6 +131,7 @@ private:
     bool m_bRunBegun = false;
     int m_nPlantStatus = 0;
     ControlMode m_previousMode = ControlMode::Manual;
+    bool m_bMeasuredApart = false;
     /// The formula as a new engine would evaluate it at every step, prepared once while it stays the same.
     PreparedFormula m_plant{{"p", "t", "dt"}};
 };

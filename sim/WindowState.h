@@ -14,5 +14,7 @@ public:
     bool m_bShowIntegral = true;
     bool m_bShowDerivative = true;
     bool m_bShowPower = true;
+    /// The chart draws what the controller read: the simulation measures apart (MeasuresApart).
+    bool m_bShowMeasurement = false;
     double m_dFps = 0.0; ///< frames per second: the inverse of the last paint's duration
 };

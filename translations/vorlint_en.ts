@@ -414,14 +414,14 @@ Degrau de set point</source>
 Set-point step</translation>
     </message>
     <message>
-        <source>Resposta em frequência...</source>
-        <translation>Frequency response...</translation>
+        <source>Comparar respostas...</source>
+        <translation>Compare Responses...</translation>
     </message>
     <message>
-        <source>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
-Resposta em frequência</source>
-        <translation>Shows the Bode plot, the margins and the ultimate point of the active window&apos;s loop, linearised at the set point
-Frequency response</translation>
+        <source>Mostra as respostas ao último degrau de várias janelas num só gráfico, com as medidas de cada uma
+Comparar respostas</source>
+        <translation>Show the latest step responses of several windows in one plot, with each one&apos;s figures
+Compare Responses</translation>
     </message>
     <message>
         <source>Relatório do laboratório...</source>
@@ -432,6 +432,16 @@ Frequency response</translation>
 Relatório</source>
         <translation>Saves a PDF of the active window for a report: the chart, the setup and the step-response figures with what each one measures
 Report</translation>
+    </message>
+    <message>
+        <source>Resposta em frequência...</source>
+        <translation>Frequency response...</translation>
+    </message>
+    <message>
+        <source>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
+Resposta em frequência</source>
+        <translation>Shows the Bode plot, the margins and the ultimate point of the active window&apos;s loop, linearised at the set point
+Frequency response</translation>
     </message>
     <message>
         <source>Set point ao longo do tempo</source>
@@ -452,6 +462,49 @@ Set point over time</translation>
 Histórico da execução</source>
         <translation>Opens the recording of the active window&apos;s whole run, to scroll through, zoom and measure its responses
 Run history</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareResponsesWindow</name>
+    <message>
+        <source>Comparar respostas</source>
+        <translation>Compare Responses</translation>
+    </message>
+    <message>
+        <source>As janelas cujas respostas ao último degrau se comparam.</source>
+        <translation>The windows whose responses to their latest step are compared.</translation>
+    </message>
+    <message>
+        <source>A janela com que as outras se comparam: cada diferença é o valor menos o da referência.</source>
+        <translation>The window the others are compared with: each difference is the value minus the reference&apos;s.</translation>
+    </message>
+    <message>
+        <source>Normalizado (z)</source>
+        <translation>Normalized (z)</translation>
+    </message>
+    <message>
+        <source>Mostra z = (point − point inicial) / (set point − point inicial): 0 no início do degrau, 1 no set point.</source>
+        <translation>Shows z = (point − initial point) / (set point − initial point): 0 at the start of the step, 1 at the set point.</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Export chart...</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Export data...</translation>
+    </message>
+    <message>
+        <source>Janelas:</source>
+        <translation>Windows:</translation>
+    </message>
+    <message>
+        <source>Referência:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <source>Δ %1</source>
+        <translation>Δ %1</translation>
     </message>
 </context>
 <context>
@@ -1272,6 +1325,10 @@ Vorlint.Document</translation>
     <message>
         <source>Potência</source>
         <translation>Power</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
     </message>
 </context>
 <context>

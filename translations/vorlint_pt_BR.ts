@@ -414,14 +414,14 @@ Degrau de set point</source>
 Degrau de set point</translation>
     </message>
     <message>
-        <source>Resposta em frequência...</source>
-        <translation>Resposta em frequência...</translation>
+        <source>Comparar respostas...</source>
+        <translation>Comparar respostas...</translation>
     </message>
     <message>
-        <source>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
-Resposta em frequência</source>
-        <translation>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
-Resposta em frequência</translation>
+        <source>Mostra as respostas ao último degrau de várias janelas num só gráfico, com as medidas de cada uma
+Comparar respostas</source>
+        <translation>Mostra as respostas ao último degrau de várias janelas num só gráfico, com as medidas de cada uma
+Comparar respostas</translation>
     </message>
     <message>
         <source>Relatório do laboratório...</source>
@@ -432,6 +432,16 @@ Resposta em frequência</translation>
 Relatório</source>
         <translation>Salva um PDF da janela ativa para o relatório: gráfico, configuração e medidas da resposta ao degrau com o que cada uma mede
 Relatório</translation>
+    </message>
+    <message>
+        <source>Resposta em frequência...</source>
+        <translation>Resposta em frequência...</translation>
+    </message>
+    <message>
+        <source>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
+Resposta em frequência</source>
+        <translation>Mostra o diagrama de Bode, as margens e o ponto último da malha da janela ativa, linearizada no set point
+Resposta em frequência</translation>
     </message>
     <message>
         <source>Set point ao longo do tempo</source>
@@ -452,6 +462,49 @@ Set point ao longo do tempo</translation>
 Histórico da execução</source>
         <translation>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
 Histórico da execução</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareResponsesWindow</name>
+    <message>
+        <source>Comparar respostas</source>
+        <translation>Comparar respostas</translation>
+    </message>
+    <message>
+        <source>As janelas cujas respostas ao último degrau se comparam.</source>
+        <translation>As janelas cujas respostas ao último degrau se comparam.</translation>
+    </message>
+    <message>
+        <source>A janela com que as outras se comparam: cada diferença é o valor menos o da referência.</source>
+        <translation>A janela com que as outras se comparam: cada diferença é o valor menos o da referência.</translation>
+    </message>
+    <message>
+        <source>Normalizado (z)</source>
+        <translation>Normalizado (z)</translation>
+    </message>
+    <message>
+        <source>Mostra z = (point − point inicial) / (set point − point inicial): 0 no início do degrau, 1 no set point.</source>
+        <translation>Mostra z = (point − point inicial) / (set point − point inicial): 0 no início do degrau, 1 no set point.</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico...</source>
+        <translation>Exportar gráfico...</translation>
+    </message>
+    <message>
+        <source>Exportar dados...</source>
+        <translation>Exportar dados...</translation>
+    </message>
+    <message>
+        <source>Janelas:</source>
+        <translation>Janelas:</translation>
+    </message>
+    <message>
+        <source>Referência:</source>
+        <translation>Referência:</translation>
+    </message>
+    <message>
+        <source>Δ %1</source>
+        <translation>Δ %1</translation>
     </message>
 </context>
 <context>
@@ -1272,6 +1325,10 @@ Vorlint.Document</translation>
     <message>
         <source>Potência</source>
         <translation>Potência</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
     </message>
 </context>
 <context>

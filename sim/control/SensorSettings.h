@@ -12,3 +12,9 @@ struct SensorSettings {
     double rateLimit = 0.0; ///< the actuator's fastest change, power units per simulated second; 0 is off
     bool bumpless = false;  ///< a switch to PID continues from the power in use
 };
+
+/// Whether the controller reads something other than the point under `settings`: the noise or the
+/// quantization is on.
+inline bool AltersMeasurement(const SensorSettings& settings) {
+    return settings.noiseStd > 0.0 || settings.quantization > 0.0;
+}

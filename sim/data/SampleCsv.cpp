@@ -13,15 +13,18 @@ namespace {
 /// A row's width with room to spare, so that a whole history needs one allocation.
 constexpr std::size_t kRowReserve = 9 * 25;
 
-/// `count` samples as CSV with their time, the i-th numbered `firstStep` + i and read by `sampleAt(i)`.
+/// `count` samples as CSV with their time (and their measurement when `withMeasurement`), the i-th
+/// numbered `firstStep` + i and read by `sampleAt(i)`.
 template <class SampleAt>
-std::string samplesCsv(std::size_t count, std::uint64_t firstStep, SampleAt sampleAt) {
-    std::string out = sampleCsvHeaderWith("time_s");
+std::string samplesCsv(std::size_t count, std::uint64_t firstStep, bool withMeasurement, SampleAt sampleAt) {
+    std::string out = sampleCsvHeaderWith(withMeasurement ? "time_s,measurement" : "time_s");
     out.reserve(out.size() + count * kRowReserve);
     for (std::size_t i = 0; i < count; ++i) {
         const Sample& sample = sampleAt(i);
         appendSampleRow(out, firstStep + i, sample);
         appendColumn(out, sample.timeS);
+        if (withMeasurement)
+            appendColumn(out, sample.measurement);
     }
     return out;
 }
@@ -51,15 +54,16 @@ void appendSampleRow(std::string& out, std::uint64_t step, const Sample& sample)
     out += '\n';
 }
 
-std::string historyCsv(const SampleHistory& history) {
-    return samplesCsv(history.size(), history.appended() - history.size() + 1,
+std::string historyCsv(const SampleHistory& history, bool withMeasurement) {
+    return samplesCsv(history.size(), history.appended() - history.size() + 1, withMeasurement,
                       [&history](std::size_t i) -> const Sample& { return history[i]; });
 }
 
-std::string recordingCsv(const RunRecording& recording, std::size_t first, std::size_t last) {
+std::string recordingCsv(const RunRecording& recording, std::size_t first, std::size_t last,
+                         bool withMeasurement) {
     if (recording.empty() || first > last)
-        return sampleCsvHeaderWith("time_s");
+        return sampleCsvHeaderWith(withMeasurement ? "time_s,measurement" : "time_s");
     return samplesCsv(
-        last - first + 1, recording.stepNumber(first),
+        last - first + 1, recording.stepNumber(first), withMeasurement,
         [&recording, first](std::size_t i) -> const Sample& { return recording[first + i].sample; });
 }

@@ -22,6 +22,9 @@ public:
     /// set-point change also began: the set point was still moving (a trackbar dragged by hand), so
     /// the figures are those of a ramp's last piece, not of a step.
     bool StillChanging() const;
+    /// T of the newest step: simulated seconds from the start of the response's first step to the end
+    /// of the newest; 0 before the first step.
+    double ElapsedS() const { return m_dElapsed; }
     /// Forgets everything: the next step is the first of a run.
     void Clear() { *this = CStepResponseMeter(); }
 

@@ -65,6 +65,7 @@ void CVorlintView::OnInitialUpdate() {
         m_pPanelHook->PrepareTrackbars();
     InitialUpdate();
     m_nRunSteps = 0;
+    m_bShowMeasurement = MeasuresApart();
     ExchangeWithPanels(false);
 }
 
@@ -129,6 +130,7 @@ void CVorlintView::ApplyDueEvents() {
 }
 
 void CVorlintView::AfterStep() {
+    m_bShowMeasurement = MeasuresApart();
     ExchangeWithPanels(false);
     InvalidateChart();
 }

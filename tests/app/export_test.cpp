@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QProcess>
 
 #include <cerrno>
 
@@ -85,6 +86,41 @@ TEST_F(ExportTest, TheDataAreTheHistoryWithItsSimulatedTimeInTheCLocale) {
         EXPECT_EQ(columns[2].toDouble(), view.m_history[step - 1].point) << step;
         EXPECT_EQ(columns[8].toDouble(), time) << step;
     }
+}
+
+// The window's export and `vorlint-cli sim` agree row for row once the sensor is noisy and coarse:
+// the same seed, the same steps, the same measurement column (the window's rows also hold time_s).
+TEST_F(ExportTest, TheMeasurementColumnAndRowsAreTheCommandLinesForTheSameSeed) {
+    CVorlintView& view = ActiveView();
+    view.SetNoiseSeed(7);
+    view.m_sensorSettings.noiseStd = 3.0;
+    view.m_sensorSettings.quantization = 0.5;
+    for (int i = 0; i < 10; ++i)
+        view.OnTimer();
+    view.m_sensorSettings.noiseStd = 0.0;
+    for (int i = 0; i < 5; ++i)
+        view.OnTimer();
+    const QString path = Path(QStringLiteral("data.csv"));
+    QString problem;
+    ASSERT_TRUE(ExportData(view, path, problem));
+    QList<QByteArray> window = ReadAll(path).split('\n');
+    for (QByteArray& line : window) {
+        QList<QByteArray> columns = line.split(',');
+        if (columns.size() > 8)
+            columns.removeAt(8);
+        line = columns.join(',');
+    }
+
+    QProcess cli;
+    cli.start(QStringLiteral(VORLINT_CLI_PATH),
+              {"sim", "--steps", "55", "--mode", "pid", "--kp", "0.1", "--setpoint", "1500", "--noise-seed",
+               "7", "--at", "41:noise=3", "--at", "41:quantization=0.5", "--at", "51:noise=0"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    const QList<QByteArray> expected = cli.readAllStandardOutput().split('\n');
+    ASSERT_EQ(window.size(), 57);
+    EXPECT_EQ(window.front(), "step,setPoint,point,power,proportional,integral,derivative,error,measurement");
+    EXPECT_EQ(window, expected);
+    EXPECT_NE(window[41].split(',')[2], window[41].split(',')[8]) << "the noise is on from step 41";
 }
 
 TEST_F(ExportTest, AFailedExportIsReportedAndLeavesNoHalfWrittenFile) {

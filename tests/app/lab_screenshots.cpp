@@ -1,13 +1,18 @@
+#include "ChildFrame.h"
+#include "CommandIds.h"
+#include "CompareResponsesWindow.h"
 #include "FrequencyDlg.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "ResponseComparison.h"
 #include "SettingsTable.h"
 #include "TuningDlg.h"
 #include "VorlintApp.h"
 #include "VorlintView.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -66,15 +71,39 @@ bool TakeFrequencyDialog(CVorlintView& view, const QString& path) {
     return Save(dialog, path);
 }
 
+/// Three windows on the example plant, proportional control at three gains, compared 15 s into
+/// their responses.
+bool TakeComparison(CMainFrame& frame, const QString& path) {
+    for (int i = 0; i < 2; ++i)
+        frame.Action(CommandId::FileNew)->trigger();
+    double kp = 0.005;
+    for (QMdiSubWindow* window : frame.MdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+        auto* child = static_cast<CMdiChild*>(window);
+        CVorlintView& view = *child->View();
+        SetUpExamplePlant(view);
+        view.SetPid(true);
+        view.m_dKp = kp;
+        kp *= 2.0;
+        child->Frame()->ExchangePanels(false);
+        for (int step = 0; step < 150; ++step)
+            view.Step();
+    }
+    CCompareResponsesWindow& comparison = ShowResponseComparison(frame);
+    comparison.resize(1400, 440);
+    comparison.Refresh();
+    return Save(comparison, path);
+}
+
 } // namespace
 
 // Takes the pictures of the tuning-lab page: the tuning dialog after a step test on the page's example
-// plant, and the plant-and-controller dialog with that plant; and the frequency-lab page's frequency
-// dialog. Usage: vorlint-lab-screenshots TUNING.png PLANT.png FREQUENCY.png
+// plant, the plant-and-controller dialog with that plant, the frequency-lab page's frequency dialog and
+// three windows' responses compared. Usage: vorlint-lab-screenshots TUNING.png PLANT.png FREQUENCY.png
+// COMPARE.png
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s TUNING.png PLANT.png FREQUENCY.png\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s TUNING.png PLANT.png FREQUENCY.png COMPARE.png\n", argv[0]);
         return 2;
     }
     CVorlintApp app;
@@ -87,6 +116,7 @@ int main(int argc, char** argv) {
     SetUpExamplePlant(view);
     const bool taken = TakeTuningDialog(view, QString::fromLocal8Bit(argv[1])) &&
                        TakePlantDialog(view, QString::fromLocal8Bit(argv[2])) &&
-                       TakeFrequencyDialog(view, QString::fromLocal8Bit(argv[3]));
+                       TakeFrequencyDialog(view, QString::fromLocal8Bit(argv[3])) &&
+                       TakeComparison(frame, QString::fromLocal8Bit(argv[4]));
     return taken ? 0 : 1;
 }

@@ -38,7 +38,8 @@ const std::vector<std::string> kMenu128 = {
 const std::vector<std::string> kMenu129 = {
     "&File: &New\tCtrl+N | &Open...\tCtrl+O | &Close | &Save\tCtrl+S | Save &As... | - | Exportar gráfico... "
     "| "
-    "Exportar dados... | Relatório do laboratório... | - | &Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | Recent File | - | "
+    "Exportar dados... | Relatório do laboratório... | - | &Print...\tCtrl+P | Print Pre&view | P&rint "
+    "Setup... | - | Recent File | - | "
     "E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
     "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e "
@@ -47,7 +48,7 @@ const std::vector<std::string> kMenu129 = {
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | Set point ao longo do tempo | - "
     "| "
     "Resposta ao degrau | Histórico da execução |",
-    "&Window: &New Window | &Cascade | &Tile | &Arrange Icons |",
+    "&Window: &New Window | &Cascade | &Tile | &Arrange Icons | - | Comparar respostas... |",
     "&Help: &About Vorlint... |",
 };
 
@@ -81,6 +82,7 @@ TEST_F(MenusTest, CommandsEnabledByState) {
         {EditCopy, true, false},        {EditPaste, false, false},       {FileMruFirst, false, false},
         {FileExportChart, true, false}, {FileExportData, true, false},   {SimPlantController, true, false},
         {SimTuning, true, false},       {SimSetPointStep, true, false},  {SimFrequency, true, false},
+        {WindowCompare, true, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Action(row.id).isEnabled(), row.withWindow) << row.id;

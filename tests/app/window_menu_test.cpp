@@ -32,7 +32,7 @@ protected:
         emit menu->aboutToShow();
         QStringList texts;
         const QList<QAction*> actions = menu->actions();
-        for (qsizetype i = actions.indexOf(&Action(CommandId::WindowArrange)) + 1; i < actions.size(); ++i) {
+        for (qsizetype i = actions.indexOf(&Action(CommandId::WindowCompare)) + 1; i < actions.size(); ++i) {
             if (actions[i]->isSeparator())
                 continue;
             m_entries.append(actions[i]);

@@ -29,7 +29,7 @@ TEST_F(HistoryCsvTest, TheCommandLinesRowsNumberedByStepThenTheSimulatedTime) {
         lastRow.clear();
         appendSampleRow(lastRow, step, newest());
     }
-    const std::vector<std::string> lines = Lines(historyCsv(sim.m_history));
+    const std::vector<std::string> lines = Lines(historyCsv(sim.m_history, false));
     ASSERT_EQ(lines.size(), 1501u); // the header and the 1500 samples kept
     EXPECT_EQ(lines[0], "step,setPoint,point,power,proportional,integral,derivative,error,time_s");
     EXPECT_EQ(lines[1].substr(0, 4), "101,");

@@ -15,11 +15,13 @@
 
 namespace {
 
-void drawLegend(QPainter& painter, const ChartPens& pens) {
+void drawLegend(QPainter& painter, const ChartPens& pens, const CWindowState& window) {
     const QFontMetrics metrics = painter.fontMetrics();
     const QPen textPen(Qt::black);
     int x = 0;
     for (const ChartSeries& series : kChartSeries) {
+        if (!series.isInLegendOf(window))
+            continue;
         const QString text = series.displayName();
         const int width = metrics.horizontalAdvance(text);
         painter.setPen(textPen);
@@ -58,7 +60,7 @@ void PaintChart(QPainter& painter, const QRect& client, const SampleHistory& his
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setFont(ChartFont());
 
-    drawLegend(painter, pens);
+    drawLegend(painter, pens, window);
     painter.setPen(pens.zero);
     painter.drawLine(geometry.left, geometry.middle - 1, geometry.right, geometry.middle - 1);
 

@@ -26,7 +26,8 @@ ChartPens standardPens() {
             thinPen(QColor(0, 255, 255)),
             thinPen(QColor(0, 0, 0)),
             thinPen(QColor(255, 255, 0)),
-            thinPen(kZeroLineGrey)};
+            thinPen(kZeroLineGrey),
+            thinPen(QColor(0, 128, 0))};
 }
 
 /// Okabe and Ito's colours for colour-blind readers, leaving out their yellow, which does not read
@@ -39,7 +40,8 @@ ChartPens highContrastPens() {
             thinPen(QColor(86, 180, 233)),  // sky blue
             thinPen(QColor(204, 121, 167)), // reddish purple
             thinPen(QColor(230, 159, 0)),   // orange
-            thinPen(kZeroLineGrey)};
+            thinPen(kZeroLineGrey),
+            thinPen(QColor(0, 114, 178))}; // the point's blue, thin
 }
 
 } // namespace

@@ -4,7 +4,7 @@ namespace {
 using Scale = ChartGeometry::Scale;
 } // namespace
 
-const std::array<ChartSeries, 7> kChartSeries = {{
+const std::array<ChartSeries, 8> kChartSeries = {{
     {QT_TRANSLATE_NOOP("ChartSeries", "SetPoint"), nullptr, &Sample::setPoint, Scale::Absolute,
      &ChartPens::setPoint},
     {QT_TRANSLATE_NOOP("ChartSeries", "Point"), nullptr, &Sample::point, Scale::Absolute, &ChartPens::point},
@@ -18,9 +18,13 @@ const std::array<ChartSeries, 7> kChartSeries = {{
      &ChartPens::error},
     {QT_TRANSLATE_NOOP("ChartSeries", "Potência"), &CWindowState::m_bShowPower, &Sample::power, Scale::Power,
      &ChartPens::power},
+    // Only a run that measures apart has a measurement worth a line of the legend.
+    {QT_TRANSLATE_NOOP("ChartSeries", "Medição"), &CWindowState::m_bShowMeasurement, &Sample::measurement,
+     Scale::Absolute, &ChartPens::measurement, false},
 }};
 
-const std::array<const ChartSeries*, 6> kTraceOrder = {
-    &kChartSeries[6], &kChartSeries[5], &kChartSeries[4],
-    &kChartSeries[2], &kChartSeries[3], &kChartSeries[1],
+// The measurement goes under the point, so that the true point stays readable through the noise.
+const std::array<const ChartSeries*, 7> kTraceOrder = {
+    &kChartSeries[6], &kChartSeries[5], &kChartSeries[4], &kChartSeries[2],
+    &kChartSeries[3], &kChartSeries[7], &kChartSeries[1],
 };

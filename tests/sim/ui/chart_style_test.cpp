@@ -162,6 +162,33 @@ TEST(ChartCursor, ReadsTheSampleDrawnAtTheColumnAndItsAge) {
     EXPECT_TRUE(ChartCursorLines(wide, history, window, 200).isEmpty()) << "no sample there";
 }
 
+// The measurement is a thin dark-green line and a line of the cursor's box only in a run that measures
+// apart; otherwise the chart is what it always was, pixel for pixel.
+TEST(ChartCursor, TheMeasurementShowsOnlyWhenTheRunMeasuresApart) {
+    SampleHistory measured;
+    const SampleHistory plain = steppedRun();
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        Sample sample = plain[i];
+        sample.measurement = 1000.0;
+        measured.push_back(sample);
+    }
+    const QRect client(0, 0, 500, 300);
+    auto paintWith = [&client](const SampleHistory& history, const CWindowState& window) {
+        QImage image(client.size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        PaintChart(painter, client, history, window, ChartStyle());
+        return image;
+    };
+    CWindowState window;
+    EXPECT_EQ(paintWith(measured, window), paint(plain, ChartStyle()));
+    EXPECT_EQ(ChartCursorLines(client, measured, window, 400).size(), 8);
+
+    window.m_bShowMeasurement = true;
+    const int row = static_cast<int>(300 - 1000 * 279 / 3000.0 - 1);
+    EXPECT_GT(countInRow(paintWith(measured, window), row, QColor(0, 128, 0)), 300);
+    EXPECT_EQ(ChartCursorLines(client, measured, window, 400).back(), QStringLiteral("Medição: 1000,0"));
+}
+
 TEST(ChartCursor, FollowsTheMouseOverTheViewAndLeavesWithIt) {
     CVorlintView view;
     view.resize(500, 300);

@@ -1,0 +1,177 @@
+#include "ComparisonPlot.h"
+
+#include "ReadingText.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// Okabe and Ito's colours, which colour-blind readers tell apart, leaving out the yellow.
+const QColor kColors[] = {{0, 114, 178},  {213, 94, 0},  {0, 158, 115}, {204, 121, 167},
+                          {86, 180, 233}, {230, 159, 0}, {0, 0, 0}};
+const QColor kAxisGrey(128, 128, 128);
+/// The room left above the highest and below the lowest value, as a part of their range.
+constexpr double kMargin = 0.05;
+constexpr double kPadding = 6.0;
+
+QColor colorOf(std::size_t index) {
+    return kColors[index % std::size(kColors)];
+}
+
+/// The dashed line a response is compared with: its set point, or z = 1.
+double referenceLine(const NamedResponse& named, bool normalized) {
+    return normalized ? 1.0 : named.response.figures.setPoint;
+}
+
+/// The values and times the plot spans.
+struct PlotRange {
+    double timeS = 1.0;
+    double low = HUGE_VAL;
+    double high = -HUGE_VAL;
+
+    void include(double value) {
+        if (std::isfinite(value)) {
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+};
+
+PlotRange rangeOf(const std::vector<NamedResponse>& responses, bool normalized) {
+    PlotRange range;
+    double lastMs = 0.0;
+    for (const NamedResponse& named : responses) {
+        for (double value : ShownValues(named.response, normalized))
+            range.include(value);
+        range.include(referenceLine(named, normalized));
+        if (!named.response.timeMs.empty())
+            lastMs = std::max(lastMs, static_cast<double>(named.response.timeMs.back()));
+    }
+    if (normalized)
+        range.include(0.0);
+    if (range.low > range.high) {
+        range.low = 0.0;
+        range.high = 1.0;
+    }
+    const double room = range.high > range.low ? (range.high - range.low) * kMargin : 1.0;
+    range.low -= room;
+    range.high += room;
+    range.timeS = lastMs > 0.0 ? lastMs / 1000.0 : 1.0;
+    return range;
+}
+
+/// Maps simulated time and value into the plot's area.
+struct PlotMapping {
+    QRectF area;
+    PlotRange range;
+
+    QPointF at(double timeS, double value) const {
+        return {area.left() + area.width() * timeS / range.timeS,
+                area.bottom() - area.height() * (value - range.low) / (range.high - range.low)};
+    }
+};
+
+void drawLegend(QPainter& painter, const QRectF& target, const std::vector<NamedResponse>& responses) {
+    const QFontMetricsF metrics(painter.font());
+    double x = target.left() + kPadding;
+    const double y = target.top() + kPadding + metrics.ascent();
+    for (std::size_t i = 0; i < responses.size(); ++i) {
+        painter.setPen(QPen(colorOf(i), 2));
+        painter.drawLine(QPointF(x, y - metrics.ascent() / 3), QPointF(x + 16, y - metrics.ascent() / 3));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 20, y), responses[i].name);
+        x += 30 + metrics.horizontalAdvance(responses[i].name);
+    }
+}
+
+void drawAxes(QPainter& painter, const PlotMapping& map) {
+    const QFontMetricsF metrics(painter.font());
+    painter.setPen(QPen(kAxisGrey, 0));
+    painter.drawRect(map.area);
+    painter.setPen(Qt::black);
+    const QString high = FormatSignificant(map.range.high, 4, "");
+    const QString low = FormatSignificant(map.range.low, 4, "");
+    painter.drawText(QPointF(map.area.left() - kPadding - metrics.horizontalAdvance(high),
+                             map.area.top() + metrics.ascent()),
+                     high);
+    painter.drawText(QPointF(map.area.left() - kPadding - metrics.horizontalAdvance(low), map.area.bottom()),
+                     low);
+    const QString end = FormatSignificant(map.range.timeS, 4, " s");
+    painter.drawText(QPointF(map.area.left(), map.area.bottom() + metrics.height()), QStringLiteral("0"));
+    painter.drawText(
+        QPointF(map.area.right() - metrics.horizontalAdvance(end), map.area.bottom() + metrics.height()),
+        end);
+}
+
+void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse& named, QColor color,
+                  bool normalized) {
+    const double reference = referenceLine(named, normalized);
+    if (std::isfinite(reference)) {
+        painter.setPen(QPen(color, 1, Qt::DashLine));
+        painter.drawLine(map.at(0.0, reference), map.at(map.range.timeS, reference));
+    }
+    const std::vector<double> values = ShownValues(named.response, normalized);
+    QPainterPath path;
+    bool drawing = false;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!std::isfinite(values[i])) {
+            drawing = false;
+            continue;
+        }
+        const QPointF point = map.at(static_cast<double>(named.response.timeMs[i]) / 1000.0, values[i]);
+        if (drawing)
+            path.lineTo(point);
+        else
+            path.moveTo(point);
+        drawing = true;
+    }
+    painter.setPen(QPen(color, 1.5));
+    painter.drawPath(path);
+}
+
+} // namespace
+
+CComparisonPlot::CComparisonPlot(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(320, 200);
+}
+
+void CComparisonPlot::Show(std::vector<NamedResponse> responses, bool normalized) {
+    m_responses = std::move(responses);
+    m_bNormalized = normalized;
+    update();
+}
+
+QSize CComparisonPlot::sizeHint() const {
+    return QSize(560, 360);
+}
+
+void CComparisonPlot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintInto(painter, rect());
+}
+
+void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
+    painter.save();
+    painter.setClipRect(target);
+    painter.fillRect(target, Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrics(painter.font());
+    const double left = metrics.horizontalAdvance(QStringLiteral("-0,0000e+00")) + 2 * kPadding;
+    const QRectF area =
+        target.adjusted(left, metrics.height() + 2 * kPadding, -kPadding, -(metrics.height() + kPadding));
+    const PlotMapping map{area, rangeOf(m_responses, m_bNormalized)};
+    drawLegend(painter, target, m_responses);
+    drawAxes(painter, map);
+    if (m_bNormalized) {
+        painter.setPen(QPen(kAxisGrey, 0, Qt::DotLine));
+        painter.drawLine(map.at(0.0, 0.0), map.at(map.range.timeS, 0.0));
+    }
+    for (std::size_t i = 0; i < m_responses.size(); ++i)
+        drawResponse(painter, map, m_responses[i], colorOf(i), m_bNormalized);
+    painter.restore();
+}
