@@ -59,7 +59,7 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
          "version 2 comes from a newer Vorlint; this one reads version 1"},
         {head + R"("windows": [{"lagCount": 6}]})",
          "windows[0].lagCount: expected a whole number from 0 to 5"},
-        {head + R"("windows": [{"setPoint": "1"}]})", "windows[0].setPoint: expected a finite number"},
+        {head + R"("windows": [{"setPoint": "1"}]})", "windows[0].setPoint: expected a number from 0 to 3000"},
         {head + R"("windows": [{}, 3]})", "windows[1]: expected an object"},
         {head + R"("windows": [{"events": [{"atS": -1, "kp": 1}]}]})",
          "windows[0].events[0].atS: expected a finite number of 0 or more"},
@@ -72,7 +72,7 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
         {head + R"("exercise": {"runS": -1}})", "exercise.runS: expected a finite number of 0 or more"},
         {head + R"("exercise": {"hidePlant": 1}})", "exercise.hidePlant: expected true or false"},
         {head + R"("exercise": {"events": [{"atS": 0, "power": true}]}})",
-         "exercise.events[0].power: expected a finite number"},
+         "exercise.events[0].power: expected a number from 0 to 100"},
         {head + R"("exercise": {"checks": [{"figure": "overshoot"}]}})",
          "exercise.checks[0].figure: expected one of response_start_step, initial_point, setpoint, "
          "rise_time_s, overshoot_pct, peak, peak_time_s, settling_time_s, steady_state_error, iae, ise, "
