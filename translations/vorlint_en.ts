@@ -1216,6 +1216,14 @@ Run history</translation>
         <source>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</source>
         <translation>Warning: Tu lasts less than %1 simulated steps; the oscillation comes from the sampling, not from the plant.</translation>
     </message>
+    <message>
+        <source>Saturado (s)</source>
+        <translation>Saturated (s)</translation>
+    </message>
+    <message>
+        <source>Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em segundos simulados: um atuador que não dá mais.</source>
+        <translation>How long the predicted power stays at exactly 0 or 100, in simulated seconds: an actuator that can give no more.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>

@@ -1216,6 +1216,14 @@ Histórico da execução</translation>
         <source>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</source>
         <translation>Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da planta.</translation>
     </message>
+    <message>
+        <source>Saturado (s)</source>
+        <translation>Saturado (s)</translation>
+    </message>
+    <message>
+        <source>Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em segundos simulados: um atuador que não dá mais.</source>
+        <translation>Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em segundos simulados: um atuador que não dá mais.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>

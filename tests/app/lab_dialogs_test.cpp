@@ -5,6 +5,7 @@
 #include "PanelText.h"
 #include "PlantControllerDlg.h"
 #include "RangedEdit.h"
+#include "ReadingText.h"
 #include "SimulationSetup.h"
 #include "TuningDlg.h"
 
@@ -59,7 +60,10 @@ TEST_F(LabDialogsTest, AStepTestFindsTheModelAndAplicarPutsTheImcGainsIntoTheWin
             << dialog->ModelLabel()->text().toStdString();
         QTableWidget& rules = *dialog->RulesTable();
         EXPECT_EQ(rules.rowCount(), 9);
-        EXPECT_NE(rules.cellWidget(RowOf(rules, "SIMC PI"), 7), nullptr) << "each rule has its plot";
+        EXPECT_NE(rules.cellWidget(RowOf(rules, "SIMC PI"), 8), nullptr) << "each rule has its plot";
+        EXPECT_EQ(rules.item(RowOf(rules, "IMC PID"), 7)->text(),
+                  FormatReading(imc->response.figures.timeSaturatedS, 2))
+            << "the predicted time in saturation";
         rules.selectRow(RowOf(rules, "IMC PID"));
         dialog->ApplyButton()->click();
         dialog->reject();
@@ -86,7 +90,7 @@ TEST_F(LabDialogsTest, ARelayThatNeverOscillatesSaysSoAndClosingCancelsARun) {
     ASSERT_TRUE(finished.wait(kRunTimeoutMs));
     EXPECT_TRUE(dialog.ModelLabel()->text().startsWith(QStringLiteral("Sem resultado: o relé")));
     EXPECT_EQ(dialog.RulesTable()->rowCount(), 0);
-    EXPECT_EQ(dialog.RulesTable()->horizontalHeaderItem(7)->text(), QStringLiteral("Resposta prevista"))
+    EXPECT_EQ(dialog.RulesTable()->horizontalHeaderItem(8)->text(), QStringLiteral("Resposta prevista"))
         << "no plot, no time axis to name";
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
 

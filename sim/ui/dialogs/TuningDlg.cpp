@@ -29,7 +29,7 @@ struct RuleColumn {
     const char* tooltip;
 };
 
-enum Column { Name, Kp, Ki, Kd, Overshoot, Settling, Iae, Plot, ColumnCount };
+enum Column { Name, Kp, Ki, Kd, Overshoot, Settling, Iae, Saturated, Plot, ColumnCount };
 
 const RuleColumn kColumns[] = {
     {QT_TRANSLATE_NOOP("CTuningDlg", "Regra"), QT_TRANSLATE_NOOP("CTuningDlg", "A regra de sintonia.")},
@@ -48,6 +48,9 @@ const RuleColumn kColumns[] = {
     {QT_TRANSLATE_NOOP("CTuningDlg", "IAE"),
      QT_TRANSLATE_NOOP("CTuningDlg",
                        "Integral do erro absoluto da resposta prevista, Σ |e|·dt (point × s).")},
+    {QT_TRANSLATE_NOOP("CTuningDlg", "Saturado (s)"),
+     QT_TRANSLATE_NOOP("CTuningDlg", "Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em "
+                                     "segundos simulados: um atuador que não dá mais.")},
     {QT_TRANSLATE_NOOP("CTuningDlg", "Resposta prevista"),
      QT_TRANSLATE_NOOP("CTuningDlg",
                        "O point (linha cheia) e o set point (tracejado) previstos, do repouso ao "
@@ -315,8 +318,9 @@ void CTuningDlg::FillRules(const TuningResult& result) {
         const StepResponseFigures& f = rule.response.figures;
         const QString texts[] = {gainText(rule.gains.kp),           gainText(rule.gains.ki),
                                  gainText(rule.gains.kd),           FormatReading(f.overshootPct, 1),
-                                 FormatReading(f.settlingTimeS, 2), FormatReading(f.iae, 1)};
-        for (int column = Kp; column <= Iae; ++column)
+                                 FormatReading(f.settlingTimeS, 2), FormatReading(f.iae, 1),
+                                 FormatReading(f.timeSaturatedS, 2)};
+        for (int column = Kp; column <= Saturated; ++column)
             m_pRules->setItem(row, column, readOnlyItem(applies ? texts[column - Kp] : kNotApplicable, true));
         if (applies)
             m_pRules->setCellWidget(row, Plot, new CResponsePlot(rule.response.trace, scale));
