@@ -326,7 +326,7 @@ void CCommandRouter::OnSimTuning() {
                 document->SetModifiedFlag();
         },
         &m_frame);
-    connect(&dialog, &CTuningDlg::relayCycleFound, frame->View(), &CVorlintView::RememberRelayCycle);
+    connect(&dialog, &CTuningDlg::resultFound, frame->View(), &CVorlintView::RememberTuning);
     dialog.exec();
 }
 

@@ -772,6 +772,18 @@ Run history</translation>
         <source>%1: %2 — %3</source>
         <translation>%1: %2 — %3</translation>
     </message>
+    <message>
+        <source>Sintonia</source>
+        <translation>Tuning</translation>
+    </message>
+    <message>
+        <source>%1: Kp %2   Ki %3   Kd %4   sobressinal %5   acomodação %6   IAE %7   saturado %8</source>
+        <translation>%1: Kp %2   Ki %3   Kd %4   overshoot %5   settling %6   IAE %7   saturated %8</translation>
+    </message>
+    <message>
+        <source>%1: não se aplica a este modelo</source>
+        <translation>%1: does not apply to this model</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

@@ -1,7 +1,10 @@
 #include "LabReport.h"
 
+#include "PanelText.h"
 #include "PrintHeader.h"
+#include "ReadingText.h"
 #include "StepResponseFigureTexts.h"
+#include "TuningModelText.h"
 #include "VorlintView.h"
 
 #include <QBuffer>
@@ -27,6 +30,10 @@ const char* const kDate = QT_TRANSLATE_NOOP("CLabReport", "Data: %1");
 const char* const kSetup = QT_TRANSLATE_NOOP("CLabReport", "Configuração");
 const char* const kFigures = QT_TRANSLATE_NOOP("CLabReport", "Resposta ao degrau");
 const char* const kFigure = QT_TRANSLATE_NOOP("CLabReport", "%1: %2 — %3");
+const char* const kTuning = QT_TRANSLATE_NOOP("CLabReport", "Sintonia");
+const char* const kRule = QT_TRANSLATE_NOOP(
+    "CLabReport", "%1: Kp %2   Ki %3   Kd %4   sobressinal %5   acomodação %6   IAE %7   saturado %8");
+const char* const kRuleNotApplicable = QT_TRANSLATE_NOOP("CLabReport", "%1: não se aplica a este modelo");
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("CLabReport", text);
@@ -85,6 +92,7 @@ CLabReport::CLabReport(const CVorlintView& view, const QString& documentName, co
     m_nChartAfter = m_lines.size();
     AddSetup();
     AddFigures();
+    AddTuning();
 }
 
 void CLabReport::AddSetup() {
@@ -98,9 +106,28 @@ void CLabReport::AddFigures() {
     const StepResponseFigures figures =
         m_view.m_stepResponse.StillChanging() ? StepResponseFigures() : m_view.m_stepResponse.Figures();
     for (std::size_t i = 0; i < kStepResponseFigureFields.size(); ++i)
-        m_lines << Tr(kFigure)
-                       .arg(StepResponseFigureName(i), StepResponseFigureValue(figures, i),
-                            StepResponseFigureDefinition(i));
+        m_lines << Tr(kFigure).arg(StepResponseFigureName(i), StepResponseFigureValue(figures, i),
+                                   StepResponseFigureDefinition(i));
+}
+
+void CLabReport::AddTuning() {
+    const std::optional<TuningResult>& tuning = m_view.LastTuning();
+    if (!tuning)
+        return;
+    m_lines << Tr(kTuning) << TuningModelText(*tuning).split(QLatin1Char('\n'));
+    for (const RulePrediction& rule : tuning->rules) {
+        const QString name = QString::fromUtf8(rule.name);
+        if (!rule.Applies()) {
+            m_lines << Tr(kRuleNotApplicable).arg(name);
+            continue;
+        }
+        const StepResponseFigures& f = rule.response.figures;
+        m_lines << Tr(kRule).arg(
+            name, formatPanelNumber(rule.gains.kp, kGainFormat),
+            formatPanelNumber(rule.gains.ki, kGainFormat), formatPanelNumber(rule.gains.kd, kGainFormat),
+            FormatReading(f.overshootPct, 1, " %"), FormatReading(f.settlingTimeS, 2, " s"),
+            FormatReading(f.iae, 1), FormatReading(f.timeSaturatedS, 2, " s"));
+    }
 }
 
 QByteArray CLabReport::PdfBytes() const {
@@ -116,7 +143,7 @@ QByteArray CLabReport::PdfBytes() const {
     if (!painter.begin(&pdf))
         return QByteArray();
     CPageFlow flow(pdf, painter);
-    const QStringList headings = {m_lines.front(), Tr(kSetup), Tr(kFigures)};
+    const QStringList headings = {m_lines.front(), Tr(kSetup), Tr(kFigures), Tr(kTuning)};
     for (int i = 0; i < m_lines.size(); ++i) {
         if (i == m_nChartAfter && !m_view.rect().isEmpty()) {
             flow.Space(0.01);

@@ -9,7 +9,8 @@ class CVorlintView;
 
 /// File > "Relatório do laboratório...": one window on A4 pages for a student's report, in the
 /// interface's language: a title with the document's name and the date, the chart as vectors, the
-/// whole setup, and the step-response figures each with its value and what it measures.
+/// whole setup, the step-response figures each with its value and what it measures, and what the
+/// tuning dialog last found for the window (its model and each rule's gains and predicted figures).
 class CLabReport {
 public:
     CLabReport(const CVorlintView& view, const QString& documentName, const QDateTime& when);
@@ -23,6 +24,7 @@ public:
 private:
     void AddSetup();
     void AddFigures();
+    void AddTuning();
 
     const CVorlintView& m_view;
     QString m_strTitle;

@@ -43,6 +43,12 @@ std::string PlantSnapshot(const CVorlintView& view) {
 
 } // namespace
 
+void CVorlintView::RememberTuning(const TuningResult& result) {
+    m_lastTuning = result;
+    if (result.cycle)
+        RememberRelayCycle(*result.cycle);
+}
+
 void CVorlintView::RememberRelayCycle(const UltimateCycle& cycle) {
     m_relayCycle = cycle;
     m_relayPlant = PlantSnapshot(*this);

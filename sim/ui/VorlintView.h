@@ -7,6 +7,7 @@
 #include "PlantModels.h"
 #include "Simulation.h"
 #include "StepTimer.h"
+#include "TuningLab.h"
 #include "WindowState.h"
 
 #include <QElapsedTimer>
@@ -93,6 +94,10 @@ public:
     /// Puts `timer` in the place of the platform's step timer (tests drive the steps with their own).
     void SetStepTimer(std::unique_ptr<CStepTimer> timer);
 
+    /// Remembers what the tuning dialog last found for this window (a relay's cycle also as below), for
+    /// the lab report.
+    void RememberTuning(const TuningResult& result);
+    const std::optional<TuningResult>& LastTuning() const { return m_lastTuning; }
     /// Remembers the ultimate cycle a relay experiment found on this window's plant as it is now.
     void RememberRelayCycle(const UltimateCycle& cycle);
     /// That cycle while the plant, set point included, is still the one it was found on; empty otherwise.
@@ -138,5 +143,6 @@ private:
     QElapsedTimer m_sinceLastPaint;
     QTimer m_repaintTimer;
     std::optional<UltimateCycle> m_relayCycle;
+    std::optional<TuningResult> m_lastTuning;
     std::string m_relayPlant; ///< the setup's settingsSnapshot when the cycle was found
 };

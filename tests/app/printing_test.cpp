@@ -4,6 +4,7 @@
 #include "PanelText.h"
 #include "PrintHeader.h"
 #include "SessionScript.h"
+#include "TuningLab.h"
 #include "ViewPrinter.h"
 
 #include <QDateTime>
@@ -105,6 +106,34 @@ TEST_F(PrintingTest, TheLabReportIsAVectorPdfWithTheTitleDateSetupAndEachFigureD
                        "degrau, em segundos simulados; indefinido até chegar aos 90 %.")
             .arg(formatPanelNumber(view.m_stepResponse.Figures().riseTimeS, {3, " s"}));
     EXPECT_TRUE(lines.contains(rise)) << lines.join('\n').toStdString();
+
+    EXPECT_FALSE(lines.contains(QStringLiteral("Sintonia"))) << "no tuning ran";
+
+    // What the tuning dialog last found follows the figures: the model, then each rule.
+    TuningResult tuning;
+    tuning.model = ProcessModel{49.6, 2.07, 1.55};
+    RulePrediction rule;
+    rule.name = "SIMC PI";
+    rule.gains = {0.0125, 150.5, 0.0};
+    rule.response.figures.overshootPct = 6.78;
+    rule.response.figures.settlingTimeS = 13.1;
+    rule.response.figures.iae = 4172.96;
+    rule.response.figures.timeSaturatedS = 0.0;
+    RulePrediction inapplicable;
+    inapplicable.name = "Cohen-Coon PI";
+    inapplicable.gains = {NAN, NAN, NAN};
+    tuning.rules = {rule, inapplicable};
+    view.RememberTuning(tuning);
+    const QStringList tuned = CLabReport(view, QStringLiteral("lab.vrl"), QDateTime()).Lines();
+    EXPECT_EQ(
+        tuned.mid(tuned.size() - 4),
+        QStringList(
+            {QStringLiteral("Sintonia"),
+             QStringLiteral("Primeira ordem com tempo morto: K = 49,6 (point por unidade de potência), "
+                            "τ = 2,07 s, θ = 1,55 s"),
+             QStringLiteral("SIMC PI: Kp 0,012500   Ki 150,500000   Kd 0,000000   sobressinal 6,8 %   "
+                            "acomodação 13,10 s   IAE 4173,0   saturado 0,00 s"),
+             QStringLiteral("Cohen-Coon PI: não se aplica a este modelo")}));
 
     const QByteArray pdf = report.PdfBytes();
     EXPECT_TRUE(pdf.startsWith("%PDF"));

@@ -6,6 +6,7 @@
 #include "ResponsePlot.h"
 #include "SettingRanges.h"
 #include "SimulationSetup.h"
+#include "TuningModelText.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -261,8 +262,8 @@ void CTuningDlg::OnRunFinished() {
         m_pModel->setText(tr("Não há memória para a sintonia."));
     } else {
         ShowResult(m_run.Result());
-        if (m_run.Result().cycle)
-            emit relayCycleFound(*m_run.Result().cycle);
+        if (m_run.Result().cycle || m_run.Result().model)
+            emit resultFound(m_run.Result());
     }
     emit tuningFinished();
 }
@@ -281,22 +282,9 @@ void CTuningDlg::ShowResult(const TuningResult& result) {
 QString CTuningDlg::ModelText(const TuningResult& result) const {
     if (result.outcome == ExperimentOutcome::Cancelled)
         return tr("Sintonia cancelada.");
-    if (result.cycle) {
-        const QString cycle =
-            tr("Ciclo último: Ku = %1 (potência por unidade do point), Tu = %2")
-                .arg(FormatSignificant(result.cycle->ku, 4), FormatSignificant(result.cycle->tu, 4, " s"));
-        if (!result.samplingLimited)
-            return cycle;
-        return cycle + QLatin1Char('\n') +
-               tr("Atenção: Tu dura menos de %1 passos simulados; a oscilação vem da amostragem, não da "
-                  "planta.")
-                   .arg(static_cast<int>(kMinStepsPerUltimatePeriod));
-    }
-    if (result.model) {
-        return tr("Primeira ordem com tempo morto: K = %1 (point por unidade de potência), τ = %2, θ = %3")
-            .arg(FormatSignificant(result.model->k, 4), FormatSignificant(result.model->tau, 4, " s"),
-                 FormatSignificant(result.model->theta, 4, " s"));
-    }
+    const QString found = TuningModelText(result);
+    if (!found.isEmpty())
+        return found;
     return m_shownMethod == TuningMethod::Relay
                ? tr("Sem resultado: o relé não fez o point oscilar em %1 passos.").arg(kMaxExperimentSteps)
                : tr("Sem resultado: o point não se acomodou depois do degrau em %1 passos.")

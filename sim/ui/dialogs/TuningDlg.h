@@ -50,8 +50,9 @@ public slots:
 signals:
     /// A run ended with its result shown (not when cancelled by closing).
     void tuningFinished();
-    /// A relay run found an ultimate cycle on the window's plant (emitted before tuningFinished).
-    void relayCycleFound(const UltimateCycle& cycle);
+    /// A run found an ultimate cycle or a model on the window's plant, and the rules' predictions
+    /// (emitted before tuningFinished).
+    void resultFound(const TuningResult& result);
 
 private:
     void CreateControls();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TuningLab.h"
+
+#include <QString>
+
+/// What a tuning run identified, as the tuning dialog and the lab report say it: the ultimate cycle
+/// (with a warning when Tu is too short for the sampling) or the first-order model with dead time;
+/// empty when it found neither.
+QString TuningModelText(const TuningResult& result);
