@@ -34,6 +34,7 @@ enum : int {
     SimTuning = 32777,
     SimSetPointStep = 32778,
     SimFrequency = 32779,
+    SimEvents = 32780,
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,

@@ -8,6 +8,7 @@
 #include "CommandIds.h"
 #include "DocTemplate.h"
 #include "Document.h"
+#include "EventsDlg.h"
 #include "ExportCommands.h"
 #include "ExpressaoDlg.h"
 #include "FrequencyDlg.h"
@@ -44,7 +45,7 @@ const int kWindowCommands[] = {
     CommandId::WindowArrange,   CommandId::SimStart,           CommandId::SimStop,
     CommandId::SimFormula,      CommandId::SimPlantController, CommandId::SimTuning,
     CommandId::SimSetPointStep, CommandId::ViewRunHistory,     CommandId::SimFrequency,
-    CommandId::WindowCompare,
+    CommandId::WindowCompare,   CommandId::SimEvents,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -88,6 +89,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimTuning, &R::OnSimTuning);
     Connect(CommandId::SimFrequency, &R::OnSimFrequency);
     Connect(CommandId::SimSetPointStep, &R::OnSimSetPointStep);
+    Connect(CommandId::SimEvents, &R::OnSimEvents);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewSetPointOverTime,
                    CommandId::ViewStepResponse})
@@ -308,6 +310,19 @@ void CCommandRouter::OnSimSetPointStep() {
     if (!ok)
         return;
     frame->ApplySettings({setPointChange(setPoint)});
+    if (CDocument* document = child->GetDocument())
+        document->SetModifiedFlag();
+}
+
+void CCommandRouter::OnSimEvents() {
+    CMdiChild* child = m_frame.ActiveChild();
+    if (child == nullptr)
+        return;
+    CVorlintView* view = child->View();
+    CEventsDlg dialog(view->ScheduledEvents(), &m_frame);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    view->SetScheduledEvents(dialog.Events());
     if (CDocument* document = child->GetDocument())
         document->SetModifiedFlag();
 }

@@ -68,6 +68,8 @@ private:
     void OnSimFrequency();
     /// Simulação > "Degrau de set point...": one change of the set point, applied at the next step.
     void OnSimSetPointStep();
+    /// Simulação > "Eventos...": the active window's scheduled setting changes.
+    void OnSimEvents();
 
     CMainFrame& m_frame;
     CMultiDocTemplate& m_docTemplate;

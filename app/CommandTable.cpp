@@ -65,6 +65,10 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP(
          "CCommandTable",
          "Muda o set point da janela ativa de uma só vez, no próximo passo\nDegrau de set point")},
+    {SimEvents, QT_TRANSLATE_NOOP("CCommandTable", "E&ventos..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Programa mudanças do set point, da potência ou da perturbação da janela ativa em "
+                       "tempos simulados da execução\nEventos")},
     {SimFormula, QT_TRANSLATE_NOOP("CCommandTable", "&Expressão..."),
      QT_TRANSLATE_NOOP("CCommandTable", "\nExpressão")},
     {SimPlantController, QT_TRANSLATE_NOOP("CCommandTable", "Planta e &controlador..."),

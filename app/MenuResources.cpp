@@ -34,7 +34,7 @@ const Popup kDocumentMenu[] = {
       kSeparator, AppExit}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Edit"), {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Simulação"),
-     {SimStart, SimStop, kSeparator, SimSetPointStep, SimFormula, SimPlantController, SimTuning,
+     {SimStart, SimStop, kSeparator, SimSetPointStep, SimEvents, SimFormula, SimPlantController, SimTuning,
       SimFrequency}},
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, ViewSetPointOverTime, kSeparator,

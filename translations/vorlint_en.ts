@@ -463,6 +463,16 @@ Histórico da execução</source>
         <translation>Opens the recording of the active window&apos;s whole run, to scroll through, zoom and measure its responses
 Run history</translation>
     </message>
+    <message>
+        <source>E&amp;ventos...</source>
+        <translation>E&amp;vents...</translation>
+    </message>
+    <message>
+        <source>Programa mudanças do set point, da potência ou da perturbação da janela ativa em tempos simulados da execução
+Eventos</source>
+        <translation>Schedules changes of the active window&apos;s set point, power or disturbance at simulated times of the run
+Events</translation>
+    </message>
 </context>
 <context>
     <name>CCompareResponsesWindow</name>
@@ -512,6 +522,37 @@ Run history</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CEventsDlg</name>
+    <message>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Eventos</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Tempo (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>Ajuste</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

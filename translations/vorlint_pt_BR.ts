@@ -463,6 +463,16 @@ Histórico da execução</source>
         <translation>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
 Histórico da execução</translation>
     </message>
+    <message>
+        <source>E&amp;ventos...</source>
+        <translation>E&amp;ventos...</translation>
+    </message>
+    <message>
+        <source>Programa mudanças do set point, da potência ou da perturbação da janela ativa em tempos simulados da execução
+Eventos</source>
+        <translation>Programa mudanças do set point, da potência ou da perturbação da janela ativa em tempos simulados da execução
+Eventos</translation>
+    </message>
 </context>
 <context>
     <name>CCompareResponsesWindow</name>
@@ -512,6 +522,37 @@ Histórico da execução</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CEventsDlg</name>
+    <message>
+        <source>Adicionar</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Eventos</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Tempo (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>Ajuste</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

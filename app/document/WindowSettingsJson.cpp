@@ -6,6 +6,7 @@
 #include "VorlintView.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonValue>
 
 #include <cmath>
@@ -109,6 +110,29 @@ template <typename Visit> bool VisitSettingsIn(const QJsonObject& object, Visit 
     return true;
 }
 
+/// The window's events as the file lists them, an entry for each change.
+QJsonArray EventsToJson(const std::vector<ScheduledEvent>& events) {
+    QJsonArray list;
+    for (const ScheduledEvent& event : events) {
+        const SettingRow& row = *event.change.row;
+        list.append(QJsonObject{{QLatin1String("atS"), event.atS},
+                                {QLatin1String(row.fileKey), ToJson(row, event.change.value)}});
+    }
+    return list;
+}
+
+const QLatin1String kEventsKey("events");
+
+/// The events a window's `events` lists; none when it lists none or cannot be read.
+std::vector<ScheduledEvent> EventsIn(const QJsonObject& object) {
+    std::vector<ScheduledEvent> events;
+    std::string problem;
+    const QJsonValue listed = object.value(kEventsKey);
+    if (listed.isUndefined() || !readEvents(PlainJson(listed), events, problem))
+        events.clear();
+    return events;
+}
+
 } // namespace
 
 QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownKeys) {
@@ -117,6 +141,14 @@ QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownK
     for (const SettingRow& row : settingRows()) {
         if (row.fileKey != nullptr)
             object.insert(QLatin1String(row.fileKey), ToJson(row, row.read(target)));
+    }
+    // Events the window runs as the file listed them go back as they came, keys this version does not
+    // know inside the entries too; edited ones are written afresh.
+    const QJsonArray events = EventsToJson(view.ScheduledEvents());
+    if (events != EventsToJson(EventsIn(unknownKeys))) {
+        object.remove(kEventsKey);
+        if (!events.isEmpty())
+            object.insert(kEventsKey, events);
     }
     return object;
 }
@@ -138,11 +170,7 @@ QJsonObject ApplyWindowSettings(const QJsonObject& object, CVorlintView& view) {
         unknownKeys.remove(QLatin1String(row.fileKey));
         return true;
     });
-    // The events stay among the keys written back as they came: nothing edits them yet.
-    std::vector<ScheduledEvent> events;
-    std::string problem;
-    const QJsonValue listed = object.value(QLatin1String("events"));
-    if (!listed.isUndefined() && readEvents(PlainJson(listed), events, problem))
-        view.SetScheduledEvents(std::move(events));
+    // The events stay among the keys kept, for the file to get them back as they came while unedited.
+    view.SetScheduledEvents(EventsIn(object));
     return unknownKeys;
 }

@@ -9,8 +9,9 @@ class CVorlintView;
 // the members they stand for are one table (WindowSettingsJson.cpp): a new setting is one row there.
 
 /// The window's settings as a JSON object, written over `unknownKeys` (keys this version does not
-/// know, kept from the file the window came from). The accessors serve both directions, hence the
-/// non-const view; nothing in it changes.
+/// know, kept from the file the window came from), its scheduled events as `events`: the kept list
+/// when the window still runs what it lists, else an entry for each change (no key for none). The accessors
+/// serve both directions, hence the non-const view; nothing in it changes.
 QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownKeys);
 
 /// Checks the types and values of every key the table knows; false with what is wrong, the key first

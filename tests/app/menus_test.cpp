@@ -42,7 +42,8 @@ const std::vector<std::string> kMenu129 = {
     "Setup... | - | Recent File | - | "
     "E&xit |",
     "&Edit: &Undo\tCtrl+Z | - | Cu&t\tCtrl+X | &Copy\tCtrl+C | &Paste\tCtrl+V |",
-    "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | &Expressão... | Planta e "
+    "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | E&ventos... | &Expressão... | "
+    "Planta e "
     "&controlador... | &Sintonia... | "
     "Resposta em frequência... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | Set point ao longo do tempo | - "
@@ -82,7 +83,7 @@ TEST_F(MenusTest, CommandsEnabledByState) {
         {EditCopy, true, false},        {EditPaste, false, false},       {FileMruFirst, false, false},
         {FileExportChart, true, false}, {FileExportData, true, false},   {SimPlantController, true, false},
         {SimTuning, true, false},       {SimSetPointStep, true, false},  {SimFrequency, true, false},
-        {WindowCompare, true, false},
+        {WindowCompare, true, false},   {SimEvents, true, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Action(row.id).isEnabled(), row.withWindow) << row.id;

@@ -1,0 +1,87 @@
+#include "AppTestSupport.h"
+#include "CommandIds.h"
+#include "Document.h"
+#include "EventsDlg.h"
+#include "RangedEdit.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+using EventsDialogTest = AppTest;
+
+void Type(QWidget* edit, const char* text) {
+    auto* line = qobject_cast<CRangedEdit*>(edit);
+    ASSERT_NE(line, nullptr);
+    line->selectAll();
+    QTest::keyClicks(line, text);
+}
+
+/// Adds a row to the dialog and types its time, setting and value as a student would.
+void AddEvent(CEventsDlg& dialog, const char* atS, const char* key, const char* value) {
+    dialog.AddButton()->click();
+    QTableWidget& table = *dialog.Table();
+    const int row = table.rowCount() - 1;
+    Type(table.cellWidget(row, 0), atS);
+    auto* setting = qobject_cast<QComboBox*>(table.cellWidget(row, 1));
+    ASSERT_NE(setting, nullptr);
+    const SettingRow& wanted = *settingByFileKey(key);
+    const int index = setting->findData(QVariant::fromValue(static_cast<const void*>(&wanted)));
+    ASSERT_GE(index, 0) << key;
+    setting->setCurrentIndex(index);
+    Type(table.cellWidget(row, 2), value);
+}
+
+/// Steps the window `steps` times and gives the set point of each sample.
+std::vector<double> SetPointsOfSteps(CVorlintView& view, int steps) {
+    std::vector<double> setPoints;
+    for (int step = 1; step <= steps; ++step) {
+        view.OnTimer();
+        setPoints.push_back(view.m_history.newest().setPoint);
+    }
+    return setPoints;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(EventsDialogTest, ATypedEventAppliesBeforeItsStepIsSavedAndRunsAgainFromTheFile) {
+    CVorlintView& view = ActiveView();
+    ASSERT_EQ(view.m_nSimStepMs, 100u);
+    const double before = view.m_dSetPoint;
+    ModalAnswer answer([](QWidget* widget) {
+        auto* dialog = qobject_cast<CEventsDlg*>(widget);
+        ASSERT_NE(dialog, nullptr);
+        AddEvent(*dialog, "0,3", "setPoint", "1500");
+        AddEvent(*dialog, "2.5", "power", "150");
+        ASSERT_EQ(dialog->Events().size(), 2u);
+        EXPECT_EQ(dialog->Events()[1].change.value.number, 100.0) << "the power's file range";
+        dialog->Table()->setCurrentCell(1, 0);
+        dialog->RemoveButton()->click();
+        dialog->accept();
+    });
+    Trigger(CommandId::SimEvents);
+    ASSERT_TRUE(answer.Fired());
+    EXPECT_TRUE(Active()->GetDocument()->IsModified());
+
+    const QString path = Path(QStringLiteral("events.vrl"));
+    ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
+    const QJsonObject window = QJsonDocument::fromJson(ReadAll(path)).object().value("windows")[0].toObject();
+    EXPECT_EQ(window.value("events"), QJsonDocument::fromJson(R"([{"atS":0.3,"setPoint":1500}])").array());
+
+    // round(0.3 / 0.1) + 1 = 4.
+    const std::vector<double> expected = {before, before, before, 1500.0};
+    EXPECT_EQ(SetPointsOfSteps(view, 4), expected);
+
+    Trigger(CommandId::FileClose);
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    EXPECT_EQ(SetPointsOfSteps(ActiveView(), 4), expected);
+}
+
+} // namespace
