@@ -8,6 +8,7 @@
 #include "CommandIds.h"
 #include "DocTemplate.h"
 #include "Document.h"
+#include "ExerciseDock.h"
 #include "ExportCommands.h"
 #include "ExpressaoDlg.h"
 #include "FrequencyDlg.h"
@@ -75,6 +76,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::ViewScale, &R::OnViewScale);
     Connect(CommandId::ViewSetPointOverTime, &R::OnViewSetPointOverTime);
     Connect(CommandId::ViewStepResponse, &R::OnViewStepResponse);
+    Connect(CommandId::ViewExercise, &R::OnViewExercise);
     Connect(CommandId::ViewRunHistory, &R::OnViewRunHistory);
     Connect(CommandId::WindowNew, &R::OnWindowNew);
     Connect(CommandId::WindowCascade, &R::OnWindowCascade);
@@ -90,7 +92,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimSetPointStep, &R::OnSimSetPointStep);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewSetPointOverTime,
-                   CommandId::ViewStepResponse})
+                   CommandId::ViewStepResponse, CommandId::ViewExercise})
         m_frame.Action(id)->setCheckable(true);
     connect(&m_frame, &CMainFrame::commandStateChanged, this, &CCommandRouter::UpdateCommandUI);
     UpdateCommandUI();
@@ -138,6 +140,7 @@ void CCommandRouter::UpdateCommandUI() {
     m_frame.Action(CommandId::ViewScale)->setChecked(m_frame.Style().showScale);
     m_frame.Action(CommandId::ViewSetPointOverTime)->setChecked(m_frame.Style().setPointOverTime);
     m_frame.Action(CommandId::ViewStepResponse)->setChecked(!m_frame.StepResponseDock()->isHidden());
+    m_frame.Action(CommandId::ViewExercise)->setChecked(!m_frame.ExerciseDock()->isHidden());
 }
 
 void CCommandRouter::OnFileClose() {
@@ -222,6 +225,10 @@ void CCommandRouter::OnViewSetPointOverTime() {
 
 void CCommandRouter::OnViewStepResponse() {
     m_frame.StepResponseDock()->setVisible(m_frame.StepResponseDock()->isHidden());
+}
+
+void CCommandRouter::OnViewExercise() {
+    m_frame.ExerciseDock()->setVisible(m_frame.ExerciseDock()->isHidden());
 }
 
 void CCommandRouter::OnViewRunHistory() {

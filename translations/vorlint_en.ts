@@ -463,6 +463,16 @@ Histórico da execução</source>
         <translation>Opens the recording of the active window&apos;s whole run, to scroll through, zoom and measure its responses
 Run history</translation>
     </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Mostra o exercício do documento ativo e suas verificações na janela ativa
+Exercício</source>
+        <translation>Shows the active document's exercise and its checks on the active window
+Exercise</translation>
+    </message>
 </context>
 <context>
     <name>CCompareResponsesWindow</name>
@@ -512,6 +522,37 @@ Run history</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CExerciseDock</name>
+    <message>
+        <source>de %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>≥ %1</source>
+        <translation>≥ %1</translation>
+    </message>
+    <message>
+        <source>≤ %1</source>
+        <translation>≤ %1</translation>
+    </message>
+    <message>
+        <source>definido</source>
+        <translation>defined</translation>
+    </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>O exercício do documento ativo, com cada verificação aplicada à última resposta da janela ativa.</source>
+        <translation>The active document's exercise, with each check held to the active window's latest response.</translation>
+    </message>
+    <message>
+        <source>Sem exercício</source>
+        <translation>No exercise</translation>
     </message>
 </context>
 <context>

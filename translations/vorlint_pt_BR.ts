@@ -463,6 +463,16 @@ Histórico da execução</source>
         <translation>Abre a gravação de toda a execução da janela ativa, para percorrer, ampliar e medir as respostas
 Histórico da execução</translation>
     </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Mostra o exercício do documento ativo e suas verificações na janela ativa
+Exercício</source>
+        <translation>Mostra o exercício do documento ativo e suas verificações na janela ativa
+Exercício</translation>
+    </message>
 </context>
 <context>
     <name>CCompareResponsesWindow</name>
@@ -512,6 +522,37 @@ Histórico da execução</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
+    </message>
+</context>
+<context>
+    <name>CExerciseDock</name>
+    <message>
+        <source>de %1 a %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>≥ %1</source>
+        <translation>≥ %1</translation>
+    </message>
+    <message>
+        <source>≤ %1</source>
+        <translation>≤ %1</translation>
+    </message>
+    <message>
+        <source>definido</source>
+        <translation>definido</translation>
+    </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>O exercício do documento ativo, com cada verificação aplicada à última resposta da janela ativa.</source>
+        <translation>O exercício do documento ativo, com cada verificação aplicada à última resposta da janela ativa.</translation>
+    </message>
+    <message>
+        <source>Sem exercício</source>
+        <translation>Sem exercício</translation>
     </message>
 </context>
 <context>
