@@ -1,11 +1,16 @@
 #include "ActiveWindowReadout.h"
 
+#include "ExerciseDock.h"
+#include "MdiChild.h"
 #include "ReadingText.h"
 #include "StepResponseDock.h"
+#include "VorlintDoc.h"
 #include "VorlintView.h"
 
 #include <QLabel>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,9 +36,10 @@ Sample BeforeTheFirstStep(const CVorlintView& view) {
 } // namespace
 
 CActiveWindowReadout::CActiveWindowReadout(QStatusBar& statusBar, CStepResponseDock& dock,
-                                           std::function<CVorlintView*()> activeView)
+                                           CExerciseDock& exerciseDock,
+                                           std::function<CMdiChild*()> activeChild)
     : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_pPlantFailure(new QLabel(&statusBar)),
-      m_dock(dock), m_activeView(std::move(activeView)) {
+      m_dock(dock), m_exerciseDock(exerciseDock), m_activeChild(std::move(activeChild)) {
     m_pPlantFailure->setObjectName(QStringLiteral("plantFailurePane"));
     m_pPlantFailure->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
     m_pPlantFailure->hide();
@@ -46,12 +52,14 @@ CActiveWindowReadout::CActiveWindowReadout(QStatusBar& statusBar, CStepResponseD
 }
 
 void CActiveWindowReadout::Refresh() {
-    CVorlintView* view = m_activeView();
+    const CMdiChild* child = m_activeChild();
+    CVorlintView* view = child != nullptr ? child->View() : nullptr;
     if (view == nullptr) {
         m_pCountedView = nullptr;
         m_pPane->clear();
         ShowPlantFailure(QString());
         m_dock.ShowFigures(StepResponseFigures());
+        m_exerciseDock.ShowExercise(nullptr, 0, StepResponseFigures());
         return;
     }
     CountSteps(*view);
@@ -59,6 +67,21 @@ void CActiveWindowReadout::Refresh() {
     m_pPane->setText(ReadoutText(*view, view->IsRunning() ? m_rate.Rate() : 0.0));
     ShowPlantFailure(view->PlantFailureNote());
     m_dock.ShowFigures(view->m_stepResponse.Figures(), view->m_stepResponse.StillChanging());
+    ShowExercise(*child);
+}
+
+void CActiveWindowReadout::ShowExercise(const CMdiChild& child) {
+    const auto* document = dynamic_cast<const CVorlintDoc*>(child.GetDocument());
+    const Exercise* exercise = document != nullptr ? document->GetExercise() : nullptr;
+    if (exercise == nullptr) {
+        m_exerciseDock.ShowExercise(nullptr, 0, StepResponseFigures());
+        return;
+    }
+    const std::vector<CMdiChild*>& frames = document->Frames();
+    const auto position = std::find(frames.begin(), frames.end(), &child);
+    const std::size_t window = static_cast<std::size_t>(position - frames.begin()) + 1;
+    // The same response the grader measures: the latest, even while the set point was still changing.
+    m_exerciseDock.ShowExercise(exercise, window, child.View()->m_stepResponse.Figures());
 }
 
 void CActiveWindowReadout::ShowPlantFailure(const QString& note) {

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class CExerciseDock;
+class CMdiChild;
 class CStepResponseDock;
 class CVorlintView;
 class QLabel;
@@ -16,16 +18,16 @@ class QStatusBar;
 /// The numbers of the active simulation window, refreshed ten times a second at most so that they
 /// can be read: in the status bar the newest sample (set point, point, power), the simulated time of
 /// the run and the steps really made per second, and while its formula fails why; in the
-/// step-response dock its figures.
+/// step-response dock its figures, and in the exercise dock its document's exercise held to them.
 class CActiveWindowReadout : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kRefreshIntervalMs = 100;
 
-    /// Adds its pane to `statusBar`; `activeView` tells the window to read, or nullptr for none.
-    CActiveWindowReadout(QStatusBar& statusBar, CStepResponseDock& dock,
-                         std::function<CVorlintView*()> activeView);
+    /// Adds its pane to `statusBar`; `activeChild` tells the window to read, or nullptr for none.
+    CActiveWindowReadout(QStatusBar& statusBar, CStepResponseDock& dock, CExerciseDock& exerciseDock,
+                         std::function<CMdiChild*()> activeChild);
 
     QLabel* Pane() const { return m_pPane; }
     /// Why the active window's formula fails, hidden while it gives numbers.
@@ -39,11 +41,13 @@ public:
 private:
     void CountSteps(CVorlintView& view);
     void ShowPlantFailure(const QString& note);
+    void ShowExercise(const CMdiChild& child);
 
     QLabel* m_pPane;
     QLabel* m_pPlantFailure;
     CStepResponseDock& m_dock;
-    std::function<CVorlintView*()> m_activeView;
+    CExerciseDock& m_exerciseDock;
+    std::function<CMdiChild*()> m_activeChild;
     QPointer<CVorlintView> m_pCountedView;
     CStepRateCounter m_rate;
     QTimer m_timer;

@@ -40,6 +40,7 @@ enum : int {
     ViewStepResponse = 32803,
     ViewSetPointOverTime = 32804,
     ViewRunHistory = 32805,
+    ViewExercise = 32806,
     FileExportChart = 32810,
     FileExportData = 32811,
     FileLabReport = 32812,

@@ -9,6 +9,7 @@
 #include "DocTemplate.h"
 #include "Document.h"
 #include "EventsDlg.h"
+#include "ExerciseDock.h"
 #include "ExportCommands.h"
 #include "ExpressaoDlg.h"
 #include "FrequencyDlg.h"
@@ -76,6 +77,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::ViewScale, &R::OnViewScale);
     Connect(CommandId::ViewSetPointOverTime, &R::OnViewSetPointOverTime);
     Connect(CommandId::ViewStepResponse, &R::OnViewStepResponse);
+    Connect(CommandId::ViewExercise, &R::OnViewExercise);
     Connect(CommandId::ViewRunHistory, &R::OnViewRunHistory);
     Connect(CommandId::WindowNew, &R::OnWindowNew);
     Connect(CommandId::WindowCascade, &R::OnWindowCascade);
@@ -92,7 +94,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimEvents, &R::OnSimEvents);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewSetPointOverTime,
-                   CommandId::ViewStepResponse})
+                   CommandId::ViewStepResponse, CommandId::ViewExercise})
         m_frame.Action(id)->setCheckable(true);
     connect(&m_frame, &CMainFrame::commandStateChanged, this, &CCommandRouter::UpdateCommandUI);
     UpdateCommandUI();
@@ -140,6 +142,7 @@ void CCommandRouter::UpdateCommandUI() {
     m_frame.Action(CommandId::ViewScale)->setChecked(m_frame.Style().showScale);
     m_frame.Action(CommandId::ViewSetPointOverTime)->setChecked(m_frame.Style().setPointOverTime);
     m_frame.Action(CommandId::ViewStepResponse)->setChecked(!m_frame.StepResponseDock()->isHidden());
+    m_frame.Action(CommandId::ViewExercise)->setChecked(!m_frame.ExerciseDock()->isHidden());
 }
 
 void CCommandRouter::OnFileClose() {
@@ -224,6 +227,10 @@ void CCommandRouter::OnViewSetPointOverTime() {
 
 void CCommandRouter::OnViewStepResponse() {
     m_frame.StepResponseDock()->setVisible(m_frame.StepResponseDock()->isHidden());
+}
+
+void CCommandRouter::OnViewExercise() {
+    m_frame.ExerciseDock()->setVisible(m_frame.ExerciseDock()->isHidden());
 }
 
 void CCommandRouter::OnViewRunHistory() {

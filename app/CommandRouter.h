@@ -52,6 +52,7 @@ private:
     void OnViewScale();
     void OnViewSetPointOverTime();
     void OnViewStepResponse();
+    void OnViewExercise();
     void OnViewRunHistory();
     void OnWindowNew();
     void OnWindowCascade();

@@ -108,6 +108,10 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP(
          "CCommandTable",
          "Mostra as medidas da resposta ao último degrau do set point na janela ativa\nResposta ao degrau")},
+    {ViewExercise, QT_TRANSLATE_NOOP("CCommandTable", "Exercício"),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Mostra o exercício do documento ativo e suas verificações na janela ativa\nExercício")},
     {WindowNew, QT_TRANSLATE_NOOP("CCommandTable", "&New Window"),
      QT_TRANSLATE_NOOP("CCommandTable", "Open another window for the active document\nNew Window")},
     {WindowCascade, QT_TRANSLATE_NOOP("CCommandTable", "&Cascade"),

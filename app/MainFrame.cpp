@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "CommandIds.h"
 #include "Document.h"
+#include "ExerciseDock.h"
 #include "KeyIndicators.h"
 #include "MdiChild.h"
 #include "MenuResources.h"
@@ -84,13 +85,17 @@ CMainFrame::CMainFrame() : m_commands(this), m_pMdiArea(new QMdiArea(this)) {
 
 CMainFrame::~CMainFrame() {
     // The dock hides as the window's children go, after this class's part of it has gone.
-    if (m_pStepResponseDock != nullptr)
-        disconnect(m_pStepResponseDock, nullptr, this, nullptr);
+    for (QDockWidget* dock :
+         {static_cast<QDockWidget*>(m_pStepResponseDock), static_cast<QDockWidget*>(m_pExerciseDock)}) {
+        if (dock != nullptr)
+            disconnect(dock, nullptr, this, nullptr);
+    }
 }
 
 void CMainFrame::OnCreate() {
     CreateToolBar();
     CreateStepResponseDock();
+    CreateExerciseDock();
     CreateStatusBar();
     LoadMenus();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
@@ -128,10 +133,8 @@ void CMainFrame::CreateStatusBar() {
     // The message pane: prompts of the menu items and buttons under the mouse, "Ready" otherwise.
     m_pMessagePane = new QLabel(tr("Ready"), bar);
     bar->addWidget(m_pMessagePane, 1);
-    m_pReadout = new CActiveWindowReadout(*bar, *m_pStepResponseDock, [this]() -> CVorlintView* {
-        const CMdiChild* child = ActiveChild();
-        return child != nullptr ? child->View() : nullptr;
-    });
+    m_pReadout = new CActiveWindowReadout(*bar, *m_pStepResponseDock, *m_pExerciseDock,
+                                          [this]() -> CMdiChild* { return ActiveChild(); });
     m_pKeyIndicators = new CKeyIndicators(*bar);
 }
 
@@ -141,6 +144,14 @@ void CMainFrame::CreateStepResponseDock() {
     addDockWidget(Qt::RightDockWidgetArea, m_pStepResponseDock);
     m_pStepResponseDock->hide();
     connect(m_pStepResponseDock, &QDockWidget::visibilityChanged, this, &CMainFrame::commandStateChanged);
+}
+
+void CMainFrame::CreateExerciseDock() {
+    // Hidden until View > "Exercício" shows it.
+    m_pExerciseDock = new CExerciseDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pExerciseDock);
+    m_pExerciseDock->hide();
+    connect(m_pExerciseDock, &QDockWidget::visibilityChanged, this, &CMainFrame::commandStateChanged);
 }
 
 void CMainFrame::SetChartStyle(const ChartStyle& style) {

@@ -12,6 +12,7 @@ class CKeyIndicators;
 class CMdiChild;
 class CRecentFileList;
 class CSpeedSelector;
+class CExerciseDock;
 class CStepResponseDock;
 class QCloseEvent;
 class QLabel;
@@ -45,6 +46,7 @@ public:
     QLabel* MessagePane() const { return m_pMessagePane; }
     CActiveWindowReadout* Readout() const { return m_pReadout; }
     CStepResponseDock* StepResponseDock() const { return m_pStepResponseDock; }
+    CExerciseDock* ExerciseDock() const { return m_pExerciseDock; }
     CSpeedSelector* SpeedSelector() const { return m_pSpeedSelector; }
 
     /// The palette and scales of every simulation window's chart.
@@ -78,6 +80,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateStepResponseDock();
+    void CreateExerciseDock();
     void LoadMenus();
     void ShowMenuResource(int resourceId);
     void OnUpdateFrameTitle();
@@ -89,6 +92,7 @@ private:
     QLabel* m_pMessagePane = nullptr;
     CKeyIndicators* m_pKeyIndicators = nullptr;
     CStepResponseDock* m_pStepResponseDock = nullptr;
+    CExerciseDock* m_pExerciseDock = nullptr;
     CActiveWindowReadout* m_pReadout = nullptr;
     CSpeedSelector* m_pSpeedSelector = nullptr;
     ChartStyle m_chartStyle;

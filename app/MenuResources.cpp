@@ -38,7 +38,7 @@ const Popup kDocumentMenu[] = {
       SimFrequency}},
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, ViewSetPointOverTime, kSeparator,
-      ViewStepResponse, ViewRunHistory}},
+      ViewStepResponse, ViewExercise, ViewRunHistory}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Window"),
      {WindowNew, WindowCascade, WindowTile, WindowArrange, kSeparator, WindowCompare}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Help"), {AppAbout}},

@@ -110,11 +110,10 @@ bool appendCheckLines(std::string& out, std::size_t window, const StepResponseFi
                       const std::vector<ExerciseCheck>& checks) {
     bool allPass = true;
     for (const ExerciseCheck& check : checks) {
-        if (check.window != 0 && check.window != window)
+        if (!check.AppliesTo(window))
             continue;
-        const StepResponseFigureField& field = kStepResponseFigureFields[check.figure];
-        const double value = figures.*field.value;
-        out += std::to_string(window) + '\t' + field.name + '\t';
+        const double value = check.Value(figures);
+        out += std::to_string(window) + '\t' + kStepResponseFigureFields[check.figure].name + '\t';
         appendNumber(out, value);
         appendLimit(out, check.HasMin(), check.min);
         appendLimit(out, check.HasMax(), check.max);

@@ -464,6 +464,16 @@ Histórico da execução</source>
 Run history</translation>
     </message>
     <message>
+        <source>Exercício</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Mostra o exercício do documento ativo e suas verificações na janela ativa
+Exercício</source>
+        <translation>Shows the active document&apos;s exercise and its checks on the active window
+Exercise</translation>
+    </message>
+    <message>
         <source>E&amp;ventos...</source>
         <translation>E&amp;vents...</translation>
     </message>
@@ -553,6 +563,37 @@ Events</translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CExerciseDock</name>
+    <message>
+        <source>de %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>≥ %1</source>
+        <translation>≥ %1</translation>
+    </message>
+    <message>
+        <source>≤ %1</source>
+        <translation>≤ %1</translation>
+    </message>
+    <message>
+        <source>definido</source>
+        <translation>defined</translation>
+    </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>O exercício do documento ativo, com cada verificação aplicada à última resposta da janela ativa.</source>
+        <translation>The active document&apos;s exercise, with each check held to the active window&apos;s latest response.</translation>
+    </message>
+    <message>
+        <source>Sem exercício</source>
+        <translation>No exercise</translation>
     </message>
 </context>
 <context>

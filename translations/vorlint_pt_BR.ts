@@ -464,6 +464,16 @@ Histórico da execução</source>
 Histórico da execução</translation>
     </message>
     <message>
+        <source>Exercício</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Mostra o exercício do documento ativo e suas verificações na janela ativa
+Exercício</source>
+        <translation>Mostra o exercício do documento ativo e suas verificações na janela ativa
+Exercício</translation>
+    </message>
+    <message>
         <source>E&amp;ventos...</source>
         <translation>E&amp;ventos...</translation>
     </message>
@@ -553,6 +563,37 @@ Eventos</translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CExerciseDock</name>
+    <message>
+        <source>de %1 a %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>≥ %1</source>
+        <translation>≥ %1</translation>
+    </message>
+    <message>
+        <source>≤ %1</source>
+        <translation>≤ %1</translation>
+    </message>
+    <message>
+        <source>definido</source>
+        <translation>definido</translation>
+    </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>O exercício do documento ativo, com cada verificação aplicada à última resposta da janela ativa.</source>
+        <translation>O exercício do documento ativo, com cada verificação aplicada à última resposta da janela ativa.</translation>
+    </message>
+    <message>
+        <source>Sem exercício</source>
+        <translation>Sem exercício</translation>
     </message>
 </context>
 <context>

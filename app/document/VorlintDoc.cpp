@@ -42,6 +42,10 @@ bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {
     if (!ReadVrl(file, content, problem))
         return false;
     m_unknownKeys = content.unknownKeys;
+    Exercise exercise;
+    m_exercise.reset();
+    if (VrlExercise(content, exercise))
+        m_exercise = exercise;
     m_pendingWindows.assign(content.windows.begin(), content.windows.end());
     return true;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Document.h"
+#include "Exercise.h"
 
 #include <QJsonObject>
 
 #include <deque>
+#include <optional>
 
 /// A Vorlint document: the setup of its simulation windows, kept in a `.vrl` file (VrlFile.h). The
 /// windows hold the settings; the document collects them when storing, and when loading hands each
@@ -19,6 +21,9 @@ public:
     /// Gives the window the next settings the file kept, and shows them in its panels.
     void OnInitialUpdateFrame(CMdiChild& frame) override;
 
+    /// The exercise the file holds, or nullptr.
+    const Exercise* GetExercise() const { return m_exercise ? &*m_exercise : nullptr; }
+
 protected:
     bool Serialize(QIODevice& file, bool storing, QString& problem) override;
 
@@ -27,4 +32,6 @@ private:
     std::deque<QJsonObject> m_pendingWindows;
     /// Keys of the file's top level this version does not know, written back on save.
     QJsonObject m_unknownKeys;
+    /// Read from m_unknownKeys once, for the exercise dock's ten refreshes a second.
+    std::optional<Exercise> m_exercise;
 };

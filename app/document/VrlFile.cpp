@@ -205,3 +205,9 @@ bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem) {
     }
     return true;
 }
+
+bool VrlExercise(const VrlContent& content, Exercise& exercise) {
+    const QJsonValue value = content.unknownKeys.value(kExerciseKey);
+    std::string problem;
+    return value.isObject() && readExercise(PlainJson(value), exercise, problem);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Exercise.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -37,3 +39,6 @@ bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem);
 /// checks them, so that nothing is written that could not be read back; false with what is wrong in
 /// `problem`, and nothing written.
 bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem);
+
+/// The exercise `content` keeps among its unknown keys, checked when it was read; false when it has none.
+bool VrlExercise(const VrlContent& content, Exercise& exercise);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScheduledEvent.h"
+#include "StepResponseFigures.h"
 
 #include <cstddef>
 #include <limits>
@@ -14,6 +15,12 @@ struct ExerciseCheck {
     double max = std::numeric_limits<double>::infinity();
     std::size_t window = 0; ///< from 1 as the file lists the windows; 0: every window
 
+    /// Whether the check holds the response of window `window` (from 1) of its file.
+    bool AppliesTo(std::size_t window) const { return this->window == 0 || this->window == window; }
+    /// The figure it limits, taken from `figures`.
+    double Value(const StepResponseFigures& figures) const {
+        return figures.*kStepResponseFigureFields[figure].value;
+    }
     /// An undefined figure (NaN) never passes.
     bool Passes(double value) const { return value >= min && value <= max; }
     bool HasMin() const { return min != -std::numeric_limits<double>::infinity(); }

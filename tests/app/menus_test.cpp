@@ -48,7 +48,7 @@ const std::vector<std::string> kMenu129 = {
     "Resposta em frequência... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | Set point ao longo do tempo | - "
     "| "
-    "Resposta ao degrau | Histórico da execução |",
+    "Resposta ao degrau | Exercício | Histórico da execução |",
     "&Window: &New Window | &Cascade | &Tile | &Arrange Icons | - | Comparar respostas... |",
     "&Help: &About Vorlint... |",
 };

@@ -22,6 +22,10 @@ QString StepResponseFigureDefinition(std::size_t figure) {
 }
 
 QString StepResponseFigureValue(const StepResponseFigures& figures, std::size_t figure) {
+    return StepResponseFigureNumber(figures.*kStepResponseFigureFields[figure].value, figure);
+}
+
+QString StepResponseFigureNumber(double value, std::size_t figure) {
     const StepResponseFigureRow& row = kStepResponseFigureRows[figure];
-    return FormatReading(figures.*kStepResponseFigureFields[figure].value, row.decimals, row.unit);
+    return FormatReading(value, row.decimals, row.unit);
 }

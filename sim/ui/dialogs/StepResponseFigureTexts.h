@@ -15,3 +15,5 @@ QString StepResponseFigureName(std::size_t figure);
 QString StepResponseFigureDefinition(std::size_t figure);
 /// Its value in `figures` with its decimals and unit, "–" when undefined.
 QString StepResponseFigureValue(const StepResponseFigures& figures, std::size_t figure);
+/// `value` as figure `figure` is shown: its decimals and unit, "–" when undefined.
+QString StepResponseFigureNumber(double value, std::size_t figure);
