@@ -1833,6 +1833,41 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>ReaderProblem</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>one of %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>a text</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>a setting besides atS</source>
+        <translation>a setting besides atS</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>a list</translation>
+    </message>
+    <message>
+        <source>above max</source>
+        <translation>above max</translation>
+    </message>
+</context>
+<context>
     <name>RunHistoryWindow</name>
     <message>
         <source>-historico</source>

@@ -1833,6 +1833,41 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
+    <name>ReaderProblem</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>um de %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>um texto</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>a setting besides atS</source>
+        <translation>uma configuração além de atS</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>uma lista</translation>
+    </message>
+    <message>
+        <source>above max</source>
+        <translation>acima de max</translation>
+    </message>
+</context>
+<context>
     <name>RunHistoryWindow</name>
     <message>
         <source>-historico</source>

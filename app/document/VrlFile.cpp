@@ -3,6 +3,7 @@
 #include "EventsJson.h"
 #include "ExerciseJson.h"
 #include "PlainJson.h"
+#include "ReaderProblemText.h"
 #include "WindowSettingsJson.h"
 
 #include <QCoreApplication>
@@ -96,7 +97,7 @@ bool CheckEvents(const QJsonValue& value, const QString& where, QString& problem
     std::string what;
     if (value.isUndefined() || readEvents(PlainJson(value), events, what))
         return true;
-    problem = where + QString::fromStdString(what);
+    problem = where + ReaderProblemText(what);
     return false;
 }
 
@@ -127,7 +128,7 @@ bool CheckExercise(const QJsonValue& value, QString& problem) {
     std::string what;
     if (readExercise(PlainJson(value), exercise, what))
         return true;
-    problem = kExerciseKey + QLatin1Char('.') + QString::fromStdString(what);
+    problem = kExerciseKey + QLatin1Char('.') + ReaderProblemText(what);
     return false;
 }
 

@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+// The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
+// finds them by this macro's name, and here it is only the text.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
 
 using Type = JsonValue::Type;
@@ -35,7 +39,9 @@ std::string mismatch(const SettingRow& row, const JsonValue& value) {
                    ? ""
                    : "expected a whole number from 0 to " + std::to_string(row.maxCount);
     case SettingKind::Flag:
-        return value.type == Type::Bool ? "" : "expected true or false";
+        return value.type == Type::Bool
+                   ? ""
+                   : std::string("expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "true or false");
     case SettingKind::Choice:
         return value.type == Type::String && choiceByName(row, value.text) != nullptr
                    ? ""
@@ -43,7 +49,9 @@ std::string mismatch(const SettingRow& row, const JsonValue& value) {
     case SettingKind::Text:
         break;
     }
-    return value.type == Type::String ? "" : "expected a text";
+    return value.type == Type::String
+               ? ""
+               : std::string("expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "a text");
 }
 
 } // namespace

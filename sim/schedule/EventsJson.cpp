@@ -2,11 +2,15 @@
 
 #include "SettingsJson.h"
 
+// The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
+// finds them by this macro's name, and here it is only the text.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
 
 bool readEvent(const JsonValue& entry, std::vector<ScheduledEvent>& events, std::string& problem) {
     if (!entry.isObject()) {
-        problem = ": expected an object";
+        problem = std::string(": expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "an object");
         return false;
     }
     const JsonValue* atS = entry.find("atS");
@@ -21,7 +25,7 @@ bool readEvent(const JsonValue& entry, std::vector<ScheduledEvent>& events, std:
         return false;
     }
     if (changes.empty()) {
-        problem = ": expected a setting besides atS";
+        problem = std::string(": expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "a setting besides atS");
         return false;
     }
     for (SettingChange& change : changes)
@@ -33,7 +37,7 @@ bool readEvent(const JsonValue& entry, std::vector<ScheduledEvent>& events, std:
 
 bool readEvents(const JsonValue& list, std::vector<ScheduledEvent>& events, std::string& problem) {
     if (list.type != JsonValue::Type::Array) {
-        problem = ": expected a list";
+        problem = std::string(": expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "a list");
         return false;
     }
     for (std::size_t i = 0; i < list.items.size(); ++i) {

@@ -6,6 +6,10 @@
 
 #include <cmath>
 
+// The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
+// finds them by this macro's name, and here it is only the text.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
 
 using Type = JsonValue::Type;
@@ -31,7 +35,8 @@ bool isFinite(const JsonValue& value) {
 
 bool readText(const JsonValue& object, const char* key, std::string& text, std::string& problem) {
     const JsonValue* member = nullptr;
-    if (!readMember(object, key, Type::String, "a text", anyValue, member, problem))
+    if (!readMember(object, key, Type::String, QT_TRANSLATE_NOOP("ReaderProblem", "a text"), anyValue, member,
+                    problem))
         return false;
     if (member != nullptr)
         text = member->text;
@@ -80,7 +85,7 @@ bool readCheckFields(const JsonValue& object, ExerciseCheck& check, std::string&
     if (window != nullptr)
         check.window = static_cast<std::size_t>(window->number);
     if (check.min > check.max) {
-        problem = "min: above max";
+        problem = std::string("min: ") + QT_TRANSLATE_NOOP("ReaderProblem", "above max");
         return false;
     }
     return true;
@@ -88,14 +93,17 @@ bool readCheckFields(const JsonValue& object, ExerciseCheck& check, std::string&
 
 bool readChecks(const JsonValue& object, std::vector<ExerciseCheck>& checks, std::string& problem) {
     const JsonValue* list = nullptr;
-    if (!readMember(object, "checks", Type::Array, "a list", anyValue, list, problem))
+    if (!readMember(object, "checks", Type::Array, QT_TRANSLATE_NOOP("ReaderProblem", "a list"), anyValue,
+                    list, problem))
         return false;
     for (std::size_t i = 0; list != nullptr && i < list->items.size(); ++i) {
         ExerciseCheck check;
         const JsonValue& entry = list->items[i];
         if (!entry.isObject() || !readCheckFields(entry, check, problem)) {
             problem = "checks[" + std::to_string(i) + "]" +
-                      (entry.isObject() ? "." + problem : ": expected an object");
+                      (entry.isObject()
+                           ? "." + problem
+                           : std::string(": expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "an object"));
             return false;
         }
         checks.push_back(check);
@@ -130,13 +138,14 @@ bool readExercise(const JsonValue& object, Exercise& exercise, std::string& prob
     problem.clear();
     exercise = Exercise();
     if (!object.isObject()) {
-        problem = "expected an object";
+        problem = std::string("expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "an object");
         return false;
     }
     const JsonValue* hidePlant = nullptr;
     if (!readText(object, "title", exercise.title, problem) ||
         !readText(object, "instructions", exercise.instructions, problem) ||
-        !readMember(object, "hidePlant", Type::Bool, "true or false", anyValue, hidePlant, problem) ||
+        !readMember(object, "hidePlant", Type::Bool, QT_TRANSLATE_NOOP("ReaderProblem", "true or false"),
+                    anyValue, hidePlant, problem) ||
         !readRunS(object, exercise, problem) || !readExerciseEvents(object, exercise, problem) ||
         !readChecks(object, exercise.checks, problem))
         return false;

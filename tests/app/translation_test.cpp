@@ -4,7 +4,9 @@
 #include "ExpressaoDlg.h"
 #include "FrequencyLabTexts.h"
 #include "InterfaceTranslations.h"
+#include "VrlFile.h"
 
+#include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -24,6 +26,9 @@ struct LanguageSample {
     const char* guideHeading;
     /// The frequency lab's reason for a step of 0 s, written in English for the command line.
     const char* noSamplingReason;
+    /// Refusals of a file's events and exercise, which the command line gives in English.
+    const char* eventRefusal;
+    const char* exerciseRefusal;
 };
 
 const LanguageSample kSamples[] = {
@@ -35,7 +40,9 @@ const LanguageSample kSamples[] = {
      "Cancelar",
      "Ajuda...",
      "Como escrever fórmulas no Vorlint",
-     "O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência."},
+     "O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência.",
+     R"(windows[0].events[1].antiWindup: esperado "none", "conditional" ou "backcalc")",
+     "exercise.checks[0].min: acima de max"},
     {"en",
      {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
      "&Plant formula...",
@@ -44,7 +51,9 @@ const LanguageSample kSamples[] = {
      "Cancel",
      "Help...",
      "Writing formulas in Vorlint",
-     FrequencyLabText::kNoSampling},
+     FrequencyLabText::kNoSampling,
+     R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
+     "exercise.checks[0].min: above max"},
     {"",
      {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
      "&Expressão...",
@@ -53,7 +62,9 @@ const LanguageSample kSamples[] = {
      "Cancelar",
      "Ajuda...",
      "Writing formulas in Vorlint",
-     FrequencyLabText::kNoSampling},
+     FrequencyLabText::kNoSampling,
+     R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
+     "exercise.checks[0].min: above max"},
 };
 
 /// The sample of the language the test runner expects the environment to choose.
@@ -65,6 +76,17 @@ const LanguageSample& ExpectedSample() {
     }
     ADD_FAILURE() << "no sample for VORLINT_TEST_LANGUAGE " << expected.toStdString();
     return kSamples[0];
+}
+
+/// Why a `.vrl` holding `json` does not open.
+QString VrlRefusal(const char* json) {
+    QBuffer file;
+    file.setData(json);
+    file.open(QIODevice::ReadOnly);
+    VrlContent content;
+    QString problem;
+    EXPECT_FALSE(ReadVrl(file, content, problem));
+    return problem;
 }
 
 QAbstractButton* ButtonNamed(const QWidget& dialog, const char* text) {
@@ -123,6 +145,12 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     EXPECT_EQ(GuideHeading(dialog, sample.formulaDialogHelp), QString::fromUtf8(sample.guideHeading));
     EXPECT_EQ(QCoreApplication::translate("FrequencyLab", FrequencyLabText::kNoSampling),
               QString::fromUtf8(sample.noSamplingReason));
+    EXPECT_EQ(VrlRefusal(R"({"format": "vorlint", "version": 1, "windows": [{"events": [
+                  {"atS": 1, "setPoint": 100}, {"atS": 2, "antiWindup": "auto"}]}]})"),
+              QString::fromUtf8(sample.eventRefusal));
+    EXPECT_EQ(VrlRefusal(R"({"format": "vorlint", "version": 1,
+                  "exercise": {"checks": [{"figure": "iae", "min": 2, "max": 1}]}})"),
+              QString::fromUtf8(sample.exerciseRefusal));
 }
 
 // Qt's own texts come from Qt's translations, in the interface's language or, without a translation
