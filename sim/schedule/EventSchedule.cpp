@@ -27,14 +27,23 @@ std::uint64_t stepsToRun(double runS, double dtS) {
     return wholeSteps(std::ceil(runS / dtS));
 }
 
-CEventSchedule::CEventSchedule(const std::vector<ScheduledEvent>& events, double dtS) {
+CEventSchedule::CEventSchedule(const std::vector<ScheduledEvent>& events, double dtS) : m_dtS(dtS) {
+    Replace(events);
+}
+
+void CEventSchedule::Replace(const std::vector<ScheduledEvent>& events) {
+    m_due.clear();
     m_due.reserve(events.size());
     for (const ScheduledEvent& event : events)
-        m_due.push_back({eventStep(event.atS, dtS), event.change});
+        m_due.push_back({eventStep(event.atS, m_dtS), event.change});
     std::stable_sort(m_due.begin(), m_due.end(), [](const Due& a, const Due& b) { return a.step < b.step; });
+    m_next = 0;
+    while (m_next < m_due.size() && m_due[m_next].step <= m_taken)
+        ++m_next;
 }
 
 std::vector<SettingChange> CEventSchedule::TakeDue(std::uint64_t step) {
+    m_taken = std::max(m_taken, step);
     std::vector<SettingChange> changes;
     for (; m_next < m_due.size() && m_due[m_next].step <= step; ++m_next)
         changes.push_back(m_due[m_next].change);

@@ -28,12 +28,17 @@ public:
     /// The changes, in order, of the events not taken yet whose step is `step` or earlier, for the
     /// settings table to apply.
     std::vector<SettingChange> TakeDue(std::uint64_t step);
+    /// Takes `events` in place of the run's as from its next step: the steps stay those of the step time
+    /// at the run's start, and an event whose step has been taken already waits for the next run.
+    void Replace(const std::vector<ScheduledEvent>& events);
 
 private:
     struct Due {
         std::uint64_t step;
         SettingChange change;
     };
+    double m_dtS;
     std::vector<Due> m_due;
     std::size_t m_next = 0;
+    std::uint64_t m_taken = 0; ///< the newest step TakeDue was asked about
 };

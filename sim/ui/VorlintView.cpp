@@ -120,6 +120,12 @@ void CVorlintView::BeforeStep() {
     ApplyDueEvents();
 }
 
+void CVorlintView::SetScheduledEvents(std::vector<ScheduledEvent> events) {
+    m_scheduledEvents = std::move(events);
+    if (m_nRunSteps > 0)
+        m_pSchedule->Replace(m_scheduledEvents);
+}
+
 void CVorlintView::ApplyDueEvents() {
     if (++m_nRunSteps == 1)
         m_pSchedule = std::make_unique<CEventSchedule>(m_scheduledEvents, StepSeconds(m_nSimStepMs));

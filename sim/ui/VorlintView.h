@@ -45,8 +45,9 @@ public:
     void SetPanelHook(CPanelHook* hook) { m_pPanelHook = hook; }
 
     /// The window's scheduled events (its `.vrl` events), applied while it runs from its first step on:
-    /// each before step round(atS / dt) + 1, through the panels as if typed.
-    void SetScheduledEvents(std::vector<ScheduledEvent> events) { m_scheduledEvents = std::move(events); }
+    /// each before step round(atS / dt) + 1, through the panels as if typed. Set during a run, they apply
+    /// from its next step on; those whose step has passed wait for the next run.
+    void SetScheduledEvents(std::vector<ScheduledEvent> events);
     const std::vector<ScheduledEvent>& ScheduledEvents() const { return m_scheduledEvents; }
 
     /// Called once after the view is placed in its frame: prepares the frame's trackbars, puts the

@@ -82,6 +82,10 @@ TEST_F(EventsDialogTest, ATypedEventAppliesBeforeItsStepIsSavedAndRunsAgainFromT
     Trigger(CommandId::FileClose);
     ASSERT_NE(App().OpenDocumentFile(path), nullptr);
     EXPECT_EQ(SetPointsOfSteps(ActiveView(), 4), expected);
+
+    // Events set during a run apply from its next step on: 0.5 s is step 6.
+    ActiveView().SetScheduledEvents({{0.5, setPointChange(700.0)}});
+    EXPECT_EQ(SetPointsOfSteps(ActiveView(), 2), (std::vector<double>{1500.0, 700.0}));
 }
 
 } // namespace

@@ -44,4 +44,17 @@ TEST(EventScheduleTest, EventsApplyAtTheirStepsAndThoseOfOneStepInListOrder) {
     EXPECT_EQ(setPoints, (std::vector<double>{0, 0, 0, 300, 300, 300, 300, 300, 300, 300, 200, 200}));
 }
 
+TEST(EventScheduleTest, EventsReplacedDuringARunApplyFromItsNextStepAtTheStartsStepTime) {
+    CEventSchedule schedule({{0.5, setPointChange(1.0)}}, 0.1);
+    EXPECT_TRUE(schedule.TakeDue(3).empty());
+    schedule.Replace({{0.3, setPointChange(2.0)},    // step 4, next
+                      {0.2, setPointChange(3.0)},    // step 3, passed
+                      {0.25, setPointChange(4.0)}}); // step 4 too
+    const std::vector<SettingChange> due = schedule.TakeDue(4);
+    ASSERT_EQ(due.size(), 2u);
+    EXPECT_EQ(due[0].value.number, 2.0);
+    EXPECT_EQ(due[1].value.number, 4.0);
+    EXPECT_TRUE(schedule.TakeDue(100).empty()) << "the replaced event at 0.5 s is gone";
+}
+
 } // namespace
