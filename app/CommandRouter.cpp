@@ -13,13 +13,14 @@
 #include "ExportCommands.h"
 #include "ExpressaoDlg.h"
 #include "FrequencyDlg.h"
+#include "LabReport.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
 #include "ResponseComparison.h"
 #include "RunHistoryWindow.h"
+#include "SetPointStepDlg.h"
 #include "SettingsTable.h"
-#include "SimulationScales.h"
 #include "StepResponseDock.h"
 #include "TuningDlg.h"
 #include "ViewPrinter.h"
@@ -28,7 +29,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QInputDialog>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
@@ -173,7 +173,8 @@ void CCommandRouter::OnFileExportData() {
 
 void CCommandRouter::OnFileLabReport() {
     if (const CVorlintView* view = ActiveView())
-        ExportLabReportAs(*view, ActiveTitle(), &m_frame);
+        ExportLabReportAs(CLabReport(*view, ActiveTitle(), QDateTime::currentDateTime()), ActiveTitle(),
+                          &m_frame);
 }
 
 void CCommandRouter::OnFilePrint() {
@@ -309,14 +310,10 @@ void CCommandRouter::OnSimSetPointStep() {
     if (child == nullptr)
         return;
     CChildFrame* frame = child->Frame();
-    bool ok = false;
-    // Two decimals: the set-point trackbar's resolution, so the step is exactly what is typed.
-    const double setPoint =
-        QInputDialog::getDouble(&m_frame, tr("Degrau de set point"), tr("Novo set point (0 a 3000):"),
-                                frame->View()->m_dSetPoint, kPointScale.low, kPointScale.high, 2, &ok);
-    if (!ok)
+    CSetPointStepDlg dialog(frame->View()->m_dSetPoint, &m_frame);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    frame->ApplySettings({setPointChange(setPoint)});
+    frame->ApplySettings({setPointChange(dialog.SetPoint())});
     if (CDocument* document = child->GetDocument())
         document->SetModifiedFlag();
 }

@@ -3,6 +3,7 @@
 #include "ChartPicture.h"
 #include "ExportCommands.h"
 #include "HistoryView.h"
+#include "LabReport.h"
 #include "VorlintView.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,13 @@ CHistoryView& CreateRunHistory(CVorlintView& view, const QString& title) {
         history, &CHistoryView::exportDataRequested, history, [history, exportTitle](bool wholeRun) {
             ExportCsvAs([history, wholeRun] { return history->DataCsv(wholeRun); }, exportTitle, history);
         });
+    QObject::connect(history, &CHistoryView::labReportRequested, history,
+                     [history, &view, title, exportTitle](bool wholeRun) {
+                         const std::unique_ptr<CChartPicture> chart = history->ChartPicture(wholeRun);
+                         const CLabReport report(view, {*chart, history->PickedResponse()}, title,
+                                                 QDateTime::currentDateTime());
+                         ExportLabReportAs(report, exportTitle, history);
+                     });
     return *history;
 }
 

@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>CCommandRouter</name>
-    <message>
-        <source>Degrau de set point</source>
-        <translation>Set-point step</translation>
-    </message>
-    <message>
-        <source>Novo set point (0 a 3000):</source>
-        <translation>New set point (0 to 3000):</translation>
-    </message>
-</context>
-<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -816,6 +805,10 @@ Events</translation>
         <source>Nenhuma mudança do set point perto do clique.</source>
         <translation>No set-point change near the click.</translation>
     </message>
+    <message>
+        <source>Relatório do laboratório</source>
+        <translation>Lab report</translation>
+    </message>
 </context>
 <context>
     <name>CKeyIndicators</name>
@@ -936,6 +929,21 @@ Events</translation>
     <message>
         <source>Select Window</source>
         <translation>Select Window</translation>
+    </message>
+</context>
+<context>
+    <name>CSetPointStepDlg</name>
+    <message>
+        <source>Degrau de set point</source>
+        <translation>Set-point step</translation>
+    </message>
+    <message>
+        <source>O set point muda para este valor no próximo passo, de uma só vez: a resposta a um degrau. Vírgula ou ponto decimal.</source>
+        <translation>The set point changes to this value at the next step, all at once: a step response. Decimal comma or point.</translation>
+    </message>
+    <message>
+        <source>Novo set point (0 a 3000):</source>
+        <translation>New set point (0 to 3000):</translation>
     </message>
 </context>
 <context>

@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>CCommandRouter</name>
-    <message>
-        <source>Degrau de set point</source>
-        <translation>Degrau de set point</translation>
-    </message>
-    <message>
-        <source>Novo set point (0 a 3000):</source>
-        <translation>Novo set point (0 a 3000):</translation>
-    </message>
-</context>
-<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -816,6 +805,10 @@ Eventos</translation>
         <source>Nenhuma mudança do set point perto do clique.</source>
         <translation>Nenhuma mudança do set point perto do clique.</translation>
     </message>
+    <message>
+        <source>Relatório do laboratório</source>
+        <translation>Relatório do laboratório</translation>
+    </message>
 </context>
 <context>
     <name>CKeyIndicators</name>
@@ -936,6 +929,21 @@ Eventos</translation>
     <message>
         <source>Select Window</source>
         <translation>Selecionar janela</translation>
+    </message>
+</context>
+<context>
+    <name>CSetPointStepDlg</name>
+    <message>
+        <source>Degrau de set point</source>
+        <translation>Degrau de set point</translation>
+    </message>
+    <message>
+        <source>O set point muda para este valor no próximo passo, de uma só vez: a resposta a um degrau. Vírgula ou ponto decimal.</source>
+        <translation>O set point muda para este valor no próximo passo, de uma só vez: a resposta a um degrau. Vírgula ou ponto decimal.</translation>
+    </message>
+    <message>
+        <source>Novo set point (0 a 3000):</source>
+        <translation>Novo set point (0 a 3000):</translation>
     </message>
 </context>
 <context>

@@ -124,19 +124,19 @@ void ExportCsvAs(const std::function<QByteArray()>& csv, const QString& title, Q
         [&](const QString& path, QString& problem) { return WriteFileSafely(path, csv(), problem); });
 }
 
-void ExportLabReportAs(const CVorlintView& view, const QString& title, QWidget* parent) {
-    ExportWithDialog(
-        parent, QCoreApplication::translate("ExportCommands", "Relatório do laboratório"), kReportFilters,
-        ProposedName(title, QStringLiteral(".pdf")),
-        QT_TRANSLATE_NOOP("FileErrorBox", "Failed to write the lab report."),
-        [&](const QString& path, QString& problem) {
-            const QByteArray pdf = CLabReport(view, title, QDateTime::currentDateTime()).PdfBytes();
-            if (pdf.isEmpty()) {
-                problem = QCoreApplication::translate("ExportCommands", "the report could not be drawn");
-                return false;
-            }
-            return WriteFileSafely(path, pdf, problem);
-        });
+void ExportLabReportAs(const CLabReport& report, const QString& title, QWidget* parent) {
+    ExportWithDialog(parent, QCoreApplication::translate("ExportCommands", "Relatório do laboratório"),
+                     kReportFilters, ProposedName(title, QStringLiteral(".pdf")),
+                     QT_TRANSLATE_NOOP("FileErrorBox", "Failed to write the lab report."),
+                     [&](const QString& path, QString& problem) {
+                         const QByteArray pdf = report.PdfBytes();
+                         if (pdf.isEmpty()) {
+                             problem = QCoreApplication::translate("ExportCommands",
+                                                                   "the report could not be drawn");
+                             return false;
+                         }
+                         return WriteFileSafely(path, pdf, problem);
+                     });
 }
 
 void CopyChartAndData(const CVorlintView& view) {

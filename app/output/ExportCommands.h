@@ -6,6 +6,7 @@
 #include <functional>
 
 class CChartPicture;
+class CLabReport;
 class CVorlintView;
 class QWidget;
 
@@ -22,9 +23,9 @@ bool ExportData(const CVorlintView& view, const QString& path, QString& problem)
 void ExportChartAs(const CChartPicture& chart, const QString& title, QWidget* parent);
 /// File > "Exportar dados...": asks for a file and exports the history there; a failure is reported.
 void ExportDataAs(const CVorlintView& view, const QString& title, QWidget* parent);
-/// File > "Relatório do laboratório...": asks for a PDF file and writes the window's lab report
-/// (LabReport.h) there, dated now; a failure is reported.
-void ExportLabReportAs(const CVorlintView& view, const QString& title, QWidget* parent);
+/// File > "Relatório do laboratório..." and the history window's: asks for a PDF file and writes
+/// `report` there; a failure is reported.
+void ExportLabReportAs(const CLabReport& report, const QString& title, QWidget* parent);
 /// Asks for a file and writes the CSV text `csv` gives there, as "Exportar dados..." does.
 void ExportCsvAs(const std::function<QByteArray()>& csv, const QString& title, QWidget* parent);
 /// Edit > "Copy": puts the chart's image and the history's CSV text on the clipboard together.

@@ -1,5 +1,6 @@
 #include "LabReport.h"
 
+#include "ChartPicture.h"
 #include "PanelText.h"
 #include "PrintHeader.h"
 #include "ReadingText.h"
@@ -86,12 +87,20 @@ private:
 
 } // namespace
 
+LabReportRun LiveRun(const CVorlintView& view) {
+    return {view, {view.m_stepResponse.Figures(), view.m_stepResponse.StillChanging()}};
+}
+
 CLabReport::CLabReport(const CVorlintView& view, const QString& documentName, const QDateTime& when)
-    : m_view(view), m_strTitle(Tr(kTitle).arg(documentName)) {
+    : CLabReport(view, LiveRun(view), documentName, when) {}
+
+CLabReport::CLabReport(const CVorlintView& view, const LabReportRun& run, const QString& documentName,
+                       const QDateTime& when)
+    : m_view(view), m_chart(run.chart), m_strTitle(Tr(kTitle).arg(documentName)) {
     m_lines << m_strTitle << Tr(kDate).arg(DateText(when));
     m_nChartAfter = m_lines.size();
     AddSetup();
-    AddFigures();
+    AddFigures(run.response);
     AddTuning();
 }
 
@@ -99,12 +108,11 @@ void CLabReport::AddSetup() {
     m_lines << Tr(kSetup) << WindowSetupLines(m_view);
 }
 
-void CLabReport::AddFigures() {
+void CLabReport::AddFigures(const RecordedResponse& response) {
     m_lines << Tr(kFigures);
-    if (m_view.m_stepResponse.StillChanging())
+    if (response.stillChanging)
         m_lines << QCoreApplication::translate("CStepResponseDock", "O set point ainda estava mudando");
-    const StepResponseFigures figures =
-        m_view.m_stepResponse.StillChanging() ? StepResponseFigures() : m_view.m_stepResponse.Figures();
+    const StepResponseFigures figures = response.stillChanging ? StepResponseFigures() : response.figures;
     for (std::size_t i = 0; i < kStepResponseFigureFields.size(); ++i)
         m_lines << Tr(kFigure).arg(StepResponseFigureName(i), StepResponseFigureValue(figures, i),
                                    StepResponseFigureDefinition(i));
@@ -145,13 +153,14 @@ QByteArray CLabReport::PdfBytes() const {
     CPageFlow flow(pdf, painter);
     const QStringList headings = {m_lines.front(), Tr(kSetup), Tr(kFigures), Tr(kTuning)};
     for (int i = 0; i < m_lines.size(); ++i) {
-        if (i == m_nChartAfter && !m_view.rect().isEmpty()) {
+        const QSize chartSize = m_chart.ChartSize();
+        if (i == m_nChartAfter && !chartSize.isEmpty()) {
             flow.Space(0.01);
             // The chart keeps the window's proportions, narrower than the page when it would be too tall.
-            const double aspect = static_cast<double>(m_view.height()) / m_view.width();
+            const double aspect = static_cast<double>(chartSize.height()) / chartSize.width();
             QRectF chart = flow.Area(std::min(flow.Width() * aspect, flow.Height() * kChartHeightShare));
             chart.setWidth(chart.height() / aspect);
-            m_view.PaintChartInto(painter, chart);
+            m_chart.PaintChartInto(painter, chart);
         }
         const bool heading = headings.contains(m_lines[i]);
         if (heading && i > 0)

@@ -1,11 +1,23 @@
 #pragma once
 
+#include "RecordedResponse.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
+class CChartPicture;
 class CVorlintView;
+
+/// What a report shows of a window's run: a chart and the response whose figures it lists.
+struct LabReportRun {
+    const CChartPicture& chart;
+    RecordedResponse response;
+};
+
+/// The window's live chart and its latest response.
+LabReportRun LiveRun(const CVorlintView& view);
 
 /// File > "Relatório do laboratório...": one window on A4 pages for a student's report, in the
 /// interface's language: a title with the document's name and the date, the chart as vectors, the
@@ -14,6 +26,9 @@ class CVorlintView;
 class CLabReport {
 public:
     CLabReport(const CVorlintView& view, const QString& documentName, const QDateTime& when);
+    /// The report of `run` (a stretch of the window's history, say) with the window's setup and tuning.
+    CLabReport(const CVorlintView& view, const LabReportRun& run, const QString& documentName,
+               const QDateTime& when);
 
     /// The report's text in its order, a line each (a heading, a setup line, "Figure: value — what it
     /// measures"); the chart stands between the date and the setup.
@@ -23,10 +38,11 @@ public:
 
 private:
     void AddSetup();
-    void AddFigures();
+    void AddFigures(const RecordedResponse& response);
     void AddTuning();
 
     const CVorlintView& m_view;
+    const CChartPicture& m_chart;
     QString m_strTitle;
     QStringList m_lines;
     /// Lines before this one are the title and the date; the chart follows them.

@@ -3,12 +3,15 @@
 #include "CommandIds.h"
 #include "FakeCounter.h"
 #include "PanelText.h"
+#include "RangedEdit.h"
+#include "SetPointStepDlg.h"
 #include "StepRateCounter.h"
 #include "StepResponseDock.h"
 #include "ui/FakeStepTimer.h"
 
-#include <QInputDialog>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 
 #include <cmath>
 #include <memory>
@@ -136,9 +139,19 @@ TEST_F(ReadoutTest, ASetPointStepGivesTheFiguresOfTheSameStepRunHeadless) {
     SessionScript::SetUpPid(*Active(), 1200.0, 0.05, 2.0, 0.0);
     for (int i = 0; i < 300; ++i)
         view.OnTimer();
-    ModalAnswer answer([](QWidget* dialog) {
-        qobject_cast<QInputDialog*>(dialog)->setDoubleValue(2200.0);
-        QMetaObject::invokeMethod(dialog, "accept");
+    ModalAnswer answer([](QWidget* widget) {
+        auto& dialog = *qobject_cast<CSetPointStepDlg*>(widget);
+        // The panels' numbers, whatever the system's decimal mark; out of the trackbar's travel is refused.
+        const auto type = [&dialog](const char* text) {
+            dialog.Edit()->selectAll();
+            QTest::keyClicks(dialog.Edit(), QString::fromLatin1(text));
+        };
+        type("3000,5");
+        EXPECT_FALSE(dialog.OkButton()->isEnabled());
+        type("2199,75");
+        EXPECT_EQ(dialog.SetPoint(), 2199.75);
+        type("2200.0");
+        dialog.OkButton()->click();
     });
     Trigger(SimSetPointStep);
     for (int i = 0; i < 300; ++i)

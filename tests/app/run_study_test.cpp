@@ -1,9 +1,14 @@
 #include "AppTestSupport.h"
+#include "ChartPicture.h"
 #include "ChildFrame.h"
 #include "CommandIds.h"
 #include "DialogTemplates.h"
 #include "HistoryView.h"
+#include "LabReport.h"
+#include "RunHistoryWindow.h"
+#include "SessionScript.h"
 #include "SpeedSelector.h"
+#include "StepResponseFigureTexts.h"
 #include "ui/FakeStepTimer.h"
 
 #include <QComboBox>
@@ -62,6 +67,37 @@ TEST_F(RunStudyTest, HistoryMenuOpensTheWindowsRecording) {
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows.front()->isVisible());
     EXPECT_EQ(windows.front()->DataCsv(true).count('\n'), 21); // the header and every step
+}
+
+/// kStepResponseFigureFields[2].
+constexpr std::size_t kSetPointFigure = 2;
+
+// The history window's report gives the response picked there, not the window's latest.
+TEST_F(RunStudyTest, AReportFromTheHistoryListsTheResponsePickedThere) {
+    CVorlintView& view = ActiveView();
+    SessionScript::SetUpPid(*Active(), 1200.0, 0.05, 2.0, 0.0);
+    for (int i = 0; i < 300; ++i)
+        view.OnTimer();
+    Active()->Frame()->ApplySettings({setPointChange(2200.0)});
+    for (int i = 0; i < 300; ++i)
+        view.OnTimer();
+    CHistoryView& history = ShowRunHistory(view, QStringLiteral("lab.vrl"));
+    ASSERT_TRUE(history.PickResponseNear(0));
+    const std::unique_ptr<CChartPicture> shown = history.ChartPicture(false);
+    const CLabReport picked(view, {*shown, history.PickedResponse()}, QStringLiteral("lab.vrl"), QDateTime());
+    const auto setPointLine = [](const CLabReport& report) {
+        for (const QString& line : report.Lines()) {
+            if (line.startsWith(StepResponseFigureName(kSetPointFigure) + QLatin1String(": ")) &&
+                line.contains(QStringLiteral(" — ")))
+                return line;
+        }
+        return QString();
+    };
+    EXPECT_TRUE(setPointLine(picked).contains(QLatin1String(": 1200,0")))
+        << setPointLine(picked).toStdString();
+    EXPECT_TRUE(setPointLine(CLabReport(view, QStringLiteral("lab.vrl"), QDateTime()))
+                    .contains(QLatin1String(": 2200,0")));
+    EXPECT_TRUE(picked.PdfBytes().startsWith("%PDF"));
 }
 
 } // namespace

@@ -87,6 +87,7 @@ void CHistoryView::CreateToolBar() {
     bar->addSeparator();
     AddExportButton(*bar, tr("Exportar gráfico"), &CHistoryView::exportChartRequested);
     AddExportButton(*bar, tr("Exportar dados"), &CHistoryView::exportDataRequested);
+    AddExportButton(*bar, tr("Relatório do laboratório"), &CHistoryView::labReportRequested);
 }
 
 void CHistoryView::AddExportButton(QToolBar& bar, const QString& text, void (CHistoryView::*request)(bool)) {

@@ -54,6 +54,8 @@ signals:
     void exportChartRequested(bool wholeRun);
     /// "Exportar dados" was chosen, for the whole recording or the range shown.
     void exportDataRequested(bool wholeRun);
+    /// "Relatório do laboratório" was chosen, of the whole recording or the range shown.
+    void labReportRequested(bool wholeRun);
 
 private:
     void CreateToolBar();
