@@ -1,0 +1,80 @@
+#include "ChildFrame.h"
+#include "EventsDlg.h"
+#include "InterfaceTranslations.h"
+#include "LabReport.h"
+#include "MainFrame.h"
+#include "MdiChild.h"
+#include "RangedEdit.h"
+#include "SessionScript.h"
+#include "SetPointStepDlg.h"
+#include "SettingsTable.h"
+#include "VorlintApp.h"
+#include "VorlintView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(QWidget& dialog, const QString& path) {
+    dialog.show();
+    QApplication::processEvents();
+    return dialog.grab().save(path);
+}
+
+/// The step of the page: 2200 typed over the set point 1200.
+bool TakeSetPointStep(const QString& path) {
+    CSetPointStepDlg dialog(1200.0);
+    dialog.Edit()->selectAll();
+    QTest::keyClicks(dialog.Edit(), QStringLiteral("2200"));
+    return Save(dialog, path);
+}
+
+/// The page's scheduled step: the set point to 1500 at 0.3 s.
+bool TakeEvents(const QString& path) {
+    CEventsDlg dialog({{0.3, setPointChange(1500.0)}});
+    return Save(dialog, path);
+}
+
+/// The page's run, its step made, as a report.
+bool WriteReport(CMdiChild& window, const QString& path) {
+    SessionScript::SetUpPid(window, 1200.0, 0.01, 20.0, 0.002);
+    CVorlintView& view = *window.View();
+    for (int step = 0; step < 300; ++step)
+        view.OnTimer();
+    window.Frame()->ApplySettings({setPointChange(2200.0)});
+    for (int step = 0; step < 300; ++step)
+        view.OnTimer();
+    const QByteArray pdf =
+        CLabReport(view, QStringLiteral("first-lab.vrl"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)))
+            .PdfBytes();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+}
+
+} // namespace
+
+// Takes the pictures of the first-lab page in the interface's language: the set-point step dialog,
+// the events dialog and the lab report of the page's run (as a PDF, for the script to turn into a
+// picture). Usage: vorlint-first-lab-screenshots STEP.png EVENTS.png REPORT.pdf
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s STEP.png EVENTS.png REPORT.pdf\n", argv[0]);
+        return 2;
+    }
+    CVorlintApp app(InstallInterfaceTranslations(application));
+    if (!app.InitInstance({}))
+        return 1;
+    CMainFrame& frame = *app.MainFrame();
+    frame.resize(1100, 700);
+    frame.show();
+    QApplication::processEvents();
+    const bool taken = TakeSetPointStep(QString::fromLocal8Bit(argv[1])) &&
+                       TakeEvents(QString::fromLocal8Bit(argv[2])) &&
+                       WriteReport(*frame.ActiveChild(), QString::fromLocal8Bit(argv[3]));
+    return taken ? 0 : 1;
+}
