@@ -2,9 +2,6 @@
 
 #include "CLocaleNumber.h"
 
-#include <charconv>
-#include <system_error>
-
 bool parseNumber(const std::string& text, double& value) {
     if (text.empty()) {
         return false;
@@ -21,11 +18,4 @@ bool parseNumberIn(const std::string& name, const std::string& text, NumberRange
     }
     error = name + " needs " + rangeText(range) + ", not '" + text + "'";
     return false;
-}
-
-bool parseCount(const std::string& text, std::uint64_t max, std::uint64_t& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto parsed = std::from_chars(first, last, value);
-    return parsed.ec == std::errc() && parsed.ptr == last && value <= max;
 }

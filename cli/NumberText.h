@@ -2,6 +2,7 @@
 
 #include "NumberRange.h"
 #include "RoundTripNumber.h"
+#include "WholeNumberText.h"
 
 #include <cstdint>
 #include <string>
@@ -13,8 +14,6 @@
 /// hexadecimal notation, "inf", "infinity", "nan" in any case). False when nothing or not all of it is
 /// a number.
 bool parseNumber(const std::string& text, double& value);
-/// Reads the whole of `text` as decimal digits only, no sign; false when it is not one or exceeds `max`.
-bool parseCount(const std::string& text, std::uint64_t max, std::uint64_t& value);
 
 /// Reads `text` as parseNumber does and checks it is within `range`; otherwise false with "NAME needs
 /// a finite number of 0 or more, not 'TEXT'" (and the like) in `error`.

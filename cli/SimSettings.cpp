@@ -2,16 +2,16 @@
 
 #include "NumberText.h"
 
+#include <limits>
+
 namespace {
 
-bool parseWholeNumber(const std::string& name, const std::string& text, std::uint32_t max, double& value,
-                      std::string& error) {
-    std::uint64_t parsed = 0;
-    if (!parseCount(text, max, parsed)) {
+bool parseWholeNumber(const std::string& name, const std::string& text, std::uint64_t max,
+                      std::uint64_t& value, std::string& error) {
+    if (!parseCount(text, max, value)) {
         error = name + " needs a whole number from 0 to " + std::to_string(max) + ", not '" + text + "'";
         return false;
     }
-    value = static_cast<double>(parsed);
     return true;
 }
 
@@ -32,8 +32,20 @@ bool parseValue(const std::string& name, const std::string& text, const SettingR
     switch (row.kind) {
     case SettingKind::Number:
         return parseNumberIn(name, text, row.range, value.number, error);
-    case SettingKind::Count:
-        return parseWholeNumber(name, text, row.maxCount, value.number, error);
+    case SettingKind::Count: {
+        std::uint64_t count = 0;
+        if (!parseWholeNumber(name, text, row.maxCount, count, error))
+            return false;
+        value.number = static_cast<double>(count);
+        return true;
+    }
+    case SettingKind::Seed: {
+        std::uint64_t seed = 0;
+        if (!parseWholeNumber(name, text, std::numeric_limits<std::uint64_t>::max(), seed, error))
+            return false;
+        value.text = std::to_string(seed);
+        return true;
+    }
     case SettingKind::Flag:
     case SettingKind::Choice:
         return parseChoice(name, text, row, value.number, error);

@@ -2,6 +2,7 @@
 
 #include "RoundTripNumber.h"
 #include "Simulation.h"
+#include "WholeNumberText.h"
 #include "WindowState.h"
 
 #include <iterator>
@@ -269,15 +270,20 @@ const SettingRow kRows[] = {
         [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.noiseStd); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.noiseStd = v.number; }),
     // A new seed starts the noise again from it, so a run can repeat a stretch of noise.
-    CountRow(
-        "noiseSeed", "noise-seed", SettingGroup::Sensor, std::numeric_limits<std::uint32_t>::max(),
-        "seed of the noise; setting it starts the noise again",
-        QT_TRANSLATE_NOOP("Setting", "Semente do ruído:"),
-        QT_TRANSLATE_NOOP("Setting", "A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência."),
-        [](const SettingSource& t) { return Number(static_cast<double>(Sim(t).m_sensorSettings.noiseSeed)); },
-        [](SettingTarget& t, const SettingValue& v) {
-            Sim(t).SetNoiseSeed(static_cast<std::uint64_t>(v.number));
-        }),
+    {"noiseSeed", "noise-seed", SettingKind::Seed, SettingGroup::Sensor, NumberRange::NotNegative, 0, nullptr,
+     0, "N", "seed of the noise, 0 to 18446744073709551615; setting it starts\nthe noise again",
+     QT_TRANSLATE_NOOP("Setting", "Semente do ruído:"),
+     QT_TRANSLATE_NOOP("Setting", "A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência. De 0 a "
+                                  "18446744073709551615."),
+     [](const SettingSource& t) {
+         return SettingValue{0.0, std::to_string(Sim(t).m_sensorSettings.noiseSeed)};
+     },
+     [](SettingTarget& t, const SettingValue& v) {
+         // Every reader of a seed checked its digits already.
+         std::uint64_t seed = 0;
+         if (parseCount(v.text, std::numeric_limits<std::uint64_t>::max(), seed))
+             Sim(t).SetNoiseSeed(seed);
+     }},
     NumberRow(
         "quantization", "quantization", SettingGroup::Sensor, NumberRange::NotNegative, "Q",
         "resolution of the sensor: the measurement is rounded to a multiple\nof Q; 0 is off",
@@ -398,6 +404,7 @@ std::string choiceNames(const SettingRow& row) {
 std::string settingValueText(const SettingRow& row, const SettingValue& value) {
     switch (row.kind) {
     case SettingKind::Text:
+    case SettingKind::Seed:
         return value.text;
     case SettingKind::Flag:
     case SettingKind::Choice: {

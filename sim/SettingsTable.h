@@ -38,6 +38,9 @@ enum class SettingKind {
     Flag,   ///< on or off; the command line names the two states by the row's choices
     Choice, ///< one of the row's choices, by name
     Text,
+    /// a whole number from 0 to 2^64 - 1, carried as its decimal digits in `text`: a double holds
+    /// exactly only those up to 2^53
+    Seed,
 };
 
 /// Where a setting belongs: the help's sections and the plant-and-controller dialog's groups.
@@ -60,7 +63,7 @@ struct SettingChoice {
 };
 
 /// A setting's value whatever its kind: a number, a count, a flag (1 or 0) or a choice's value in
-/// `number`, a text in `text`.
+/// `number`, a text or a seed's digits in `text`.
 struct SettingValue {
     double number = 0.0;
     std::string text;

@@ -1874,6 +1874,10 @@ Vorlint.Document</translation>
         <source>above max</source>
         <translation>above max</translation>
     </message>
+    <message>
+        <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
+        <translation>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</translation>
+    </message>
 </context>
 <context>
     <name>RunHistoryWindow</name>
@@ -2009,10 +2013,6 @@ Vorlint.Document</translation>
         <translation>Noise seed:</translation>
     </message>
     <message>
-        <source>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência.</source>
-        <translation>The same seed gives the same noise; changing it starts the sequence again.</translation>
-    </message>
-    <message>
         <source>Quantização q:</source>
         <translation>Quantization q:</translation>
     </message>
@@ -2051,6 +2051,10 @@ Vorlint.Document</translation>
     <message>
         <source>Real (ms):</source>
         <translation>Real (ms):</translation>
+    </message>
+    <message>
+        <source>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência. De 0 a 18446744073709551615.</source>
+        <translation>The same seed gives the same noise; changing it starts the sequence again. From 0 to 18446744073709551615.</translation>
     </message>
 </context>
 <context>

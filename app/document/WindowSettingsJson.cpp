@@ -4,6 +4,7 @@
 #include "PlainJson.h"
 #include "SettingsTable.h"
 #include "VorlintView.h"
+#include "WholeNumberText.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -28,10 +29,23 @@ QJsonValue ToJson(const SettingRow& row, const SettingValue& value) {
         return value.number != 0.0;
     case SettingKind::Choice:
         return QString::fromStdString(settingValueText(row, value));
+    case SettingKind::Seed: {
+        double number = 0.0;
+        if (seedIsWrittenAsNumber(value.text, number))
+            return number;
+        break;
+    }
     case SettingKind::Text:
         break;
     }
     return QString::fromStdString(value.text);
+}
+
+/// A seed's digits, empty when `value` holds none.
+std::string SeedDigits(const QJsonValue& value) {
+    return value.isDouble()   ? seedDigitsOfNumber(value.toDouble())
+           : value.isString() ? seedDigitsOfText(value.toString().toStdString())
+                              : std::string();
 }
 
 bool IsWholeNumberUpTo(const QJsonValue& value, double max) {
@@ -72,6 +86,10 @@ QString Mismatch(const SettingRow& row, const QJsonValue& value) {
         return choiceByName(row, value.toString().toStdString()) != nullptr
                    ? QString()
                    : QCoreApplication::translate("WindowSettingsJson", "expected %1").arg(QuotedChoices(row));
+    case SettingKind::Seed:
+        return SeedDigits(value).empty() ? QCoreApplication::translate("WindowSettingsJson", "expected %1")
+                                               .arg(QCoreApplication::translate("ReaderProblem", kSeedInFile))
+                                         : QString();
     case SettingKind::Text:
         break;
     }
@@ -92,6 +110,8 @@ SettingValue FromJson(const SettingRow& row, const QJsonValue& value) {
         return {static_cast<double>(choiceByName(row, value.toString().toStdString())->value), {}};
     case SettingKind::Text:
         return {0.0, value.toString().toStdString()};
+    case SettingKind::Seed:
+        return {0.0, SeedDigits(value)};
     default:
         return {value.toDouble(), {}};
     }

@@ -20,6 +20,7 @@ QString SettingValueText(const SettingRow& row, const SettingValue& value) {
         return choice != nullptr ? TrSetting(choice->label) : QString();
     }
     case SettingKind::Text:
+    case SettingKind::Seed:
         return QString::fromStdString(value.text);
     case SettingKind::Count:
     case SettingKind::Number:

@@ -1,5 +1,7 @@
 #include "SettingsJson.h"
 
+#include "WholeNumberText.h"
+
 #include <cmath>
 
 // The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
@@ -25,6 +27,13 @@ std::string quotedChoices(const SettingRow& row) {
     return names;
 }
 
+/// A seed's digits, empty when `value` holds none.
+std::string seedDigits(const JsonValue& value) {
+    return value.type == Type::Number   ? seedDigitsOfNumber(value.number)
+           : value.type == Type::String ? seedDigitsOfText(value.text)
+                                        : std::string();
+}
+
 /// Empty when `value` fits `row`, else what it should be.
 std::string mismatch(const SettingRow& row, const JsonValue& value) {
     switch (row.kind) {
@@ -46,6 +55,8 @@ std::string mismatch(const SettingRow& row, const JsonValue& value) {
         return value.type == Type::String && choiceByName(row, value.text) != nullptr
                    ? ""
                    : "expected " + quotedChoices(row);
+    case SettingKind::Seed:
+        return seedDigits(value).empty() ? std::string("expected ") + kSeedInFile : "";
     case SettingKind::Text:
         break;
     }
@@ -70,6 +81,9 @@ bool settingValueFromJson(const SettingRow& row, const JsonValue& value, Setting
         break;
     case SettingKind::Text:
         out = {0.0, value.text};
+        break;
+    case SettingKind::Seed:
+        out = {0.0, seedDigits(value)};
         break;
     default:
         out = {value.number, {}};

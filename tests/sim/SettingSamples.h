@@ -21,6 +21,9 @@ inline SettingValue SampleValue(const SettingRow& row, const SettingValue& initi
                 return {static_cast<double>(row.choices[i].value), {}};
         }
         break;
+    case SettingKind::Seed:
+        // The largest, which a double cannot hold.
+        return {0.0, "18446744073709551615"};
     case SettingKind::Text:
         break;
     }
@@ -40,6 +43,8 @@ inline std::string RefusedText(const SettingRow& row) {
     case SettingKind::Flag:
     case SettingKind::Choice:
         return "maybe";
+    case SettingKind::Seed:
+        return "18446744073709551616";
     case SettingKind::Text:
         break;
     }

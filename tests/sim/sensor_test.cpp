@@ -17,6 +17,10 @@ TEST(NoiseSourceTest, SeedOneGivesTheGeneratorsFirstOutputs) {
     noise.Restart(1);
     EXPECT_DOUBLE_EQ(noise.Gaussian(), -0.034267321791851144) << "u1 then u2, in that order";
     EXPECT_DOUBLE_EQ(noise.Gaussian(), -2.5000674933698677);
+    // Seeds a double cannot tell apart, and the largest, whose state wraps at the first draw.
+    EXPECT_EQ(CNoiseSource(9007199254740993u).Uniform(), 0.02094845469691875);
+    EXPECT_EQ(CNoiseSource(9007199254740992u).Uniform(), 0.8076686994283997);
+    EXPECT_EQ(CNoiseSource(18446744073709551615u).Uniform(), 0.8939429202831845);
 }
 
 TEST(SensorTest, QuantizationRoundsTiesAwayFromZeroAndNoiseDrawsPerStep) {

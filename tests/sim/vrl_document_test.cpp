@@ -11,9 +11,10 @@ TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
     std::string problem;
     ASSERT_TRUE(readVrlDocument(R"({"format": "vorlint", "version": 1, "teacher": "Ana",
         "windows": [{"kp": 2, "antiWindup": "backcalc", "future": 1,
-                     "events": [{"atS": 1.5, "power": 40, "setPoint": 900, "later": 1}]}, {}],
+                     "events": [{"atS": 1.5, "power": 40, "setPoint": 900, "later": 1}]},
+                    {"noiseSeed": "0009007199254740993"}],
         "exercise": {"title": "Degrau", "instructions": "Sintonize.", "hidePlant": true, "runS": 30,
-                     "events": [{"atS": 0, "bumpless": true}],
+                     "events": [{"atS": 0, "bumpless": true, "noiseSeed": 9007199254740991}],
                      "checks": [{"figure": "overshoot_pct", "max": 10, "window": 2}, {"figure": "iae"}]}})",
                                 document, problem))
         << problem;
@@ -27,7 +28,8 @@ TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
     EXPECT_STREQ(first.events[0].change.row->fileKey, "setPoint");
     EXPECT_STREQ(first.events[1].change.row->fileKey, "power");
     EXPECT_EQ(first.events[1].atS, 1.5);
-    EXPECT_TRUE(document.windows[1].settings.empty());
+    ASSERT_EQ(document.windows[1].settings.size(), 1u);
+    EXPECT_EQ(document.windows[1].settings[0].value.text, "9007199254740993") << "a seed beyond 2^53, exact";
 
     const Exercise& exercise = document.exercise;
     ASSERT_TRUE(document.hasExercise);
@@ -35,8 +37,9 @@ TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
     EXPECT_EQ(exercise.instructions, "Sintonize.");
     EXPECT_TRUE(exercise.hidePlant);
     EXPECT_EQ(exercise.runS, 30.0);
-    ASSERT_EQ(exercise.events.size(), 1u);
-    EXPECT_EQ(exercise.events[0].change.value.number, 1.0);
+    ASSERT_EQ(exercise.events.size(), 2u);
+    EXPECT_EQ(exercise.events[0].change.value.text, "9007199254740991") << "the largest seed as a number";
+    EXPECT_EQ(exercise.events[1].change.value.number, 1.0);
     ASSERT_EQ(exercise.checks.size(), 2u);
     EXPECT_EQ(exercise.checks[0].figure, 4u);
     EXPECT_FALSE(exercise.checks[0].HasMin());
@@ -59,7 +62,16 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
          "version 2 comes from a newer Vorlint; this one reads version 1"},
         {head + R"("windows": [{"lagCount": 6}]})",
          "windows[0].lagCount: expected a whole number from 0 to 5"},
-        {head + R"("windows": [{"setPoint": "1"}]})", "windows[0].setPoint: expected a number from 0 to 3000"},
+        {head + R"("windows": [{"setPoint": "1"}]})",
+         "windows[0].setPoint: expected a number from 0 to 3000"},
+        {head + R"("windows": [{"noiseSeed": 9007199254740992}]})",
+         "windows[0].noiseSeed: expected a whole number from 0 to 9007199254740991, or its digits in a text "
+         "up "
+         "to 18446744073709551615"},
+        {head + R"("windows": [{"noiseSeed": "18446744073709551616"}]})",
+         "windows[0].noiseSeed: expected a whole number from 0 to 9007199254740991, or its digits in a text "
+         "up "
+         "to 18446744073709551615"},
         {head + R"("windows": [{}, 3]})", "windows[1]: expected an object"},
         {head + R"("windows": [{"events": [{"atS": -1, "kp": 1}]}]})",
          "windows[0].events[0].atS: expected a finite number of 0 or more"},

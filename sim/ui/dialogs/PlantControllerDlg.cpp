@@ -1,6 +1,7 @@
 #include "PlantControllerDlg.h"
 
 #include "RangedEdit.h"
+#include "SeedEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +33,8 @@ QWidget* CreateField(const SettingRow& row, const SettingValue& value, QWidget* 
         combo->setCurrentIndex(combo->findData(static_cast<int>(value.number)));
         return combo;
     }
+    case SettingKind::Seed:
+        return new CSeedEdit(value.text, parent);
     default: {
         auto* edit = row.kind == SettingKind::Count ? CRangedEdit::WholeNumber(row.maxCount, parent)
                                                     : new CRangedEdit(row.range, parent);
@@ -47,6 +50,8 @@ SettingValue FieldValue(const SettingRow& row, const QWidget* widget) {
         return {static_cast<const QCheckBox*>(widget)->isChecked() ? 1.0 : 0.0, {}};
     case SettingKind::Choice:
         return {static_cast<double>(static_cast<const QComboBox*>(widget)->currentData().toInt()), {}};
+    case SettingKind::Seed:
+        return {0.0, static_cast<const CSeedEdit*>(widget)->Digits()};
     default:
         return {static_cast<const CRangedEdit*>(widget)->Value(), {}};
     }
