@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,6 +41,7 @@ CExerciseDlg::CExerciseDlg(const Exercise* exercise, std::size_t windowCount, QW
     m_runS->setToolTip(tr("Quanto dura, em segundos simulados, a execução que a correção mede; vazio: "
                           "nenhuma duração"));
     m_instructions->setTabChangesFocus(true);
+    m_instructions->setMaximumHeight(QFontMetrics(font()).lineSpacing() * 5);
     m_problem->setObjectName(QStringLiteral("exerciseProblem"));
     m_problem->setStyleSheet(QStringLiteral("color: #b00020"));
     m_problem->setWordWrap(true);
@@ -55,7 +57,6 @@ CExerciseDlg::CExerciseDlg(const Exercise* exercise, std::size_t windowCount, QW
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancelar"));
-    buttons->addButton(m_removeExercise, QDialogButtonBox::DestructiveRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CExerciseDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_removeExercise, &QPushButton::clicked, this, &CExerciseDlg::OnRemoveExercise);
@@ -65,7 +66,12 @@ CExerciseDlg::CExerciseDlg(const Exercise* exercise, std::size_t windowCount, QW
     layout->addWidget(Group(tr("Eventos da execução"), m_events));
     layout->addWidget(Group(tr("Verificações"), m_checks));
     layout->addWidget(m_problem);
-    layout->addWidget(buttons);
+    // Apart from OK and Cancel: taking the whole exercise away is not one more way to close.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_removeExercise);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
 }
 
 void CExerciseDlg::accept() {
