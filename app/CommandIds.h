@@ -35,6 +35,7 @@ enum : int {
     SimSetPointStep = 32778,
     SimFrequency = 32779,
     SimEvents = 32780,
+    SimExercise = 32781,
     ViewHighContrast = 32801,
     ViewScale = 32802,
     ViewStepResponse = 32803,

@@ -1,5 +1,6 @@
 #include "CommandRouter.h"
 
+#include "ActiveWindowReadout.h"
 #include "ArrangeIcons.h"
 #include "BodePlot.h"
 #include "ChartPictures.h"
@@ -9,6 +10,7 @@
 #include "DocTemplate.h"
 #include "Document.h"
 #include "EventsDlg.h"
+#include "ExerciseDlg.h"
 #include "ExerciseDock.h"
 #include "ExportCommands.h"
 #include "ExpressaoDlg.h"
@@ -24,6 +26,7 @@
 #include "StepResponseDock.h"
 #include "TuningDlg.h"
 #include "ViewPrinter.h"
+#include "VorlintDoc.h"
 #include "VorlintView.h"
 #include "WindowPlacement.h"
 
@@ -46,7 +49,7 @@ const int kWindowCommands[] = {
     CommandId::WindowArrange,   CommandId::SimStart,           CommandId::SimStop,
     CommandId::SimFormula,      CommandId::SimPlantController, CommandId::SimTuning,
     CommandId::SimSetPointStep, CommandId::ViewRunHistory,     CommandId::SimFrequency,
-    CommandId::WindowCompare,   CommandId::SimEvents,
+    CommandId::WindowCompare,   CommandId::SimEvents,          CommandId::SimExercise,
 };
 
 /// Commands that nothing in the program handles: Undo, Cut and Paste (a window has nothing to take
@@ -92,6 +95,7 @@ CCommandRouter::CCommandRouter(CMainFrame& frame, CMultiDocTemplate& docTemplate
     Connect(CommandId::SimFrequency, &R::OnSimFrequency);
     Connect(CommandId::SimSetPointStep, &R::OnSimSetPointStep);
     Connect(CommandId::SimEvents, &R::OnSimEvents);
+    Connect(CommandId::SimExercise, &R::OnSimExercise);
     for (int id : {CommandId::SimStart, CommandId::SimStop, CommandId::ViewToolbar, CommandId::ViewStatusBar,
                    CommandId::ViewHighContrast, CommandId::ViewScale, CommandId::ViewSetPointOverTime,
                    CommandId::ViewStepResponse, CommandId::ViewExercise})
@@ -329,6 +333,19 @@ void CCommandRouter::OnSimEvents() {
     view->SetScheduledEvents(dialog.Events());
     if (CDocument* document = child->GetDocument())
         document->SetModifiedFlag();
+}
+
+void CCommandRouter::OnSimExercise() {
+    CMdiChild* child = m_frame.ActiveChild();
+    auto* document = child != nullptr ? dynamic_cast<CVorlintDoc*>(child->GetDocument()) : nullptr;
+    if (document == nullptr)
+        return;
+    CExerciseDlg dialog(document->GetExercise(), document->Frames().size(), &m_frame);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    document->SetExercise(dialog.Result());
+    // The dock shows the edited exercise now rather than at its next refresh.
+    m_frame.Readout()->Refresh();
 }
 
 void CCommandRouter::OnSimTuning() {

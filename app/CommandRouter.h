@@ -71,6 +71,8 @@ private:
     void OnSimSetPointStep();
     /// Simulação > "Eventos...": the active window's scheduled setting changes.
     void OnSimEvents();
+    /// Simulação > "Exercício...": the teacher's editor of the active document's exercise.
+    void OnSimExercise();
 
     CMainFrame& m_frame;
     CMultiDocTemplate& m_docTemplate;

@@ -69,6 +69,10 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("CCommandTable",
                        "Programa mudanças do set point, da potência ou da perturbação da janela ativa em "
                        "tempos simulados da execução\nEventos")},
+    {SimExercise, QT_TRANSLATE_NOOP("CCommandTable", "E&xercício..."),
+     QT_TRANSLATE_NOOP("CCommandTable",
+                       "Edita o exercício do documento: título, instruções, eventos e verificações\n"
+                       "Exercício")},
     {SimFormula, QT_TRANSLATE_NOOP("CCommandTable", "&Expressão..."),
      QT_TRANSLATE_NOOP("CCommandTable", "\nExpressão")},
     {SimPlantController, QT_TRANSLATE_NOOP("CCommandTable", "Planta e &controlador..."),

@@ -35,7 +35,7 @@ const Popup kDocumentMenu[] = {
     {QT_TRANSLATE_NOOP("MenuResource", "&Edit"), {EditUndo, kSeparator, EditCut, EditCopy, EditPaste}},
     {QT_TRANSLATE_NOOP("MenuResource", "&Simulação"),
      {SimStart, SimStop, kSeparator, SimSetPointStep, SimEvents, SimFormula, SimPlantController, SimTuning,
-      SimFrequency}},
+      SimFrequency, kSeparator, SimExercise}},
     {QT_TRANSLATE_NOOP("MenuResource", "&View"),
      {ViewToolbar, ViewStatusBar, kSeparator, ViewHighContrast, ViewScale, ViewSetPointOverTime, kSeparator,
       ViewStepResponse, ViewExercise, ViewRunHistory}},

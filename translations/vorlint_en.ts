@@ -63,6 +63,45 @@
     </message>
 </context>
 <context>
+    <name>CChecksTable</name>
+    <message>
+        <source>Figura</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Mínimo</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Janela</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Vazio ou 0: todas as janelas</source>
+        <translation>Empty or 0: every window</translation>
+    </message>
+    <message>
+        <source>Verificação %1: %2</source>
+        <translation>Check %1: %2</translation>
+    </message>
+    <message>
+        <source>um limite não é um número</source>
+        <translation>a limit is not a number</translation>
+    </message>
+    <message>
+        <source>a janela deve ser um número inteiro de 0 a %1 (vazio ou 0: todas)</source>
+        <translation>the window must be a whole number from 0 to %1 (empty or 0: every window)</translation>
+    </message>
+    <message>
+        <source>o mínimo passa do máximo</source>
+        <translation>the minimum is above the maximum</translation>
+    </message>
+</context>
+<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -472,6 +511,16 @@ Eventos</source>
         <translation>Schedules changes of the active window&apos;s set point, power or disturbance at simulated times of the run
 Events</translation>
     </message>
+    <message>
+        <source>E&amp;xercício...</source>
+        <translation>E&amp;xercise...</translation>
+    </message>
+    <message>
+        <source>Edita o exercício do documento: título, instruções, eventos e verificações
+Exercício</source>
+        <translation>Edits the document&apos;s exercise: title, instructions, events and checks
+Exercise</translation>
+    </message>
 </context>
 <context>
     <name>CCompareResponsesWindow</name>
@@ -526,17 +575,16 @@ Events</translation>
 <context>
     <name>CEventsDlg</name>
     <message>
-        <source>Adicionar</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Remover</source>
-        <translation>Remove</translation>
-    </message>
-    <message>
         <source>Eventos</source>
         <translation>Events</translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CEventsTable</name>
     <message>
         <source>Tempo (s)</source>
         <translation>Time (s)</translation>
@@ -549,9 +597,56 @@ Events</translation>
         <source>Valor</source>
         <translation>Value</translation>
     </message>
+</context>
+<context>
+    <name>CExerciseDlg</name>
+    <message>
+        <source>Ocultar a planta</source>
+        <translation>Hide the plant</translation>
+    </message>
+    <message>
+        <source>Remover exercício</source>
+        <translation>Remove exercise</translation>
+    </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Esconde dos alunos a expressão e a dinâmica da planta. Não as protege: o arquivo .vrl é texto e quem o abre num editor as lê.</source>
+        <translation>Hides the formula and the plant dynamics from the students. It does not protect them: a .vrl file is plain text, and anyone who opens it in an editor reads them.</translation>
+    </message>
+    <message>
+        <source>Quanto dura, em segundos simulados, a execução que a correção mede; vazio: nenhuma duração</source>
+        <translation>How long the graded run lasts, in simulated seconds; empty: no duration</translation>
+    </message>
+    <message>
+        <source>Título:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Instruções:</source>
+        <translation>Instructions:</translation>
+    </message>
+    <message>
+        <source>Duração da correção (s):</source>
+        <translation>Graded run (s):</translation>
+    </message>
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Eventos da execução</source>
+        <translation>Events of the run</translation>
+    </message>
+    <message>
+        <source>Verificações</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Duração da correção: esperado um número de 0 ou mais, ou nada</source>
+        <translation>Graded run: expected a number of 0 or more, or nothing</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1017,17 @@ Events</translation>
     <message>
         <source>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</source>
         <translation>Predicted response over %1 simulated: point (solid line) and set point (dashed), on the same scale in every row.</translation>
+    </message>
+</context>
+<context>
+    <name>CRowsEditor</name>
+    <message>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remove</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,45 @@
     </message>
 </context>
 <context>
+    <name>CChecksTable</name>
+    <message>
+        <source>Figura</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Mínimo</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Janela</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Vazio ou 0: todas as janelas</source>
+        <translation>Vazio ou 0: todas as janelas</translation>
+    </message>
+    <message>
+        <source>Verificação %1: %2</source>
+        <translation>Verificação %1: %2</translation>
+    </message>
+    <message>
+        <source>um limite não é um número</source>
+        <translation>um limite não é um número</translation>
+    </message>
+    <message>
+        <source>a janela deve ser um número inteiro de 0 a %1 (vazio ou 0: todas)</source>
+        <translation>a janela deve ser um número inteiro de 0 a %1 (vazio ou 0: todas)</translation>
+    </message>
+    <message>
+        <source>o mínimo passa do máximo</source>
+        <translation>o mínimo passa do máximo</translation>
+    </message>
+</context>
+<context>
     <name>CCommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -472,6 +511,16 @@ Eventos</source>
         <translation>Programa mudanças do set point, da potência ou da perturbação da janela ativa em tempos simulados da execução
 Eventos</translation>
     </message>
+    <message>
+        <source>E&amp;xercício...</source>
+        <translation>E&amp;xercício...</translation>
+    </message>
+    <message>
+        <source>Edita o exercício do documento: título, instruções, eventos e verificações
+Exercício</source>
+        <translation>Edita o exercício do documento: título, instruções, eventos e verificações
+Exercício</translation>
+    </message>
 </context>
 <context>
     <name>CCompareResponsesWindow</name>
@@ -526,17 +575,16 @@ Eventos</translation>
 <context>
     <name>CEventsDlg</name>
     <message>
-        <source>Adicionar</source>
-        <translation>Adicionar</translation>
-    </message>
-    <message>
-        <source>Remover</source>
-        <translation>Remover</translation>
-    </message>
-    <message>
         <source>Eventos</source>
         <translation>Eventos</translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CEventsTable</name>
     <message>
         <source>Tempo (s)</source>
         <translation>Tempo (s)</translation>
@@ -549,9 +597,56 @@ Eventos</translation>
         <source>Valor</source>
         <translation>Valor</translation>
     </message>
+</context>
+<context>
+    <name>CExerciseDlg</name>
+    <message>
+        <source>Ocultar a planta</source>
+        <translation>Ocultar a planta</translation>
+    </message>
+    <message>
+        <source>Remover exercício</source>
+        <translation>Remover exercício</translation>
+    </message>
+    <message>
+        <source>Exercício</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Esconde dos alunos a expressão e a dinâmica da planta. Não as protege: o arquivo .vrl é texto e quem o abre num editor as lê.</source>
+        <translation>Esconde dos alunos a expressão e a dinâmica da planta. Não as protege: o arquivo .vrl é texto e quem o abre num editor as lê.</translation>
+    </message>
+    <message>
+        <source>Quanto dura, em segundos simulados, a execução que a correção mede; vazio: nenhuma duração</source>
+        <translation>Quanto dura, em segundos simulados, a execução que a correção mede; vazio: nenhuma duração</translation>
+    </message>
+    <message>
+        <source>Título:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Instruções:</source>
+        <translation>Instruções:</translation>
+    </message>
+    <message>
+        <source>Duração da correção (s):</source>
+        <translation>Duração da correção (s):</translation>
+    </message>
     <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Eventos da execução</source>
+        <translation>Eventos da execução</translation>
+    </message>
+    <message>
+        <source>Verificações</source>
+        <translation>Verificações</translation>
+    </message>
+    <message>
+        <source>Duração da correção: esperado um número de 0 ou mais, ou nada</source>
+        <translation>Duração da correção: esperado um número de 0 ou mais, ou nada</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1017,17 @@ Eventos</translation>
     <message>
         <source>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</source>
         <translation>Resposta prevista em %1 simulados: point (linha cheia) e set point (tracejado), na mesma escala em todas as linhas.</translation>
+    </message>
+</context>
+<context>
+    <name>CRowsEditor</name>
+    <message>
+        <source>Adicionar</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remover</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "VorlintDoc.h"
 
 #include "ChildFrame.h"
+#include "ExerciseToJson.h"
 #include "MdiChild.h"
 #include "VorlintView.h"
 #include "VrlFile.h"
@@ -29,6 +30,16 @@ void CVorlintDoc::OnInitialUpdateFrame(CMdiChild& frame) {
     frame.SetUnknownSettings(ApplyWindowSettings(m_pendingWindows.front(), *frame.View()));
     m_pendingWindows.pop_front();
     frame.Frame()->ExchangePanels(false);
+}
+
+void CVorlintDoc::SetExercise(const std::optional<Exercise>& exercise) {
+    if (exercise)
+        m_unknownKeys.insert(kVrlExerciseKey,
+                             ExerciseToJson(*exercise, m_unknownKeys.value(kVrlExerciseKey).toObject()));
+    else
+        m_unknownKeys.remove(kVrlExerciseKey);
+    m_exercise = exercise;
+    SetModifiedFlag();
 }
 
 bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {

@@ -23,6 +23,8 @@ public:
 
     /// The exercise the file holds, or nullptr.
     const Exercise* GetExercise() const { return m_exercise ? &*m_exercise : nullptr; }
+    /// Gives the document `exercise`, or takes its exercise away for none, and marks it modified.
+    void SetExercise(const std::optional<Exercise>& exercise);
 
 protected:
     bool Serialize(QIODevice& file, bool storing, QString& problem) override;

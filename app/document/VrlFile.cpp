@@ -22,7 +22,6 @@ const QLatin1String kFormatKey("format");
 const QLatin1String kVersionKey("version");
 const QLatin1String kWindowsKey("windows");
 const QLatin1String kEventsKey("events");
-const QLatin1String kExerciseKey("exercise");
 const QLatin1String kFormat("vorlint");
 
 /// The whole file, or false when it cannot be read or is larger than a `.vrl` may be.
@@ -121,14 +120,14 @@ bool CheckExercise(const QJsonValue& value, QString& problem) {
     if (value.isUndefined())
         return true;
     if (!value.isObject()) {
-        problem = kExerciseKey + QCoreApplication::translate("VrlFile", ": expected an object");
+        problem = kVrlExerciseKey + QCoreApplication::translate("VrlFile", ": expected an object");
         return false;
     }
     Exercise exercise;
     std::string what;
     if (readExercise(PlainJson(value), exercise, what))
         return true;
-    problem = kExerciseKey + QLatin1Char('.') + ReaderProblemText(what);
+    problem = kVrlExerciseKey + QLatin1Char('.') + ReaderProblemText(what);
     return false;
 }
 
@@ -164,7 +163,7 @@ bool ReadVrl(QIODevice& file, VrlContent& content, QString& problem) {
         QJsonObject root;
         if (!ParseVorlintObject(bytes, root, problem) || !CheckVersion(root.value(kVersionKey), problem) ||
             !ReadWindows(root.value(kWindowsKey), content.windows, problem) ||
-            !CheckExercise(root.value(kExerciseKey), problem))
+            !CheckExercise(root.value(kVrlExerciseKey), problem))
             return false;
         for (const QLatin1String& key : {kFormatKey, kVersionKey, kWindowsKey})
             root.remove(key);
@@ -208,7 +207,7 @@ bool WriteVrl(QIODevice& file, const VrlContent& content, QString& problem) {
 }
 
 bool VrlExercise(const VrlContent& content, Exercise& exercise) {
-    const QJsonValue value = content.unknownKeys.value(kExerciseKey);
+    const QJsonValue value = content.unknownKeys.value(kVrlExerciseKey);
     std::string problem;
     return value.isObject() && readExercise(PlainJson(value), exercise, problem);
 }

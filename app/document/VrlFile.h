@@ -9,6 +9,9 @@
 
 class QIODevice;
 
+/// The key of the exercise among the top level's keys.
+inline constexpr QLatin1String kVrlExerciseKey("exercise");
+
 /// What a `.vrl` file keeps: `{"format": "vorlint", "version": 1, "windows": [...]}`, one object per
 /// simulation window in window order (docs/vrl-format.md lists every key).
 struct VrlContent {
@@ -25,7 +28,7 @@ struct VrlContent {
     /// read.
     std::vector<QJsonObject> windows;
     /// Keys of the top level besides the format, the version and the windows, written back as they came:
-    /// the exercise (checked on reading, edited nowhere yet) and keys this version does not know.
+    /// the exercise (checked on reading) and keys this version does not know.
     QJsonObject unknownKeys;
 };
 

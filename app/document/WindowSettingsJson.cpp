@@ -130,17 +130,6 @@ template <typename Visit> bool VisitSettingsIn(const QJsonObject& object, Visit 
     return true;
 }
 
-/// The window's events as the file lists them, an entry for each change.
-QJsonArray EventsToJson(const std::vector<ScheduledEvent>& events) {
-    QJsonArray list;
-    for (const ScheduledEvent& event : events) {
-        const SettingRow& row = *event.change.row;
-        list.append(QJsonObject{{QLatin1String("atS"), event.atS},
-                                {QLatin1String(row.fileKey), ToJson(row, event.change.value)}});
-    }
-    return list;
-}
-
 const QLatin1String kEventsKey("events");
 
 /// The events a window's `events` lists; none when it lists none or cannot be read.
@@ -154,6 +143,16 @@ std::vector<ScheduledEvent> EventsIn(const QJsonObject& object) {
 }
 
 } // namespace
+
+QJsonArray EventsToJson(const std::vector<ScheduledEvent>& events) {
+    QJsonArray list;
+    for (const ScheduledEvent& event : events) {
+        const SettingRow& row = *event.change.row;
+        list.append(QJsonObject{{QLatin1String("atS"), event.atS},
+                                {QLatin1String(row.fileKey), ToJson(row, event.change.value)}});
+    }
+    return list;
+}
 
 QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownKeys) {
     QJsonObject object = unknownKeys;

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "ScheduledEvent.h"
+
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+
+#include <vector>
 
 class CVorlintView;
 
@@ -13,6 +18,9 @@ class CVorlintView;
 /// when the window still runs what it lists, else an entry for each change (no key for none). The accessors
 /// serve both directions, hence the non-const view; nothing in it changes.
 QJsonObject WindowSettingsToJson(CVorlintView& view, const QJsonObject& unknownKeys);
+
+/// Scheduled events as a `.vrl` lists them (a window's, an exercise's): an entry for each change.
+QJsonArray EventsToJson(const std::vector<ScheduledEvent>& events);
 
 /// Checks the types and values of every key the table knows; false with what is wrong, the key first
 /// ("kp: expected a finite number"), in `problem`. Keys it does not know are not looked at.

@@ -22,9 +22,9 @@ void Type(QWidget* edit, const char* text) {
 }
 
 /// Adds a row to the dialog and types its time, setting and value as a student would.
-void AddEvent(CEventsDlg& dialog, const char* atS, const char* key, const char* value) {
-    dialog.AddButton()->click();
-    QTableWidget& table = *dialog.Table();
+void AddEvent(CEventsTable& events, const char* atS, const char* key, const char* value) {
+    events.AddButton()->click();
+    QTableWidget& table = *events.Table();
     const int row = table.rowCount() - 1;
     Type(table.cellWidget(row, 0), atS);
     auto* setting = qobject_cast<QComboBox*>(table.cellWidget(row, 1));
@@ -58,12 +58,12 @@ TEST_F(EventsDialogTest, ATypedEventAppliesBeforeItsStepIsSavedAndRunsAgainFromT
     ModalAnswer answer([](QWidget* widget) {
         auto* dialog = qobject_cast<CEventsDlg*>(widget);
         ASSERT_NE(dialog, nullptr);
-        AddEvent(*dialog, "0,3", "setPoint", "1500");
-        AddEvent(*dialog, "2.5", "power", "150");
+        AddEvent(*dialog->EventsTable(), "0,3", "setPoint", "1500");
+        AddEvent(*dialog->EventsTable(), "2.5", "power", "150");
         ASSERT_EQ(dialog->Events().size(), 2u);
         EXPECT_EQ(dialog->Events()[1].change.value.number, 100.0) << "the power's file range";
-        dialog->Table()->setCurrentCell(1, 0);
-        dialog->RemoveButton()->click();
+        dialog->EventsTable()->Table()->setCurrentCell(1, 0);
+        dialog->EventsTable()->RemoveButton()->click();
         dialog->accept();
     });
     Trigger(CommandId::SimEvents);

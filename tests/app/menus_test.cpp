@@ -45,7 +45,7 @@ const std::vector<std::string> kMenu129 = {
     "&Simulação: &Iniciar | &Parar | - | &Degrau de set point...\tCtrl+D | E&ventos... | &Expressão... | "
     "Planta e "
     "&controlador... | &Sintonia... | "
-    "Resposta em frequência... |",
+    "Resposta em frequência... | - | E&xercício... |",
     "&View: &Toolbar | &Status Bar | - | Cores de alto contraste | Escala | Set point ao longo do tempo | - "
     "| "
     "Resposta ao degrau | Exercício | Histórico da execução |",
@@ -83,7 +83,7 @@ TEST_F(MenusTest, CommandsEnabledByState) {
         {EditCopy, true, false},        {EditPaste, false, false},       {FileMruFirst, false, false},
         {FileExportChart, true, false}, {FileExportData, true, false},   {SimPlantController, true, false},
         {SimTuning, true, false},       {SimSetPointStep, true, false},  {SimFrequency, true, false},
-        {WindowCompare, true, false},   {SimEvents, true, false},
+        {WindowCompare, true, false},   {SimEvents, true, false},        {SimExercise, true, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Action(row.id).isEnabled(), row.withWindow) << row.id;

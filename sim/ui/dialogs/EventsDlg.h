@@ -1,41 +1,21 @@
 #pragma once
 
-#include "ScheduledEvent.h"
+#include "EventsTable.h"
 
 #include <QDialog>
 
 #include <vector>
 
-class QTableWidget;
-class QPushButton;
-
-/// "Eventos": a window's scheduled setting changes as a table (time in simulated seconds, setting,
-/// value), each number typed with a decimal comma or point and kept within the setting's file range.
-/// Events of settings the table does not offer (a flag, a choice, a text) are not shown and come back
-/// unchanged, after the ones shown.
+/// "Eventos": a window's scheduled setting changes, edited in an events table.
 class CEventsDlg : public QDialog {
     Q_OBJECT
 
 public:
     explicit CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent = nullptr);
 
-    /// The events as the table holds them now, in its order, then those it does not show.
-    std::vector<ScheduledEvent> Events() const;
-
-    QTableWidget* Table() const { return m_table; }
-    QPushButton* AddButton() const { return m_add; }
-    QPushButton* RemoveButton() const { return m_remove; }
+    std::vector<ScheduledEvent> Events() const { return m_events->Events(); }
+    CEventsTable* EventsTable() const { return m_events; }
 
 private:
-    void AddRow(const ScheduledEvent& event);
-    void SetValueEdit(int row, double value);
-    void OnSettingChanged(int row);
-    void OnAdd();
-    void OnRemove();
-    int RowOfWidget(const QWidget* widget) const;
-
-    QTableWidget* m_table;
-    QPushButton* m_add;
-    QPushButton* m_remove;
-    std::vector<ScheduledEvent> m_hidden;
+    CEventsTable* m_events;
 };

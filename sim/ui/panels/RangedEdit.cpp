@@ -41,6 +41,16 @@ bool CRangedEdit::IsValidText(const QString& text) const {
     return isPanelNumber(text) && isInRange(parsePanelNumber(text), m_range);
 }
 
+bool CRangedEdit::ReadOptional(std::optional<double>& value) const {
+    value.reset();
+    if (text().trimmed().isEmpty())
+        return true;
+    if (!IsValidText(text()))
+        return false;
+    value = Value();
+    return true;
+}
+
 double CRangedEdit::Read(const QString& text) const {
     if (m_bWhole)
         return std::min(parsePanelUnsigned(text), m_nMaxWhole);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include <cstdint>
+#include <optional>
 
 /// An edit of one number setting of a dialog. It shows the setting's value; the text the user types is
 /// read as the panels read numbers (decimal comma or point) and clamped into the setting's range, and
@@ -22,6 +23,9 @@ public:
     double Value() const;
     /// Whether `text` is taken as typed.
     bool IsValidText(const QString& text) const;
+    /// For a field that may be left blank: none when blank, else its value; false, and nothing read, when
+    /// its text is not taken as typed (a limit is refused rather than clamped).
+    bool ReadOptional(std::optional<double>& value) const;
 
 private:
     double Read(const QString& text) const;

@@ -1,0 +1,100 @@
+#include "ChecksTable.h"
+
+#include "RangedEdit.h"
+#include "StepResponseFigureTexts.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+
+#include <optional>
+
+namespace {
+
+enum Column { FigureColumn, MinColumn, MaxColumn, WindowColumn };
+
+QComboBox* CreateFigureCombo(std::size_t selected) {
+    auto* combo = new QComboBox;
+    for (std::size_t figure = 0; figure < kStepResponseFigureFields.size(); ++figure) {
+        combo->addItem(StepResponseFigureName(figure));
+        combo->setItemData(static_cast<int>(figure), StepResponseFigureDefinition(figure), Qt::ToolTipRole);
+    }
+    combo->setCurrentIndex(static_cast<int>(selected));
+    return combo;
+}
+
+CRangedEdit* CreateLimitEdit(bool has, double limit) {
+    auto* edit = new CRangedEdit(NumberRange::Finite);
+    if (has)
+        edit->SetValue(limit);
+    return edit;
+}
+
+const CRangedEdit& EditAt(const QTableWidget& table, int row, Column column) {
+    return *static_cast<const CRangedEdit*>(table.cellWidget(row, column));
+}
+
+} // namespace
+
+CChecksTable::CChecksTable(const std::vector<ExerciseCheck>& checks, std::size_t windowCount, QWidget* parent)
+    : CRowsEditor({tr("Figura"), tr("Mínimo"), tr("Máximo"), tr("Janela")}, FigureColumn, parent),
+      m_windowCount(windowCount) {
+    Table()->horizontalHeaderItem(WindowColumn)->setToolTip(tr("Vazio ou 0: todas as janelas"));
+    for (const ExerciseCheck& check : checks)
+        AddRow(check);
+}
+
+bool CChecksTable::ReadChecks(std::vector<ExerciseCheck>& checks, QString& problem) const {
+    checks.clear();
+    for (int row = 0; row < Table()->rowCount(); ++row) {
+        ExerciseCheck check;
+        if (!ReadRow(row, check, problem)) {
+            problem = tr("Verificação %1: %2").arg(row + 1).arg(problem);
+            return false;
+        }
+        checks.push_back(check);
+    }
+    return true;
+}
+
+void CChecksTable::AddNewRow() {
+    AddRow(ExerciseCheck());
+}
+
+void CChecksTable::AddRow(const ExerciseCheck& check) {
+    QTableWidget& table = *Table();
+    const int row = table.rowCount();
+    table.insertRow(row);
+    table.setCellWidget(row, FigureColumn, CreateFigureCombo(check.figure));
+    table.setCellWidget(row, MinColumn, CreateLimitEdit(check.HasMin(), check.min));
+    table.setCellWidget(row, MaxColumn, CreateLimitEdit(check.HasMax(), check.max));
+    CRangedEdit* window = CRangedEdit::WholeNumber(static_cast<std::uint32_t>(m_windowCount));
+    if (check.window != 0)
+        window->SetValue(static_cast<double>(check.window));
+    table.setCellWidget(row, WindowColumn, window);
+}
+
+bool CChecksTable::ReadRow(int row, ExerciseCheck& check, QString& problem) const {
+    const QTableWidget& table = *Table();
+    check.figure = static_cast<std::size_t>(
+        static_cast<const QComboBox*>(table.cellWidget(row, FigureColumn))->currentIndex());
+    std::optional<double> min;
+    std::optional<double> max;
+    std::optional<double> window;
+    if (!EditAt(table, row, MinColumn).ReadOptional(min) ||
+        !EditAt(table, row, MaxColumn).ReadOptional(max)) {
+        problem = tr("um limite não é um número");
+        return false;
+    }
+    if (!EditAt(table, row, WindowColumn).ReadOptional(window)) {
+        problem = tr("a janela deve ser um número inteiro de 0 a %1 (vazio ou 0: todas)").arg(m_windowCount);
+        return false;
+    }
+    check.min = min.value_or(check.min);
+    check.max = max.value_or(check.max);
+    check.window = static_cast<std::size_t>(window.value_or(0.0));
+    if (check.min > check.max) {
+        problem = tr("o mínimo passa do máximo");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "RowsEditor.h"
+#include "ScheduledEvent.h"
+
+#include <vector>
+
+/// Scheduled setting changes as a table (time in simulated seconds, setting, value), each number typed
+/// with a decimal comma or point and kept within the setting's file range. Events of settings the table
+/// does not offer (a flag, a choice, a text) are not shown and come back unchanged, after the ones shown.
+class CEventsTable : public CRowsEditor {
+    Q_OBJECT
+
+public:
+    explicit CEventsTable(const std::vector<ScheduledEvent>& events, QWidget* parent = nullptr);
+
+    /// The events as the table holds them now, in its order, then those it does not show.
+    std::vector<ScheduledEvent> Events() const;
+
+protected:
+    /// After the last event, so that a list typed top to bottom stays in time order.
+    void AddNewRow() override;
+
+private:
+    void AddRow(const ScheduledEvent& event);
+    void SetValueEdit(int row, double value);
+    void OnSettingChanged(int row);
+
+    std::vector<ScheduledEvent> m_hidden;
+};
