@@ -24,11 +24,17 @@ std::size_t CVorlintDoc::InitialWindowCount() const {
 }
 
 void CVorlintDoc::OnInitialUpdateFrame(CMdiChild& frame) {
+    frame.View()->SetPlantHidden(HidesPlant());
     if (m_pendingWindows.empty())
         return;
     frame.SetUnknownSettings(ApplyWindowSettings(m_pendingWindows.front(), *frame.View()));
     m_pendingWindows.pop_front();
     frame.Frame()->ExchangePanels(false);
+}
+
+void CVorlintDoc::ApplyPlantHiding() {
+    for (CMdiChild* frame : Frames())
+        frame->View()->SetPlantHidden(HidesPlant());
 }
 
 bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {

@@ -15,9 +15,9 @@ namespace {
 
 enum Column { TimeColumn, SettingColumn, ValueColumn, ColumnCount };
 
-/// What an event may change here: the numbers a window's file holds.
-bool IsOffered(const SettingRow& row) {
-    return row.fileKey != nullptr && row.kind == SettingKind::Number;
+/// What an event may change here: the numbers a window's file holds, but for a hidden plant's.
+bool IsOffered(const SettingRow& row, bool plantHidden) {
+    return row.fileKey != nullptr && row.kind == SettingKind::Number && !(plantHidden && row.plantModel);
 }
 
 /// The setting's interface name without the field's colon, or its file key where it has none.
@@ -30,10 +30,10 @@ QString SettingName(const SettingRow& row) {
     return name;
 }
 
-QComboBox* CreateSettingCombo(const SettingRow& selected) {
+QComboBox* CreateSettingCombo(const SettingRow& selected, bool plantHidden) {
     auto* combo = new QComboBox;
     for (const SettingRow& row : settingRows()) {
-        if (!IsOffered(row))
+        if (!IsOffered(row, plantHidden))
             continue;
         combo->addItem(SettingName(row), QVariant::fromValue(static_cast<const void*>(&row)));
         if (&row == &selected)
@@ -48,8 +48,8 @@ const SettingRow& SelectedRow(const QComboBox& combo) {
 
 } // namespace
 
-CEventsDlg::CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent)
-    : QDialog(parent), m_table(new QTableWidget(0, ColumnCount, this)),
+CEventsDlg::CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent, bool plantHidden)
+    : QDialog(parent), m_bPlantHidden(plantHidden), m_table(new QTableWidget(0, ColumnCount, this)),
       m_add(new QPushButton(tr("Adicionar"), this)), m_remove(new QPushButton(tr("Remover"), this)) {
     setWindowTitle(tr("Eventos"));
     m_table->setHorizontalHeaderLabels({tr("Tempo (s)"), tr("Ajuste"), tr("Valor")});
@@ -58,7 +58,7 @@ CEventsDlg::CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* paren
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setMinimumWidth(460);
     for (const ScheduledEvent& event : events) {
-        if (IsOffered(*event.change.row))
+        if (IsOffered(*event.change.row, m_bPlantHidden))
             AddRow(event);
         else
             m_hidden.push_back(event);
@@ -99,7 +99,7 @@ void CEventsDlg::AddRow(const ScheduledEvent& event) {
     auto* time = new CRangedEdit(NumberRange::NotNegative);
     time->SetValue(event.atS);
     m_table->setCellWidget(row, TimeColumn, time);
-    QComboBox* setting = CreateSettingCombo(*event.change.row);
+    QComboBox* setting = CreateSettingCombo(*event.change.row, m_bPlantHidden);
     m_table->setCellWidget(row, SettingColumn, setting);
     SetValueEdit(row, event.change.value.number);
     connect(setting, qOverload<int>(&QComboBox::currentIndexChanged), this,

@@ -12,12 +12,13 @@ class QPushButton;
 /// "Eventos": a window's scheduled setting changes as a table (time in simulated seconds, setting,
 /// value), each number typed with a decimal comma or point and kept within the setting's file range.
 /// Events of settings the table does not offer (a flag, a choice, a text) are not shown and come back
-/// unchanged, after the ones shown.
+/// unchanged, after the ones shown; so do, with `plantHidden`, those of the plant's dynamics.
 class CEventsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent = nullptr);
+    explicit CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent = nullptr,
+                        bool plantHidden = false);
 
     /// The events as the table holds them now, in its order, then those it does not show.
     std::vector<ScheduledEvent> Events() const;
@@ -34,6 +35,7 @@ private:
     void OnRemove();
     int RowOfWidget(const QWidget* widget) const;
 
+    bool m_bPlantHidden;
     QTableWidget* m_table;
     QPushButton* m_add;
     QPushButton* m_remove;
