@@ -287,7 +287,7 @@ void CCommandRouter::OnSimFormula() {
         return;
     CDocument* document = ActiveDocument();
     std::string formula = view->m_strFormula;
-    CExpressaoDlg::EditFormula(formula, m_language);
+    CExpressaoDlg::EditFormula(formula, m_language, view->PlantHidden());
     SettingTarget target{*view, view};
     if (applyChanges(target, {formulaChange(formula)}) && document != nullptr)
         document->SetModifiedFlag();
@@ -305,7 +305,7 @@ void CCommandRouter::OnSimPlantController() {
             if (applyChanges(target, values) && document != nullptr)
                 document->SetModifiedFlag();
         },
-        &m_frame);
+        &m_frame, view->PlantHidden());
     dialog.exec();
 }
 
@@ -327,7 +327,7 @@ void CCommandRouter::OnSimEvents() {
     if (child == nullptr)
         return;
     CVorlintView* view = child->View();
-    CEventsDlg dialog(view->ScheduledEvents(), &m_frame);
+    CEventsDlg dialog(view->ScheduledEvents(), &m_frame, view->PlantHidden());
     if (dialog.exec() != QDialog::Accepted)
         return;
     view->SetScheduledEvents(dialog.Events());

@@ -95,6 +95,12 @@ template <typename T> void WriteWindow(SettingTarget& target, T CWindowState::*m
         target.window->*member = static_cast<T>(value);
 }
 
+/// `row` as part of the plant's model (SettingRow::plantModel).
+constexpr SettingRow PlantModel(SettingRow row) {
+    row.plantModel = true;
+    return row;
+}
+
 /// A series switch of a window's chart: saved in the file, no option.
 template <bool CWindowState::*Shown> constexpr SettingRow SeriesRow(const char* key) {
     return {key,
@@ -114,12 +120,12 @@ template <bool CWindowState::*Shown> constexpr SettingRow SeriesRow(const char* 
 }
 
 const SettingRow kRows[] = {
-    {"formula", "formula", SettingKind::Text, SettingGroup::Plant, NumberRange::Any, 0, nullptr, 0, "TEXT",
-     "plant formula in p, t and dt", nullptr, nullptr,
-     [](const SettingSource& t) {
-         return SettingValue{0.0, Sim(t).m_strFormula};
-     },
-     [](SettingTarget& t, const SettingValue& v) { Sim(t).m_strFormula = v.text; }},
+    PlantModel({"formula", "formula", SettingKind::Text, SettingGroup::Plant, NumberRange::Any, 0, nullptr, 0,
+                "TEXT", "plant formula in p, t and dt", nullptr, nullptr,
+                [](const SettingSource& t) {
+                    return SettingValue{0.0, Sim(t).m_strFormula};
+                },
+                [](SettingTarget& t, const SettingValue& v) { Sim(t).m_strFormula = v.text; }}),
     CountRow(
         "simStepMs", "sim-step-ms", SettingGroup::Plant, kMaxMilliseconds, "simulated step in milliseconds",
         QT_TRANSLATE_NOOP("Setting", "Simulado (ms):"), nullptr,
@@ -190,15 +196,15 @@ const SettingRow kRows[] = {
                                      "unidades de potência."),
         [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.disturbance); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.disturbance = v.number; }),
-    NumberRow(
+    PlantModel(NumberRow(
         "deadTimeS", "dead-time", SettingGroup::Dynamics, NumberRange::NotNegative, "S",
         "dead time in simulated seconds, round(S / dt) steps",
         QT_TRANSLATE_NOOP("Setting", "Tempo morto θ (s):"),
         QT_TRANSLATE_NOOP("Setting", "A fórmula recebe a potência de θ segundos simulados antes "
                                      "(arredondado a passos); 0 = sem tempo morto."),
         [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.deadTimeS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.deadTimeS = v.number; }),
-    CountRow(
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.deadTimeS = v.number; })),
+    PlantModel(CountRow(
         "lagCount", "lags", SettingGroup::Dynamics, PlantDynamicsSettings::kMaxLags,
         "first-order lags in a row, 0 to 5", QT_TRANSLATE_NOOP("Setting", "Atrasos de 1ª ordem N (0 a 5):"),
         QT_TRANSLATE_NOOP(
@@ -206,14 +212,14 @@ const SettingRow kRows[] = {
         [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagCount); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).m_dynamicsSettings.lagCount = static_cast<int>(v.number);
-        }),
-    NumberRow(
+        })),
+    PlantModel(NumberRow(
         "lagTauS", "lag-tau", SettingGroup::Dynamics, NumberRange::NotNegative, "S",
         "time constant of each lag in simulated seconds",
         QT_TRANSLATE_NOOP("Setting", "Constante de tempo τ (s):"),
         QT_TRANSLATE_NOOP("Setting", "A constante de tempo de cada atraso, em segundos simulados."),
         [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagTauS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.lagTauS = v.number; }),
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.lagTauS = v.number; })),
 
     NumberRow(
         "setPointWeight", "setpoint-weight", SettingGroup::Options, NumberRange::NotNegative, "B",

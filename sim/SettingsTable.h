@@ -91,6 +91,9 @@ struct SettingRow {
     /// Where a window's panel keeps a number (the set point and the power: their trackbars' travel),
     /// narrower than what the command line takes; Any when the panel keeps the row's range.
     NumberRange panelRange = NumberRange::Any;
+    /// What an exercise that hides the plant does not show: the formula and the dynamics the power goes
+    /// through before it (dead time, lags). The load disturbance is the student's to apply.
+    bool plantModel = false;
 
     /// Part of a simulation's setup (the set point, the plant and the controller's options): what a
     /// headless tuning or sweep takes from a window or the command line.

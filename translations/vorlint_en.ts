@@ -853,6 +853,10 @@ Exercise</translation>
         <source>Fechar</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>A planta está oculta neste exercício: o modelo linear e o diagrama de Bode a revelariam. A coluna Relé mostra o que o seu experimento de relé mediu.</source>
+        <translation>The plant is hidden in this exercise: the linear model and the Bode diagram would reveal it. The Relay column shows what your relay experiment measured.</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryView</name>
@@ -1470,6 +1474,10 @@ Vorlint.Document</translation>
         <source>Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.</source>
         <translation>Error in formula: %1 The point stays where it is until the formula gives a number again.</translation>
     </message>
+    <message>
+        <source>A planta oculta falhou: o point fica parado até ela dar um número de novo.</source>
+        <translation>The hidden plant failed: the point stays where it is until it gives a number again.</translation>
+    </message>
 </context>
 <context>
     <name>CWindowListMenu</name>
@@ -1917,6 +1925,13 @@ Vorlint.Document</translation>
     <message>
         <source>a number from 0 to 100</source>
         <translation>a number from 0 to 100</translation>
+    </message>
+</context>
+<context>
+    <name>PlantHiddenText</name>
+    <message>
+        <source>planta oculta</source>
+        <translation>plant hidden</translation>
     </message>
 </context>
 <context>

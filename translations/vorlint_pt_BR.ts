@@ -853,6 +853,10 @@ Exercício</translation>
         <source>Fechar</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>A planta está oculta neste exercício: o modelo linear e o diagrama de Bode a revelariam. A coluna Relé mostra o que o seu experimento de relé mediu.</source>
+        <translation>A planta está oculta neste exercício: o modelo linear e o diagrama de Bode a revelariam. A coluna Relé mostra o que o seu experimento de relé mediu.</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryView</name>
@@ -1470,6 +1474,10 @@ Vorlint.Document</translation>
         <source>Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.</source>
         <translation>Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.</translation>
     </message>
+    <message>
+        <source>A planta oculta falhou: o point fica parado até ela dar um número de novo.</source>
+        <translation>A planta oculta falhou: o point fica parado até ela dar um número de novo.</translation>
+    </message>
 </context>
 <context>
     <name>CWindowListMenu</name>
@@ -1917,6 +1925,13 @@ Vorlint.Document</translation>
     <message>
         <source>a number from 0 to 100</source>
         <translation>um número de 0 a 100</translation>
+    </message>
+</context>
+<context>
+    <name>PlantHiddenText</name>
+    <message>
+        <source>planta oculta</source>
+        <translation>planta oculta</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@ std::size_t CVorlintDoc::InitialWindowCount() const {
 }
 
 void CVorlintDoc::OnInitialUpdateFrame(CMdiChild& frame) {
+    frame.View()->SetPlantHidden(HidesPlant());
     if (m_pendingWindows.empty())
         return;
     frame.SetUnknownSettings(ApplyWindowSettings(m_pendingWindows.front(), *frame.View()));
@@ -40,6 +41,12 @@ void CVorlintDoc::SetExercise(const std::optional<Exercise>& exercise) {
         m_unknownKeys.remove(kVrlExerciseKey);
     m_exercise = exercise;
     SetModifiedFlag();
+    ApplyPlantHiding();
+}
+
+void CVorlintDoc::ApplyPlantHiding() {
+    for (CMdiChild* frame : Frames())
+        frame->View()->SetPlantHidden(HidesPlant());
 }
 
 bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {

@@ -18,18 +18,23 @@ public:
     /// No more windows than a file keeps, so that the document can always be saved and opened again.
     bool CanAddFrame(QString& why) const override;
     std::size_t InitialWindowCount() const override;
-    /// Gives the window the next settings the file kept, and shows them in its panels.
+    /// Gives the window the next settings the file kept, and shows them in its panels; hides its plant
+    /// when the exercise does.
     void OnInitialUpdateFrame(CMdiChild& frame) override;
 
     /// The exercise the file holds, or nullptr.
     const Exercise* GetExercise() const { return m_exercise ? &*m_exercise : nullptr; }
     /// Gives the document `exercise`, or takes its exercise away for none, and marks it modified.
     void SetExercise(const std::optional<Exercise>& exercise);
+    /// Hides or shows the plant in every window of the document as the exercise now says.
+    void ApplyPlantHiding();
 
 protected:
     bool Serialize(QIODevice& file, bool storing, QString& problem) override;
 
 private:
+    bool HidesPlant() const { return m_exercise && m_exercise->hidePlant; }
+
     /// The windows' objects read from the file that no window has taken yet.
     std::deque<QJsonObject> m_pendingWindows;
     /// Keys of the file's top level this version does not know, written back on save.

@@ -1,6 +1,7 @@
 #include "PrintHeader.h"
 
 #include "PanelText.h"
+#include "PlantHiddenText.h"
 #include "SettingsTable.h"
 #include "SetupText.h"
 #include "VorlintView.h"
@@ -19,7 +20,7 @@ QStringList SetupLines(const CVorlintView& view) {
     QStringList first;
     for (SettingGroup group :
          {SettingGroup::SetPoint, SettingGroup::Controller, SettingGroup::Plant, SettingGroup::Window})
-        first += SetupEntries(window, group);
+        first += SetupEntries(window, group, view.PlantHidden());
     const struct {
         const char* name;
         SettingGroup group;
@@ -29,7 +30,7 @@ QStringList SetupLines(const CVorlintView& view) {
     QStringList lines{first.join(kBetweenEntries)};
     for (const auto& group : groups)
         lines.append(QCoreApplication::translate("PrintHeader", group.name) + kBetweenEntries +
-                     SetupEntries(window, group.group).join(kBetweenEntries));
+                     SetupEntries(window, group.group, view.PlantHidden()).join(kBetweenEntries));
     return lines;
 }
 
@@ -38,7 +39,7 @@ QStringList SetupLines(const CVorlintView& view) {
 QStringList WindowSetupLines(const CVorlintView& view) {
     return QStringList{
                QCoreApplication::translate("PrintHeader", "Fórmula: %1")
-                   .arg(QString::fromStdString(view.m_strFormula)),
+                   .arg(view.PlantHidden() ? PlantHiddenText() : QString::fromStdString(view.m_strFormula)),
                QCoreApplication::translate("PrintHeader", "Modo: %1    Kp %2    Ki %3    Kd %4")
                    .arg(QCoreApplication::translate("Setting", controlModeLabel(view)),
                         formatPanelNumber(view.m_dKp, kGainFormat),

@@ -8,7 +8,8 @@ class QDateTime;
 
 /// A window's whole setup as printed pages tell it: the plant formula, the control mode with the gains
 /// (as the panels show them), then from the settings table the set point, power and step times, and
-/// a line each for the plant, controller and sensor options.
+/// a line each for the plant, controller and sensor options. A hidden plant's formula and dynamics
+/// read "planta oculta".
 QStringList WindowSetupLines(const CVorlintView& view);
 
 /// The lines printed above a window's chart: the document's title, the window's setup and when it was

@@ -1,5 +1,6 @@
 #include "SetupText.h"
 
+#include "PlantHiddenText.h"
 #include "RoundTripNumber.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ QString SettingValueText(const SettingRow& row, const SettingValue& value) {
     return QString::fromStdString(numberText(value.number)).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-QStringList SetupEntries(const SettingSource& window, SettingGroup group) {
+QStringList SetupEntries(const SettingSource& window, SettingGroup group, bool plantHidden) {
     QStringList entries;
     for (const SettingRow& row : settingRows()) {
         if (row.group != group || row.label == nullptr)
@@ -38,7 +39,9 @@ QStringList SetupEntries(const SettingSource& window, SettingGroup group) {
         QString name = TrSetting(row.label);
         if (!name.endsWith(QLatin1Char(':')))
             name += QLatin1Char(':');
-        entries.append(name + QLatin1Char(' ') + SettingValueText(row, row.read(window)));
+        const QString value =
+            plantHidden && row.plantModel ? PlantHiddenText() : SettingValueText(row, row.read(window));
+        entries.append(name + QLatin1Char(' ') + value);
     }
     return entries;
 }

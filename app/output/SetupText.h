@@ -10,5 +10,6 @@
 QString SettingValueText(const SettingRow& row, const SettingValue& value);
 
 /// The settings of `group` that have a name in the interface, each as "Name: value", in the table's
-/// order: what a printed page or a report says of a window's setup.
-QStringList SetupEntries(const SettingSource& window, SettingGroup group);
+/// order: what a printed page or a report says of a window's setup. With `plantHidden` the plant's
+/// dynamics read "Name: planta oculta".
+QStringList SetupEntries(const SettingSource& window, SettingGroup group, bool plantHidden);

@@ -191,8 +191,16 @@ void CVorlintView::OnDraw(QPainter& painter, const QRect& rect) {
 QString CVorlintView::PlantFailureNote() const {
     if (PlantStatus() == 0)
         return QString();
+    if (m_bPlantHidden)
+        return tr("A planta oculta falhou: o point fica parado até ela dar um número de novo.");
     return tr("Erro na fórmula: %1 O point fica parado até a fórmula dar um número de novo.")
         .arg(FormulaFailureText(PlantStatus(), m_strFormula));
+}
+
+void CVorlintView::SetPlantHidden(bool hidden) {
+    m_bPlantHidden = hidden;
+    // The chart's note on a failing plant changes with it.
+    update();
 }
 
 void CVorlintView::PaintChartInto(QPainter& painter, const QRectF& target) const {

@@ -73,8 +73,15 @@ public:
     QSize ChartSize() const override { return size(); }
 
     /// While the plant formula fails, what the window says of it (its corner note, the status bar);
-    /// empty while it gives numbers.
+    /// empty while it gives numbers. A hidden plant's note says that the plant fails, not why: the reason
+    /// would tell of the formula.
     QString PlantFailureNote() const;
+
+    /// Whether the window hides its plant (an exercise's `hidePlant`): its dialogs, pages and notes show
+    /// neither the formula nor the plant's dynamics, and its dialogs do not change them. The setup itself
+    /// is untouched, so the file keeps it.
+    void SetPlantHidden(bool hidden);
+    bool PlantHidden() const { return m_bPlantHidden; }
 
     /// The palette and the scales the chart is drawn with, on screen and wherever it is painted.
     const ChartStyle& Style() const { return m_chartStyle; }
@@ -139,6 +146,7 @@ private:
     QImage m_bitmap;
     ChartStyle m_chartStyle;
     bool m_bCursorShown = false;
+    bool m_bPlantHidden = false;
     QPoint m_cursorPos;
     /// Time since the last paint, and the pending repaint of a step that came too soon after it.
     QElapsedTimer m_sinceLastPaint;

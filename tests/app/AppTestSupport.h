@@ -16,8 +16,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -26,6 +28,7 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -110,6 +113,19 @@ inline void WriteFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+/// The words of `pdf` as an independent reader (pdftotext) finds them, on one line, written through
+/// `path`; nothing when the machine has no reader.
+inline std::optional<QString> PdfWords(const QByteArray& pdf, const QString& path) {
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty())
+        return std::nullopt;
+    WriteFile(path, pdf);
+    QProcess process;
+    process.start(reader, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(10000));
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
 /// While it lives, writing a file beyond `bytes` fails as on a full disk (the signal such a write

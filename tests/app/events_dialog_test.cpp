@@ -83,6 +83,14 @@ TEST_F(EventsDialogTest, ATypedEventAppliesBeforeItsStepIsSavedAndRunsAgainFromT
     ASSERT_NE(App().OpenDocumentFile(path), nullptr);
     EXPECT_EQ(SetPointsOfSteps(ActiveView(), 4), expected);
 
+    // The dialog lists them in time order, those of one time as they apply.
+    const CEventsDlg listed(
+        {{0.5, setPointChange(1.0)}, {0.3, setPointChange(2.0)}, {0.3, setPointChange(3.0)}});
+    std::vector<double> order;
+    for (const ScheduledEvent& event : listed.Events())
+        order.push_back(event.change.value.number);
+    EXPECT_EQ(order, (std::vector<double>{2.0, 3.0, 1.0}));
+
     // Events set during a run apply from its next step on: 0.5 s is step 6.
     ActiveView().SetScheduledEvents({{0.5, setPointChange(700.0)}});
     EXPECT_EQ(SetPointsOfSteps(ActiveView(), 2), (std::vector<double>{1500.0, 700.0}));

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CEventsDlg::CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent)
-    : QDialog(parent), m_events(new CEventsTable(events, this)) {
+CEventsDlg::CEventsDlg(const std::vector<ScheduledEvent>& events, QWidget* parent, bool plantHidden)
+    : QDialog(parent), m_events(new CEventsTable(events, this, plantHidden)) {
     setWindowTitle(tr("Eventos"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancelar"));

@@ -6,13 +6,15 @@
 #include <QCoreApplication>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 enum Column { TimeColumn, SettingColumn, ValueColumn };
 
-/// What an event may change here: the numbers a window's file holds.
-bool IsOffered(const SettingRow& row) {
-    return row.fileKey != nullptr && row.kind == SettingKind::Number;
+/// What an event may change here: the numbers a window's file holds, but for a hidden plant's.
+bool IsOffered(const SettingRow& row, bool plantHidden) {
+    return row.fileKey != nullptr && row.kind == SettingKind::Number && !(plantHidden && row.plantModel);
 }
 
 /// The setting's interface name without the field's colon, or its file key where it has none.
@@ -25,10 +27,10 @@ QString SettingName(const SettingRow& row) {
     return name;
 }
 
-QComboBox* CreateSettingCombo(const SettingRow& selected) {
+QComboBox* CreateSettingCombo(const SettingRow& selected, bool plantHidden) {
     auto* combo = new QComboBox;
     for (const SettingRow& row : settingRows()) {
-        if (!IsOffered(row))
+        if (!IsOffered(row, plantHidden))
             continue;
         combo->addItem(SettingName(row), QVariant::fromValue(static_cast<const void*>(&row)));
         if (&row == &selected)
@@ -43,14 +45,17 @@ const SettingRow& SelectedRow(const QComboBox& combo) {
 
 } // namespace
 
-CEventsTable::CEventsTable(const std::vector<ScheduledEvent>& events, QWidget* parent)
-    : CRowsEditor({tr("Tempo (s)"), tr("Ajuste"), tr("Valor")}, SettingColumn, parent) {
-    for (const ScheduledEvent& event : events) {
-        if (IsOffered(*event.change.row))
-            AddRow(event);
-        else
-            m_hidden.push_back(event);
-    }
+CEventsTable::CEventsTable(const std::vector<ScheduledEvent>& events, QWidget* parent, bool plantHidden)
+    : CRowsEditor({tr("Tempo (s)"), tr("Ajuste"), tr("Valor")}, SettingColumn, parent),
+      m_bPlantHidden(plantHidden) {
+    // Shown in time order, as they happen; those of one time keep the order in which they apply.
+    std::vector<ScheduledEvent> shown;
+    for (const ScheduledEvent& event : events)
+        (IsOffered(*event.change.row, m_bPlantHidden) ? shown : m_hidden).push_back(event);
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const ScheduledEvent& a, const ScheduledEvent& b) { return a.atS < b.atS; });
+    for (const ScheduledEvent& event : shown)
+        AddRow(event);
 }
 
 std::vector<ScheduledEvent> CEventsTable::Events() const {
@@ -79,7 +84,7 @@ void CEventsTable::AddRow(const ScheduledEvent& event) {
     auto* time = new CRangedEdit(NumberRange::NotNegative);
     time->SetValue(event.atS);
     table.setCellWidget(row, TimeColumn, time);
-    QComboBox* setting = CreateSettingCombo(*event.change.row);
+    QComboBox* setting = CreateSettingCombo(*event.change.row, m_bPlantHidden);
     table.setCellWidget(row, SettingColumn, setting);
     SetValueEdit(row, event.change.value.number);
     connect(setting, qOverload<int>(&QComboBox::currentIndexChanged), this,

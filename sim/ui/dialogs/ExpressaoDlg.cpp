@@ -4,6 +4,7 @@
 #include "DialogUnits.h"
 #include "EquationEngine.h"
 #include "FormulaFailureText.h"
+#include "PlantHiddenText.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -111,8 +112,10 @@ void CExpressaoDlg::CreateControls() {
     setFixedSize(dialogUnitsToPixels(kDialogSize, base).size());
 }
 
-void CExpressaoDlg::EditFormula(std::string& formula, const QString& language) {
+void CExpressaoDlg::EditFormula(std::string& formula, const QString& language, bool plantHidden) {
     CExpressaoDlg dialog(language);
+    if (plantHidden)
+        dialog.HidePlant();
     dialog.m_strFormula = formula;
     if (dialog.exec() == QDialog::Accepted)
         formula = dialog.m_strFormula;
@@ -128,6 +131,10 @@ void CExpressaoDlg::showEvent(QShowEvent* event) {
 }
 
 void CExpressaoDlg::UpdateData(bool bSaveAndValidate) {
+    if (m_bPlantHidden) {
+        ShowPlantHidden();
+        return;
+    }
     m_bExchanging = true;
     if (bSaveAndValidate) {
         m_strFormula = m_pFormulaEdit->text().toStdString();
@@ -136,6 +143,14 @@ void CExpressaoDlg::UpdateData(bool bSaveAndValidate) {
         m_pFormulaEdit->setText(QString::fromStdString(m_strFormula));
         m_pResultEdit->setText(QString::fromStdString(m_strResult));
     }
+    m_bExchanging = false;
+}
+
+void CExpressaoDlg::ShowPlantHidden() {
+    m_bExchanging = true;
+    m_pFormulaEdit->setText(PlantHiddenText());
+    m_pFormulaEdit->setEnabled(false);
+    m_pResultEdit->clear();
     m_bExchanging = false;
 }
 

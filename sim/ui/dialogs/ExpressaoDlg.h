@@ -19,8 +19,13 @@ public:
     explicit CExpressaoDlg(const QString& language = QString(), QWidget* parent = nullptr);
 
     /// The "Expressão..." command of a view: edits `formula` in the dialog (no parent window) and
-    /// writes the edited text back only when the dialog ends with "OK".
-    static void EditFormula(std::string& formula, const QString& language);
+    /// writes the edited text back only when the dialog ends with "OK". A hidden plant's formula is
+    /// neither shown nor changed (HidePlant).
+    static void EditFormula(std::string& formula, const QString& language, bool plantHidden = false);
+
+    /// Before the dialog shows: the formula edit reads "planta oculta" and is disabled, nothing is
+    /// evaluated, and "OK" keeps m_strFormula as it was.
+    void HidePlant() { m_bPlantHidden = true; }
 
     std::string m_strFormula; ///< exchanged with the formula edit (1022)
     std::string m_strResult;  ///< exchanged with the result edit (1023)
@@ -40,6 +45,8 @@ private:
     void CreateControls();
     /// Fills the edits from the members (opening) or the members from the edits (OK).
     void UpdateData(bool bSaveAndValidate);
+    /// What the edits show of a hidden plant, in both directions of the exchange.
+    void ShowPlantHidden();
     void OnChangeFormula();
     /// Evaluates the formula in the edit on the test values: the engine's status, and on 0 `result`.
     int EvaluateOnTestValues(double& result);
@@ -50,4 +57,5 @@ private:
     QLabel* m_pMessageLabel = nullptr;
     bool m_bExchanging = false;
     bool m_bInitialised = false;
+    bool m_bPlantHidden = false;
 };

@@ -2,6 +2,7 @@
 
 #include "BodeCsv.h"
 #include "BodePlot.h"
+#include "PlantHiddenText.h"
 #include "ReadingText.h"
 #include "SettingsTable.h"
 #include "TuningLab.h"
@@ -195,7 +196,8 @@ QByteArray CFrequencyDlg::CurvesCsv() const {
 
 void CFrequencyDlg::RefreshIfChanged() {
     if (m_pWindow != nullptr &&
-        settingsSnapshot(SettingSource(*m_pWindow, m_pWindow), IsLoopSetting) != m_shownSettings)
+        (settingsSnapshot(SettingSource(*m_pWindow, m_pWindow), IsLoopSetting) != m_shownSettings ||
+         m_pWindow->PlantHidden() != m_bShownPlantHidden))
         Refresh();
 }
 
@@ -204,11 +206,20 @@ void CFrequencyDlg::Refresh() {
         return;
     const CVorlintView& window = *m_pWindow;
     m_shownSettings = settingsSnapshot(SettingSource(window, &window), IsLoopSetting);
-    FrequencyRequest request;
-    request.operatingPoint = TuningSetPoint(window.m_dSetPoint);
-    m_analysis = AnalyzeFrequency(SetupOf(window), {window.m_dKp, window.m_dKi, window.m_dKd}, request);
+    m_bShownPlantHidden = window.PlantHidden();
+    m_analysis = FrequencyAnalysis();
+    if (!m_bShownPlantHidden) {
+        FrequencyRequest request;
+        request.operatingPoint = TuningSetPoint(window.m_dSetPoint);
+        m_analysis = AnalyzeFrequency(SetupOf(window), {window.m_dKp, window.m_dKi, window.m_dKd}, request);
+    }
     m_pPlot->ShowAnalysis(m_analysis);
-    ShowFigures();
+    for (QPushButton* button : {m_pExportPicture, m_pExportData})
+        button->setEnabled(!m_bShownPlantHidden);
+    if (m_bShownPlantHidden)
+        ShowPlantHidden();
+    else
+        ShowFigures();
     ShowRelay();
 }
 
@@ -240,6 +251,17 @@ void CFrequencyDlg::ShowFigures() {
     m_pTable->resizeColumnsToContents();
 }
 
+void CFrequencyDlg::ShowPlantHidden() {
+    for (int row = 0; row < m_pTable->rowCount(); ++row) {
+        QTableWidgetItem* item = m_pTable->item(row, AnalyticColumn);
+        item->setText(PlantHiddenText());
+        item->setToolTip(QString());
+    }
+    m_pReasons->setText(tr("A planta está oculta neste exercício: o modelo linear e o diagrama de Bode a "
+                           "revelariam. A coluna Relé mostra o que o seu experimento de relé mediu."));
+    m_pTable->resizeColumnsToContents();
+}
+
 void CFrequencyDlg::ShowRelay() {
     if (m_pWindow == nullptr)
         return;
@@ -247,11 +269,11 @@ void CFrequencyDlg::ShowRelay() {
     const std::pair<int, double> relayValues[] = {{RowOf("ku"), relay ? relay->ku : 0.0},
                                                   {RowOf("tu"), relay ? relay->tu : 0.0}};
     for (const auto& [row, relayValue] : relayValues) {
-        QString relayText;
+        const QString relayText = relay ? FigureText(static_cast<std::size_t>(row), relayValue) : QString();
+        // The difference would give the hidden analytic figure back.
         QString differenceText;
-        if (relay) {
+        if (relay && !m_bShownPlantHidden) {
             const double analytic = m_analysis.figures.*kFrequencyFigureFields[row].value;
-            relayText = FigureText(static_cast<std::size_t>(row), relayValue);
             differenceText = FormatReading((relayValue - analytic) / analytic * 100.0, 1, " %");
         }
         m_pTable->item(row, RelayColumn)->setText(relayText);

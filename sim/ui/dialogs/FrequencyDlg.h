@@ -17,7 +17,9 @@ class QTableWidget;
 /// "Resposta em frequência": a window's loop linearised at its operating point (the set point, or 1500
 /// when that is 0), as a Bode plot and a table of its figures, each "–" with the reason when it does not
 /// exist. Beside Ku and Tu, what the tuning dialog's relay last found on the same plant and how far it
-/// is from them. Follows the window's settings while open and closes with the window.
+/// is from them. Follows the window's settings while open and closes with the window. While the window
+/// hides its plant, the analytic side would reveal it: the plot is empty, the analytic figures read
+/// "planta oculta" and nothing exports; the relay's figures are the student's own measurement and stay.
 class CFrequencyDlg : public QDialog {
     Q_OBJECT
 
@@ -50,10 +52,12 @@ private:
     void CreateControls();
     void Refresh();
     void ShowFigures();
+    void ShowPlantHidden();
     void ShowRelay();
 
     QPointer<CVorlintView> m_pWindow;
     std::string m_shownSettings;
+    bool m_bShownPlantHidden = false;
     FrequencyAnalysis m_analysis;
     QTimer m_watch;
     CBodePlot* m_pPlot = nullptr;

@@ -1,5 +1,6 @@
 #include "PlantControllerDlg.h"
 
+#include "PlantHiddenText.h"
 #include "RangedEdit.h"
 #include "SeedEdit.h"
 
@@ -9,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,6 +46,13 @@ QWidget* CreateField(const SettingRow& row, const SettingValue& value, QWidget* 
     }
 }
 
+/// What stands in the place of a hidden plant's field: its words, and nothing to edit.
+QWidget* CreateHiddenField(QWidget* parent) {
+    auto* field = new QLineEdit(PlantHiddenText(), parent);
+    field->setEnabled(false);
+    return field;
+}
+
 SettingValue FieldValue(const SettingRow& row, const QWidget* widget) {
     switch (row.kind) {
     case SettingKind::Flag:
@@ -59,15 +68,16 @@ SettingValue FieldValue(const SettingRow& row, const QWidget* widget) {
 
 } // namespace
 
-CPlantControllerDlg::CPlantControllerDlg(const SettingSource& window, Apply apply, QWidget* parent)
+CPlantControllerDlg::CPlantControllerDlg(const SettingSource& window, Apply apply, QWidget* parent,
+                                         bool plantHidden)
     : QDialog(parent), m_apply(std::move(apply)) {
     setWindowTitle(tr("Planta e controlador"));
     auto* plant = new QGroupBox(tr("Planta: entre a potência u e o t da fórmula"), this);
-    AddFields(new QFormLayout(plant), SettingGroup::Dynamics, window);
+    AddFields(new QFormLayout(plant), SettingGroup::Dynamics, window, plantHidden);
     auto* controller = new QGroupBox(tr("Controlador PID"), this);
-    AddFields(new QFormLayout(controller), SettingGroup::Options, window);
+    AddFields(new QFormLayout(controller), SettingGroup::Options, window, plantHidden);
     auto* sensor = new QGroupBox(tr("Sensor e atuador"), this);
-    AddFields(new QFormLayout(sensor), SettingGroup::Sensor, window);
+    AddFields(new QFormLayout(sensor), SettingGroup::Sensor, window, plantHidden);
 
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
@@ -85,11 +95,14 @@ CPlantControllerDlg::CPlantControllerDlg(const SettingSource& window, Apply appl
     layout->addWidget(buttons);
 }
 
-void CPlantControllerDlg::AddFields(QFormLayout* form, SettingGroup group, const SettingSource& window) {
+void CPlantControllerDlg::AddFields(QFormLayout* form, SettingGroup group, const SettingSource& window,
+                                    bool plantHidden) {
     for (const SettingRow& row : settingRows()) {
         if (row.group != group || row.label == nullptr)
             continue;
-        QWidget* field = CreateField(row, row.read(window), form->parentWidget());
+        const bool hidden = plantHidden && row.plantModel;
+        QWidget* field = hidden ? CreateHiddenField(form->parentWidget())
+                                : CreateField(row, row.read(window), form->parentWidget());
         field->setToolTip(TrSetting(row.toolTip));
         if (row.kind == SettingKind::Flag) {
             form->addRow(field);
@@ -97,7 +110,8 @@ void CPlantControllerDlg::AddFields(QFormLayout* form, SettingGroup group, const
             form->addRow(TrSetting(row.label), field);
             form->labelForField(field)->setToolTip(field->toolTip());
         }
-        m_fields.push_back({&row, field});
+        if (!hidden)
+            m_fields.push_back({&row, field});
     }
 }
 
