@@ -6,6 +6,7 @@
 #include "RangedEdit.h"
 #include "VorlintDoc.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -161,12 +162,14 @@ TEST_F(ExerciseEditorTest, TheMenuEditsAndRemovesTheDocumentsExercise) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->TitleEdit()->text(), QStringLiteral("Antigo"));
         dialog->TitleEdit()->setText(QStringLiteral("Novo"));
+        dialog->HidePlantBox()->setChecked(true);
         dialog->accept();
     });
     Trigger(CommandId::SimExercise);
     ASSERT_TRUE(rename.Fired());
     EXPECT_EQ(ActiveDocument(*Active()).GetExercise()->title, "Novo");
     EXPECT_EQ(ExerciseTitleShown(Frame()), QStringLiteral("Novo"));
+    EXPECT_TRUE(ActiveView().PlantHidden()) << "hidden at once, not when the file opens again";
 
     ModalAnswer remove([](QWidget* widget) {
         auto* dialog = qobject_cast<CExerciseDlg*>(widget);
@@ -177,6 +180,7 @@ TEST_F(ExerciseEditorTest, TheMenuEditsAndRemovesTheDocumentsExercise) {
     ASSERT_TRUE(remove.Fired());
     EXPECT_EQ(ActiveDocument(*Active()).GetExercise(), nullptr);
     EXPECT_EQ(ExerciseTitleShown(Frame()), QStringLiteral("Sem exercício"));
+    EXPECT_FALSE(ActiveView().PlantHidden());
     ASSERT_TRUE(Active()->GetDocument()->DoSave(path));
     EXPECT_FALSE(FileObject(path).contains("exercise"));
 }

@@ -31,6 +31,7 @@ public:
     const std::optional<Exercise>& Result() const { return m_result; }
 
     QLineEdit* TitleEdit() const { return m_title; }
+    QCheckBox* HidePlantBox() const { return m_hidePlant; }
     CRangedEdit* RunSEdit() const { return m_runS; }
     CEventsTable* EventsTable() const { return m_events; }
     CChecksTable* ChecksTable() const { return m_checks; }
