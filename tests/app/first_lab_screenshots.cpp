@@ -1,10 +1,12 @@
 #include "ChildFrame.h"
 #include "EventsDlg.h"
+#include "HistoryView.h"
 #include "InterfaceTranslations.h"
 #include "LabReport.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "RangedEdit.h"
+#include "RunHistoryWindow.h"
 #include "SessionScript.h"
 #include "SetPointStepDlg.h"
 #include "SettingsTable.h"
@@ -55,15 +57,24 @@ bool WriteReport(CMdiChild& window, const QString& path) {
     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
 }
 
+/// The run's history with the step to 2200 picked, its figures beside it.
+bool TakeHistory(CVorlintView& view, const QString& path) {
+    CHistoryView& history = ShowRunHistory(view, QStringLiteral("first-lab.vrl"));
+    history.resize(1100, 560);
+    history.Refresh();
+    return history.PickResponseNear(300) && Save(history, path);
+}
+
 } // namespace
 
 // Takes the pictures of the first-lab page in the interface's language: the set-point step dialog,
-// the events dialog and the lab report of the page's run (as a PDF, for the script to turn into a
-// picture). Usage: vorlint-first-lab-screenshots STEP.png EVENTS.png REPORT.pdf
+// the events dialog, the lab report of the page's run (as a PDF, for the script to turn into a
+// picture) and that run's history. Usage: vorlint-first-lab-screenshots STEP.png EVENTS.png REPORT.pdf
+// HISTORY.png
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s STEP.png EVENTS.png REPORT.pdf\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s STEP.png EVENTS.png REPORT.pdf HISTORY.png\n", argv[0]);
         return 2;
     }
     CVorlintApp app(InstallInterfaceTranslations(application));
@@ -75,6 +86,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const bool taken = TakeSetPointStep(QString::fromLocal8Bit(argv[1])) &&
                        TakeEvents(QString::fromLocal8Bit(argv[2])) &&
-                       WriteReport(*frame.ActiveChild(), QString::fromLocal8Bit(argv[3]));
+                       WriteReport(*frame.ActiveChild(), QString::fromLocal8Bit(argv[3])) &&
+                       TakeHistory(*frame.ActiveChild()->View(), QString::fromLocal8Bit(argv[4]));
     return taken ? 0 : 1;
 }

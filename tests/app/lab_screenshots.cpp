@@ -2,6 +2,7 @@
 #include "CommandIds.h"
 #include "CompareResponsesWindow.h"
 #include "FrequencyDlg.h"
+#include "InterfaceTranslations.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
@@ -96,17 +97,17 @@ bool TakeComparison(CMainFrame& frame, const QString& path) {
 
 } // namespace
 
-// Takes the pictures of the tuning-lab page: the tuning dialog after a step test on the page's example
-// plant, the plant-and-controller dialog with that plant, the frequency-lab page's frequency dialog and
-// three windows' responses compared. Usage: vorlint-lab-screenshots TUNING.png PLANT.png FREQUENCY.png
-// COMPARE.png
+// Takes the pictures of the tuning-lab page, in the interface's language: the tuning dialog after a step test
+// on the page's example plant, the plant-and-controller dialog with that plant, the frequency-lab page's
+// frequency dialog and three windows' responses compared. Usage: vorlint-lab-screenshots TUNING.png PLANT.png
+// FREQUENCY.png COMPARE.png
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc != 5) {
         std::fprintf(stderr, "usage: %s TUNING.png PLANT.png FREQUENCY.png COMPARE.png\n", argv[0]);
         return 2;
     }
-    CVorlintApp app;
+    CVorlintApp app(InstallInterfaceTranslations(application));
     if (!app.InitInstance({}))
         return 1;
     CMainFrame& frame = *app.MainFrame();
