@@ -1,11 +1,15 @@
 #include "SetupText.h"
 
 #include "PlantHiddenText.h"
+#include "ReadingText.h"
 #include "RoundTripNumber.h"
 
 #include <QCoreApplication>
 
 namespace {
+
+/// Enough for any setting a student types or a trackbar gives, few enough to read at a glance.
+constexpr int kSetupDigits = 6;
 
 QString TrSetting(const char* text) {
     return QCoreApplication::translate("Setting", text);
@@ -24,11 +28,12 @@ QString SettingValueText(const SettingRow& row, const SettingValue& value) {
     case SettingKind::Seed:
         return QString::fromStdString(value.text);
     case SettingKind::Count:
+        return QString::fromStdString(numberText(value.number));
     case SettingKind::Number:
         break;
     }
-    // The panels' decimal comma, on the number the file would hold.
-    return QString::fromStdString(numberText(value.number)).replace(QLatin1Char('.'), QLatin1Char(','));
+    // Read by people: a trackbar's 43.999999976123021 shows as 44; the file keeps every digit.
+    return FormatSignificant(value.number, kSetupDigits);
 }
 
 QStringList SetupEntries(const SettingSource& window, SettingGroup group, bool plantHidden) {

@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-/// A setting's value as a reader of the interface's language sees it: a number in its shortest exact
-/// form with a decimal comma, a count as digits, a choice or flag by its translated word.
+/// A setting's value as a reader of the interface's language sees it: a number to six significant
+/// digits with a decimal comma, a count or a seed as all its digits, a choice or flag by its
+/// translated word.
 QString SettingValueText(const SettingRow& row, const SettingValue& value);
 
 /// The settings of `group` that have a name in the interface, each as "Name: value", in the table's
