@@ -123,6 +123,21 @@ TEST_F(LabDialogsTest, ANegativeTimeConstantIsTintedAndClampedUntouchedFieldsKee
     QTest::keyClicks(&tau, "2,5");
     EXPECT_EQ(tau.palette().color(QPalette::Base), plain);
     EXPECT_EQ(valueOf("lagTauS"), 2.5);
+
+    // A seed beyond what a double holds comes back digit for digit; one beyond 2^64 - 1 keeps the old.
+    QLineEdit& seed = *qobject_cast<QLineEdit*>(dialog.Field(*settingByFileKey("noiseSeed")));
+    const auto seedTyped = [&](const char* digits) {
+        seed.selectAll();
+        QTest::keyClicks(&seed, digits);
+        for (const SettingChange& change : dialog.Values()) {
+            if (change.row == settingByFileKey("noiseSeed"))
+                return change.value.text;
+        }
+        return std::string();
+    };
+    EXPECT_EQ(seedTyped("18446744073709551615"), "18446744073709551615");
+    EXPECT_EQ(seedTyped("18446744073709551616"), "1");
+    EXPECT_NE(seed.palette().color(QPalette::Base), plain);
 }
 
 // Some milliseconds a step (more under the sanitizers): a worker that looked for the cancel every 1024 steps
