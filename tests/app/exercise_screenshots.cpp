@@ -2,10 +2,10 @@
 #include "CommandIds.h"
 #include "ExerciseDlg.h"
 #include "ExerciseDock.h"
-#include "InterfaceTranslations.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
+#include "ScreenshotSupport.h"
 #include "SessionScript.h"
 #include "SettingsTable.h"
 #include "VorlintApp.h"
@@ -43,11 +43,6 @@ constexpr char kHiddenPlant[] = R"({"format": "vorlint", "version": 1, "exercise
 
 constexpr int kSimulatedSteps = 300;
 
-bool Save(QWidget& widget, const QString& path, const QRect& area = QRect(QPoint(0, 0), QSize(-1, -1))) {
-    QApplication::processEvents();
-    return widget.grab(area).save(path);
-}
-
 /// Writes `content` to `name` in `folder` and opens it as the active document.
 CVorlintDoc* Open(CVorlintApp& app, const QTemporaryDir& folder, const QString& name, const char* content) {
     const QString path = folder.filePath(name);
@@ -62,7 +57,7 @@ bool TakeEditor(const CVorlintDoc& document, const QString& path) {
     CExerciseDlg dialog(document.GetExercise(), 1);
     dialog.resize(560, 620);
     dialog.show();
-    return Save(dialog, path);
+    return SaveGrab(dialog, path);
 }
 
 /// The top of the dock beside the window after 30 simulated seconds of its run.
@@ -75,7 +70,7 @@ bool TakeDock(CMainFrame& frame, const QString& path) {
     CExerciseDock& dock = *frame.ExerciseDock();
     frame.resizeDocks({&dock}, {300}, Qt::Horizontal);
     // The dock runs the frame's height; its top holds all there is to see.
-    return Save(dock, path, QRect(0, 0, 300, 260));
+    return SaveGrab(dock, path, QRect(0, 0, 300, 260));
 }
 
 /// The dialog as Simulation > Plant and controller... opens it on the hidden plant's window.
@@ -83,7 +78,7 @@ bool TakeHiddenPlant(CMainFrame& frame, const QString& path) {
     CVorlintView& view = *frame.ActiveChild()->View();
     CPlantControllerDlg dialog(SettingSource(view, &view), {}, nullptr, view.PlantHidden());
     dialog.show();
-    return Save(dialog, path);
+    return SaveGrab(dialog, path);
 }
 
 } // namespace
@@ -97,13 +92,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s EDITOR.png DOCK.png HIDDEN.png\n", argv[0]);
         return 2;
     }
-    CVorlintApp app(InstallInterfaceTranslations(application));
-    if (!app.InitInstance({}))
+    CScreenshotApp vorlint(application, QSize(1100, 700));
+    if (!vorlint.Started())
         return 1;
-    CMainFrame& frame = *app.MainFrame();
-    frame.resize(1100, 700);
-    frame.show();
-    QApplication::processEvents();
+    CVorlintApp& app = vorlint.App();
+    CMainFrame& frame = vorlint.Frame();
     const QTemporaryDir folder;
     const CVorlintDoc* page = Open(app, folder, QStringLiteral("exercise.vrl"), kPageExercise);
     if (page == nullptr || !TakeEditor(*page, QString::fromLocal8Bit(argv[1])))

@@ -1,16 +1,15 @@
 #include "ChildFrame.h"
 #include "EventsDlg.h"
 #include "HistoryView.h"
-#include "InterfaceTranslations.h"
 #include "LabReport.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "RangedEdit.h"
 #include "RunHistoryWindow.h"
+#include "ScreenshotSupport.h"
 #include "SessionScript.h"
 #include "SetPointStepDlg.h"
 #include "SettingsTable.h"
-#include "VorlintApp.h"
 #include "VorlintView.h"
 
 #include <QApplication>
@@ -21,24 +20,20 @@
 
 namespace {
 
-bool Save(QWidget& dialog, const QString& path) {
-    dialog.show();
-    QApplication::processEvents();
-    return dialog.grab().save(path);
-}
-
 /// The step of the page: 2200 typed over the set point 1200.
 bool TakeSetPointStep(const QString& path) {
     CSetPointStepDlg dialog(1200.0);
+    dialog.show();
     dialog.Edit()->selectAll();
     QTest::keyClicks(dialog.Edit(), QStringLiteral("2200"));
-    return Save(dialog, path);
+    return SaveGrab(dialog, path);
 }
 
 /// The page's scheduled step: the set point to 1500 at 0.3 s.
 bool TakeEvents(const QString& path) {
     CEventsDlg dialog({{0.3, setPointChange(1500.0)}});
-    return Save(dialog, path);
+    dialog.show();
+    return SaveGrab(dialog, path);
 }
 
 /// The page's run, its step made, as a report.
@@ -62,7 +57,7 @@ bool TakeHistory(CVorlintView& view, const QString& path) {
     CHistoryView& history = ShowRunHistory(view, QStringLiteral("first-lab.vrl"));
     history.resize(1100, 560);
     history.Refresh();
-    return history.PickResponseNear(300) && Save(history, path);
+    return history.PickResponseNear(300) && SaveGrab(history, path);
 }
 
 } // namespace
@@ -77,13 +72,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s STEP.png EVENTS.png REPORT.pdf HISTORY.png\n", argv[0]);
         return 2;
     }
-    CVorlintApp app(InstallInterfaceTranslations(application));
-    if (!app.InitInstance({}))
+    CScreenshotApp vorlint(application, QSize(1100, 700));
+    if (!vorlint.Started())
         return 1;
-    CMainFrame& frame = *app.MainFrame();
-    frame.resize(1100, 700);
-    frame.show();
-    QApplication::processEvents();
+    CMainFrame& frame = vorlint.Frame();
     const bool taken = TakeSetPointStep(QString::fromLocal8Bit(argv[1])) &&
                        TakeEvents(QString::fromLocal8Bit(argv[2])) &&
                        WriteReport(*frame.ActiveChild(), QString::fromLocal8Bit(argv[3])) &&

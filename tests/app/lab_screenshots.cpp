@@ -2,14 +2,13 @@
 #include "CommandIds.h"
 #include "CompareResponsesWindow.h"
 #include "FrequencyDlg.h"
-#include "InterfaceTranslations.h"
 #include "MainFrame.h"
 #include "MdiChild.h"
 #include "PlantControllerDlg.h"
 #include "ResponseComparison.h"
+#include "ScreenshotSupport.h"
 #include "SettingsTable.h"
 #include "TuningDlg.h"
-#include "VorlintApp.h"
 #include "VorlintView.h"
 
 #include <QApplication>
@@ -32,11 +31,6 @@ void SetUpExamplePlant(CVorlintView& view) {
     view.m_dSetPoint = 1200.0;
 }
 
-bool Save(QWidget& dialog, const QString& path) {
-    QApplication::processEvents();
-    return dialog.grab().save(path);
-}
-
 bool TakeTuningDialog(CVorlintView& view, const QString& path) {
     CTuningDlg dialog(view, {});
     dialog.show();
@@ -50,13 +44,13 @@ bool TakeTuningDialog(CVorlintView& view, const QString& path) {
         if (rules.item(row, 0)->text() == QLatin1String("IMC PID"))
             rules.selectRow(row);
     }
-    return Save(dialog, path);
+    return SaveGrab(dialog, path);
 }
 
 bool TakePlantDialog(CVorlintView& view, const QString& path) {
     CPlantControllerDlg dialog(SettingSource(view, &view), {});
     dialog.show();
-    return Save(dialog, path);
+    return SaveGrab(dialog, path);
 }
 
 /// The frequency dialog of the frequency-lab page's example: its plant at the set point 1500 with the
@@ -69,7 +63,7 @@ bool TakeFrequencyDialog(CVorlintView& view, const QString& path) {
     CFrequencyDlg dialog(view);
     dialog.resize(780, 860);
     dialog.show();
-    return Save(dialog, path);
+    return SaveGrab(dialog, path);
 }
 
 /// Three windows on the example plant, proportional control at three gains, compared 15 s into
@@ -92,7 +86,7 @@ bool TakeComparison(CMainFrame& frame, const QString& path) {
     CCompareResponsesWindow& comparison = ShowResponseComparison(frame);
     comparison.resize(1400, 440);
     comparison.Refresh();
-    return Save(comparison, path);
+    return SaveGrab(comparison, path);
 }
 
 } // namespace
@@ -107,12 +101,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s TUNING.png PLANT.png FREQUENCY.png COMPARE.png\n", argv[0]);
         return 2;
     }
-    CVorlintApp app(InstallInterfaceTranslations(application));
-    if (!app.InitInstance({}))
+    CScreenshotApp vorlint(application);
+    if (!vorlint.Started())
         return 1;
-    CMainFrame& frame = *app.MainFrame();
-    frame.show();
-    QApplication::processEvents();
+    CMainFrame& frame = vorlint.Frame();
     CVorlintView& view = *frame.ActiveChild()->View();
     SetUpExamplePlant(view);
     const bool taken = TakeTuningDialog(view, QString::fromLocal8Bit(argv[1])) &&
