@@ -1,6 +1,7 @@
 #include "VrlDocument.h"
 
 #include "Simulation.h"
+#include "WholeNumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,16 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
         EXPECT_FALSE(readVrlDocument(text, document, problem)) << text;
         EXPECT_EQ(problem, expected) << text;
     }
+}
+
+// What every JSON reader gives back exactly is written as a number, the rest as digits.
+TEST(SeedInFileTest, SeedsUpTo2To53Minus1AreWrittenAsNumbers) {
+    double number = 0.0;
+    EXPECT_TRUE(seedIsWrittenAsNumber("9007199254740991", number));
+    EXPECT_EQ(number, 9007199254740991.0);
+    EXPECT_FALSE(seedIsWrittenAsNumber("9007199254740992", number));
+    EXPECT_EQ(seedDigitsOfText("0042"), "42");
+    EXPECT_EQ(seedDigitsOfNumber(0.5), "");
 }
 
 } // namespace
