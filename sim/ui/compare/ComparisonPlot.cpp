@@ -42,11 +42,14 @@ struct PlotRange {
     }
 };
 
-PlotRange rangeOf(const std::vector<NamedResponse>& responses, bool normalized) {
+/// The span of `responses`, whose shown values are `shown`, one vector per response.
+PlotRange rangeOf(const std::vector<NamedResponse>& responses, const std::vector<std::vector<double>>& shown,
+                  bool normalized) {
     PlotRange range;
     double lastMs = 0.0;
-    for (const NamedResponse& named : responses) {
-        for (double value : ShownValues(named.response, normalized))
+    for (std::size_t i = 0; i < responses.size(); ++i) {
+        const NamedResponse& named = responses[i];
+        for (double value : shown[i])
             range.include(value);
         range.include(referenceLine(named, normalized));
         if (!named.response.timeMs.empty())
@@ -108,14 +111,13 @@ void drawAxes(QPainter& painter, const PlotMapping& map) {
         end);
 }
 
-void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse& named, QColor color,
-                  bool normalized) {
+void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse& named,
+                  const std::vector<double>& values, QColor color, bool normalized) {
     const double reference = referenceLine(named, normalized);
     if (std::isfinite(reference)) {
         painter.setPen(QPen(color, 1, Qt::DashLine));
         painter.drawLine(map.at(0.0, reference), map.at(map.range.timeS, reference));
     }
-    const std::vector<double> values = ShownValues(named.response, normalized);
     QPainterPath path;
     bool drawing = false;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -164,7 +166,12 @@ void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
     const double left = metrics.horizontalAdvance(QStringLiteral("-0,0000e+00")) + 2 * kPadding;
     const QRectF area =
         target.adjusted(left, metrics.height() + 2 * kPadding, -kPadding, -(metrics.height() + kPadding));
-    const PlotMapping map{area, rangeOf(m_responses, m_bNormalized)};
+    // Each response's shown values once a paint: the range and the curve both read them.
+    std::vector<std::vector<double>> shown;
+    shown.reserve(m_responses.size());
+    for (const NamedResponse& named : m_responses)
+        shown.push_back(ShownValues(named.response, m_bNormalized));
+    const PlotMapping map{area, rangeOf(m_responses, shown, m_bNormalized)};
     drawLegend(painter, target, m_responses);
     drawAxes(painter, map);
     if (m_bNormalized) {
@@ -172,6 +179,6 @@ void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
         painter.drawLine(map.at(0.0, 0.0), map.at(map.range.timeS, 0.0));
     }
     for (std::size_t i = 0; i < m_responses.size(); ++i)
-        drawResponse(painter, map, m_responses[i], colorOf(i), m_bNormalized);
+        drawResponse(painter, map, m_responses[i], shown[i], colorOf(i), m_bNormalized);
     painter.restore();
 }

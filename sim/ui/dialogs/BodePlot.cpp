@@ -34,7 +34,8 @@ struct ValueAxis {
 };
 
 /// The range of the finite `values` and `mustShow`, rounded out to whole steps of `baseStep` times a
-/// power of two, at most kMaxTicks steps.
+/// power of two: the least such step over which the unrounded range spans at most kMaxTicks steps (the
+/// rounding out may add one at either end).
 ValueAxis RoundedAxis(const std::vector<double>& values, double mustShow, double baseStep) {
     double low = mustShow;
     double high = mustShow;

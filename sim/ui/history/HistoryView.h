@@ -34,7 +34,6 @@ public:
 
     CHistoryChart* Chart() const { return m_pChart; }
     CStepResponseDock* Figures() const { return m_pDock; }
-    QScrollBar* ScrollBar() const { return m_pScrollBar; }
     /// The figures of the response last picked (all undefined before the first pick).
     const RecordedResponse& PickedResponse() const { return m_picked; }
 

@@ -3,6 +3,7 @@
 #include "ChartTestSupport.h"
 #include "FrameTestSupport.h"
 #include "HistoryChart.h"
+#include "HistoryRange.h"
 #include "HistoryView.h"
 #include "SettingsTable.h"
 
@@ -104,3 +105,27 @@ TEST_F(HistoryViewTest, PaintsWhileAFullRecordingDropsItsOldest) {
 }
 
 } // namespace
+
+// 1001 steps over 101 columns: ten steps a column when fitted; zooming keeps the step under the mouse,
+// and the zoom stops at eight columns a step and at the whole recording.
+TEST(HistoryRange, FitsZoomsAndScrollsOnExactSteps) {
+    HistoryRange range;
+    range.SetBounds(1, 1001, 101);
+    range.FitAll();
+    EXPECT_EQ(range.StepsPerColumn(), 10.0);
+    EXPECT_EQ(range.StepAt(100), 1001u);
+    range.Zoom(2.0, 50);
+    EXPECT_EQ(range.StepAt(50), 501u);
+    EXPECT_EQ(range.StepAt(0), 251u);
+    range.ShowNewest();
+    EXPECT_EQ(range.FirstStep(), 501.0);
+    EXPECT_TRUE(range.ShowsNewest());
+    range.ScrollColumns(-10);
+    EXPECT_EQ(range.FirstStep(), 451.0);
+    EXPECT_FALSE(range.ShowsNewest());
+    range.Zoom(1000.0, 0);
+    EXPECT_EQ(range.StepsPerColumn(), 0.125);
+    range.Zoom(1e-6, 0);
+    EXPECT_EQ(range.StepsPerColumn(), 10.0);
+    EXPECT_EQ(range.FirstStep(), 1.0);
+}
