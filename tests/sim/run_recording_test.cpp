@@ -3,6 +3,7 @@
 #include "SimulationTestSupport.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -24,6 +25,18 @@ TEST(RunRecordingTest, KeepsExactlyTheNewestCapacityStepsInOrder) {
         EXPECT_EQ(recording[capacity - 1].sample.point, static_cast<double>(capacity + kBeyond));
         EXPECT_EQ(recording[capacity - 2].sample.point, static_cast<double>(capacity + kBeyond - 1));
     }
+}
+
+// 12 steps in 5 places: the ring has turned past its end, and every index still reads its own step.
+TEST(RunRecordingTest, ReadsEveryStepInOrderOnceTheOldestWrapAround) {
+    RunRecording recording(5);
+    for (int i = 1; i <= 12; ++i)
+        recording.push_back(StepWithPoint(i));
+    std::vector<double> points;
+    for (std::size_t i = 0; i < recording.size(); ++i)
+        points.push_back(recording[i].sample.point);
+    EXPECT_EQ(points, (std::vector<double>{8, 9, 10, 11, 12}));
+    EXPECT_EQ(recording.stepNumber(4), 12u);
 }
 
 using RunRecordingInSimulation = SimulationTestBase<>;
