@@ -58,6 +58,8 @@ TEST_F(RunRecordingInSimulation, RecordsEveryStepUntilTheInitialUpdateClearsIt) 
     EXPECT_TRUE(sim.m_recording.empty());
     sim.Step();
     EXPECT_EQ(sim.m_recording.stepNumber(0), 1u);
+    EXPECT_EQ(NearestResponseStart(sim.m_recording, 0, 0).value_or(99), 0u)
+        << "a run's first step begins one";
 }
 
 // Once the recording has dropped the run's start, a response read back still has the meter's own
@@ -73,6 +75,7 @@ TEST_F(RunRecordingInSimulation, AResponseReadBackAfterDropsIsTheMetersOwn) {
     ASSERT_TRUE(start.has_value());
     EXPECT_EQ(sim.m_recording.stepNumber(*start), 70u);
     EXPECT_FALSE(NearestResponseStart(sim.m_recording, 10, 5).has_value());
+    EXPECT_EQ(NearestResponseStart(sim.m_recording, 14, 5), start) << "ahead, at the reach's end";
     const RecordedResponse recorded = MeasureRecordedResponse(sim.m_recording, *start);
     const StepResponseFigures live = sim.m_stepResponse.Figures();
     for (const StepResponseFigureField& field : kStepResponseFigureFields) {
