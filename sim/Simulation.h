@@ -59,13 +59,13 @@ public:
     /// The simulated step in seconds, as the controller and the plant formula take it.
     static double StepSeconds(std::uint32_t simStepMs) { return simStepMs * 0.001; }
 
-    /// The counter the step (and the window's paint) times itself with: the platform's steady counter
-    /// unless replaced.
     /// What the newest evaluation of the plant formula gave: 0 when it gave a number, the engine's
     /// status when it failed, kPlantGaveNoNumber when it gave NaN. The point stays put meanwhile.
     static constexpr int kPlantGaveNoNumber = -1;
     int PlantStatus() const { return m_nPlantStatus; }
 
+    /// The counter the step (and the window's paint) times itself with: the platform's steady counter
+    /// unless replaced.
     void SetCounterSource(CounterSource source) { m_counterSource = source; }
     CounterSource Counter() const { return m_counterSource; }
 
@@ -129,8 +129,8 @@ private:
     CSensor m_sensor;
     /// Whether a step ran since the initial update, and in which mode the latest did.
     bool m_bRunBegun = false;
-    int m_nPlantStatus = 0;
     ControlMode m_previousMode = ControlMode::Manual;
+    int m_nPlantStatus = 0;
     bool m_bMeasuredApart = false;
     /// The formula as a new engine would evaluate it at every step, prepared once while it stays the same.
     PreparedFormula m_plant{{"p", "t", "dt"}};

@@ -61,9 +61,8 @@ std::string historyCsv(const SampleHistory& history, bool withMeasurement) {
 
 std::string recordingCsv(const RunRecording& recording, std::size_t first, std::size_t last,
                          bool withMeasurement) {
-    if (recording.empty() || first > last)
-        return sampleCsvHeaderWith(withMeasurement ? "time_s,measurement" : "time_s");
+    const std::size_t count = recording.empty() || first > last ? 0 : last - first + 1;
     return samplesCsv(
-        last - first + 1, recording.stepNumber(first), withMeasurement,
+        count, recording.stepNumber(first), withMeasurement,
         [&recording, first](std::size_t i) -> const Sample& { return recording[first + i].sample; });
 }

@@ -66,6 +66,12 @@ TEST(ComparedResponseTest, TheCsvHasOneColumnPerResponseAlignedAtItsStart) {
               "0.20000000000000001,0.25,0.25\n"
               "0.29999999999999999,0.40000000000000002,\n"
               "0.40000000000000002,,0.75\n");
+    // A step of 0 ms repeats the T before it: the row shows the later sample, and the next row follows.
+    ComparedResponse paused;
+    paused.timeMs = {100, 100, 200};
+    paused.points = {1.0, 2.0, 3.0};
+    EXPECT_EQ(ComparedResponsesCsv({"z"}, {paused}, false),
+              "time_s,z\n0.10000000000000001,2\n0.20000000000000001,3\n");
 }
 
 } // namespace

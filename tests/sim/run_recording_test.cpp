@@ -3,6 +3,7 @@
 #include "SimulationTestSupport.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -26,6 +27,18 @@ TEST(RunRecordingTest, KeepsExactlyTheNewestCapacityStepsInOrder) {
     }
 }
 
+// 12 steps in 5 places: the ring has turned past its end, and every index still reads its own step.
+TEST(RunRecordingTest, ReadsEveryStepInOrderOnceTheOldestWrapAround) {
+    RunRecording recording(5);
+    for (int i = 1; i <= 12; ++i)
+        recording.push_back(StepWithPoint(i));
+    std::vector<double> points;
+    for (std::size_t i = 0; i < recording.size(); ++i)
+        points.push_back(recording[i].sample.point);
+    EXPECT_EQ(points, (std::vector<double>{8, 9, 10, 11, 12}));
+    EXPECT_EQ(recording.stepNumber(4), 12u);
+}
+
 using RunRecordingInSimulation = SimulationTestBase<>;
 
 TEST_F(RunRecordingInSimulation, RecordsEveryStepUntilTheInitialUpdateClearsIt) {
@@ -45,6 +58,8 @@ TEST_F(RunRecordingInSimulation, RecordsEveryStepUntilTheInitialUpdateClearsIt) 
     EXPECT_TRUE(sim.m_recording.empty());
     sim.Step();
     EXPECT_EQ(sim.m_recording.stepNumber(0), 1u);
+    EXPECT_EQ(NearestResponseStart(sim.m_recording, 0, 0).value_or(99), 0u)
+        << "a run's first step begins one";
 }
 
 // Once the recording has dropped the run's start, a response read back still has the meter's own
@@ -60,6 +75,7 @@ TEST_F(RunRecordingInSimulation, AResponseReadBackAfterDropsIsTheMetersOwn) {
     ASSERT_TRUE(start.has_value());
     EXPECT_EQ(sim.m_recording.stepNumber(*start), 70u);
     EXPECT_FALSE(NearestResponseStart(sim.m_recording, 10, 5).has_value());
+    EXPECT_EQ(NearestResponseStart(sim.m_recording, 14, 5), start) << "ahead, at the reach's end";
     const RecordedResponse recorded = MeasureRecordedResponse(sim.m_recording, *start);
     const StepResponseFigures live = sim.m_stepResponse.Figures();
     for (const StepResponseFigureField& field : kStepResponseFigureFields) {

@@ -1,4 +1,5 @@
 #include "NumberRange.h"
+#include "SimulationSpeed.h"
 #include "SimulationTestSupport.h"
 
 #include <cmath>
@@ -78,6 +79,14 @@ TEST(NumberRangeTest, AClampGivesTheNearestValueOfTheRange) {
         EXPECT_EQ(clampIntoRange(row.value, row.range), row.clamped) << row.value;
         EXPECT_TRUE(isInRange(row.clamped, row.range)) << row.value;
     }
+}
+
+// The largest simulated step at 2x: (4294967295 + 1) / 2 = 2147483648 ms, beyond the slowest period;
+// rounding in 32 bits would wrap to 0 and give the fastest. 1 ms at 50x rounds to 0: the fastest.
+TEST(SimulationSpeedTest, RealIsClampedEvenForTheLargestSimulatedStep) {
+    constexpr RealStepLimits kLimits{1, 4999};
+    EXPECT_EQ(RealStepForSpeed(4294967295u, 2, kLimits), 4999u);
+    EXPECT_EQ(RealStepForSpeed(1, 50, kLimits), 1u);
 }
 
 // The point stays at 20 under "p"; the noise of seed 1 with σ = 2 measures 20 + 2 g: 19.931465356416297,
