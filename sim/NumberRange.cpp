@@ -1,12 +1,10 @@
 #include "NumberRange.h"
 
+#include "TranslationMark.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-// The interface translates these texts (context "NumberRange"); the translation tool finds them by
-// this macro's name, and here it is only the text.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace {
 

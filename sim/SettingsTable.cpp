@@ -2,15 +2,12 @@
 
 #include "RoundTripNumber.h"
 #include "Simulation.h"
+#include "TranslationMark.h"
 #include "WholeNumberText.h"
 #include "WindowState.h"
 
 #include <iterator>
 #include <limits>
-
-// The dialog's words are marked for the interface's translation (context "Setting") without any
-// toolkit header: the translation tool finds them by this macro's name, and here it is only the text.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace {
 

@@ -1,12 +1,9 @@
 #include "SettingsJson.h"
 
+#include "TranslationMark.h"
 #include "WholeNumberText.h"
 
 #include <cmath>
-
-// The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
-// finds them by this macro's name, and here it is only the text.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace {
 

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "TranslationMark.h"
+
 #include <cstdint>
 #include <string>
 
 // Whole numbers as the command line, the files and the dialogs read them, in any locale.
-
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
 
 /// Reads the whole of `text` as decimal digits only, no sign or blank; false when it is not one or
 /// exceeds `max`.

@@ -1,12 +1,9 @@
 #pragma once
 
-/// Why a figure of the frequency lab does not exist, in English as the command line prints them; the
-/// dialog shows them translated (context "FrequencyLab"): the translation tool finds them by this
-/// macro's name, and here it is only the text.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "TranslationMark.h"
 
+/// Why a figure of the frequency lab does not exist, in English as the command line prints them; the
+/// dialog shows them translated (context "FrequencyLab").
 namespace FrequencyLabText {
 
 inline constexpr const char* kNoSampling = QT_TRANSLATE_NOOP(

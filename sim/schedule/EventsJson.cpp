@@ -1,10 +1,7 @@
 #include "EventsJson.h"
 
 #include "SettingsJson.h"
-
-// The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
-// finds them by this macro's name, and here it is only the text.
-#define QT_TRANSLATE_NOOP(context, text) text
+#include "TranslationMark.h"
 
 namespace {
 

@@ -3,12 +3,9 @@
 #include "EventsJson.h"
 #include "NumberRange.h"
 #include "StepResponseFigures.h"
+#include "TranslationMark.h"
 
 #include <cmath>
-
-// The interface says these phrases in its own language (context "ReaderProblem"); the translation tool
-// finds them by this macro's name, and here it is only the text.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace {
 
