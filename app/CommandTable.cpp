@@ -136,21 +136,14 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("CCommandTable", "Switch back to the previous window pane\nPrevious Pane")},
 };
 
-/// Accelerator table 128, in its order: a command may have several keys, the first is its main one.
+/// Accelerator table 128's keys besides those the menu texts show after their tab, in its order: a
+/// command's shown key is its main one, these come after it.
 struct Accelerator {
     int id;
     QKeySequence key;
 };
 
 const Accelerator kAccelerators[] = {
-    {FileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
-    {FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
-    {EditUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-    {EditCut, QKeySequence(Qt::CTRL | Qt::Key_X)},
-    {EditCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
-    {EditPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
     {EditUndo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
     {EditCut, QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
     {EditCopy, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
@@ -158,6 +151,11 @@ const Accelerator kAccelerators[] = {
     {NextPane, QKeySequence(Qt::Key_F6)},
     {PrevPane, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
 };
+
+/// The key a command's menu text shows after its tab ("&Save\tCtrl+S"); empty when it shows none.
+QKeySequence shownKey(const char* text) {
+    return QKeySequence(QString::fromUtf8(text).section(QLatin1Char('\t'), 1), QKeySequence::PortableText);
+}
 
 } // namespace
 
@@ -174,6 +172,8 @@ void CCommandTable::AddCommand(QObject* owner, int id, const char* text, const c
     if (promptParts.size() > 1)
         action->setToolTip(promptParts.back());
     action->setData(id);
+    // What the menu promises, the keyboard does.
+    action->setShortcut(shownKey(text));
     const QIcon icon = ToolbarIcon(id);
     if (!icon.isNull())
         action->setIcon(icon);

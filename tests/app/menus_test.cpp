@@ -1,13 +1,19 @@
 #include "AppTestSupport.h"
+#include "ChildFrame.h"
 #include "CommandIds.h"
+#include "DialogPanel.h"
+#include "DialogTemplates.h"
 #include "KeyIndicators.h"
 #include "LockKeyState.h"
+#include "StepResponseDock.h"
 
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcutEvent>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -151,6 +157,63 @@ TEST_F(MenusTest, CtrlNOpensANewWindow) {
     QApplication::processEvents();
     EXPECT_EQ(Windows().size(), 2u);
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("Vorlint2"));
+}
+
+/// Every action the menus (and their submenus) of `bar` hold.
+QList<QAction*> MenuActions(const QMenuBar& bar) {
+    QList<QAction*> actions;
+    QList<QAction*> pending = bar.actions();
+    while (!pending.isEmpty()) {
+        QAction* action = pending.takeFirst();
+        if (action->menu() != nullptr)
+            pending += action->menu()->actions();
+        else
+            actions.append(action);
+    }
+    return actions;
+}
+
+/// Eats the shortcut events an action receives, counting them, so that the command itself never runs.
+class ShortcutCatcher : public QObject {
+public:
+    int caught = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        caught += static_cast<QShortcutEvent*>(event)->isAmbiguous() ? 0 : 1;
+        return true;
+    }
+};
+
+// Each key a menu shows after its item's tab reaches that item's command, with the focus in the chart,
+// in a panel and in the step-response dock.
+TEST_F(MenusTest, EveryKeyTheMenusShowWorksFromTheChartThePanelsAndTheDock) {
+    Frame().show();
+    Trigger(CommandId::ViewStepResponse);
+    Frame().activateWindow();
+    QApplication::processEvents();
+    QWidget* const places[] = {&ActiveView(),
+                               Active()->Frame()->SliderPanel()->Control<QSlider>(ControlId::SetPoint),
+                               Frame().StepResponseDock()->widget()};
+    int shown = 0;
+    for (QAction* action : MenuActions(*Frame().menuBar())) {
+        const QKeySequence key(action->text().section(QLatin1Char('\t'), 1));
+        if (key.isEmpty() || !action->isEnabled())
+            continue;
+        ++shown;
+        ShortcutCatcher catcher;
+        action->installEventFilter(&catcher);
+        for (QWidget* place : places) {
+            place->setFocusPolicy(Qt::StrongFocus);
+            place->setFocus();
+            QTest::keyClick(place, key[0].key(), key[0].keyboardModifiers());
+        }
+        action->removeEventFilter(&catcher);
+        EXPECT_EQ(catcher.caught, 3) << key.toString().toStdString();
+    }
+    EXPECT_GE(shown, 6) << "New, Open, Save, Print, Copy and the set-point step at least";
 }
 
 TEST_F(MenusTest, ViewCommandsShowAndHideTheBars) {
