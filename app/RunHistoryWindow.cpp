@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace {
 
 CHistoryView& CreateRunHistory(CVorlintView& view, const QString& title) {
@@ -24,9 +26,12 @@ CHistoryView& CreateRunHistory(CVorlintView& view, const QString& title) {
         });
     QObject::connect(history, &CHistoryView::labReportRequested, history,
                      [history, &view, title, exportTitle](bool wholeRun) {
-                         const std::unique_ptr<CChartPicture> chart = history->ChartPicture(wholeRun);
-                         const CLabReport report(view, {*chart, history->PickedResponse()}, title,
-                                                 QDateTime::currentDateTime());
+                         const RecordedResponse& picked = history->PickedResponse();
+                         LabReportRun run = ResponseRun(view, picked);
+                         // With no response picked there is none to show: the chart is the one chosen.
+                         if (std::isnan(picked.figures.responseStartStep))
+                             run.chart = history->ChartPicture(wholeRun);
+                         const CLabReport report(view, run, title, QDateTime::currentDateTime());
                          ExportLabReportAs(report, exportTitle, history);
                      });
     return *history;

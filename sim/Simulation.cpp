@@ -9,6 +9,7 @@ void CSimulation::InitialUpdate() {
     m_dPower = 0.0;
     m_stepResponse.Clear();
     m_recording.clear();
+    m_setups.clear();
     m_dynamics.Clear();
     m_pidLaw.Clear();
     m_sensor.Restart(m_sensorSettings.noiseSeed);
@@ -73,8 +74,9 @@ void CSimulation::Step() {
     ClampPoint();
     sample.point = m_dPoint;
     m_history.push_back(sample);
-    m_stepResponse.Add(sample, pointBefore, dt);
-    m_recording.push_back({sample, pointBefore, dt});
+    m_stepResponse.Add(sample, pointBefore, dt, m_bSetPointByHand);
+    m_recording.push_back({sample, pointBefore, dt, m_bSetPointByHand});
+    m_bSetPointByHand = false;
 
     const double seconds = clock.Elapsed(CStepClock::kSeconds);
     if (seconds != 0.0) {

@@ -10,6 +10,7 @@
 #include "SampleHistory.h"
 #include "Sensor.h"
 #include "SensorSettings.h"
+#include "SetupLog.h"
 #include "StepClock.h"
 #include "StepResponseMeter.h"
 
@@ -78,6 +79,9 @@ public:
     double m_dKi = 0.0;
     double m_dKd = 0.0;
     double m_dSetPoint = 0.0;
+    /// The set point was changed with its trackbar held down since the last step: the response that
+    /// change begins is a hand's ramp, not a step. The next step takes it and clears it.
+    bool m_bSetPointByHand = false;
     double m_dPoint = 20.0;
     double m_dIntegral = 0.0;
     double m_dPower = 0.0;
@@ -105,6 +109,9 @@ public:
     /// Every step of the run since the initial update, for studying it afterwards: none unless given a
     /// capacity (a window gives it one).
     RunRecording m_recording;
+    /// The setup at the start of each response of the run, beside the recording: a window notes it,
+    /// since only the window knows all its settings; a headless run keeps none.
+    SetupLog m_setups;
 
 protected:
     /// Evaluates the plant formula for the dynamics' output `t` and moves the point to its value. The

@@ -566,6 +566,13 @@ Exercício</translation>
     </message>
 </context>
 <context>
+    <name>CComparisonPlot</name>
+    <message>
+        <source>%1: Kp %2  Ki %3  Kd %4</source>
+        <translation>%1: Kp %2  Ki %3  Kd %4</translation>
+    </message>
+</context>
+<context>
     <name>CDocument</name>
     <message>
         <source>Save changes to %1?</source>

@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -87,10 +88,6 @@ private:
 
 } // namespace
 
-LabReportRun LiveRun(const CVorlintView& view) {
-    return {view, {view.m_stepResponse.Figures(), view.m_stepResponse.StillChanging()}};
-}
-
 CLabReport::CLabReport(const CVorlintView& view, const QString& documentName, const QDateTime& when)
     : CLabReport(view, LiveRun(view), documentName, when) {}
 
@@ -99,13 +96,23 @@ CLabReport::CLabReport(const CVorlintView& view, const LabReportRun& run, const 
     : m_view(view), m_chart(run.chart), m_strTitle(Tr(kTitle).arg(documentName)) {
     m_lines << m_strTitle << Tr(kDate).arg(DateText(when));
     m_nChartAfter = m_lines.size();
-    AddSetup();
+    AddSetup(run.setup);
     AddFigures(run.response);
     AddTuning();
 }
 
-void CLabReport::AddSetup() {
-    m_lines << Tr(kSetup) << WindowSetupLines(m_view);
+void CLabReport::AddSetup(const std::optional<SetupValues>& setup) {
+    m_lines << Tr(kSetup);
+    if (!setup) {
+        m_lines << WindowSetupLines(m_view);
+        return;
+    }
+    // The setup the response ran under, set on a simulation of its own to be read as the window's is.
+    const auto simulation = std::make_unique<CSimulation>();
+    CWindowState window;
+    SettingTarget target{*simulation, &window};
+    ApplySetup(target, *setup);
+    m_lines << WindowSetupLines(SettingSource(target), m_view.PlantHidden());
 }
 
 void CLabReport::AddFigures(const RecordedResponse& response) {
@@ -153,14 +160,14 @@ QByteArray CLabReport::PdfBytes() const {
     CPageFlow flow(pdf, painter);
     const QStringList headings = {m_lines.front(), Tr(kSetup), Tr(kFigures), Tr(kTuning)};
     for (int i = 0; i < m_lines.size(); ++i) {
-        const QSize chartSize = m_chart.ChartSize();
+        const QSize chartSize = m_chart->ChartSize();
         if (i == m_nChartAfter && !chartSize.isEmpty()) {
             flow.Space(0.01);
             // The chart keeps the window's proportions, narrower than the page when it would be too tall.
             const double aspect = static_cast<double>(chartSize.height()) / chartSize.width();
             QRectF chart = flow.Area(std::min(flow.Width() * aspect, flow.Height() * kChartHeightShare));
             chart.setWidth(chart.height() / aspect);
-            m_chart.PaintChartInto(painter, chart);
+            m_chart->PaintChartInto(painter, chart);
         }
         const bool heading = headings.contains(m_lines[i]);
         if (heading && i > 0)

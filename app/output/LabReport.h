@@ -1,32 +1,26 @@
 #pragma once
 
-#include "RecordedResponse.h"
+#include "LabReportRun.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class CChartPicture;
 class CVorlintView;
 
-/// What a report shows of a window's run: a chart and the response whose figures it lists.
-struct LabReportRun {
-    const CChartPicture& chart;
-    RecordedResponse response;
-};
-
-/// The window's live chart and its latest response.
-LabReportRun LiveRun(const CVorlintView& view);
-
 /// File > "Relatório do laboratório...": one window on A4 pages for a student's report, in the
-/// interface's language: a title with the document's name and the date, the chart as vectors, the
-/// whole setup, the step-response figures each with its value and what it measures, and what the
-/// tuning dialog last found for the window (its model and each rule's gains and predicted figures).
+/// interface's language: a title with the document's name and the date, the chart of the response
+/// measured as vectors, the setup in effect at the response's start, the step-response figures each
+/// with its value and what it measures, and what the tuning dialog last found for the window (its
+/// model and each rule's gains and predicted figures).
 class CLabReport {
 public:
     CLabReport(const CVorlintView& view, const QString& documentName, const QDateTime& when);
-    /// The report of `run` (a stretch of the window's history, say) with the window's setup and tuning.
+    /// The report of `run` (a response picked in the window's history, say) with the window's tuning.
     CLabReport(const CVorlintView& view, const LabReportRun& run, const QString& documentName,
                const QDateTime& when);
 
@@ -37,12 +31,12 @@ public:
     QByteArray PdfBytes() const;
 
 private:
-    void AddSetup();
+    void AddSetup(const std::optional<SetupValues>& setup);
     void AddFigures(const RecordedResponse& response);
     void AddTuning();
 
     const CVorlintView& m_view;
-    const CChartPicture& m_chart;
+    std::shared_ptr<const CChartPicture> m_chart;
     QString m_strTitle;
     QStringList m_lines;
     /// Lines before this one are the title and the date; the chart follows them.

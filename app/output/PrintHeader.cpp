@@ -15,12 +15,11 @@ const QString kBetweenEntries = QStringLiteral("   ");
 
 /// The set point, the manual power and the two step times on one line, then a line for each group of
 /// the plant-and-controller dialog.
-QStringList SetupLines(const CVorlintView& view) {
-    const SettingSource window(view, &view);
+QStringList SetupLines(const SettingSource& window, bool plantHidden) {
     QStringList first;
     for (SettingGroup group :
          {SettingGroup::SetPoint, SettingGroup::Controller, SettingGroup::Plant, SettingGroup::Window})
-        first += SetupEntries(window, group, view.PlantHidden());
+        first += SetupEntries(window, group, plantHidden);
     const struct {
         const char* name;
         SettingGroup group;
@@ -30,23 +29,28 @@ QStringList SetupLines(const CVorlintView& view) {
     QStringList lines{first.join(kBetweenEntries)};
     for (const auto& group : groups)
         lines.append(QCoreApplication::translate("PrintHeader", group.name) + kBetweenEntries +
-                     SetupEntries(window, group.group, view.PlantHidden()).join(kBetweenEntries));
+                     SetupEntries(window, group.group, plantHidden).join(kBetweenEntries));
     return lines;
 }
 
 } // namespace
 
-QStringList WindowSetupLines(const CVorlintView& view) {
+QStringList WindowSetupLines(const SettingSource& window, bool plantHidden) {
+    const CSimulation& simulation = window.simulation;
     return QStringList{
                QCoreApplication::translate("PrintHeader", "Fórmula: %1")
-                   .arg(view.PlantHidden() ? PlantHiddenText() : QString::fromStdString(view.m_strFormula)),
+                   .arg(plantHidden ? PlantHiddenText() : QString::fromStdString(simulation.m_strFormula)),
                QCoreApplication::translate("PrintHeader", "Modo: %1    Kp %2    Ki %3    Kd %4")
-                   .arg(QCoreApplication::translate("Setting", controlModeLabel(view)),
-                        formatPanelNumber(view.m_dKp, kGainFormat),
-                        formatPanelNumber(view.m_dKi, kGainFormat),
-                        formatPanelNumber(view.m_dKd, kGainFormat)),
+                   .arg(QCoreApplication::translate("Setting", controlModeLabel(simulation)),
+                        formatPanelNumber(simulation.m_dKp, kGainFormat),
+                        formatPanelNumber(simulation.m_dKi, kGainFormat),
+                        formatPanelNumber(simulation.m_dKd, kGainFormat)),
            } +
-           SetupLines(view);
+           SetupLines(window, plantHidden);
+}
+
+QStringList WindowSetupLines(const CVorlintView& view) {
+    return WindowSetupLines(SettingSource(view, &view), view.PlantHidden());
 }
 
 QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, const QDateTime& printedAt) {

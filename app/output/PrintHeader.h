@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingsTable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,8 @@ class QDateTime;
 /// a line each for the plant, controller and sensor options. A hidden plant's formula and dynamics
 /// read "planta oculta".
 QStringList WindowSetupLines(const CVorlintView& view);
+/// The same of the settings `window` holds, its plant hidden when `plantHidden`.
+QStringList WindowSetupLines(const SettingSource& window, bool plantHidden);
 
 /// The lines printed above a window's chart: the document's title, the window's setup and when it was
 /// printed.

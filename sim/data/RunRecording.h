@@ -10,14 +10,15 @@
 /// response read back from the recording measures exactly as it did live.
 struct RecordedStep {
     Sample sample;
-    double pointBefore = 0.0; ///< the point before the step
-    double dt = 0.0;          ///< the step's simulated length in seconds
+    double pointBefore = 0.0;    ///< the point before the step
+    double dt = 0.0;             ///< the step's simulated length in seconds
+    bool setPointByHand = false; ///< the set point was changed with its trackbar held down
 };
 
 /// A window's whole run, step by step, oldest first, up to a capacity beyond which the oldest steps go.
 /// The memory grows by doubling up to the capacity and is kept from then on, so appending never
 /// allocates once the run is long, at a thousand steps a second in every window; a short run costs
-/// little. At kCapacity steps of 88 bytes a window keeps at most 88 MB.
+/// little. At kCapacity steps of 96 bytes a window keeps at most 96 MB.
 class RunRecording {
 public:
     static constexpr std::size_t kCapacity = 1000000;

@@ -1,6 +1,7 @@
 #include "ComparedResponse.h"
 
 #include "RoundTripNumber.h"
+#include "SettingsTable.h"
 #include "Simulation.h"
 
 #include <algorithm>
@@ -32,25 +33,41 @@ std::vector<std::int64_t> allTimes(const std::vector<ComparedResponse>& response
     return times;
 }
 
+/// The gains noted with the setup at the response's start; the simulation's own when none was noted.
+PidGains GainsAtStart(const CSimulation& simulation, const StepResponseFigures& figures) {
+    const SetupValues* setup =
+        std::isnan(figures.responseStartStep)
+            ? nullptr
+            : simulation.m_setups.At(static_cast<std::uint64_t>(figures.responseStartStep));
+    if (setup == nullptr) {
+        return {simulation.m_dKp, simulation.m_dKi, simulation.m_dKd};
+    }
+    const auto gain = [setup](const char* option) {
+        return ValueOf(*setup, *settingByOption(option)).number;
+    };
+    return {gain("kp"), gain("ki"), gain("kd")};
+}
+
 } // namespace
 
 ComparedResponse LatestResponse(const CSimulation& simulation) {
     ComparedResponse response;
     response.figures = simulation.m_stepResponse.Figures();
-    const SampleHistory& history = simulation.m_history;
-    if (history.empty() || std::isnan(response.figures.responseStartStep)) {
+    response.gains = GainsAtStart(simulation, response.figures);
+    const RunRecording& recording = simulation.m_recording;
+    if (recording.empty() || std::isnan(response.figures.responseStartStep)) {
         return response;
     }
-    // The start of the response's first step, on the history's clock; a sample of the response ends
-    // after it, one from before ends at it or earlier.
-    const double start = history.newest().timeS - simulation.m_stepResponse.ElapsedS();
-    for (std::size_t i = history.size(); i-- > 0;) {
-        const std::int64_t timeMs = std::llround((history[i].timeS - start) * 1000.0);
+    // The start of the response's first step, on the run's clock; a sample of the response ends after
+    // it, one from before ends at it or earlier.
+    const double start = recording[recording.size() - 1].sample.timeS - simulation.m_stepResponse.ElapsedS();
+    for (std::size_t i = recording.size(); i-- > 0;) {
+        const std::int64_t timeMs = std::llround((recording[i].sample.timeS - start) * 1000.0);
         if (timeMs <= 0) {
             break;
         }
         response.timeMs.push_back(timeMs);
-        response.points.push_back(history[i].point);
+        response.points.push_back(recording[i].sample.point);
     }
     std::reverse(response.timeMs.begin(), response.timeMs.end());
     std::reverse(response.points.begin(), response.points.end());

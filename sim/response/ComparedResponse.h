@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PidOptions.h"
 #include "StepResponseFigures.h"
 
 #include <cstdint>
@@ -8,10 +9,12 @@
 
 class CSimulation;
 
-/// One simulation's latest step response as a comparison of several shows it: its figures and the
-/// samples of it that the history still holds.
+/// One simulation's latest step response as a comparison of several shows it: its figures, the gains
+/// it ran with and its samples from its start, as the run's recording holds them.
 struct ComparedResponse {
     StepResponseFigures figures;
+    /// The gains in effect at the response's start.
+    PidGains gains;
     /// Each sample's T, from the start of the response's first step to the end of the sample's step, in
     /// whole milliseconds: steps are whole milliseconds, so responses of different windows line up
     /// exactly.
@@ -19,7 +22,8 @@ struct ComparedResponse {
     std::vector<double> points;
 };
 
-/// The latest step response of `simulation`, oldest sample first.
+/// The latest step response of `simulation`, oldest sample first: every step of it that the recording
+/// still holds.
 ComparedResponse LatestResponse(const CSimulation& simulation);
 
 /// z = (y - y0) / (r - y0) of the point `y` in the response of `figures`; NaN without a step (r = y0).

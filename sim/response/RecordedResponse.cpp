@@ -32,9 +32,23 @@ RecordedResponse MeasureRecordedResponse(const RunRecording& recording, std::siz
         if (i > start && BeginsResponse(recording, i))
             break;
         const RecordedStep& step = recording[i];
-        meter.Add(step.sample, step.pointBefore, step.dt);
+        meter.Add(step.sample, step.pointBefore, step.dt, step.setPointByHand);
     }
     RecordedResponse response{meter.Figures(), meter.StillChanging()};
     response.figures.responseStartStep += static_cast<double>(recording.stepNumber(0) - 1);
     return response;
+}
+
+std::size_t SettledIndex(const RunRecording& recording, std::size_t start,
+                         const StepResponseFigures& figures) {
+    double elapsed = 0.0;
+    for (std::size_t i = start; i < recording.size(); ++i) {
+        if (i > start && BeginsResponse(recording, i))
+            return i - 1;
+        // T summed as the meter sums it, so that the last step outside the band has T = settlingTimeS.
+        elapsed += recording[i].dt;
+        if (elapsed > figures.settlingTimeS)
+            return i;
+    }
+    return recording.size() - 1;
 }

@@ -22,3 +22,9 @@ std::optional<std::size_t> NearestResponseStart(const RunRecording& recording, s
 /// set-point change or the newest step. The steps are fed to the step-response meter from the oldest
 /// one kept, so that the figures are the meter's own; the step numbers count the dropped steps too.
 RecordedResponse MeasureRecordedResponse(const RunRecording& recording, std::size_t start);
+
+/// The last step (an index of `recording`) that shows the response beginning at `start`, whose figures
+/// are `figures`: the first step inside the settling band for good, or, when it has not settled, its
+/// last step (before the next set-point change, or the newest).
+std::size_t SettledIndex(const RunRecording& recording, std::size_t start,
+                         const StepResponseFigures& figures);

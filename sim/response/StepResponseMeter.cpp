@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
-void CStepResponseMeter::Add(const Sample& sample, double pointBefore, double dt) {
+void CStepResponseMeter::Add(const Sample& sample, double pointBefore, double dt, bool setPointByHand) {
     ++m_nSteps;
     // NaN != NaN: a set point that is not a number starts a new response at every step, as a plain
     // comparison of the recorded set points would say.
     if (m_nSteps == 1 || sample.setPoint != m_dLastSetPoint) {
         // The run's first step begins a response without a change of the set point.
         const std::uint64_t previousChange = m_nStartStep > 1 ? m_nStartStep : 0;
-        BeginResponse(sample.setPoint, pointBefore);
+        BeginResponse(sample.setPoint, pointBefore, setPointByHand);
         m_nPreviousChangeStep = m_nSteps > 1 ? previousChange : 0;
     }
     m_dLastSetPoint = sample.setPoint;
@@ -62,10 +62,10 @@ StepResponseFigures CStepResponseMeter::Figures() const {
 }
 
 bool CStepResponseMeter::StillChanging() const {
-    return m_nPreviousChangeStep != 0 && m_nStartStep - m_nPreviousChangeStep <= kRampSteps;
+    return m_bByHand || (m_nPreviousChangeStep != 0 && m_nStartStep - m_nPreviousChangeStep <= kRampSteps);
 }
 
-void CStepResponseMeter::BeginResponse(double setPoint, double pointBefore) {
+void CStepResponseMeter::BeginResponse(double setPoint, double pointBefore, bool byHand) {
     const std::uint64_t steps = m_nSteps;
     Clear();
     m_nSteps = steps;
@@ -73,6 +73,7 @@ void CStepResponseMeter::BeginResponse(double setPoint, double pointBefore) {
     m_dInitialPoint = pointBefore;
     m_dSetPoint = setPoint;
     m_dChange = setPoint - pointBefore;
+    m_bByHand = byHand;
 }
 
 void CStepResponseMeter::TrackRise(double z) {

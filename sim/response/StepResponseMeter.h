@@ -15,13 +15,17 @@
 class CStepResponseMeter {
 public:
     /// Takes one step: its sample, the point before the step and the step's simulated length in seconds.
-    void Add(const Sample& sample, double pointBefore, double dt);
+    /// `setPointByHand`: the set point was changed with its trackbar held down since the step before.
+    void Add(const Sample& sample, double pointBefore, double dt, bool setPointByHand = false);
     /// The figures of the current response; all undefined before the first step.
     StepResponseFigures Figures() const;
-    /// Whether the current response began within kRampSteps steps of the one before it, which a
-    /// set-point change also began: the set point was still moving (a trackbar dragged by hand), so
-    /// the figures are those of a ramp's last piece, not of a step.
+    /// Whether the current response began with a change made while the trackbar was held down, or
+    /// within kRampSteps steps of the one before it, which a set-point change also began: the set point
+    /// was still moving, so the figures are those of a ramp's last piece, not of a step. A hand's drag is
+    /// a ramp however far apart its changes come (at full speed they come tens of steps apart).
     bool StillChanging() const;
+    /// Whether the newest step began the current response.
+    bool BeganWithNewestStep() const { return m_nSteps != 0 && m_nStartStep == m_nSteps; }
     /// T of the newest step: simulated seconds from the start of the response's first step to the end
     /// of the newest; 0 before the first step.
     double ElapsedS() const { return m_dElapsed; }
@@ -34,7 +38,7 @@ public:
     static constexpr std::uint64_t kRampSteps = 10;
 
 private:
-    void BeginResponse(double setPoint, double pointBefore);
+    void BeginResponse(double setPoint, double pointBefore, bool byHand);
     void TrackRise(double z);
     void TrackPeak(double z, double point);
     void TrackSettling(double z);
@@ -46,6 +50,7 @@ private:
     std::uint64_t m_nStartStep = 0;
     /// The start of the response before the current one when a set-point change began both; 0 otherwise.
     std::uint64_t m_nPreviousChangeStep = 0;
+    bool m_bByHand = false; ///< the current response began with a change made with the trackbar held
     double m_dInitialPoint = 0.0;
     double m_dSetPoint = 0.0;
     double m_dChange = 0.0;  // r - y0

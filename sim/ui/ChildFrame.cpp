@@ -107,6 +107,13 @@ void CChildFrame::ConnectNotifications() {
         connect(trackbar, &QSlider::valueChanged, this, &CChildFrame::Save);
         connect(trackbar, &QSlider::sliderReleased, this, &CChildFrame::Save);
     }
+    // A drag moves the set point in small changes whose spacing depends on the speed: held down, the
+    // trackbar's changes make a ramp however far apart they come.
+    const QSlider* setPoint = &control<QSlider>(m_pSliderPanel, SetPoint);
+    connect(setPoint, &QSlider::valueChanged, this, [this, setPoint] {
+        if (setPoint->isSliderDown())
+            m_pView->m_bSetPointByHand = true;
+    });
 }
 
 void CChildFrame::ConnectUpDown(int upDownId, double CSimulation::*gain, bool bStopAtZero) {

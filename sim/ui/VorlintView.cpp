@@ -142,6 +142,9 @@ void CVorlintView::ApplyDueEvents() {
 }
 
 void CVorlintView::AfterStep() {
+    if (m_stepResponse.BeganWithNewestStep())
+        m_setups.Note(static_cast<std::uint64_t>(m_stepResponse.Figures().responseStartStep),
+                      SettingSource(*this, this));
     m_bShowMeasurement = MeasuresApart();
     ExchangeWithPanels(false);
     InvalidateChart();

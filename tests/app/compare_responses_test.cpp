@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "CommandIds.h"
 #include "CompareResponsesWindow.h"
+#include "ComparisonPlot.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,6 +109,23 @@ TEST_F(CompareResponsesTest, TheCsvHasAColumnPerWindowAlignedAtItsStartAndThePlo
     m_comparison->findChildren<QPushButton*>().front()->click();
     ASSERT_TRUE(answer.Fired());
     EXPECT_EQ(QImage(Path(QStringLiteral("comparison.png"))).size(), m_comparison->PlotSize());
+}
+
+// Past the live history's 1500 samples the comparison still shows and exports each response whole,
+// from the recording; the legend gives the gains each ran with, not those set since.
+TEST_F(CompareResponsesTest, ALongResponseIsShownWholeWithTheGainsItRanWith) {
+    CVorlintView& first = *Windows()[0]->View();
+    Step(first, 2000);
+    first.m_dKp = 0.3;
+    Windows()[0]->Frame()->ExchangePanels(false);
+    m_comparison->Refresh();
+    const QStringList lines = QString::fromStdString(m_comparison->Csv()).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2032); // header, 2030 rows, nothing after the last line feed
+    EXPECT_TRUE(lines[1].startsWith(
+        QStringLiteral("0.10000000000000001,%1,").arg(first.m_recording[0].sample.point, 0, 'g', 17)))
+        << lines[1].toStdString();
+    EXPECT_EQ(ComparisonLegendText({Windows()[0]->windowTitle(), LatestResponse(first)}),
+              Windows()[0]->windowTitle() + QStringLiteral(": Kp 0,050000  Ki 0,000000  Kd 0,000000"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ChartPicture.h"
 #include "ChildFrame.h"
 #include "CommandIds.h"
+#include "DialogPanel.h"
 #include "DialogTemplates.h"
 #include "HistoryView.h"
 #include "LabReport.h"
@@ -13,6 +14,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSlider>
+
+#include <cmath>
 
 namespace {
 
@@ -72,8 +76,19 @@ TEST_F(RunStudyTest, HistoryMenuOpensTheWindowsRecording) {
 /// kStepResponseFigureFields[2].
 constexpr std::size_t kSetPointFigure = 2;
 
-// The history window's report gives the response picked there, not the window's latest.
-TEST_F(RunStudyTest, AReportFromTheHistoryListsTheResponsePickedThere) {
+/// The line of `report` that gives the figure `figure`.
+QString FigureLine(const CLabReport& report, std::size_t figure) {
+    for (const QString& line : report.Lines()) {
+        if (line.startsWith(StepResponseFigureName(figure) + QLatin1String(": ")) &&
+            line.contains(QStringLiteral(" — ")))
+            return line;
+    }
+    return QString();
+}
+
+// The history window's report gives the response picked there, not the window's latest: its figures,
+// its chart from its start to its settling, and the setup it ran under, not the one set since.
+TEST_F(RunStudyTest, AReportFromTheHistoryListsTheResponsePickedThereWithItsSetupAndChart) {
     CVorlintView& view = ActiveView();
     SessionScript::SetUpPid(*Active(), 1200.0, 0.05, 2.0, 0.0);
     for (int i = 0; i < 300; ++i)
@@ -81,23 +96,78 @@ TEST_F(RunStudyTest, AReportFromTheHistoryListsTheResponsePickedThere) {
     Active()->Frame()->ApplySettings({setPointChange(2200.0)});
     for (int i = 0; i < 300; ++i)
         view.OnTimer();
+    Active()->Frame()->ApplySettings({setPointChange(2400.0), {settingByFileKey("realStepMs"), {20.0, ""}}});
+    for (int i = 0; i < 5; ++i)
+        view.OnTimer();
     CHistoryView& history = ShowRunHistory(view, QStringLiteral("lab.vrl"));
     ASSERT_TRUE(history.PickResponseNear(0));
-    const std::unique_ptr<CChartPicture> shown = history.ChartPicture(false);
-    const CLabReport picked(view, {*shown, history.PickedResponse()}, QStringLiteral("lab.vrl"), QDateTime());
-    const auto setPointLine = [](const CLabReport& report) {
-        for (const QString& line : report.Lines()) {
-            if (line.startsWith(StepResponseFigureName(kSetPointFigure) + QLatin1String(": ")) &&
-                line.contains(QStringLiteral(" — ")))
-                return line;
-        }
-        return QString();
-    };
-    EXPECT_TRUE(setPointLine(picked).contains(QLatin1String(": 1200,0")))
-        << setPointLine(picked).toStdString();
-    EXPECT_TRUE(setPointLine(CLabReport(view, QStringLiteral("lab.vrl"), QDateTime()))
-                    .contains(QLatin1String(": 2200,0")));
+    EXPECT_TRUE(FigureLine(CLabReport(view, ResponseRun(view, history.PickedResponse()),
+                                      QStringLiteral("lab.vrl"), QDateTime()),
+                           kSetPointFigure)
+                    .contains(QLatin1String(": 1200,0")));
+
+    ASSERT_TRUE(history.PickResponseNear(300));
+    const LabReportRun run = ResponseRun(view, history.PickedResponse());
+    const double settling = history.PickedResponse().figures.settlingTimeS;
+    ASSERT_LT(settling, 29.0) << "it settles before the next change";
+    EXPECT_EQ(run.firstShownStep, 301u);
+    EXPECT_EQ(run.lastShownStep, 301u + static_cast<std::uint64_t>(std::llround(settling / 0.1)));
+    const CLabReport picked(view, run, QStringLiteral("lab.vrl"), QDateTime());
+    EXPECT_TRUE(FigureLine(picked, kSetPointFigure).contains(QLatin1String(": 2200,0")));
+    const QString setup = picked.Lines().filter(QStringLiteral("Set point:")).join('|');
+    EXPECT_TRUE(setup.contains(QStringLiteral("Set point: 2200   ")) &&
+                setup.contains(QStringLiteral("Real (ms): 1   ")))
+        << setup.toStdString();
     EXPECT_TRUE(picked.PdfBytes().startsWith("%PDF"));
+
+    // The window's own report gives its latest response, not yet settled, with the setup of now.
+    const LabReportRun live = LiveRun(view);
+    EXPECT_EQ(live.firstShownStep, 601u);
+    EXPECT_EQ(live.lastShownStep, 605u);
+    const CLabReport latest(view, QStringLiteral("lab.vrl"), QDateTime());
+    EXPECT_TRUE(FigureLine(latest, kSetPointFigure).contains(QLatin1String(": 2400,0")));
+    const QString now = latest.Lines().filter(QStringLiteral("Set point:")).join('|');
+    EXPECT_TRUE(now.contains(QStringLiteral("Set point: 2400   ")) &&
+                now.contains(QStringLiteral("Real (ms): 20   ")))
+        << now.toStdString();
+}
+
+// At full speed a hand's drag comes tens of steps apart: held down, the trackbar's changes still make a
+// ramp, and a report made right after it gives no figure; a change typed as far apart is a step.
+TEST_F(RunStudyTest, AHandsDragIsARampWhoseReportGivesNoFigure) {
+    CVorlintView& view = ActiveView();
+    QSlider& setPoint = *Active()->Frame()->SliderPanel()->Control<QSlider>(ControlId::SetPoint);
+    for (int i = 0; i < 30; ++i)
+        view.OnTimer();
+    setPoint.setSliderDown(true);
+    for (int move = 0; move < 3; ++move) {
+        setPoint.setValue(setPoint.value() - 20000);
+        for (int i = 0; i < 20; ++i)
+            view.OnTimer();
+    }
+    setPoint.setSliderDown(false);
+    view.OnTimer();
+    EXPECT_TRUE(view.m_stepResponse.StillChanging());
+
+    const CLabReport report(view, QStringLiteral("lab.vrl"), QDateTime());
+    const QString changing = QStringLiteral("O set point ainda estava mudando");
+    EXPECT_TRUE(report.Lines().contains(changing));
+    for (std::size_t f = 0; f < kStepResponseFigureFields.size(); ++f)
+        EXPECT_TRUE(FigureLine(report, f).startsWith(StepResponseFigureName(f) + QStringLiteral(": – — ")))
+            << FigureLine(report, f).toStdString();
+    const std::optional<QString> words = PdfWords(report.PdfBytes(), Path(QStringLiteral("ramp.pdf")));
+    if (words) {
+        EXPECT_TRUE(words->contains(changing));
+        for (std::size_t f = 0; f < kStepResponseFigureFields.size(); ++f)
+            EXPECT_TRUE(words->contains(StepResponseFigureName(f) + QStringLiteral(": – — ")))
+                << StepResponseFigureName(f).toStdString();
+    }
+
+    for (int i = 0; i < 20; ++i)
+        view.OnTimer();
+    setPoint.setValue(setPoint.value() - 20000);
+    view.OnTimer();
+    EXPECT_FALSE(view.m_stepResponse.StillChanging()) << "not held, 21 steps after the drag";
 }
 
 } // namespace

@@ -12,6 +12,7 @@ namespace {
 // the last four samples, at T = 250, 500, 750 and 1000 ms from the start of its first step.
 TEST(ComparedResponseTest, TheLatestResponseIsItsSamplesAtTheirTimeFromItsStart) {
     auto simulation = std::make_unique<CSimulation>();
+    simulation->m_recording.setCapacity(100);
     simulation->InitialUpdate();
     simulation->m_dPower = 40.0;
     simulation->m_dSetPoint = 500.0;
@@ -29,6 +30,31 @@ TEST(ComparedResponseTest, TheLatestResponseIsItsSamplesAtTheirTimeFromItsStart)
     const SampleHistory& history = simulation->m_history;
     EXPECT_EQ(response.points,
               (std::vector<double>{history[3].point, history[4].point, history[5].point, history[6].point}));
+}
+
+// A response longer than the live history is read whole from the recording, with the gains noted at its
+// start rather than those of now.
+TEST(ComparedResponseTest, ALongResponseIsReadWholeFromTheRecordingWithItsGains) {
+    auto simulation = std::make_unique<CSimulation>();
+    simulation->m_recording.setCapacity(RunRecording::kCapacity);
+    simulation->InitialUpdate();
+    simulation->SetPid(true);
+    simulation->m_dKp = 0.05;
+    simulation->m_dKi = 20.0;
+    simulation->m_dSetPoint = 500.0;
+    simulation->Step();
+    simulation->m_setups.Note(1, SettingSource(*simulation));
+    simulation->m_dKp = 0.5;
+    for (int k = 0; k < 1999; ++k)
+        simulation->Step();
+
+    const ComparedResponse response = LatestResponse(*simulation);
+    ASSERT_EQ(response.timeMs.size(), 2000u);
+    EXPECT_EQ(response.timeMs.front(), 100);
+    EXPECT_EQ(response.timeMs.back(), 200000);
+    EXPECT_EQ(response.points.front(), simulation->m_recording[0].sample.point);
+    EXPECT_EQ(response.gains.kp, 0.05);
+    EXPECT_EQ(response.gains.ki, 20.0);
 }
 
 TEST(ComparedResponseTest, NormalizedIsTheShareOfTheStepCovered) {

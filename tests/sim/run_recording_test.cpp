@@ -3,6 +3,7 @@
 #include "SimulationTestSupport.h"
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -84,6 +85,67 @@ TEST_F(RunRecordingInSimulation, AResponseReadBackAfterDropsIsTheMetersOwn) {
         EXPECT_TRUE(a == b || (std::isnan(a) && std::isnan(b))) << field.name;
     }
     EXPECT_EQ(recorded.figures.responseStartStep, 70.0);
+}
+
+// The chart of a response ends at its first step back inside the 2 % band for good, or, unsettled, at
+// its last step before the next change.
+TEST(RunRecordingTest, AResponseIsShownToItsSettlingOrToItsEnd) {
+    RunRecording recording(16);
+    double before = 0.0;
+    for (const auto& [setPoint, point] : std::vector<std::pair<double, double>>{
+             {100, 50}, {100, 90}, {100, 103}, {100, 99}, {100, 100}, {100, 100}, {200, 150}, {200, 160}}) {
+        recording.push_back({Sample{setPoint, point, 0, 0, 0, 0, 0, 0, 0}, before, 0.1});
+        before = point;
+    }
+    StepResponseFigures first = MeasureRecordedResponse(recording, 0).figures;
+    EXPECT_EQ(first.settlingTimeS, 0.1 + 0.1 + 0.1) << "103 is the last point outside";
+    EXPECT_EQ(SettledIndex(recording, 0, first), 3u);
+    first.settlingTimeS = StepResponseFigures::kUndefined;
+    EXPECT_EQ(SettledIndex(recording, 0, first), 5u);
+    EXPECT_EQ(SettledIndex(recording, 6, MeasureRecordedResponse(recording, 6).figures), 7u);
+}
+
+// A change made with the set point's trackbar held is recorded with its step, and read back as the
+// meter took it; the flag holds for that step only.
+TEST_F(RunRecordingInSimulation, AHandsChangeIsRecordedAndReadBackAsARamp) {
+    sim.m_recording.setCapacity(100);
+    setPid(0.1, 0.0, 0.0, 1000.0);
+    for (int i = 0; i < 40; ++i)
+        sim.Step();
+    sim.m_dSetPoint = 1100.0;
+    sim.m_bSetPointByHand = true;
+    sim.Step();
+    EXPECT_FALSE(sim.m_bSetPointByHand);
+    EXPECT_TRUE(sim.m_stepResponse.StillChanging());
+    EXPECT_TRUE(MeasureRecordedResponse(sim.m_recording, 40).stillChanging);
+    for (int i = 0; i < 30; ++i)
+        sim.Step();
+    sim.m_dSetPoint = 1200.0;
+    sim.Step();
+    EXPECT_FALSE(MeasureRecordedResponse(sim.m_recording, 71).stillChanging);
+}
+
+// The setup is kept where it changed; asked for a step, the log gives the one in effect then.
+TEST_F(RunRecordingInSimulation, TheSetupLogGivesTheSetupInEffectAtAStep) {
+    const SettingRow& kp = *settingByOption("kp");
+    sim.m_dKp = 0.1;
+    sim.m_setups.Note(1, SettingSource(sim));
+    sim.m_setups.Note(5, SettingSource(sim)); // no change: nothing new kept
+    sim.m_dKp = 0.2;
+    sim.m_strFormula = "p";
+    sim.m_setups.Note(10, SettingSource(sim));
+    EXPECT_EQ(sim.m_setups.At(0), nullptr);
+    EXPECT_EQ(ValueOf(*sim.m_setups.At(9), kp).number, 0.1);
+    EXPECT_EQ(sim.m_setups.At(9), sim.m_setups.At(1));
+    EXPECT_EQ(ValueOf(*sim.m_setups.At(10), kp).number, 0.2);
+
+    const auto restored = std::make_unique<CSimulation>();
+    SettingTarget target{*restored};
+    ApplySetup(target, *sim.m_setups.At(99));
+    EXPECT_EQ(restored->m_dKp, 0.2);
+    EXPECT_EQ(restored->m_strFormula, "p");
+    sim.InitialUpdate();
+    EXPECT_EQ(sim.m_setups.At(99), nullptr) << "a new run forgets the setups";
 }
 
 } // namespace

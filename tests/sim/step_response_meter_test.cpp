@@ -143,4 +143,23 @@ TEST(StepResponseMeterTest, ASetPointChangeWithinTenStepsOfTheLastIsARampNotASte
     EXPECT_TRUE(meter.StillChanging());
 }
 
+// A change made with the trackbar held down makes a ramp however far from the last; the next change
+// made without it is a step again.
+TEST(StepResponseMeterTest, AChangeMadeWithTheTrackbarHeldIsARampHoweverFarApart) {
+    CStepResponseMeter meter;
+    double point = 20.0;
+    for (int k = 1; k <= 30; ++k)
+        feed(meter, point, 1200.0, 20.0, 0.1);
+    meter.Add(Sample{1300.0, 20.0, 50.0, 0.0, 0.0, 0.0, 0.0}, point, 0.1, true); // step 31, held
+    EXPECT_TRUE(meter.StillChanging());
+    EXPECT_TRUE(meter.BeganWithNewestStep());
+    feed(meter, point, 1300.0, 20.0, 0.1);
+    EXPECT_TRUE(meter.StillChanging()) << "the response stays the hand's";
+    EXPECT_FALSE(meter.BeganWithNewestStep());
+    for (int k = 33; k <= 60; ++k)
+        feed(meter, point, 1300.0, 20.0, 0.1);
+    feed(meter, point, 1400.0, 20.0, 0.1); // step 61: 30 steps after, typed
+    EXPECT_FALSE(meter.StillChanging());
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 #include "ComparisonPlot.h"
 
+#include "PanelText.h"
 #include "ReadingText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -79,17 +81,30 @@ struct PlotMapping {
     }
 };
 
-void drawLegend(QPainter& painter, const QRectF& target, const std::vector<NamedResponse>& responses) {
-    const QFontMetricsF metrics(painter.font());
+/// Lays the legend's entries out left to right from the top of `target`, starting a line where one
+/// does not fit; draws them when `painter` is given. Returns the height they take.
+double layLegend(QPainter* painter, const QFontMetricsF& metrics, const QRectF& target,
+                 const std::vector<NamedResponse>& responses) {
+    constexpr double kSwatch = 16.0;
     double x = target.left() + kPadding;
-    const double y = target.top() + kPadding + metrics.ascent();
+    double y = target.top() + kPadding + metrics.ascent();
     for (std::size_t i = 0; i < responses.size(); ++i) {
-        painter.setPen(QPen(colorOf(i), 2));
-        painter.drawLine(QPointF(x, y - metrics.ascent() / 3), QPointF(x + 16, y - metrics.ascent() / 3));
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(x + 20, y), responses[i].name);
-        x += 30 + metrics.horizontalAdvance(responses[i].name);
+        const QString text = ComparisonLegendText(responses[i]);
+        const double width = kSwatch + 4 + metrics.horizontalAdvance(text);
+        if (x > target.left() + kPadding && x + width > target.right() - kPadding) {
+            x = target.left() + kPadding;
+            y += metrics.height();
+        }
+        if (painter != nullptr) {
+            painter->setPen(QPen(colorOf(i), 2));
+            painter->drawLine(QPointF(x, y - metrics.ascent() / 3),
+                              QPointF(x + kSwatch, y - metrics.ascent() / 3));
+            painter->setPen(Qt::black);
+            painter->drawText(QPointF(x + kSwatch + 4, y), text);
+        }
+        x += width + 10;
     }
+    return y - metrics.ascent() + metrics.height() - target.top();
 }
 
 void drawAxes(QPainter& painter, const PlotMapping& map) {
@@ -111,6 +126,45 @@ void drawAxes(QPainter& painter, const PlotMapping& map) {
         end);
 }
 
+/// The samples that fall in one pixel column: the first, the lowest, the highest and the last.
+class ColumnEnvelope {
+public:
+    bool takes(const QPointF& point) {
+        if (m_count == 0 || std::floor(point.x()) != std::floor(m_first.x()))
+            return false;
+        m_low = point.y() > m_low.y() ? point : m_low;
+        m_high = point.y() < m_high.y() ? point : m_high;
+        m_last = point;
+        ++m_count;
+        return true;
+    }
+    void start(const QPointF& point) {
+        m_first = m_low = m_high = m_last = point;
+        m_count = 1;
+    }
+    /// Adds the column's points to `path`, joined to what it holds when `drawing`, and empties it.
+    void flush(QPainterPath& path, bool& drawing) {
+        if (m_count == 0)
+            return;
+        if (drawing)
+            path.lineTo(m_first);
+        else
+            path.moveTo(m_first);
+        if (m_count > 1) {
+            const bool lowFirst = m_low.x() <= m_high.x();
+            path.lineTo(lowFirst ? m_low : m_high);
+            path.lineTo(lowFirst ? m_high : m_low);
+            path.lineTo(m_last);
+        }
+        drawing = true;
+        m_count = 0;
+    }
+
+private:
+    QPointF m_first, m_low, m_high, m_last;
+    std::size_t m_count = 0;
+};
+
 void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse& named,
                   const std::vector<double>& values, QColor color, bool normalized) {
     const double reference = referenceLine(named, normalized);
@@ -118,25 +172,36 @@ void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse
         painter.setPen(QPen(color, 1, Qt::DashLine));
         painter.drawLine(map.at(0.0, reference), map.at(map.range.timeS, reference));
     }
+    // A long response has many samples to a pixel column: the path takes each column's first, lowest,
+    // highest and last, which draw the same picture at a cost bounded by the width.
     QPainterPath path;
     bool drawing = false;
+    ColumnEnvelope column;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (!std::isfinite(values[i])) {
+            column.flush(path, drawing);
             drawing = false;
             continue;
         }
         const QPointF point = map.at(static_cast<double>(named.response.timeMs[i]) / 1000.0, values[i]);
-        if (drawing)
-            path.lineTo(point);
-        else
-            path.moveTo(point);
-        drawing = true;
+        if (!column.takes(point)) {
+            column.flush(path, drawing);
+            column.start(point);
+        }
     }
+    column.flush(path, drawing);
     painter.setPen(QPen(color, 1.5));
     painter.drawPath(path);
 }
 
 } // namespace
+
+QString ComparisonLegendText(const NamedResponse& named) {
+    const PidGains& gains = named.response.gains;
+    return QCoreApplication::translate("CComparisonPlot", "%1: Kp %2  Ki %3  Kd %4")
+        .arg(named.name, formatPanelNumber(gains.kp, kGainFormat), formatPanelNumber(gains.ki, kGainFormat),
+             formatPanelNumber(gains.kd, kGainFormat));
+}
 
 CComparisonPlot::CComparisonPlot(QWidget* parent) : QWidget(parent) {
     setMinimumSize(320, 200);
@@ -164,15 +229,15 @@ void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrics(painter.font());
     const double left = metrics.horizontalAdvance(QStringLiteral("-0,0000e+00")) + 2 * kPadding;
-    const QRectF area =
-        target.adjusted(left, metrics.height() + 2 * kPadding, -kPadding, -(metrics.height() + kPadding));
+    const double legend = layLegend(nullptr, metrics, target, m_responses);
+    const QRectF area = target.adjusted(left, legend + kPadding, -kPadding, -(metrics.height() + kPadding));
     // Each response's shown values once a paint: the range and the curve both read them.
     std::vector<std::vector<double>> shown;
     shown.reserve(m_responses.size());
     for (const NamedResponse& named : m_responses)
         shown.push_back(ShownValues(named.response, m_bNormalized));
     const PlotMapping map{area, rangeOf(m_responses, shown, m_bNormalized)};
-    drawLegend(painter, target, m_responses);
+    layLegend(&painter, metrics, target, m_responses);
     drawAxes(painter, map);
     if (m_bNormalized) {
         painter.setPen(QPen(kAxisGrey, 0, Qt::DotLine));

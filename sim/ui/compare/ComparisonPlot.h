@@ -16,9 +16,14 @@ struct NamedResponse {
     ComparedResponse response;
 };
 
+/// A response's entry in the legend: its window and the gains it ran with, as the panels write them:
+/// "lab.vrl:1: Kp 0,050000  Ki 2,000000  Kd 0,000000".
+QString ComparisonLegendText(const NamedResponse& named);
+
 /// The responses of several windows in one plot, aligned at each response's start: each one's points
 /// over its T in a colour of its own with its set point dashed in the same colour, or, normalized, each
-/// one's z with the lines z = 0 and z = 1.
+/// one's z with the lines z = 0 and z = 1; the legend names each window and the gains its response ran
+/// with.
 class CComparisonPlot : public QWidget {
     Q_OBJECT
 
