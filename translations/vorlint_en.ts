@@ -1092,7 +1092,7 @@ Exercise</translation>
     </message>
     <message>
         <source>Quantos segundos simulados passam em um segundo real: muda o campo Real da janela ativa a partir do seu Simulado.</source>
-        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simulado.</translation>
+        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simul. field.</translation>
     </message>
 </context>
 <context>

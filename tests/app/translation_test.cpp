@@ -4,6 +4,7 @@
 #include "ExpressaoDlg.h"
 #include "FrequencyLabTexts.h"
 #include "InterfaceTranslations.h"
+#include "TuningRules.h"
 #include "VrlFile.h"
 
 #include <QBuffer>
@@ -29,6 +30,8 @@ struct LanguageSample {
     /// Refusals of a file's events and exercise, which the command line gives in English.
     const char* eventRefusal;
     const char* exerciseRefusal;
+    /// A tuning rule's name, which the command line gives in English.
+    const char* tuningRule;
 };
 
 const LanguageSample kSamples[] = {
@@ -42,7 +45,8 @@ const LanguageSample kSamples[] = {
      "Como escrever fórmulas no Vorlint",
      "O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência.",
      R"(windows[0].events[1].antiWindup: esperado "none", "conditional" ou "backcalc")",
-     "exercise.checks[0].min: acima de max"},
+     "exercise.checks[0].min: acima de max",
+     "Ziegler-Nichols algum sobressinal"},
     {"en",
      {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
      "&Plant formula...",
@@ -53,7 +57,8 @@ const LanguageSample kSamples[] = {
      "Writing formulas in Vorlint",
      FrequencyLabText::kNoSampling,
      R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
-     "exercise.checks[0].min: above max"},
+     "exercise.checks[0].min: above max",
+     "Ziegler-Nichols some overshoot"},
     {"",
      {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
      "&Expressão...",
@@ -64,7 +69,8 @@ const LanguageSample kSamples[] = {
      "Writing formulas in Vorlint",
      FrequencyLabText::kNoSampling,
      R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
-     "exercise.checks[0].min: above max"},
+     "exercise.checks[0].min: above max",
+     "Ziegler-Nichols some overshoot"},
 };
 
 /// The sample of the language the test runner expects the environment to choose.
@@ -151,6 +157,9 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     EXPECT_EQ(VrlRefusal(R"({"format": "vorlint", "version": 1,
                   "exercise": {"checks": [{"figure": "iae", "min": 2, "max": 1}]}})"),
               QString::fromUtf8(sample.exerciseRefusal));
+    const UltimateCycle cycle{};
+    EXPECT_EQ(QCoreApplication::translate("TuningRules", ultimateCycleRules(cycle)[3].name),
+              QString::fromUtf8(sample.tuningRule));
 }
 
 // Qt's own texts come from Qt's translations, in the interface's language or, without a translation
