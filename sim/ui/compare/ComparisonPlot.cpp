@@ -1,10 +1,12 @@
 #include "ComparisonPlot.h"
 
+#include "BrokenLine.h"
+#include "PlotPaintScope.h"
+#include "PlotValueSpan.h"
 #include "ReadingText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -15,8 +17,6 @@ namespace {
 const QColor kColors[] = {{0, 114, 178},  {213, 94, 0},  {0, 158, 115}, {204, 121, 167},
                           {86, 180, 233}, {230, 159, 0}, {0, 0, 0}};
 const QColor kAxisGrey(128, 128, 128);
-/// The room left above the highest and below the lowest value, as a part of their range.
-constexpr double kMargin = 0.05;
 constexpr double kPadding = 6.0;
 
 QColor colorOf(std::size_t index) {
@@ -31,41 +31,26 @@ double referenceLine(const NamedResponse& named, bool normalized) {
 /// The values and times the plot spans.
 struct PlotRange {
     double timeS = 1.0;
-    double low = HUGE_VAL;
-    double high = -HUGE_VAL;
-
-    void include(double value) {
-        if (std::isfinite(value)) {
-            low = std::min(low, value);
-            high = std::max(high, value);
-        }
-    }
+    double low = 0.0;
+    double high = 1.0;
 };
 
 /// The span of `responses`, whose shown values are `shown`, one vector per response.
 PlotRange rangeOf(const std::vector<NamedResponse>& responses, const std::vector<std::vector<double>>& shown,
                   bool normalized) {
-    PlotRange range;
+    PlotValueSpan span;
     double lastMs = 0.0;
     for (std::size_t i = 0; i < responses.size(); ++i) {
         const NamedResponse& named = responses[i];
         for (double value : shown[i])
-            range.include(value);
-        range.include(referenceLine(named, normalized));
+            span.Include(value);
+        span.Include(referenceLine(named, normalized));
         if (!named.response.timeMs.empty())
             lastMs = std::max(lastMs, static_cast<double>(named.response.timeMs.back()));
     }
     if (normalized)
-        range.include(0.0);
-    if (range.low > range.high) {
-        range.low = 0.0;
-        range.high = 1.0;
-    }
-    const double room = range.high > range.low ? (range.high - range.low) * kMargin : 1.0;
-    range.low -= room;
-    range.high += room;
-    range.timeS = lastMs > 0.0 ? lastMs / 1000.0 : 1.0;
-    return range;
+        span.Include(0.0);
+    return {lastMs > 0.0 ? lastMs / 1000.0 : 1.0, span.Low(), span.High()};
 }
 
 /// Maps simulated time and value into the plot's area.
@@ -118,22 +103,12 @@ void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse
         painter.setPen(QPen(color, 1, Qt::DashLine));
         painter.drawLine(map.at(0.0, reference), map.at(map.range.timeS, reference));
     }
-    QPainterPath path;
-    bool drawing = false;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!std::isfinite(values[i])) {
-            drawing = false;
-            continue;
-        }
-        const QPointF point = map.at(static_cast<double>(named.response.timeMs[i]) / 1000.0, values[i]);
-        if (drawing)
-            path.lineTo(point);
-        else
-            path.moveTo(point);
-        drawing = true;
-    }
+    std::vector<QPointF> points;
+    points.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        points.push_back(map.at(static_cast<double>(named.response.timeMs[i]) / 1000.0, values[i]));
     painter.setPen(QPen(color, 1.5));
-    painter.drawPath(path);
+    painter.drawPath(BrokenLine(points));
 }
 
 } // namespace
@@ -158,21 +133,19 @@ void CComparisonPlot::paintEvent(QPaintEvent*) {
 }
 
 void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
-    painter.save();
-    painter.setClipRect(target);
-    painter.fillRect(target, Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
+    const PlotPaintScope scope(painter, target);
+    const QRectF frame = scope.Frame();
     const QFontMetricsF metrics(painter.font());
     const double left = metrics.horizontalAdvance(QStringLiteral("-0,0000e+00")) + 2 * kPadding;
     const QRectF area =
-        target.adjusted(left, metrics.height() + 2 * kPadding, -kPadding, -(metrics.height() + kPadding));
+        frame.adjusted(left, metrics.height() + 2 * kPadding, -kPadding, -(metrics.height() + kPadding));
     // Each response's shown values once a paint: the range and the curve both read them.
     std::vector<std::vector<double>> shown;
     shown.reserve(m_responses.size());
     for (const NamedResponse& named : m_responses)
         shown.push_back(ShownValues(named.response, m_bNormalized));
     const PlotMapping map{area, rangeOf(m_responses, shown, m_bNormalized)};
-    drawLegend(painter, target, m_responses);
+    drawLegend(painter, frame, m_responses);
     drawAxes(painter, map);
     if (m_bNormalized) {
         painter.setPen(QPen(kAxisGrey, 0, Qt::DotLine));
@@ -180,5 +153,4 @@ void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
     }
     for (std::size_t i = 0; i < m_responses.size(); ++i)
         drawResponse(painter, map, m_responses[i], shown[i], colorOf(i), m_bNormalized);
-    painter.restore();
 }

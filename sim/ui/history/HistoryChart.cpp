@@ -2,6 +2,7 @@
 
 #include "ChartCursor.h"
 #include "ChartPainter.h"
+#include "PlotPaintScope.h"
 #include "RunRecording.h"
 
 #include <QMouseEvent>
@@ -109,12 +110,9 @@ void CHistoryChart::PaintRangeInto(QPainter& painter, const QRectF& target, cons
     if (layout.isEmpty() || target.isEmpty())
         return;
     FillColumns(range);
-    painter.save();
-    painter.setClipRect(target, Qt::IntersectClip);
-    painter.translate(target.topLeft());
+    const PlotPaintScope scope(painter, target, PlotBackground::Own);
     painter.scale(target.width() / layout.width(), target.height() / layout.height());
     PaintChart(painter, layout, m_columns, m_series, m_style);
-    painter.restore();
 }
 
 void CHistoryChart::paintEvent(QPaintEvent*) {
