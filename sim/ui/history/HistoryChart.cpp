@@ -55,16 +55,25 @@ void CHistoryChart::UpdateBounds() {
 void CHistoryChart::Follow() {
     const bool newest = m_range.ShowsNewest();
     UpdateBounds();
-    if (newest)
+    if (m_bFitting)
+        m_range.FitAll();
+    else if (newest)
         m_range.ShowNewest();
     emit rangeChanged();
     update();
 }
 
 void CHistoryChart::FitAll() {
+    m_bFitting = true;
     UpdateBounds();
     m_range.FitAll();
     emit rangeChanged();
+    update();
+}
+
+void CHistoryChart::ScrollTo(double step) {
+    m_bFitting = false;
+    m_range.ScrollTo(step);
     update();
 }
 
@@ -129,6 +138,7 @@ void CHistoryChart::resizeEvent(QResizeEvent* event) {
 
 void CHistoryChart::wheelEvent(QWheelEvent* event) {
     const QPoint notches = event->angleDelta() / 120;
+    m_bFitting = m_bFitting && notches.isNull();
     if (notches.y() != 0)
         m_range.Zoom(std::pow(kZoomPerNotch, notches.y()), ColumnAt(event->position().toPoint().x()));
     else if (notches.x() != 0)
@@ -151,6 +161,7 @@ void CHistoryChart::mouseMoveEvent(QMouseEvent* event) {
     m_cursorPos = event->position().toPoint();
     if (m_bPressed) {
         // The steps follow the mouse: a drag to the right shows earlier steps.
+        m_bFitting = false;
         m_range.ScrollColumns(m_nLastDragX - m_cursorPos.x());
         m_nLastDragX = m_cursorPos.x();
         emit rangeChanged();
