@@ -908,6 +908,10 @@ Exercise</translation>
         <source>Relatório do laboratório</source>
         <translation>Lab report</translation>
     </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Export</translation>
+    </message>
 </context>
 <context>
     <name>CKeyIndicators</name>
@@ -1963,6 +1967,10 @@ Vorlint.Document</translation>
     <message>
         <source>Sensor e atuador:</source>
         <translation>Sensor and actuator:</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
     </message>
 </context>
 <context>

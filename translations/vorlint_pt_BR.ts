@@ -908,6 +908,10 @@ Exercício</translation>
         <source>Relatório do laboratório</source>
         <translation>Relatório do laboratório</translation>
     </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Exportar</translation>
+    </message>
 </context>
 <context>
     <name>CKeyIndicators</name>
@@ -1963,6 +1967,10 @@ Vorlint.Document</translation>
     <message>
         <source>Sensor e atuador:</source>
         <translation>Sensor e atuador:</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <translation>dd/MM/yyyy HH:mm</translation>
     </message>
 </context>
 <context>

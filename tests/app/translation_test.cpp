@@ -4,6 +4,7 @@
 #include "ExpressaoDlg.h"
 #include "FrequencyLabTexts.h"
 #include "InterfaceTranslations.h"
+#include "PrintHeader.h"
 #include "TuningRules.h"
 #include "VrlFile.h"
 
@@ -32,6 +33,8 @@ struct LanguageSample {
     const char* exerciseRefusal;
     /// A tuning rule's name, which the command line gives in English.
     const char* tuningRule;
+    /// The date of a printed page or a report.
+    const char* printedDate;
 };
 
 const LanguageSample kSamples[] = {
@@ -46,7 +49,8 @@ const LanguageSample kSamples[] = {
      "O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência.",
      R"(windows[0].events[1].antiWindup: esperado "none", "conditional" ou "backcalc")",
      "exercise.checks[0].min: acima de max",
-     "Ziegler-Nichols algum sobressinal"},
+     "Ziegler-Nichols algum sobressinal",
+     "08/12/2026 09:30"},
     {"en",
      {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
      "&Plant formula...",
@@ -58,7 +62,8 @@ const LanguageSample kSamples[] = {
      FrequencyLabText::kNoSampling,
      R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
      "exercise.checks[0].min: above max",
-     "Ziegler-Nichols some overshoot"},
+     "Ziegler-Nichols some overshoot",
+     "2026-12-08 09:30"},
     {"",
      {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
      "&Expressão...",
@@ -70,7 +75,8 @@ const LanguageSample kSamples[] = {
      FrequencyLabText::kNoSampling,
      R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
      "exercise.checks[0].min: above max",
-     "Ziegler-Nichols some overshoot"},
+     "Ziegler-Nichols some overshoot",
+     "08/12/2026 09:30"},
 };
 
 /// The sample of the language the test runner expects the environment to choose.
@@ -160,6 +166,7 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     const UltimateCycle cycle{};
     EXPECT_EQ(QCoreApplication::translate("TuningRules", ultimateCycleRules(cycle)[3].name),
               QString::fromUtf8(sample.tuningRule));
+    EXPECT_EQ(DateText(QDateTime(QDate(2026, 12, 8), QTime(9, 30))), QString::fromUtf8(sample.printedDate));
 }
 
 // Qt's own texts come from Qt's translations, in the interface's language or, without a translation
