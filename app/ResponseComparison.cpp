@@ -7,6 +7,9 @@
 #include "VorlintView.h"
 
 #include <QMdiArea>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +40,14 @@ CCompareResponsesWindow& ShowResponseComparison(CMainFrame& frame) {
     if (comparison == nullptr) {
         comparison = new CCompareResponsesWindow([&frame] { return SimulationWindows(frame); }, &frame);
         WireExports(*comparison);
+        // Over the windows, under the menu bar and the toolbar, as large as the plot and the table need
+        // and the screen allows.
+        const QWidget& windows = *frame.centralWidget();
+        const QRect screen = frame.screen()->availableGeometry();
+        comparison->resize(comparison->sizeHint().boundedTo(screen.size()));
+        const QPoint corner = windows.mapToGlobal(QPoint());
+        comparison->move(std::min(corner.x(), screen.right() - comparison->width()),
+                         std::min(corner.y(), screen.bottom() - comparison->height()));
     }
     comparison->show();
     comparison->raise();

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
@@ -98,12 +99,15 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
             ->setToolTip(
                 QCoreApplication::translate("CStepResponseDock", kStepResponseFigureRows[i].tooltip));
 
+    // The table under the plot: side by side, three windows' columns left the plot a sliver.
+    auto* figures = new QSplitter(Qt::Vertical, this);
+    figures->addWidget(m_pPlot);
+    figures->addWidget(m_pTable);
+    figures->setStretchFactor(0, 1);
     auto* splitter = new QSplitter(this);
     splitter->addWidget(controls);
-    splitter->addWidget(m_pPlot);
-    splitter->addWidget(m_pTable);
+    splitter->addWidget(figures);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 520, 560});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
 
@@ -116,6 +120,22 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
     m_refresh.setInterval(kRefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &CCompareResponsesWindow::Refresh);
     Refresh();
+}
+
+QSize CCompareResponsesWindow::sizeHint() const {
+    // The plot at its own size above the whole table, which needs no scrolling.
+    const QTableWidget& table = *m_pTable;
+    const int tableWidth = 2 * table.frameWidth() + table.verticalHeader()->sizeHint().width() +
+                           table.horizontalHeader()->length() + table.verticalScrollBar()->sizeHint().width();
+    const int tableHeight = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height() +
+                            table.verticalHeader()->length() +
+                            table.horizontalScrollBar()->sizeHint().height();
+    const QSize plot = m_pPlot->sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    constexpr int kControlsWidth = 170;
+    constexpr int kHandles = 2 * 8;
+    return {margins.left() + kControlsWidth + std::max(plot.width(), tableWidth) + kHandles + margins.right(),
+            margins.top() + plot.height() + tableHeight + kHandles + margins.bottom()};
 }
 
 void CCompareResponsesWindow::showEvent(QShowEvent* event) {
@@ -186,18 +206,27 @@ void CCompareResponsesWindow::FillTable() {
     const StepResponseFigures reference = referenceIndex >= 0
                                               ? m_responses[static_cast<std::size_t>(referenceIndex)].figures
                                               : StepResponseFigures();
-    m_pTable->setColumnCount(static_cast<int>(2 * m_chosen.size()));
+    // Each window's figures, and beside them their differences to the reference's; the reference's
+    // own would be all zeros.
+    const int columns = static_cast<int>(2 * m_chosen.size()) - (referenceIndex >= 0 ? 1 : 0);
+    m_pTable->setColumnCount(std::max(columns, 0));
     QStringList headings;
+    int column = 0;
     for (std::size_t w = 0; w < m_chosen.size(); ++w) {
-        headings << m_chosen[w].title << tr("Δ %1").arg(m_chosen[w].title);
+        const bool withDifference = static_cast<int>(w) != referenceIndex;
+        headings << m_chosen[w].title;
+        if (withDifference)
+            headings << tr("Δ %1").arg(m_chosen[w].title);
         for (std::size_t f = 0; f < kStepResponseFigureFields.size(); ++f) {
             const auto field = kStepResponseFigureFields[f].value;
             const double value = m_responses[w].figures.*field;
             const int decimals = kStepResponseFigureRows[f].decimals;
-            m_pTable->setItem(static_cast<int>(f), static_cast<int>(2 * w), figureCell(value, decimals));
-            m_pTable->setItem(static_cast<int>(f), static_cast<int>(2 * w + 1),
-                              figureCell(value - reference.*field, decimals));
+            m_pTable->setItem(static_cast<int>(f), column, figureCell(value, decimals));
+            if (withDifference)
+                m_pTable->setItem(static_cast<int>(f), column + 1,
+                                  figureCell(value - reference.*field, decimals));
         }
+        column += withDifference ? 2 : 1;
     }
     m_pTable->setHorizontalHeaderLabels(headings);
     m_pTable->resizeColumnsToContents();

@@ -49,6 +49,8 @@ public:
     /// Paints the plot as it shows, scaled into `target` of any painter.
     void PaintPlot(QPainter& painter, const QRectF& target) const;
     QSize PlotSize() const;
+    /// The plot at its own size with the whole table under it.
+    QSize sizeHint() const override;
     /// The plot as a picture to export.
     QSize ChartSize() const override { return PlotSize(); }
     void PaintChartInto(QPainter& painter, const QRectF& target) const override {
@@ -58,8 +60,8 @@ public:
     QListWidget* WindowList() const { return m_pWindowList; }
     QComboBox* ReferenceBox() const { return m_pReference; }
     QCheckBox* NormalizedBox() const { return m_pNormalized; }
-    /// One row a figure; two columns a chosen window: its value and its difference to the reference.
-    /// Each cell keeps its exact number under Qt::UserRole.
+    /// One row a figure; a column a chosen window with its value, and beside it, for a window other than
+    /// the reference, its difference to the reference. Each cell keeps its exact number under Qt::UserRole.
     QTableWidget* Table() const { return m_pTable; }
 
 signals:

@@ -2,6 +2,7 @@
 
 #include "BrokenLine.h"
 #include "PlotPaintScope.h"
+#include "PlotTicks.h"
 #include "PlotValueSpan.h"
 #include "ReadingText.h"
 
@@ -18,6 +19,11 @@ const QColor kColors[] = {{0, 114, 178},  {213, 94, 0},  {0, 158, 115}, {204, 12
                           {86, 180, 233}, {230, 159, 0}, {0, 0, 0}};
 const QColor kAxisGrey(128, 128, 128);
 constexpr double kPadding = 6.0;
+/// The legend's sample line and the gap after it, before the name.
+constexpr double kLegendLine = 20.0;
+constexpr double kTickLength = 4.0;
+/// At most this many steps between the ticks of an axis.
+constexpr int kMostTicks = 6;
 
 QColor colorOf(std::size_t index) {
     return kColors[index % std::size(kColors)];
@@ -64,36 +70,52 @@ struct PlotMapping {
     }
 };
 
-void drawLegend(QPainter& painter, const QRectF& target, const std::vector<NamedResponse>& responses) {
+/// Draws the legend from the top of `frame`, an entry after the other, on as many lines as the
+/// names need so that none is cut; returns where the legend ends.
+double drawLegend(QPainter& painter, const QRectF& frame, const std::vector<NamedResponse>& responses) {
     const QFontMetricsF metrics(painter.font());
-    double x = target.left() + kPadding;
-    const double y = target.top() + kPadding + metrics.ascent();
+    double x = frame.left() + kPadding;
+    double y = frame.top() + kPadding + metrics.ascent();
     for (std::size_t i = 0; i < responses.size(); ++i) {
+        const double width = kLegendLine + metrics.horizontalAdvance(responses[i].name);
+        if (x > frame.left() + kPadding && x + width > frame.right() - kPadding) {
+            x = frame.left() + kPadding;
+            y += metrics.lineSpacing();
+        }
         painter.setPen(QPen(colorOf(i), 2));
         painter.drawLine(QPointF(x, y - metrics.ascent() / 3), QPointF(x + 16, y - metrics.ascent() / 3));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + 20, y), responses[i].name);
-        x += 30 + metrics.horizontalAdvance(responses[i].name);
+        x += width + 10;
     }
+    return y + metrics.descent() + kPadding;
 }
 
+/// The frame of the area, and on both axes ticks at round values with their labels.
 void drawAxes(QPainter& painter, const PlotMapping& map) {
     const QFontMetricsF metrics(painter.font());
     painter.setPen(QPen(kAxisGrey, 0));
     painter.drawRect(map.area);
-    painter.setPen(Qt::black);
-    const QString high = FormatSignificant(map.range.high, 4, "");
-    const QString low = FormatSignificant(map.range.low, 4, "");
-    painter.drawText(QPointF(map.area.left() - kPadding - metrics.horizontalAdvance(high),
-                             map.area.top() + metrics.ascent()),
-                     high);
-    painter.drawText(QPointF(map.area.left() - kPadding - metrics.horizontalAdvance(low), map.area.bottom()),
-                     low);
-    const QString end = FormatSignificant(map.range.timeS, 4, " s");
-    painter.drawText(QPointF(map.area.left(), map.area.bottom() + metrics.height()), QStringLiteral("0"));
-    painter.drawText(
-        QPointF(map.area.right() - metrics.horizontalAdvance(end), map.area.bottom() + metrics.height()),
-        end);
+    for (double value : PlotTicks(map.range.low, map.range.high, kMostTicks)) {
+        const QPointF at = map.at(0.0, value);
+        painter.setPen(QPen(kAxisGrey, 0));
+        painter.drawLine(at, at + QPointF(kTickLength, 0.0));
+        painter.setPen(Qt::black);
+        const QString label = FormatSignificant(value, 4, "");
+        painter.drawText(
+            QPointF(at.x() - kPadding - metrics.horizontalAdvance(label), at.y() + metrics.ascent() / 2 - 1),
+            label);
+    }
+    for (double timeS : PlotTicks(0.0, map.range.timeS, kMostTicks)) {
+        const QPointF at = map.at(timeS, map.range.low);
+        painter.setPen(QPen(kAxisGrey, 0));
+        painter.drawLine(at, at - QPointF(0.0, kTickLength));
+        painter.setPen(Qt::black);
+        const QString label = FormatSignificant(timeS, 4, " s");
+        const double left = std::clamp(at.x() - metrics.horizontalAdvance(label) / 2, map.area.left(),
+                                       map.area.right() - metrics.horizontalAdvance(label));
+        painter.drawText(QPointF(left, map.area.bottom() + metrics.height()), label);
+    }
 }
 
 void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse& named,
@@ -137,15 +159,15 @@ void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
     const QRectF frame = scope.Frame();
     const QFontMetricsF metrics(painter.font());
     const double left = metrics.horizontalAdvance(QStringLiteral("-0,0000e+00")) + 2 * kPadding;
-    const QRectF area =
-        frame.adjusted(left, metrics.height() + 2 * kPadding, -kPadding, -(metrics.height() + kPadding));
+    const double legendBottom = drawLegend(painter, frame, m_responses);
+    const QRectF area(QPointF(frame.left() + left, legendBottom + metrics.ascent() / 2),
+                      QPointF(frame.right() - kPadding, frame.bottom() - (metrics.height() + kPadding)));
     // Each response's shown values once a paint: the range and the curve both read them.
     std::vector<std::vector<double>> shown;
     shown.reserve(m_responses.size());
     for (const NamedResponse& named : m_responses)
         shown.push_back(ShownValues(named.response, m_bNormalized));
     const PlotMapping map{area, rangeOf(m_responses, shown, m_bNormalized)};
-    drawLegend(painter, frame, m_responses);
     drawAxes(painter, map);
     if (m_bNormalized) {
         painter.setPen(QPen(kAxisGrey, 0, Qt::DotLine));
