@@ -41,13 +41,12 @@ CCompareResponsesWindow& ShowResponseComparison(CMainFrame& frame) {
         comparison = new CCompareResponsesWindow([&frame] { return SimulationWindows(frame); }, &frame);
         WireExports(*comparison);
         // Over the windows, under the menu bar and the toolbar, as large as the plot and the table need
-        // and the screen allows.
-        const QWidget& windows = *frame.centralWidget();
+        // and the screen below allows.
+        const QPoint corner = frame.centralWidget()->mapToGlobal(QPoint());
         const QRect screen = frame.screen()->availableGeometry();
-        comparison->resize(comparison->sizeHint().boundedTo(screen.size()));
-        const QPoint corner = windows.mapToGlobal(QPoint());
-        comparison->move(std::min(corner.x(), screen.right() - comparison->width()),
-                         std::min(corner.y(), screen.bottom() - comparison->height()));
+        comparison->resize(comparison->sizeHint().boundedTo(
+            QSize(screen.right() - corner.x(), screen.bottom() - corner.y())));
+        comparison->move(corner);
     }
     comparison->show();
     comparison->raise();
