@@ -112,8 +112,9 @@ void drawAxes(QPainter& painter, const PlotMapping& map) {
         painter.drawLine(at, at - QPointF(0.0, kTickLength));
         painter.setPen(Qt::black);
         const QString label = FormatSignificant(timeS, 4, " s");
-        const double left = std::clamp(at.x() - metrics.horizontalAdvance(label) / 2, map.area.left(),
-                                       map.area.right() - metrics.horizontalAdvance(label));
+        // Centred under its tick, but kept within the area's width at either end.
+        const double width = metrics.horizontalAdvance(label);
+        const double left = std::max(map.area.left(), std::min(at.x() - width / 2, map.area.right() - width));
         painter.drawText(QPointF(left, map.area.bottom() + metrics.height()), label);
     }
 }

@@ -1,5 +1,6 @@
 #include "BrokenLine.h"
 #include "PlotPaintScope.h"
+#include "PlotTicks.h"
 #include "PlotValueSpan.h"
 
 #include <QImage>
@@ -34,6 +35,17 @@ TEST(PlotPaintingTest, ValueSpanLeavesAPartOfItsRangeAsRoom) {
     span.Include(25.0);
     EXPECT_DOUBLE_EQ(span.Low(), 4.0);
     EXPECT_DOUBLE_EQ(span.High(), 26.0);
+}
+
+// Steps of 1, 2 or 5 times a power of ten, at most six over the span (by hand: 1.1 / 6 > 0.1, so 0.2).
+TEST(PlotPaintingTest, TicksFallOnRoundValuesInsideTheSpan) {
+    const std::vector<double> unit = PlotTicks(-0.05, 1.05, 6);
+    ASSERT_EQ(unit.size(), 6u);
+    for (std::size_t k = 0; k < unit.size(); ++k)
+        EXPECT_DOUBLE_EQ(unit[k], 0.2 * static_cast<double>(k));
+    EXPECT_EQ(PlotTicks(950.0, 2450.0, 6), (std::vector<double>{1000.0, 1500.0, 2000.0}));
+    EXPECT_EQ(PlotTicks(0.0, 7.3, 6), (std::vector<double>{0.0, 2.0, 4.0, 6.0}));
+    EXPECT_TRUE(PlotTicks(1.0, 1.0, 6).empty());
 }
 
 TEST(PlotPaintingTest, ScopePaintsOnlyItsTargetAndGivesThePainterBack) {
