@@ -49,9 +49,11 @@ QStringList NamedScreenTexts(const QString& page) {
 
 /// A name is a text of the interface, or its beginning ("No result" for "No result: ...").
 bool InterfaceShows(const QSet<QString>& texts, const QString& name) {
-    // The PID check box reads the same in every language and has no translation.
-    if (name == QLatin1String("PID"))
-        return true;
+    // The panel's labels that read the same in every language have no translation.
+    for (const char* same : {"PID", "CPS", "FPS"}) {
+        if (name == QLatin1String(same))
+            return true;
+    }
     for (const QString& text : texts) {
         if (text.startsWith(name))
             return true;
