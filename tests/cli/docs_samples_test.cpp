@@ -44,7 +44,7 @@ std::vector<std::string> FilledLines(const std::string& text) {
 TEST(DocsSamplesTest, TheLabPagesPrintWhatTheCommandPrints) {
     const CliRun sim =
         runCli({"sim", "--mode", "pid", "--kp", "0.01", "--ki", "20", "--kd", "0.002", "--setpoint", "1200",
-                "--steps", "600", "--at", "300:setpoint=2200", "--metrics", "-"});
+                "--steps", "600", "--at", "300:setpoint=2200", "--csv", "/dev/null", "--metrics", "-"});
     ASSERT_EQ(sim.status, 0) << sim.err;
     const std::vector<std::string> tuneStep = {"tune", "--method",  "step", "--dead-time", "0.5", "--lags",
                                                "2",    "--lag-tau", "1",    "--setpoint",  "1200"};
