@@ -34,7 +34,7 @@ QStringList NamedScreenTexts(const QString& page) {
     text.remove(QRegularExpression(QStringLiteral("\n    [^\n]*")));
     text.remove(QRegularExpression(QStringLiteral("`[^`]*`")));
     text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    static const QRegularExpression kNamed(QStringLiteral(R"(\*\*([^*]+)\*\*|"([^"]+)")"));
+    static const QRegularExpression kNamed(QStringLiteral(R"re(\*\*([^*]+)\*\*|"([^"]+)")re"));
     static const QRegularExpression kFigure(QStringLiteral("\\d"));
     QStringList names;
     for (const QRegularExpressionMatch& match : kNamed.globalMatch(text)) {
