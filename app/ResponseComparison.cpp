@@ -44,8 +44,7 @@ CCompareResponsesWindow& ShowResponseComparison(CMainFrame& frame) {
         // and the screen below allows.
         const QPoint corner = frame.centralWidget()->mapToGlobal(QPoint());
         const QRect screen = frame.screen()->availableGeometry();
-        comparison->resize(comparison->sizeHint().boundedTo(
-            QSize(screen.right() - corner.x(), screen.bottom() - corner.y())));
+        comparison->FitToContents(QSize(screen.right() - corner.x(), screen.bottom() - corner.y()));
         comparison->move(corner);
     }
     comparison->show();

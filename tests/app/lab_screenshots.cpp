@@ -86,7 +86,7 @@ bool TakeComparison(CMainFrame& frame, const QString& path) {
     CCompareResponsesWindow& comparison = ShowResponseComparison(frame);
     comparison.Refresh();
     // The size it opens at on a screen large enough for it.
-    comparison.resize(comparison.sizeHint());
+    comparison.FitToContents(QSize(4000, 4000));
     return SaveGrab(comparison, path);
 }
 

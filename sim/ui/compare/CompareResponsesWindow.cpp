@@ -76,7 +76,8 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
     auto* exportChart = new QPushButton(tr("Exportar gráfico..."), this);
     auto* exportData = new QPushButton(tr("Exportar dados..."), this);
 
-    auto* controls = new QWidget(this);
+    m_pControls = new QWidget(this);
+    QWidget* controls = m_pControls;
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(new QLabel(tr("Janelas:"), controls));
@@ -100,16 +101,16 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
                 QCoreApplication::translate("CStepResponseDock", kStepResponseFigureRows[i].tooltip));
 
     // The table under the plot: side by side, three windows' columns left the plot a sliver.
-    auto* figures = new QSplitter(Qt::Vertical, this);
-    figures->addWidget(m_pPlot);
-    figures->addWidget(m_pTable);
-    figures->setStretchFactor(0, 1);
-    auto* splitter = new QSplitter(this);
-    splitter->addWidget(controls);
-    splitter->addWidget(figures);
-    splitter->setStretchFactor(1, 1);
+    m_pFigures = new QSplitter(Qt::Vertical, this);
+    m_pFigures->addWidget(m_pPlot);
+    m_pFigures->addWidget(m_pTable);
+    m_pFigures->setStretchFactor(0, 1);
+    m_pSplitter = new QSplitter(this);
+    m_pSplitter->addWidget(controls);
+    m_pSplitter->addWidget(m_pFigures);
+    m_pSplitter->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(splitter);
+    layout->addWidget(m_pSplitter);
 
     connect(m_pWindowList, &QListWidget::itemChanged, this, &CCompareResponsesWindow::Refresh);
     connect(m_pReference, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -122,20 +123,26 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
     Refresh();
 }
 
-QSize CCompareResponsesWindow::sizeHint() const {
-    // The plot at its own size above the whole table, which needs no scrolling.
+QSize CCompareResponsesWindow::WholeTableSize() const {
     const QTableWidget& table = *m_pTable;
-    const int tableWidth = 2 * table.frameWidth() + table.verticalHeader()->sizeHint().width() +
-                           table.horizontalHeader()->length() + table.verticalScrollBar()->sizeHint().width();
-    const int tableHeight = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height() +
-                            table.verticalHeader()->length() +
-                            table.horizontalScrollBar()->sizeHint().height();
+    return {2 * table.frameWidth() + table.verticalHeader()->sizeHint().width() +
+                table.horizontalHeader()->length() + table.verticalScrollBar()->sizeHint().width(),
+            2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height() +
+                table.verticalHeader()->length() + table.horizontalScrollBar()->sizeHint().height()};
+}
+
+void CCompareResponsesWindow::FitToContents(const QSize& room) {
+    const QSize table = WholeTableSize();
     const QSize plot = m_pPlot->sizeHint();
+    const int controls = m_pControls->sizeHint().width();
+    const int handle = m_pSplitter->handleWidth();
     const QMargins margins = layout()->contentsMargins();
-    constexpr int kControlsWidth = 170;
-    constexpr int kHandles = 2 * 8;
-    return {margins.left() + kControlsWidth + std::max(plot.width(), tableWidth) + kHandles + margins.right(),
-            margins.top() + plot.height() + tableHeight + kHandles + margins.bottom()};
+    resize(QSize(margins.left() + controls + handle + std::max(plot.width(), table.width()) + margins.right(),
+                 margins.top() + plot.height() + handle + table.height() + margins.bottom())
+               .boundedTo(room));
+    layout()->activate();
+    m_pSplitter->setSizes({controls, m_pSplitter->width() - controls - handle});
+    m_pFigures->setSizes({m_pFigures->height() - table.height() - handle, table.height()});
 }
 
 void CCompareResponsesWindow::showEvent(QShowEvent* event) {

@@ -66,14 +66,14 @@ CChecksTable::CChecksTable(const std::vector<ExerciseCheck>& checks, std::size_t
 }
 
 void CChecksTable::FitFigureNames() {
-    // The figure column is as wide as its longest name, and the table as wide as its columns; the window
-    // column takes what room is left.
+    // The figure column is as wide as its longest name (and the grid line), and the table as wide as its
+    // columns; the window column takes what room is left.
     QTableWidget& table = *Table();
     const std::unique_ptr<QComboBox> probe(CreateFigureCombo(0));
     QHeaderView& header = *table.horizontalHeader();
     header.setSectionResizeMode(FigureColumn, QHeaderView::Fixed);
     header.setSectionResizeMode(WindowColumn, QHeaderView::Stretch);
-    table.setColumnWidth(FigureColumn, probe->sizeHint().width());
+    table.setColumnWidth(FigureColumn, probe->sizeHint().width() + (table.showGrid() ? 1 : 0));
     int width = 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
     for (int column = FigureColumn; column <= WindowColumn; ++column)
         width += column == WindowColumn ? header.sectionSizeHint(column) : table.columnWidth(column);
