@@ -8,9 +8,9 @@
 #include "ViewPrinter.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
