@@ -1,5 +1,6 @@
 #include "ActiveWindowReadout.h"
 
+#include "ElidedLabel.h"
 #include "ExerciseDock.h"
 #include "MdiChild.h"
 #include "ReadingText.h"
@@ -38,7 +39,7 @@ Sample BeforeTheFirstStep(const CVorlintView& view) {
 CActiveWindowReadout::CActiveWindowReadout(QStatusBar& statusBar, CStepResponseDock& dock,
                                            CExerciseDock& exerciseDock,
                                            std::function<CMdiChild*()> activeChild)
-    : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_pPlantFailure(new QLabel(&statusBar)),
+    : QObject(&statusBar), m_pPane(new QLabel(&statusBar)), m_pPlantFailure(new CElidedLabel(&statusBar)),
       m_dock(dock), m_exerciseDock(exerciseDock), m_activeChild(std::move(activeChild)) {
     m_pPlantFailure->setObjectName(QStringLiteral("plantFailurePane"));
     m_pPlantFailure->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
@@ -85,8 +86,7 @@ void CActiveWindowReadout::ShowExercise(const CMdiChild& child) {
 }
 
 void CActiveWindowReadout::ShowPlantFailure(const QString& note) {
-    m_pPlantFailure->setText(note);
-    m_pPlantFailure->setToolTip(note);
+    m_pPlantFailure->SetFullText(note);
     m_pPlantFailure->setVisible(!note.isEmpty());
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class CElidedLabel;
 class CExerciseDock;
 class CMdiChild;
 class CStepResponseDock;
@@ -30,8 +31,9 @@ public:
                          std::function<CMdiChild*()> activeChild);
 
     QLabel* Pane() const { return m_pPane; }
-    /// Why the active window's formula fails, hidden while it gives numbers.
-    QLabel* PlantFailurePane() const { return m_pPlantFailure; }
+    /// Why the active window's formula fails, hidden while it gives numbers; cut to the room the readout
+    /// leaves it, whole in its tooltip.
+    CElidedLabel* PlantFailurePane() const { return m_pPlantFailure; }
     /// Reads the active window now, as the timer does.
     void Refresh();
 
@@ -44,7 +46,7 @@ private:
     void ShowExercise(const CMdiChild& child);
 
     QLabel* m_pPane;
-    QLabel* m_pPlantFailure;
+    CElidedLabel* m_pPlantFailure;
     CStepResponseDock& m_dock;
     CExerciseDock& m_exerciseDock;
     std::function<CMdiChild*()> m_activeChild;

@@ -7,6 +7,9 @@
 #include "VorlintView.h"
 
 #include <QMdiArea>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +40,12 @@ CCompareResponsesWindow& ShowResponseComparison(CMainFrame& frame) {
     if (comparison == nullptr) {
         comparison = new CCompareResponsesWindow([&frame] { return SimulationWindows(frame); }, &frame);
         WireExports(*comparison);
+        // Over the windows, under the menu bar and the toolbar, as large as the plot and the table need
+        // and the screen below allows.
+        const QPoint corner = frame.centralWidget()->mapToGlobal(QPoint());
+        const QRect screen = frame.screen()->availableGeometry();
+        comparison->FitToContents(QSize(screen.right() - corner.x(), screen.bottom() - corner.y()));
+        comparison->move(corner);
     }
     comparison->show();
     comparison->raise();

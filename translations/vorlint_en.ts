@@ -915,6 +915,10 @@ Exercise</translation>
         <source>Relatório do laboratório</source>
         <translation>Lab report</translation>
     </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Export</translation>
+    </message>
 </context>
 <context>
     <name>CKeyIndicators</name>
@@ -1099,7 +1103,7 @@ Exercise</translation>
     </message>
     <message>
         <source>Quantos segundos simulados passam em um segundo real: muda o campo Real da janela ativa a partir do seu Simulado.</source>
-        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simulado.</translation>
+        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simul. field.</translation>
     </message>
 </context>
 <context>
@@ -1829,8 +1833,12 @@ Vorlint.Document</translation>
 <context>
     <name>FormulaFailureText</name>
     <message>
-        <source>A fórmula não deu um número.</source>
-        <translation>The formula gave no number.</translation>
+        <source>O resultado não é um número: a fórmula pede um valor que não existe, como sqrt(-1), (-8)^0.5 ou 5 mod 0.</source>
+        <translation>The result is not a number: the formula asks for a value that does not exist, such as sqrt(-1), (-8)^0.5 or 5 mod 0.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</source>
+        <translation>&quot;%1&quot; is not a known name: names are lower case (p, t, dt).</translation>
     </message>
 </context>
 <context>
@@ -1966,6 +1974,10 @@ Vorlint.Document</translation>
     <message>
         <source>Sensor e atuador:</source>
         <translation>Sensor and actuator:</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2195,73 @@ Vorlint.Document</translation>
     <message>
         <source>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência. De 0 a 18446744073709551615.</source>
         <translation>The same seed gives the same noise; changing it starts the sequence again. From 0 to 18446744073709551615.</translation>
+    </message>
+</context>
+<context>
+    <name>TuningRules</name>
+    <message>
+        <source>Ziegler-Nichols P</source>
+        <translation>Ziegler-Nichols P</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols PI</source>
+        <translation>Ziegler-Nichols PI</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols PID</source>
+        <translation>Ziegler-Nichols PID</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols some overshoot</source>
+        <translation>Ziegler-Nichols some overshoot</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols no overshoot</source>
+        <translation>Ziegler-Nichols no overshoot</translation>
+    </message>
+    <message>
+        <source>Tyreus-Luyben PI</source>
+        <translation>Tyreus-Luyben PI</translation>
+    </message>
+    <message>
+        <source>Tyreus-Luyben PID</source>
+        <translation>Tyreus-Luyben PID</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols open-loop PI</source>
+        <translation>Ziegler-Nichols open-loop PI</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols open-loop PID</source>
+        <translation>Ziegler-Nichols open-loop PID</translation>
+    </message>
+    <message>
+        <source>Cohen-Coon PI</source>
+        <translation>Cohen-Coon PI</translation>
+    </message>
+    <message>
+        <source>Cohen-Coon PID</source>
+        <translation>Cohen-Coon PID</translation>
+    </message>
+    <message>
+        <source>SIMC PI</source>
+        <translation>SIMC PI</translation>
+    </message>
+    <message>
+        <source>IMC PID</source>
+        <translation>IMC PID</translation>
+    </message>
+    <message>
+        <source>AMIGO PI</source>
+        <translation>AMIGO PI</translation>
+    </message>
+    <message>
+        <source>AMIGO PID</source>
+        <translation>AMIGO PID</translation>
+    </message>
+    <message>
+        <source>Lambda PI</source>
+        <translation>Lambda PI</translation>
     </message>
 </context>
 <context>

@@ -915,6 +915,10 @@ Exercício</translation>
         <source>Relatório do laboratório</source>
         <translation>Relatório do laboratório</translation>
     </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Exportar</translation>
+    </message>
 </context>
 <context>
     <name>CKeyIndicators</name>
@@ -1829,8 +1833,12 @@ Vorlint.Document</translation>
 <context>
     <name>FormulaFailureText</name>
     <message>
-        <source>A fórmula não deu um número.</source>
-        <translation>A fórmula não deu um número.</translation>
+        <source>O resultado não é um número: a fórmula pede um valor que não existe, como sqrt(-1), (-8)^0.5 ou 5 mod 0.</source>
+        <translation>O resultado não é um número: a fórmula pede um valor que não existe, como sqrt(-1), (-8)^0.5 ou 5 mod 0.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</source>
+        <translation>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</translation>
     </message>
 </context>
 <context>
@@ -1966,6 +1974,10 @@ Vorlint.Document</translation>
     <message>
         <source>Sensor e atuador:</source>
         <translation>Sensor e atuador:</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy HH:mm</source>
+        <translation>dd/MM/yyyy HH:mm</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2195,73 @@ Vorlint.Document</translation>
     <message>
         <source>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência. De 0 a 18446744073709551615.</source>
         <translation>A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência. De 0 a 18446744073709551615.</translation>
+    </message>
+</context>
+<context>
+    <name>TuningRules</name>
+    <message>
+        <source>Ziegler-Nichols P</source>
+        <translation>Ziegler-Nichols P</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols PI</source>
+        <translation>Ziegler-Nichols PI</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols PID</source>
+        <translation>Ziegler-Nichols PID</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols some overshoot</source>
+        <translation>Ziegler-Nichols algum sobressinal</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols no overshoot</source>
+        <translation>Ziegler-Nichols sem sobressinal</translation>
+    </message>
+    <message>
+        <source>Tyreus-Luyben PI</source>
+        <translation>Tyreus-Luyben PI</translation>
+    </message>
+    <message>
+        <source>Tyreus-Luyben PID</source>
+        <translation>Tyreus-Luyben PID</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols open-loop PI</source>
+        <translation>Ziegler-Nichols malha aberta PI</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols open-loop PID</source>
+        <translation>Ziegler-Nichols malha aberta PID</translation>
+    </message>
+    <message>
+        <source>Cohen-Coon PI</source>
+        <translation>Cohen-Coon PI</translation>
+    </message>
+    <message>
+        <source>Cohen-Coon PID</source>
+        <translation>Cohen-Coon PID</translation>
+    </message>
+    <message>
+        <source>SIMC PI</source>
+        <translation>SIMC PI</translation>
+    </message>
+    <message>
+        <source>IMC PID</source>
+        <translation>IMC PID</translation>
+    </message>
+    <message>
+        <source>AMIGO PI</source>
+        <translation>AMIGO PI</translation>
+    </message>
+    <message>
+        <source>AMIGO PID</source>
+        <translation>AMIGO PID</translation>
+    </message>
+    <message>
+        <source>Lambda PI</source>
+        <translation>Lambda PI</translation>
     </message>
 </context>
 <context>

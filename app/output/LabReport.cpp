@@ -131,7 +131,7 @@ void CLabReport::AddTuning() {
         return;
     m_lines << Tr(kTuning) << TuningModelText(*tuning).split(QLatin1Char('\n'));
     for (const RulePrediction& rule : tuning->rules) {
-        const QString name = QString::fromUtf8(rule.name);
+        const QString name = QCoreApplication::translate("TuningRules", rule.name);
         if (!rule.Applies()) {
             m_lines << Tr(kRuleNotApplicable).arg(name);
             continue;

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QTextLayout>
 
 namespace {
 
@@ -59,5 +60,21 @@ QStringList PrintHeaderLines(const CVorlintView& view, const QString& title, con
 }
 
 QString DateText(const QDateTime& when) {
-    return when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    // Each language's own order: day first in Portuguese, ISO 8601 in English.
+    return when.toString(QCoreApplication::translate("PrintHeader", "dd/MM/yyyy HH:mm"));
+}
+
+QStringList WrapHeaderLine(const QString& line, const QFont& font, double width, QPaintDevice* device) {
+    QTextLayout layout(line, font, device);
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrap);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
+        piece.setLineWidth(width);
+        lines.append(line.mid(piece.textStart(), piece.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
 }

@@ -19,7 +19,7 @@ constexpr int kTitlePointSize = 12;
 constexpr int kHeaderPointSize = 10;
 
 /// Writes the header's lines from the top of `page`, the first larger and bold, a line too long for
-/// the page (a long formula) wrapped; returns where the chart may begin, half a line below the last.
+/// the page wrapped (WrapHeaderLine); returns where the chart may begin, half a line below the last.
 double DrawHeader(QPainter& painter, const QRectF& page, const QStringList& lines) {
     QFont font(QStringLiteral("Arial"));
     double y = page.top();
@@ -27,10 +27,11 @@ double DrawHeader(QPainter& painter, const QRectF& page, const QStringList& line
         font.setPointSize(i == 0 ? kTitlePointSize : kHeaderPointSize);
         font.setBold(i == 0);
         painter.setFont(font);
-        QRectF used;
-        painter.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWrapAnywhere,
-                         lines[i], &used);
-        y = used.bottom();
+        const QFontMetricsF metrics(font, painter.device());
+        for (const QString& piece : WrapHeaderLine(lines[i], font, page.width(), painter.device())) {
+            painter.drawText(QPointF(page.left(), y + metrics.ascent()), piece);
+            y += metrics.lineSpacing();
+        }
     }
     return y + QFontMetricsF(font, painter.device()).lineSpacing() / 2;
 }

@@ -13,18 +13,19 @@ namespace {
 /// A row's width with room to spare, so that a whole history needs one allocation.
 constexpr std::size_t kRowReserve = 9 * 25;
 
-/// `count` samples as CSV with their time (and their measurement when `withMeasurement`), the i-th
-/// numbered `firstStep` + i and read by `sampleAt(i)`.
+/// `count` samples as CSV (with their measurement when `withMeasurement`) and their time, the i-th
+/// numbered `firstStep` + i and read by `sampleAt(i)`. The command line's columns come first, in its
+/// order, and `time_s` last, so that one script reads both.
 template <class SampleAt>
 std::string samplesCsv(std::size_t count, std::uint64_t firstStep, bool withMeasurement, SampleAt sampleAt) {
-    std::string out = sampleCsvHeaderWith(withMeasurement ? "time_s,measurement" : "time_s");
+    std::string out = sampleCsvHeaderWith(withMeasurement ? "measurement,time_s" : "time_s");
     out.reserve(out.size() + count * kRowReserve);
     for (std::size_t i = 0; i < count; ++i) {
         const Sample& sample = sampleAt(i);
         appendSampleRow(out, firstStep + i, sample);
-        appendColumn(out, sample.timeS);
         if (withMeasurement)
             appendColumn(out, sample.measurement);
+        appendColumn(out, sample.timeS);
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #include "TuningRules.h"
 
+#include "TranslationMark.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -86,26 +88,30 @@ PidGains toProgramGains(const TextbookGains& gains) {
 
 std::array<TuningRule, 7> ultimateCycleRules(const UltimateCycle& c) {
     return {{
-        {"Ziegler-Nichols P", proportionalOnly(0.5 * c.ku)},
-        {"Ziegler-Nichols PI", {0.45 * c.ku, c.tu / 1.2, 0.0}},
-        {"Ziegler-Nichols PID", {0.6 * c.ku, c.tu / 2.0, c.tu / 8.0}},
-        {"Ziegler-Nichols some overshoot", {c.ku / 3.0, c.tu / 2.0, c.tu / 3.0}},
-        {"Ziegler-Nichols no overshoot", {c.ku / 5.0, c.tu / 2.0, c.tu / 3.0}},
-        {"Tyreus-Luyben PI", {c.ku / 3.2, 2.2 * c.tu, 0.0}},
-        {"Tyreus-Luyben PID", {c.ku / 2.2, 2.2 * c.tu, c.tu / 6.3}},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols P"), proportionalOnly(0.5 * c.ku)},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols PI"), {0.45 * c.ku, c.tu / 1.2, 0.0}},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols PID"), {0.6 * c.ku, c.tu / 2.0, c.tu / 8.0}},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols some overshoot"),
+         {c.ku / 3.0, c.tu / 2.0, c.tu / 3.0}},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols no overshoot"),
+         {c.ku / 5.0, c.tu / 2.0, c.tu / 3.0}},
+        {QT_TRANSLATE_NOOP("TuningRules", "Tyreus-Luyben PI"), {c.ku / 3.2, 2.2 * c.tu, 0.0}},
+        {QT_TRANSLATE_NOOP("TuningRules", "Tyreus-Luyben PID"), {c.ku / 2.2, 2.2 * c.tu, c.tu / 6.3}},
     }};
 }
 
 std::array<TuningRule, 9> processModelRules(const ProcessModel& m) {
     return {{
-        {"Ziegler-Nichols open-loop PI", needingDeadTime(m, zieglerNicholsOpenLoopPi)},
-        {"Ziegler-Nichols open-loop PID", needingDeadTime(m, zieglerNicholsOpenLoopPid)},
-        {"Cohen-Coon PI", needingDeadTime(m, cohenCoonPi)},
-        {"Cohen-Coon PID", needingDeadTime(m, cohenCoonPid)},
-        {"SIMC PI", simcPi(m)},
-        {"IMC PID", imcPid(m)},
-        {"AMIGO PI", needingDeadTime(m, amigoPi)},
-        {"AMIGO PID", needingDeadTime(m, amigoPid)},
-        {"Lambda PI", lambdaPi(m)},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols open-loop PI"),
+         needingDeadTime(m, zieglerNicholsOpenLoopPi)},
+        {QT_TRANSLATE_NOOP("TuningRules", "Ziegler-Nichols open-loop PID"),
+         needingDeadTime(m, zieglerNicholsOpenLoopPid)},
+        {QT_TRANSLATE_NOOP("TuningRules", "Cohen-Coon PI"), needingDeadTime(m, cohenCoonPi)},
+        {QT_TRANSLATE_NOOP("TuningRules", "Cohen-Coon PID"), needingDeadTime(m, cohenCoonPid)},
+        {QT_TRANSLATE_NOOP("TuningRules", "SIMC PI"), simcPi(m)},
+        {QT_TRANSLATE_NOOP("TuningRules", "IMC PID"), imcPid(m)},
+        {QT_TRANSLATE_NOOP("TuningRules", "AMIGO PI"), needingDeadTime(m, amigoPi)},
+        {QT_TRANSLATE_NOOP("TuningRules", "AMIGO PID"), needingDeadTime(m, amigoPid)},
+        {QT_TRANSLATE_NOOP("TuningRules", "Lambda PI"), lambdaPi(m)},
     }};
 }

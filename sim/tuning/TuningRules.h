@@ -19,7 +19,8 @@ struct TextbookGains {
 PidGains toProgramGains(const TextbookGains& gains);
 
 struct TuningRule {
-    const char* name; ///< as the tables list it, e.g. "SIMC PI"
+    const char* name; ///< in English as the command line lists it, e.g. "SIMC PI"; the interface translates
+                      ///< it (context "TuningRules")
     TextbookGains gains;
 };
 

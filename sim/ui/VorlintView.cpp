@@ -4,6 +4,7 @@
 #include "ChartNote.h"
 #include "ChartPainter.h"
 #include "FormulaFailureText.h"
+#include "PlotPaintScope.h"
 #include "SettingsTable.h"
 #include "StepClock.h"
 #include "StepTimerFactory.h"
@@ -210,13 +211,9 @@ void CVorlintView::PaintChartInto(QPainter& painter, const QRectF& target) const
     const QRect layout = rect();
     if (layout.isEmpty() || target.isEmpty())
         return;
-    painter.save();
-    // Values far off the scales would otherwise draw over whatever surrounds the chart on a page.
-    painter.setClipRect(target, Qt::IntersectClip);
-    painter.translate(target.topLeft());
+    const PlotPaintScope scope(painter, target, PlotBackground::Own);
     painter.scale(target.width() / layout.width(), target.height() / layout.height());
     PaintChart(painter, layout, m_history, *this, m_chartStyle);
-    painter.restore();
 }
 
 void CVorlintView::paintEvent(QPaintEvent*) {

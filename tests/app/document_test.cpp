@@ -367,6 +367,16 @@ TEST_F(DocumentTest, RecentFilesAppearInTheFileMenuAndOpen) {
     QApplication::processEvents();
     ASSERT_EQ(Windows().size(), 2u);
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("recent.vrl"));
+
+    // The file already open is activated, not opened a second time.
+    Trigger(CommandId::FileNew);
+    ASSERT_EQ(Windows().size(), 3u);
+    for (QAction* item : file->actions())
+        if (item->text() == entry)
+            item->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(Windows().size(), 3u);
+    EXPECT_EQ(Active()->windowTitle(), QStringLiteral("recent.vrl"));
 }
 
 } // namespace

@@ -91,6 +91,20 @@ TEST_F(EventsDialogTest, ATypedEventAppliesBeforeItsStepIsSavedAndRunsAgainFromT
         order.push_back(event.change.value.number);
     EXPECT_EQ(order, (std::vector<double>{2.0, 3.0, 1.0}));
 
+    // Another setting keeps the value as typed, read into its range and tinted while out of it.
+    CEventsTable table({});
+    AddEvent(table, "1", "disturbance", "-10");
+    auto* setting = qobject_cast<QComboBox*>(table.Table()->cellWidget(0, 1));
+    const QColor plain = table.Table()->cellWidget(0, 2)->palette().color(QPalette::Base);
+    for (const char* key : {"power", "disturbance"}) {
+        setting->setCurrentIndex(
+            setting->findData(QVariant::fromValue(static_cast<const void*>(settingByFileKey(key)))));
+        const auto* value = qobject_cast<CRangedEdit*>(table.Table()->cellWidget(0, 2));
+        EXPECT_EQ(value->text(), QStringLiteral("-10")) << key;
+        EXPECT_EQ(table.Events()[0].change.value.number, std::string(key) == "power" ? 0.0 : -10.0) << key;
+        EXPECT_EQ(value->palette().color(QPalette::Base) != plain, std::string(key) == "power") << key;
+    }
+
     // Events set during a run apply from its next step on: 0.5 s is step 6.
     ActiveView().SetScheduledEvents({{0.5, setPointChange(700.0)}});
     EXPECT_EQ(SetPointsOfSteps(ActiveView(), 2), (std::vector<double>{1500.0, 700.0}));

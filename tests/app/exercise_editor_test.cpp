@@ -7,6 +7,7 @@
 #include "VorlintDoc.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -115,6 +116,26 @@ TEST_F(ExerciseEditorTest, RefusesWhatTheFileReaderRefusesAndStaysOpen) {
     EXPECT_EQ(dialog.Result()->checks[0].min, 5.5);
     EXPECT_FALSE(dialog.Result()->checks[0].HasMax());
     EXPECT_EQ(dialog.Result()->checks[0].window, 0u);
+}
+
+// Every figure's name fits its column at the dialog's opening size, and each limit shows its unit.
+TEST_F(ExerciseEditorTest, FigureNamesFitAndLimitsShowTheirUnits) {
+    CExerciseDlg dialog(nullptr, 2);
+    dialog.show();
+    dialog.ChecksTable()->AddButton()->click();
+    QTableWidget& checks = *dialog.ChecksTable()->Table();
+    auto& figure = *qobject_cast<QComboBox*>(checks.cellWidget(0, 0));
+    const std::map<std::string, QString> units = {
+        {"settling_time_s", "s"}, {"overshoot_pct", "%"}, {"iae", ""}};
+    for (int index = 0; index < figure.count(); ++index) {
+        figure.setCurrentIndex(index);
+        EXPECT_GE(figure.width(), figure.sizeHint().width()) << figure.currentText().toStdString();
+        const auto unit = units.find(kStepResponseFigureFields[static_cast<std::size_t>(index)].name);
+        if (unit == units.end())
+            continue;
+        for (int limit : {1, 2})
+            EXPECT_EQ(checks.cellWidget(0, limit)->findChild<QLabel*>()->text(), unit->second) << unit->first;
+    }
 }
 
 CVorlintDoc& ActiveDocument(CMdiChild& child) {

@@ -40,10 +40,11 @@ bool TakeEvents(const QString& path) {
 bool WriteReport(CMdiChild& window, const QString& path) {
     SessionScript::SetUpPid(window, 1200.0, 0.01, 20.0, 0.002);
     CVorlintView& view = *window.View();
-    for (int step = 0; step < 300; ++step)
+    // The command-line sample's run: the step to 2200 before step 300 (--at 300), 600 steps in all.
+    for (int step = 1; step < 300; ++step)
         view.OnTimer();
     window.Frame()->ApplySettings({setPointChange(2200.0)});
-    for (int step = 0; step < 300; ++step)
+    for (int step = 300; step <= 600; ++step)
         view.OnTimer();
     const QByteArray pdf =
         CLabReport(view, QStringLiteral("first-lab.vrl"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)))

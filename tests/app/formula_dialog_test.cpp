@@ -46,11 +46,17 @@ INSTANTIATE_TEST_SUITE_P(
         Evaluation{"t*dt", "15.000000", ""}, Evaluation{"p/4", "0.500000", ""},
         Evaluation{"-p*1000000", "-2000000.000000", ""}, Evaluation{"1/3", "0.333333", ""},
         Evaluation{"10^20", "100000000000000000000.000000", ""},
-        Evaluation{"1/0", kFormulaError, "Illegal attempt to divide by zero"},
-        Evaluation{"p/(t-3)", kFormulaError, "Illegal attempt to divide by zero"},
-        Evaluation{"p +", kFormulaError, "You did not enter an operand for the last operator"},
-        Evaluation{"q", kFormulaError, "Undefined constant"},
-        Evaluation{"(p", kFormulaError, "Unmatched parenthesis"}, Evaluation{"p $ 2", kFormulaError, ""},
+        Evaluation{"1/0", kFormulaError, "Illegal attempt to divide by zero."},
+        Evaluation{"p/(t-3)", kFormulaError, "Illegal attempt to divide by zero."},
+        Evaluation{"p +", kFormulaError, "You did not enter an operand for the last operator."},
+        Evaluation{"q", kFormulaError, "Undefined constant."},
+        Evaluation{"(p", kFormulaError, "Unmatched parenthesis."}, Evaluation{"p $ 2", kFormulaError, ""},
+        // A capital letter is a digit of no base to the engine; to the student a name.
+        Evaluation{"P+1", kFormulaError,
+                   "\"P\" não é um nome conhecido: os nomes são em minúsculas (p, t, dt)."},
+        Evaluation{"sqrt(-1)", kFormulaError,
+                   "O resultado não é um número: a fórmula pede um valor que não existe, como sqrt(-1), "
+                   "(-8)^0.5 ou 5 mod 0."},
         Evaluation{"0,5*p", kFormulaError,
                    "As fórmulas usam ponto decimal (0.5) e \":\" entre argumentos (frand(0:10)), não "
                    "vírgula."}));
@@ -124,6 +130,10 @@ TEST_F(FormulaCommandTest, AFailingFormulaFreezesThePointWhileTheHistoryGrows) {
         view.OnTimer();
     EXPECT_EQ(view.m_dPoint, frozen);
     EXPECT_EQ(view.m_history.size(), 6u);
+    // The engine's message is a sentence of the note.
+    EXPECT_EQ(view.PlantFailureNote(),
+              QStringLiteral("Erro na fórmula: Illegal attempt to divide by zero. O point fica "
+                             "parado até a fórmula dar um número de novo."));
 }
 
 } // namespace

@@ -84,8 +84,9 @@ bool TakeComparison(CMainFrame& frame, const QString& path) {
             view.Step();
     }
     CCompareResponsesWindow& comparison = ShowResponseComparison(frame);
-    comparison.resize(1400, 440);
     comparison.Refresh();
+    // The size it opens at on a screen large enough for it.
+    comparison.FitToContents(QSize(4000, 4000));
     return SaveGrab(comparison, path);
 }
 

@@ -9,6 +9,8 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -65,6 +67,21 @@ TEST_F(PrintingTest, TheHeaderNamesTheDocumentFormulaModeGainsSetupAndDate) {
                  "Sensor e atuador:   Ruído da medição σ: 2   Semente do ruído: 1   Quantização q: 0   "
                  "Limite de taxa do atuador R (/s): 0   Transferência sem solavanco: não"),
              QStringLiteral("Impresso em 09/03/2026 14:05")}));
+
+    // A long line breaks between words; a word wider than the line (a formula) inside itself.
+    QImage page(400, 400, QImage::Format_RGB32);
+    const QFont font(QStringLiteral("Arial"), 10);
+    const QString setup =
+        QStringLiteral("Planta:   Constante de tempo τ (s): 1   Transferência sem solavanco: não");
+    const QFontMetricsF metrics(font, &page);
+    const double width = metrics.horizontalAdvance(QStringLiteral("Planta:   Constante de tempo τ"));
+    const QStringList lines = WrapHeaderLine(setup, font, width, &page);
+    EXPECT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts),
+              setup.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    const QString formula(200, QLatin1Char('p'));
+    for (const QString& line : WrapHeaderLine(formula, font, width, &page))
+        EXPECT_LE(metrics.horizontalAdvance(line), width + 1);
 }
 
 TEST_F(PrintingTest, PreviewShowsOnePageAndRemembersItsLayout) {

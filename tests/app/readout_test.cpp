@@ -1,6 +1,7 @@
 #include "ActiveWindowReadout.h"
 #include "AppTestSupport.h"
 #include "CommandIds.h"
+#include "ElidedLabel.h"
 #include "FakeCounter.h"
 #include "PanelText.h"
 #include "RangedEdit.h"
@@ -120,9 +121,16 @@ TEST_F(ReadoutTest, StatusBarAndDockReadTheActiveWindow) {
     readout.Refresh();
     EXPECT_EQ(view.m_dPoint, point);
     EXPECT_FALSE(readout.PlantFailurePane()->isHidden());
-    EXPECT_EQ(readout.PlantFailurePane()->text(), view.PlantFailureNote());
+    EXPECT_EQ(readout.PlantFailurePane()->FullText(), view.PlantFailureNote());
     EXPECT_TRUE(view.PlantFailureNote().contains(QStringLiteral("não vírgula")))
         << view.PlantFailureNote().toStdString();
+    // The note takes the room the readout leaves: cut, whole in its tooltip, the readout whole beside it.
+    Frame().resize(900, Frame().height());
+    QApplication::processEvents();
+    EXPECT_GE(readout.Pane()->width(), readout.Pane()->sizeHint().width());
+    EXPECT_TRUE(readout.PlantFailurePane()->text().endsWith(QChar(0x2026)))
+        << readout.PlantFailurePane()->text().toStdString();
+    EXPECT_EQ(readout.PlantFailurePane()->toolTip(), view.PlantFailureNote());
     view.m_strFormula = "0.5*p";
     view.OnTimer();
     readout.Refresh();

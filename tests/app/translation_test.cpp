@@ -4,6 +4,8 @@
 #include "ExpressaoDlg.h"
 #include "FrequencyLabTexts.h"
 #include "InterfaceTranslations.h"
+#include "PrintHeader.h"
+#include "TuningRules.h"
 #include "VrlFile.h"
 
 #include <QBuffer>
@@ -29,6 +31,10 @@ struct LanguageSample {
     /// Refusals of a file's events and exercise, which the command line gives in English.
     const char* eventRefusal;
     const char* exerciseRefusal;
+    /// A tuning rule's name, which the command line gives in English.
+    const char* tuningRule;
+    /// The date of a printed page or a report.
+    const char* printedDate;
 };
 
 const LanguageSample kSamples[] = {
@@ -42,7 +48,9 @@ const LanguageSample kSamples[] = {
      "Como escrever fórmulas no Vorlint",
      "O passo simulado é 0 s: uma malha que nunca é amostrada não tem resposta em frequência.",
      R"(windows[0].events[1].antiWindup: esperado "none", "conditional" ou "backcalc")",
-     "exercise.checks[0].min: acima de max"},
+     "exercise.checks[0].min: acima de max",
+     "Ziegler-Nichols algum sobressinal",
+     "08/12/2026 09:30"},
     {"en",
      {"&File", "&Edit", "&Simulation", "&View", "&Window", "&Help"},
      "&Plant formula...",
@@ -53,7 +61,9 @@ const LanguageSample kSamples[] = {
      "Writing formulas in Vorlint",
      FrequencyLabText::kNoSampling,
      R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
-     "exercise.checks[0].min: above max"},
+     "exercise.checks[0].min: above max",
+     "Ziegler-Nichols some overshoot",
+     "2026-12-08 09:30"},
     {"",
      {"&File", "&Edit", "&Simulação", "&View", "&Window", "&Help"},
      "&Expressão...",
@@ -64,7 +74,9 @@ const LanguageSample kSamples[] = {
      "Writing formulas in Vorlint",
      FrequencyLabText::kNoSampling,
      R"(windows[0].events[1].antiWindup: expected "none", "conditional" or "backcalc")",
-     "exercise.checks[0].min: above max"},
+     "exercise.checks[0].min: above max",
+     "Ziegler-Nichols some overshoot",
+     "08/12/2026 09:30"},
 };
 
 /// The sample of the language the test runner expects the environment to choose.
@@ -151,6 +163,10 @@ TEST_F(TranslationTest, InterfaceSpeaksTheLanguageOfTheEnvironment) {
     EXPECT_EQ(VrlRefusal(R"({"format": "vorlint", "version": 1,
                   "exercise": {"checks": [{"figure": "iae", "min": 2, "max": 1}]}})"),
               QString::fromUtf8(sample.exerciseRefusal));
+    const UltimateCycle cycle{};
+    EXPECT_EQ(QCoreApplication::translate("TuningRules", ultimateCycleRules(cycle)[3].name),
+              QString::fromUtf8(sample.tuningRule));
+    EXPECT_EQ(DateText(QDateTime(QDate(2026, 12, 8), QTime(9, 30))), QString::fromUtf8(sample.printedDate));
 }
 
 // Qt's own texts come from Qt's translations, in the interface's language or, without a translation

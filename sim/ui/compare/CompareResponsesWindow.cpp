@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
@@ -75,7 +76,8 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
     auto* exportChart = new QPushButton(tr("Exportar gráfico..."), this);
     auto* exportData = new QPushButton(tr("Exportar dados..."), this);
 
-    auto* controls = new QWidget(this);
+    m_pControls = new QWidget(this);
+    QWidget* controls = m_pControls;
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(new QLabel(tr("Janelas:"), controls));
@@ -98,14 +100,17 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
             ->setToolTip(
                 QCoreApplication::translate("CStepResponseDock", kStepResponseFigureRows[i].tooltip));
 
-    auto* splitter = new QSplitter(this);
-    splitter->addWidget(controls);
-    splitter->addWidget(m_pPlot);
-    splitter->addWidget(m_pTable);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 520, 560});
+    // The table under the plot: side by side, three windows' columns left the plot a sliver.
+    m_pFigures = new QSplitter(Qt::Vertical, this);
+    m_pFigures->addWidget(m_pPlot);
+    m_pFigures->addWidget(m_pTable);
+    m_pFigures->setStretchFactor(0, 1);
+    m_pSplitter = new QSplitter(this);
+    m_pSplitter->addWidget(controls);
+    m_pSplitter->addWidget(m_pFigures);
+    m_pSplitter->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(splitter);
+    layout->addWidget(m_pSplitter);
 
     connect(m_pWindowList, &QListWidget::itemChanged, this, &CCompareResponsesWindow::Refresh);
     connect(m_pReference, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -116,6 +121,28 @@ CCompareResponsesWindow::CCompareResponsesWindow(std::function<std::vector<Compa
     m_refresh.setInterval(kRefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &CCompareResponsesWindow::Refresh);
     Refresh();
+}
+
+QSize CCompareResponsesWindow::WholeTableSize() const {
+    const QTableWidget& table = *m_pTable;
+    return {2 * table.frameWidth() + table.verticalHeader()->sizeHint().width() +
+                table.horizontalHeader()->length() + table.verticalScrollBar()->sizeHint().width(),
+            2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height() +
+                table.verticalHeader()->length() + table.horizontalScrollBar()->sizeHint().height()};
+}
+
+void CCompareResponsesWindow::FitToContents(const QSize& room) {
+    const QSize table = WholeTableSize();
+    const QSize plot = m_pPlot->sizeHint();
+    const int controls = m_pControls->sizeHint().width();
+    const int handle = m_pSplitter->handleWidth();
+    const QMargins margins = layout()->contentsMargins();
+    resize(QSize(margins.left() + controls + handle + std::max(plot.width(), table.width()) + margins.right(),
+                 margins.top() + plot.height() + handle + table.height() + margins.bottom())
+               .boundedTo(room));
+    layout()->activate();
+    m_pSplitter->setSizes({controls, m_pSplitter->width() - controls - handle});
+    m_pFigures->setSizes({m_pFigures->height() - table.height() - handle, table.height()});
 }
 
 void CCompareResponsesWindow::showEvent(QShowEvent* event) {
@@ -186,18 +213,27 @@ void CCompareResponsesWindow::FillTable() {
     const StepResponseFigures reference = referenceIndex >= 0
                                               ? m_responses[static_cast<std::size_t>(referenceIndex)].figures
                                               : StepResponseFigures();
-    m_pTable->setColumnCount(static_cast<int>(2 * m_chosen.size()));
+    // Each window's figures, and beside them their differences to the reference's; the reference's
+    // own would be all zeros.
+    const int columns = static_cast<int>(2 * m_chosen.size()) - (referenceIndex >= 0 ? 1 : 0);
+    m_pTable->setColumnCount(std::max(columns, 0));
     QStringList headings;
+    int column = 0;
     for (std::size_t w = 0; w < m_chosen.size(); ++w) {
-        headings << m_chosen[w].title << tr("Δ %1").arg(m_chosen[w].title);
+        const bool withDifference = static_cast<int>(w) != referenceIndex;
+        headings << m_chosen[w].title;
+        if (withDifference)
+            headings << tr("Δ %1").arg(m_chosen[w].title);
         for (std::size_t f = 0; f < kStepResponseFigureFields.size(); ++f) {
             const auto field = kStepResponseFigureFields[f].value;
             const double value = m_responses[w].figures.*field;
             const int decimals = kStepResponseFigureRows[f].decimals;
-            m_pTable->setItem(static_cast<int>(f), static_cast<int>(2 * w), figureCell(value, decimals));
-            m_pTable->setItem(static_cast<int>(f), static_cast<int>(2 * w + 1),
-                              figureCell(value - reference.*field, decimals));
+            m_pTable->setItem(static_cast<int>(f), column, figureCell(value, decimals));
+            if (withDifference)
+                m_pTable->setItem(static_cast<int>(f), column + 1,
+                                  figureCell(value - reference.*field, decimals));
         }
+        column += withDifference ? 2 : 1;
     }
     m_pTable->setHorizontalHeaderLabels(headings);
     m_pTable->resizeColumnsToContents();

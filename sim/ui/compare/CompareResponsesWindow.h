@@ -19,6 +19,7 @@ class QComboBox;
 class QListWidget;
 class QPainter;
 class QRectF;
+class QSplitter;
 class QTableWidget;
 
 /// A simulation window that a comparison can show: its title and its simulation.
@@ -49,6 +50,9 @@ public:
     /// Paints the plot as it shows, scaled into `target` of any painter.
     void PaintPlot(QPainter& painter, const QRectF& target) const;
     QSize PlotSize() const;
+    /// Takes the size the plot and the whole table under it need, as far as `room` allows, and gives the
+    /// table the height of all its rows.
+    void FitToContents(const QSize& room);
     /// The plot as a picture to export.
     QSize ChartSize() const override { return PlotSize(); }
     void PaintChartInto(QPainter& painter, const QRectF& target) const override {
@@ -58,8 +62,8 @@ public:
     QListWidget* WindowList() const { return m_pWindowList; }
     QComboBox* ReferenceBox() const { return m_pReference; }
     QCheckBox* NormalizedBox() const { return m_pNormalized; }
-    /// One row a figure; two columns a chosen window: its value and its difference to the reference.
-    /// Each cell keeps its exact number under Qt::UserRole.
+    /// One row a figure; a column a chosen window with its value, and beside it, for a window other than
+    /// the reference, its difference to the reference. Each cell keeps its exact number under Qt::UserRole.
     QTableWidget* Table() const { return m_pTable; }
 
 signals:
@@ -71,6 +75,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    /// The size at which the table shows every row and column.
+    QSize WholeTableSize() const;
     void SyncWindowList(const std::vector<ComparableWindow>& windows);
     void SyncReferenceBox();
     void ShowPlot();
@@ -86,5 +92,8 @@ private:
     QCheckBox* m_pNormalized = nullptr;
     CComparisonPlot* m_pPlot = nullptr;
     QTableWidget* m_pTable = nullptr;
+    QWidget* m_pControls = nullptr;
+    QSplitter* m_pSplitter = nullptr;
+    QSplitter* m_pFigures = nullptr;
     QTimer m_refresh;
 };

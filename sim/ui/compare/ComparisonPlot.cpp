@@ -1,12 +1,15 @@
 #include "ComparisonPlot.h"
 
+#include "BrokenLine.h"
 #include "PanelText.h"
+#include "PlotPaintScope.h"
+#include "PlotTicks.h"
+#include "PlotValueSpan.h"
 #include "ReadingText.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -17,9 +20,12 @@ namespace {
 const QColor kColors[] = {{0, 114, 178},  {213, 94, 0},  {0, 158, 115}, {204, 121, 167},
                           {86, 180, 233}, {230, 159, 0}, {0, 0, 0}};
 const QColor kAxisGrey(128, 128, 128);
-/// The room left above the highest and below the lowest value, as a part of their range.
-constexpr double kMargin = 0.05;
 constexpr double kPadding = 6.0;
+/// The legend's sample line and the gap after it, before the name.
+constexpr double kLegendLine = 20.0;
+constexpr double kTickLength = 4.0;
+/// At most this many steps between the ticks of an axis.
+constexpr int kMostTicks = 6;
 
 QColor colorOf(std::size_t index) {
     return kColors[index % std::size(kColors)];
@@ -33,41 +39,26 @@ double referenceLine(const NamedResponse& named, bool normalized) {
 /// The values and times the plot spans.
 struct PlotRange {
     double timeS = 1.0;
-    double low = HUGE_VAL;
-    double high = -HUGE_VAL;
-
-    void include(double value) {
-        if (std::isfinite(value)) {
-            low = std::min(low, value);
-            high = std::max(high, value);
-        }
-    }
+    double low = 0.0;
+    double high = 1.0;
 };
 
 /// The span of `responses`, whose shown values are `shown`, one vector per response.
 PlotRange rangeOf(const std::vector<NamedResponse>& responses, const std::vector<std::vector<double>>& shown,
                   bool normalized) {
-    PlotRange range;
+    PlotValueSpan span;
     double lastMs = 0.0;
     for (std::size_t i = 0; i < responses.size(); ++i) {
         const NamedResponse& named = responses[i];
         for (double value : shown[i])
-            range.include(value);
-        range.include(referenceLine(named, normalized));
+            span.Include(value);
+        span.Include(referenceLine(named, normalized));
         if (!named.response.timeMs.empty())
             lastMs = std::max(lastMs, static_cast<double>(named.response.timeMs.back()));
     }
     if (normalized)
-        range.include(0.0);
-    if (range.low > range.high) {
-        range.low = 0.0;
-        range.high = 1.0;
-    }
-    const double room = range.high > range.low ? (range.high - range.low) * kMargin : 1.0;
-    range.low -= room;
-    range.high += room;
-    range.timeS = lastMs > 0.0 ? lastMs / 1000.0 : 1.0;
-    return range;
+        span.Include(0.0);
+    return {lastMs > 0.0 ? lastMs / 1000.0 : 1.0, span.Low(), span.High()};
 }
 
 /// Maps simulated time and value into the plot's area.
@@ -81,49 +72,54 @@ struct PlotMapping {
     }
 };
 
-/// Lays the legend's entries out left to right from the top of `target`, starting a line where one
-/// does not fit; draws them when `painter` is given. Returns the height they take.
-double layLegend(QPainter* painter, const QFontMetricsF& metrics, const QRectF& target,
-                 const std::vector<NamedResponse>& responses) {
-    constexpr double kSwatch = 16.0;
-    double x = target.left() + kPadding;
-    double y = target.top() + kPadding + metrics.ascent();
+/// Draws the legend from the top of `frame`, an entry after the other, on as many lines as the
+/// names need so that none is cut; returns where the legend ends.
+double drawLegend(QPainter& painter, const QRectF& frame, const std::vector<NamedResponse>& responses) {
+    const QFontMetricsF metrics(painter.font());
+    double x = frame.left() + kPadding;
+    double y = frame.top() + kPadding + metrics.ascent();
     for (std::size_t i = 0; i < responses.size(); ++i) {
         const QString text = ComparisonLegendText(responses[i]);
-        const double width = kSwatch + 4 + metrics.horizontalAdvance(text);
-        if (x > target.left() + kPadding && x + width > target.right() - kPadding) {
-            x = target.left() + kPadding;
-            y += metrics.height();
+        const double width = kLegendLine + metrics.horizontalAdvance(text);
+        if (x > frame.left() + kPadding && x + width > frame.right() - kPadding) {
+            x = frame.left() + kPadding;
+            y += metrics.lineSpacing();
         }
-        if (painter != nullptr) {
-            painter->setPen(QPen(colorOf(i), 2));
-            painter->drawLine(QPointF(x, y - metrics.ascent() / 3),
-                              QPointF(x + kSwatch, y - metrics.ascent() / 3));
-            painter->setPen(Qt::black);
-            painter->drawText(QPointF(x + kSwatch + 4, y), text);
-        }
+        painter.setPen(QPen(colorOf(i), 2));
+        painter.drawLine(QPointF(x, y - metrics.ascent() / 3), QPointF(x + 16, y - metrics.ascent() / 3));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 20, y), text);
         x += width + 10;
     }
-    return y - metrics.ascent() + metrics.height() - target.top();
+    return y + metrics.descent() + kPadding;
 }
 
+/// The frame of the area, and on both axes ticks at round values with their labels.
 void drawAxes(QPainter& painter, const PlotMapping& map) {
     const QFontMetricsF metrics(painter.font());
     painter.setPen(QPen(kAxisGrey, 0));
     painter.drawRect(map.area);
-    painter.setPen(Qt::black);
-    const QString high = FormatSignificant(map.range.high, 4, "");
-    const QString low = FormatSignificant(map.range.low, 4, "");
-    painter.drawText(QPointF(map.area.left() - kPadding - metrics.horizontalAdvance(high),
-                             map.area.top() + metrics.ascent()),
-                     high);
-    painter.drawText(QPointF(map.area.left() - kPadding - metrics.horizontalAdvance(low), map.area.bottom()),
-                     low);
-    const QString end = FormatSignificant(map.range.timeS, 4, " s");
-    painter.drawText(QPointF(map.area.left(), map.area.bottom() + metrics.height()), QStringLiteral("0"));
-    painter.drawText(
-        QPointF(map.area.right() - metrics.horizontalAdvance(end), map.area.bottom() + metrics.height()),
-        end);
+    for (double value : PlotTicks(map.range.low, map.range.high, kMostTicks)) {
+        const QPointF at = map.at(0.0, value);
+        painter.setPen(QPen(kAxisGrey, 0));
+        painter.drawLine(at, at + QPointF(kTickLength, 0.0));
+        painter.setPen(Qt::black);
+        const QString label = FormatSignificant(value, 4, "");
+        painter.drawText(
+            QPointF(at.x() - kPadding - metrics.horizontalAdvance(label), at.y() + metrics.ascent() / 2 - 1),
+            label);
+    }
+    for (double timeS : PlotTicks(0.0, map.range.timeS, kMostTicks)) {
+        const QPointF at = map.at(timeS, map.range.low);
+        painter.setPen(QPen(kAxisGrey, 0));
+        painter.drawLine(at, at - QPointF(0.0, kTickLength));
+        painter.setPen(Qt::black);
+        const QString label = FormatSignificant(timeS, 4, " s");
+        // Centred under its tick, but kept within the area's width at either end.
+        const double width = metrics.horizontalAdvance(label);
+        const double left = std::max(map.area.left(), std::min(at.x() - width / 2, map.area.right() - width));
+        painter.drawText(QPointF(left, map.area.bottom() + metrics.height()), label);
+    }
 }
 
 /// The samples that fall in one pixel column: the first, the lowest, the highest and the last.
@@ -142,21 +138,17 @@ public:
         m_first = m_low = m_high = m_last = point;
         m_count = 1;
     }
-    /// Adds the column's points to `path`, joined to what it holds when `drawing`, and empties it.
-    void flush(QPainterPath& path, bool& drawing) {
+    /// Appends the column's points to `points` and empties it.
+    void flush(std::vector<QPointF>& points) {
         if (m_count == 0)
             return;
-        if (drawing)
-            path.lineTo(m_first);
-        else
-            path.moveTo(m_first);
+        points.push_back(m_first);
         if (m_count > 1) {
             const bool lowFirst = m_low.x() <= m_high.x();
-            path.lineTo(lowFirst ? m_low : m_high);
-            path.lineTo(lowFirst ? m_high : m_low);
-            path.lineTo(m_last);
+            points.push_back(lowFirst ? m_low : m_high);
+            points.push_back(lowFirst ? m_high : m_low);
+            points.push_back(m_last);
         }
-        drawing = true;
         m_count = 0;
     }
 
@@ -172,26 +164,23 @@ void drawResponse(QPainter& painter, const PlotMapping& map, const NamedResponse
         painter.setPen(QPen(color, 1, Qt::DashLine));
         painter.drawLine(map.at(0.0, reference), map.at(map.range.timeS, reference));
     }
-    // A long response has many samples to a pixel column: the path takes each column's first, lowest,
-    // highest and last, which draw the same picture at a cost bounded by the width.
-    QPainterPath path;
-    bool drawing = false;
+    // A long response has many samples to a pixel column: each column's first, lowest, highest and last
+    // draw the same picture at a cost bounded by the width.
+    std::vector<QPointF> points;
     ColumnEnvelope column;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!std::isfinite(values[i])) {
-            column.flush(path, drawing);
-            drawing = false;
-            continue;
-        }
         const QPointF point = map.at(static_cast<double>(named.response.timeMs[i]) / 1000.0, values[i]);
-        if (!column.takes(point)) {
-            column.flush(path, drawing);
+        if (!std::isfinite(values[i])) {
+            column.flush(points);
+            points.push_back(point); // breaks the line
+        } else if (!column.takes(point)) {
+            column.flush(points);
             column.start(point);
         }
     }
-    column.flush(path, drawing);
+    column.flush(points);
     painter.setPen(QPen(color, 1.5));
-    painter.drawPath(path);
+    painter.drawPath(BrokenLine(points));
 }
 
 } // namespace
@@ -223,21 +212,19 @@ void CComparisonPlot::paintEvent(QPaintEvent*) {
 }
 
 void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
-    painter.save();
-    painter.setClipRect(target);
-    painter.fillRect(target, Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
+    const PlotPaintScope scope(painter, target);
+    const QRectF frame = scope.Frame();
     const QFontMetricsF metrics(painter.font());
     const double left = metrics.horizontalAdvance(QStringLiteral("-0,0000e+00")) + 2 * kPadding;
-    const double legend = layLegend(nullptr, metrics, target, m_responses);
-    const QRectF area = target.adjusted(left, legend + kPadding, -kPadding, -(metrics.height() + kPadding));
+    const double legendBottom = drawLegend(painter, frame, m_responses);
+    const QRectF area(QPointF(frame.left() + left, legendBottom + metrics.ascent() / 2),
+                      QPointF(frame.right() - kPadding, frame.bottom() - (metrics.height() + kPadding)));
     // Each response's shown values once a paint: the range and the curve both read them.
     std::vector<std::vector<double>> shown;
     shown.reserve(m_responses.size());
     for (const NamedResponse& named : m_responses)
         shown.push_back(ShownValues(named.response, m_bNormalized));
     const PlotMapping map{area, rangeOf(m_responses, shown, m_bNormalized)};
-    layLegend(&painter, metrics, target, m_responses);
     drawAxes(painter, map);
     if (m_bNormalized) {
         painter.setPen(QPen(kAxisGrey, 0, Qt::DotLine));
@@ -245,5 +232,4 @@ void CComparisonPlot::PaintInto(QPainter& painter, const QRectF& target) const {
     }
     for (std::size_t i = 0; i < m_responses.size(); ++i)
         drawResponse(painter, map, m_responses[i], shown[i], colorOf(i), m_bNormalized);
-    painter.restore();
 }

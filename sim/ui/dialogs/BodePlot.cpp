@@ -1,9 +1,10 @@
 #include "BodePlot.h"
 
+#include "BrokenLine.h"
+#include "PlotPaintScope.h"
 #include "ReadingText.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -119,24 +120,14 @@ void DrawReference(QPainter& painter, const Pane& pane, double value) {
 /// One curve, broken where a value is not finite (a loop of gain 0 has no magnitude in dB).
 void DrawCurve(QPainter& painter, const Pane& pane, const std::vector<BodePoint>& bode,
                double BodePoint::*value, const QColor& color) {
-    QPainterPath path;
-    bool drawing = false;
-    for (const BodePoint& point : bode) {
-        if (!std::isfinite(point.*value)) {
-            drawing = false;
-            continue;
-        }
-        const QPointF at(pane.X(point.omegaRadS), pane.Y(point.*value));
-        if (drawing)
-            path.lineTo(at);
-        else
-            path.moveTo(at);
-        drawing = true;
-    }
+    std::vector<QPointF> points;
+    points.reserve(bode.size());
+    for (const BodePoint& point : bode)
+        points.push_back(QPointF(pane.X(point.omegaRadS), pane.Y(point.*value)));
     painter.save();
     painter.setClipRect(pane.area);
     painter.setPen(QPen(color, 2));
-    painter.drawPath(path);
+    painter.drawPath(BrokenLine(points));
     painter.restore();
 }
 
@@ -198,12 +189,8 @@ void CBodePlot::paintEvent(QPaintEvent*) {
 }
 
 void CBodePlot::PaintInto(QPainter& painter, const QRectF& target) const {
-    painter.save();
-    painter.setClipRect(target);
-    painter.fillRect(target, Qt::white);
-    painter.translate(target.topLeft());
+    const PlotPaintScope scope(painter, target);
     painter.setFont(font());
-    painter.setRenderHint(QPainter::Antialiasing);
     const double paneHeight = std::max(1.0, (target.height() - kTopRoom - kGapRoom - kBottomRoom) / 2);
     const double paneWidth = std::max(1.0, target.width() - kLeftRoom - kRightRoom);
     Pane magnitude{QRectF(kLeftRoom, kTopRoom, paneWidth, paneHeight),
@@ -242,5 +229,4 @@ void CBodePlot::PaintInto(QPainter& painter, const QRectF& target) const {
     const double legendX = kLeftRoom + paneWidth / 3;
     const double next = DrawLegendEntry(painter, legendX, kTopRoom - 12, kPlantColor, tr("Planta G"));
     DrawLegendEntry(painter, next, kTopRoom - 12, kLoopColor, tr("Malha L = C·G"));
-    painter.restore();
 }

@@ -4,8 +4,14 @@
 #include "StepResponseFigureTexts.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -33,14 +39,45 @@ const CRangedEdit& EditAt(const QTableWidget& table, int row, Column column) {
     return *static_cast<const CRangedEdit*>(table.cellWidget(row, column));
 }
 
+/// Shows `unit` at the right end of a limit's edit, where the typed number never runs under it.
+void ShowUnit(QLineEdit& edit, const QString& unit) {
+    auto* label = edit.findChild<QLabel*>();
+    if (label == nullptr) {
+        label = new QLabel(&edit);
+        auto* layout = new QHBoxLayout(&edit);
+        layout->setContentsMargins(0, 0, 4, 0);
+        layout->addStretch();
+        layout->addWidget(label);
+    }
+    label->setText(unit);
+    const int room = unit.isEmpty() ? 0 : label->fontMetrics().horizontalAdvance(unit) + 6;
+    edit.setTextMargins(0, 0, room, 0);
+}
+
 } // namespace
 
 CChecksTable::CChecksTable(const std::vector<ExerciseCheck>& checks, std::size_t windowCount, QWidget* parent)
     : CRowsEditor({tr("Figura"), tr("Mínimo"), tr("Máximo"), tr("Janela")}, FigureColumn, parent),
       m_windowCount(windowCount) {
     Table()->horizontalHeaderItem(WindowColumn)->setToolTip(tr("Vazio ou 0: todas as janelas"));
+    FitFigureNames();
     for (const ExerciseCheck& check : checks)
         AddRow(check);
+}
+
+void CChecksTable::FitFigureNames() {
+    // The figure column is as wide as its longest name (and the grid line), and the table as wide as its
+    // columns; the window column takes what room is left.
+    QTableWidget& table = *Table();
+    const std::unique_ptr<QComboBox> probe(CreateFigureCombo(0));
+    QHeaderView& header = *table.horizontalHeader();
+    header.setSectionResizeMode(FigureColumn, QHeaderView::Fixed);
+    header.setSectionResizeMode(WindowColumn, QHeaderView::Stretch);
+    table.setColumnWidth(FigureColumn, probe->sizeHint().width() + (table.showGrid() ? 1 : 0));
+    int width = 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+    for (int column = FigureColumn; column <= WindowColumn; ++column)
+        width += column == WindowColumn ? header.sectionSizeHint(column) : table.columnWidth(column);
+    table.setMinimumWidth(std::max(table.minimumWidth(), width));
 }
 
 bool CChecksTable::ReadChecks(std::vector<ExerciseCheck>& checks, QString& problem) const {
@@ -64,13 +101,25 @@ void CChecksTable::AddRow(const ExerciseCheck& check) {
     QTableWidget& table = *Table();
     const int row = table.rowCount();
     table.insertRow(row);
-    table.setCellWidget(row, FigureColumn, CreateFigureCombo(check.figure));
+    QComboBox* figure = CreateFigureCombo(check.figure);
+    table.setCellWidget(row, FigureColumn, figure);
     table.setCellWidget(row, MinColumn, CreateLimitEdit(check.HasMin(), check.min));
     table.setCellWidget(row, MaxColumn, CreateLimitEdit(check.HasMax(), check.max));
+    ShowUnits(row);
+    connect(figure, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this, figure] { ShowUnits(RowOfWidget(figure, FigureColumn)); });
     CRangedEdit* window = CRangedEdit::WholeNumber(static_cast<std::uint32_t>(m_windowCount));
     if (check.window != 0)
         window->SetValue(static_cast<double>(check.window));
     table.setCellWidget(row, WindowColumn, window);
+}
+
+void CChecksTable::ShowUnits(int row) {
+    QTableWidget& table = *Table();
+    const auto figure = static_cast<std::size_t>(
+        static_cast<const QComboBox*>(table.cellWidget(row, FigureColumn))->currentIndex());
+    for (Column column : {MinColumn, MaxColumn})
+        ShowUnit(*static_cast<QLineEdit*>(table.cellWidget(row, column)), StepResponseFigureUnit(figure));
 }
 
 bool CChecksTable::ReadRow(int row, ExerciseCheck& check, QString& problem) const {

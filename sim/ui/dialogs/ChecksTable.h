@@ -7,7 +7,8 @@
 #include <vector>
 
 /// An exercise's checks as a table: the figure, its lowest and highest value and the window held to it,
-/// each of the three left blank for none (the window 0 too: every window).
+/// each of the three left blank for none (the window 0 too: every window). Every figure's name fits, and
+/// each limit shows its figure's unit.
 class CChecksTable : public CRowsEditor {
     Q_OBJECT
 
@@ -24,7 +25,10 @@ protected:
     void AddNewRow() override;
 
 private:
+    void FitFigureNames();
     void AddRow(const ExerciseCheck& check);
+    /// Each limit of `row` shows the unit of the row's figure.
+    void ShowUnits(int row);
     bool ReadRow(int row, ExerciseCheck& check, QString& problem) const;
 
     std::size_t m_windowCount;

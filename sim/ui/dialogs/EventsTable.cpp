@@ -91,15 +91,25 @@ void CEventsTable::AddRow(const ScheduledEvent& event) {
             [this, setting] { OnSettingChanged(RowOfWidget(setting, SettingColumn)); });
 }
 
-void CEventsTable::SetValueEdit(int row, double value) {
+CRangedEdit& CEventsTable::SetValueEdit(int row, double value) {
     const SettingRow& setting =
         SelectedRow(*static_cast<QComboBox*>(Table()->cellWidget(row, SettingColumn)));
     auto* edit = new CRangedEdit(fileRange(setting));
     edit->SetValue(clampIntoRange(value, fileRange(setting)));
     Table()->setCellWidget(row, ValueColumn, edit);
+    return *edit;
 }
 
 void CEventsTable::OnSettingChanged(int row) {
-    // The typed value stays, brought into the newly chosen setting's range.
-    SetValueEdit(row, static_cast<CRangedEdit*>(Table()->cellWidget(row, ValueColumn))->Value());
+    // The value stays as it was typed: the newly chosen setting's edit reads it into its own range and
+    // is tinted while it is out of it, as a typed value would be.
+    const auto& typed = *static_cast<CRangedEdit*>(Table()->cellWidget(row, ValueColumn));
+    const QString text = typed.text();
+    const bool edited = typed.isModified();
+    const double value = typed.Value();
+    CRangedEdit& edit = SetValueEdit(row, value);
+    if (edited || edit.Value() != value) {
+        edit.setText(text);
+        edit.setModified(true);
+    }
 }

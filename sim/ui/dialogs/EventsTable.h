@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class CRangedEdit;
+
 /// Scheduled setting changes as a table (time in simulated seconds, setting, value), each number typed
 /// with a decimal comma or point and kept within the setting's file range. Events of settings the table
 /// does not offer (a flag, a choice, a text) are not shown and come back unchanged, after the ones shown;
@@ -25,7 +27,7 @@ protected:
 
 private:
     void AddRow(const ScheduledEvent& event);
-    void SetValueEdit(int row, double value);
+    CRangedEdit& SetValueEdit(int row, double value);
     void OnSettingChanged(int row);
 
     bool m_bPlantHidden;

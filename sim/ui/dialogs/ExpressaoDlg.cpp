@@ -5,6 +5,7 @@
 #include "EquationEngine.h"
 #include "FormulaFailureText.h"
 #include "PlantHiddenText.h"
+#include "Simulation.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -16,6 +17,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <new>
 
 namespace {
@@ -165,7 +167,10 @@ void CExpressaoDlg::OnChangeFormula() {
     // Running out of memory is one more way for the evaluation to fail; the dialog stays open.
     try {
         double result = 0.0;
-        const int status = EvaluateOnTestValues(result);
+        int status = EvaluateOnTestValues(result);
+        // A step whose formula gives no number keeps its point, as a step whose formula fails does.
+        if (status == 0 && std::isnan(result))
+            status = CSimulation::kPlantGaveNoNumber;
         m_pResultEdit->setText(status != 0 ? tr(kFormulaError) : FormatFixed6(result));
         m_pMessageLabel->setText(status != 0 ? FormulaFailureText(status, m_strFormula) : QString());
     } catch (const std::bad_alloc&) {

@@ -17,6 +17,10 @@ QString StepResponseFigureName(std::size_t figure) {
     return Translated(kStepResponseFigureRows[figure].label);
 }
 
+QString StepResponseFigureUnit(std::size_t figure) {
+    return QString::fromUtf8(kStepResponseFigureRows[figure].unit).trimmed();
+}
+
 QString StepResponseFigureDefinition(std::size_t figure) {
     return Translated(kStepResponseFigureRows[figure].tooltip);
 }

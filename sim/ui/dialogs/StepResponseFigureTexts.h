@@ -11,6 +11,8 @@
 
 /// Its name ("Tempo de subida").
 QString StepResponseFigureName(std::size_t figure);
+/// Its unit ("s", "%"), empty for a figure in the point's own units or a count.
+QString StepResponseFigureUnit(std::size_t figure);
 /// What it measures, in a sentence.
 QString StepResponseFigureDefinition(std::size_t figure);
 /// Its value in `figures` with its decimals and unit, "–" when undefined.

@@ -301,7 +301,8 @@ void CTuningDlg::FillRules(const TuningResult& result) {
     m_pRules->setRowCount(static_cast<int>(result.rules.size()));
     for (int row = 0; row < m_pRules->rowCount(); ++row) {
         const RulePrediction& rule = result.rules[static_cast<std::size_t>(row)];
-        m_pRules->setItem(row, Name, readOnlyItem(QString::fromUtf8(rule.name), false));
+        m_pRules->setItem(row, Name,
+                          readOnlyItem(QCoreApplication::translate("TuningRules", rule.name), false));
         const bool applies = rule.Applies();
         const StepResponseFigures& f = rule.response.figures;
         const QString texts[] = {gainText(rule.gains.kp),           gainText(rule.gains.ki),

@@ -2,6 +2,7 @@
 
 #include "ChartCursor.h"
 #include "ChartPainter.h"
+#include "PlotPaintScope.h"
 #include "RunRecording.h"
 
 #include <QMouseEvent>
@@ -54,16 +55,25 @@ void CHistoryChart::UpdateBounds() {
 void CHistoryChart::Follow() {
     const bool newest = m_range.ShowsNewest();
     UpdateBounds();
-    if (newest)
+    if (m_bFitting)
+        m_range.FitAll();
+    else if (newest)
         m_range.ShowNewest();
     emit rangeChanged();
     update();
 }
 
 void CHistoryChart::FitAll() {
+    m_bFitting = true;
     UpdateBounds();
     m_range.FitAll();
     emit rangeChanged();
+    update();
+}
+
+void CHistoryChart::ScrollTo(double step) {
+    m_bFitting = false;
+    m_range.ScrollTo(step);
     update();
 }
 
@@ -109,12 +119,9 @@ void CHistoryChart::PaintRangeInto(QPainter& painter, const QRectF& target, cons
     if (layout.isEmpty() || target.isEmpty())
         return;
     FillColumns(range);
-    painter.save();
-    painter.setClipRect(target, Qt::IntersectClip);
-    painter.translate(target.topLeft());
+    const PlotPaintScope scope(painter, target, PlotBackground::Own);
     painter.scale(target.width() / layout.width(), target.height() / layout.height());
     PaintChart(painter, layout, m_columns, m_series, m_style);
-    painter.restore();
 }
 
 void CHistoryChart::paintEvent(QPaintEvent*) {
@@ -131,6 +138,7 @@ void CHistoryChart::resizeEvent(QResizeEvent* event) {
 
 void CHistoryChart::wheelEvent(QWheelEvent* event) {
     const QPoint notches = event->angleDelta() / 120;
+    m_bFitting = m_bFitting && notches.isNull();
     if (notches.y() != 0)
         m_range.Zoom(std::pow(kZoomPerNotch, notches.y()), ColumnAt(event->position().toPoint().x()));
     else if (notches.x() != 0)
@@ -153,6 +161,7 @@ void CHistoryChart::mouseMoveEvent(QMouseEvent* event) {
     m_cursorPos = event->position().toPoint();
     if (m_bPressed) {
         // The steps follow the mouse: a drag to the right shows earlier steps.
+        m_bFitting = false;
         m_range.ScrollColumns(m_nLastDragX - m_cursorPos.x());
         m_nLastDragX = m_cursorPos.x();
         emit rangeChanged();

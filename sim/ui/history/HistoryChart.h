@@ -42,10 +42,13 @@ public:
     /// The pixel where `column` is drawn.
     int XOfColumn(double column) const { return static_cast<int>(column) + width() - (Columns() - 1); }
 
-    /// Takes in the steps recorded since: the newest stays at the right edge if it was there.
+    /// Takes in the steps recorded since: the whole recording while fitting, else the newest stays at the
+    /// right edge if it was there.
     void Follow();
-    /// Shows the whole recording.
+    /// Shows the whole recording, and keeps showing it as it grows until the user scrolls or zooms.
     void FitAll();
+    /// Shows the steps from `step` on, as the scroll bar asks; fitting stops.
+    void ScrollTo(double step);
     /// The recording's index of the step shown at `column`; false for an empty recording.
     bool IndexAt(int column, std::size_t& index) const;
     /// The first and last indices shown.
@@ -92,5 +95,6 @@ private:
     QPoint m_cursorPos;
     QPoint m_pressPos;
     int m_nLastDragX = 0;
+    bool m_bFitting = true;
     bool m_bPressed = false;
 };

@@ -48,10 +48,7 @@ CHistoryView::CHistoryView(CVorlintView& view)
     connect(m_pChart, &CHistoryChart::rangeChanged, this, &CHistoryView::ShowRange);
     connect(m_pChart, &CHistoryChart::stepClicked, this, &CHistoryView::PickResponseNear);
     connect(m_pChart, &CHistoryChart::stepHovered, this, &CHistoryView::ShowHovered);
-    connect(m_pScrollBar, &QScrollBar::valueChanged, this, [this](int value) {
-        m_pChart->Range().ScrollTo(value);
-        m_pChart->update();
-    });
+    connect(m_pScrollBar, &QScrollBar::valueChanged, m_pChart, &CHistoryChart::ScrollTo);
     connect(&m_timer, &QTimer::timeout, this, &CHistoryView::Refresh);
     m_timer.start(kRefreshIntervalMs);
     resize(900, 480);
@@ -84,10 +81,14 @@ void CHistoryView::CreateToolBar() {
         m_pChart->Style().showScale = on;
         m_pChart->update();
     });
-    bar->addSeparator();
-    AddExportButton(*bar, tr("Exportar gráfico"), &CHistoryView::exportChartRequested);
-    AddExportButton(*bar, tr("Exportar dados"), &CHistoryView::exportDataRequested);
-    AddExportButton(*bar, tr("Relatório do laboratório"), &CHistoryView::labReportRequested);
+    // The exports on a row of their own: on one row the Portuguese names run past the window's width and
+    // the last ones hide behind the overflow button.
+    addToolBarBreak();
+    QToolBar* exports = addToolBar(tr("Exportar"));
+    exports->setObjectName(QStringLiteral("historyExportToolbar"));
+    AddExportButton(*exports, tr("Exportar gráfico"), &CHistoryView::exportChartRequested);
+    AddExportButton(*exports, tr("Exportar dados"), &CHistoryView::exportDataRequested);
+    AddExportButton(*exports, tr("Relatório do laboratório"), &CHistoryView::labReportRequested);
 }
 
 void CHistoryView::AddExportButton(QToolBar& bar, const QString& text, void (CHistoryView::*request)(bool)) {

@@ -7,6 +7,8 @@
 #include "HistoryView.h"
 #include "SettingsTable.h"
 
+#include <QToolBar>
+
 #include <cmath>
 
 namespace {
@@ -85,6 +87,38 @@ TEST_F(HistoryViewTest, ClickAtAStepThatLeftTheLiveChartGivesTheMetersFigures) {
         EXPECT_TRUE(a == b || (std::isnan(a) && std::isnan(b))) << field.name << ": " << a << " vs " << b;
     }
     EXPECT_EQ(history.DataCsv(true).count('\n'), 2101); // the header and every step of the run
+}
+
+// "Fit all" keeps the whole run in view while it grows, until the user scrolls; every tool of the
+// toolbars stays reachable at the window's opening size, none hidden behind the overflow button.
+TEST_F(HistoryViewTest, FitAllFollowsTheRunAndTheToolbarsFit) {
+    for (int i = 0; i < 100; ++i)
+        View().Step();
+    CHistoryView history(View());
+    history.show();
+    for (QToolBar* bar : history.findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions())
+            EXPECT_TRUE(action->isSeparator() || bar->widgetForAction(action)->isVisible())
+                << action->text().toStdString() << " at " << history.width() << " px";
+    }
+    CHistoryChart& chart = *history.Chart();
+    chart.FitAll();
+    std::size_t first = 99;
+    std::size_t last = 0;
+    for (int round = 1; round <= 2; ++round) {
+        for (int i = 0; i < 100; ++i)
+            View().Step();
+        history.Refresh();
+        chart.VisibleIndices(first, last);
+        EXPECT_EQ(first, 0u) << round;
+        EXPECT_EQ(last, View().m_recording.size() - 1) << round;
+    }
+    chart.ScrollTo(50.0);
+    for (int i = 0; i < 100; ++i)
+        View().Step();
+    history.Refresh();
+    chart.VisibleIndices(first, last);
+    EXPECT_GT(first, 0u);
 }
 
 // Between two refreshes a full recording drops steps the range still starts at: the chart then
