@@ -22,7 +22,7 @@ void appendColumn(std::string& out, double value);
 
 /// A window's history as CSV, oldest sample first: the columns of appendSampleRow, each row numbered
 /// with the step that made it, followed by `time_s`, the sample's simulated time in seconds, and, when
-/// `withMeasurement` (CSimulation::MeasuresApart), by `measurement`, what the controller read.
+/// `withMeasurement` (CSimulation::MeasurementDiffersFromPoint), by `measurement`, what the controller read.
 std::string historyCsv(const SampleHistory& history, bool withMeasurement);
 /// The steps [first, last] (indices) of a run's recording as CSV, in the columns of historyCsv; only the
 /// header when the recording is empty.

@@ -71,7 +71,7 @@ void CVorlintView::OnInitialUpdate() {
         m_pPanelHook->PrepareTrackbars();
     InitialUpdate();
     m_nRunSteps = 0;
-    m_bShowMeasurement = MeasuresApart();
+    m_bShowMeasurement = MeasurementDiffersFromPoint();
     ExchangeWithPanels(false);
 }
 
@@ -142,7 +142,7 @@ void CVorlintView::ApplyDueEvents() {
 }
 
 void CVorlintView::AfterStep() {
-    m_bShowMeasurement = MeasuresApart();
+    m_bShowMeasurement = MeasurementDiffersFromPoint();
     ExchangeWithPanels(false);
     InvalidateChart();
 }
