@@ -102,7 +102,8 @@ double clampIntoRange(double value, const NumberRange& range) {
     if (std::isnan(value))
         return zeroIn ? 0.0 : lowestOf(range);
     const double clamped = std::clamp(value, lowestOf(range), highestOf(range));
-    if (range.alsoZero && std::fabs(value) <= std::fabs(value - clamped))
+    // Below the low end 0 may be nearer; above the high end it never is.
+    if (range.alsoZero && value < clamped && std::fabs(value) <= clamped - value)
         return 0.0;
     return clamped;
 }

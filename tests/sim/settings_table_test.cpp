@@ -9,8 +9,8 @@
 
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -39,14 +39,17 @@ TEST(SettingsTable, EveryRowReadsBackWhatItWroteAndNothingElse) {
         EXPECT_EQ(row.read(target).number, sample.number) << name;
         EXPECT_EQ(row.read(target).text, sample.text) << name;
         for (const SettingRow& other : settingRows()) {
-            if (&other != &row && !(isControlModeRow(row) && isControlModeRow(other)))
+            if (&other != &row && !(isControlModeRow(row) && isControlModeRow(other))) {
                 EXPECT_EQ(settingValueText(other, other.read(target)), before[&other])
-                    << name << " wrote " << other.option;
+                    << name << " wrote " << nameOf(other);
+            }
         }
-        if (row.fileKey != nullptr)
+        if (row.fileKey != nullptr) {
             EXPECT_EQ(settingByFileKey(row.fileKey), &row);
-        if (row.option != nullptr)
+        }
+        if (row.option != nullptr) {
             EXPECT_EQ(settingByOption(row.option), &row);
+        }
     }
 }
 
@@ -124,14 +127,20 @@ TEST(SettingsTable, TheFileFormatsPageListsEveryKeyWithItsDefault) {
     std::ifstream page(VORLINT_DOCS_DIR "/vrl-format.md");
     ASSERT_TRUE(page) << VORLINT_DOCS_DIR;
     std::map<std::string, std::string> listed;
-    const std::regex keyRow(R"(^\| `(\w+)` \| [^|]* \| `([^`]*)` \|)");
     bool inWindow = false;
     for (std::string line; std::getline(page, line);) {
         if (line.rfind("## ", 0) == 0)
             inWindow = line == "## Window";
-        std::smatch match;
-        if (inWindow && std::regex_search(line, match, keyRow) && match[1] != "events")
-            listed[match[1]] = match[2];
+        if (!inWindow || line.rfind("| `", 0) != 0)
+            continue;
+        // | `key` | type | `default` | meaning |
+        std::istringstream cells(line);
+        std::string cell[4];
+        for (std::string& each : cell)
+            std::getline(cells, each, '|');
+        const std::string key = cell[1].substr(2, cell[1].size() - 4);
+        if (key != "events")
+            listed[key] = cell[3].substr(2, cell[3].size() - 4);
     }
     CSimulation simulation;
     CWindowState window;
