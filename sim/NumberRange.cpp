@@ -3,9 +3,8 @@
 #include "TranslationMark.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -24,20 +23,14 @@ double highestOf(const NumberRange& range) {
     return range.highOpen ? range.high - kLowestClampedPositive : range.high;
 }
 
-/// An end as a reader would write it: a whole number in digits ("3000", "1000000"), any other in the
-/// fewest digits that read back the same, its exponent without padding ("1e-9").
+/// An end as a reader would write it, in the C locale: a whole number in digits ("3000", "1000000"), any
+/// other in the fewest digits that read back the same, its exponent without padding ("1e-9").
 std::string endText(double value) {
-    char text[40];
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        std::snprintf(text, sizeof text, "%.0f", value);
-        return text;
-    }
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, value);
-        if (std::strtod(text, nullptr) == value)
-            break;
-    }
-    std::string written = text;
+    char text[64];
+    const bool whole = std::fabs(value) < 1e15 && value == std::trunc(value);
+    char* end = whole ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr
+                      : std::to_chars(text, text + sizeof text, value).ptr;
+    const std::string written(text, static_cast<std::size_t>(end - text));
     const std::size_t e = written.find('e');
     if (e == std::string::npos)
         return written;
