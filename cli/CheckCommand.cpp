@@ -49,7 +49,7 @@ std::string readProblem(RegularFileRead result) {
 /// What keeps the file at `path` from being graded; empty when nothing does.
 std::string exerciseProblem(const std::string& path, VrlDocument& document) {
     std::string text;
-    FileIdentity identity;
+    DataFileStamp identity;
     const RegularFileRead read = readRegularFileUpTo(path, kMaxJsonBytes, text, identity);
     if (read != RegularFileRead::Ok)
         return readProblem(read);

@@ -67,11 +67,11 @@ constexpr std::size_t kFlushThreshold = 1 << 16;
 /// Whether the run's rows end with the measurement: whether the options or an event of the run switch
 /// the noise or the quantization on (AltersMeasurement, the rule the window's export follows), found
 /// by applying them in turn to a simulation that never steps.
-bool measuresApart(const SimOptions& options) {
+bool rowsEndWithMeasurement(const SimOptions& options) {
     auto settings = std::make_unique<CSimulation>();
     const auto altersMeasurement = [&settings](const SimSetting& setting) {
         applySetting(*settings, setting);
-        return AltersMeasurement(settings->m_sensorSettings);
+        return AltersMeasurement(settings->m_sensorActuatorSettings);
     };
     return std::any_of(options.initialSettings.begin(), options.initialSettings.end(), altersMeasurement) ||
            std::any_of(options.events.begin(), options.events.end(),
@@ -87,7 +87,7 @@ bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigure
     for (const SimSetting& setting : options.initialSettings) {
         applySetting(*simulation, setting);
     }
-    const bool measurement = measuresApart(options);
+    const bool measurement = rowsEndWithMeasurement(options);
     std::string buffer = measurement ? sampleCsvHeaderWith("measurement") : kSampleCsvHeader;
     auto nextEvent = options.events.begin();
     for (std::uint64_t step = 1; step <= options.steps; ++step) {

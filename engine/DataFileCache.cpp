@@ -7,8 +7,8 @@
 
 namespace {
 
-FileIdentity identityOf(const struct stat& status) {
-    FileIdentity identity;
+DataFileStamp identityOf(const struct stat& status) {
+    DataFileStamp identity;
     identity.device = static_cast<std::uint64_t>(status.st_dev);
     identity.inode = static_cast<std::uint64_t>(status.st_ino);
     identity.size = static_cast<std::int64_t>(status.st_size);
@@ -55,7 +55,7 @@ RegularFileRead readAll(int fd, std::int64_t maxSize, std::string& content) {
 
 } // namespace
 
-bool identifyFile(const std::string& path, FileIdentity& identity) {
+bool identifyFile(const std::string& path, DataFileStamp& identity) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
@@ -64,7 +64,7 @@ bool identifyFile(const std::string& path, FileIdentity& identity) {
 }
 
 RegularFileRead readRegularFileUpTo(const std::string& path, std::int64_t maxSize, std::string& content,
-                                    FileIdentity& identity) {
+                                    DataFileStamp& identity) {
     // Without O_NONBLOCK, opening a pipe waits for a writer; the type is checked on what was opened,
     // since the name may have been given to another file meanwhile.
     const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -81,12 +81,12 @@ RegularFileRead readRegularFileUpTo(const std::string& path, std::int64_t maxSiz
     return readAll(file.get(), maxSize, content);
 }
 
-bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity) {
+bool readRegularFile(const std::string& path, std::string& content, DataFileStamp& identity) {
     return readRegularFileUpTo(path, kMaxDataFileSize, content, identity) == RegularFileRead::Ok;
 }
 
 bool findDataFile(const std::vector<std::string>& folders, const std::string& fileName, std::string& path,
-                  FileIdentity& identity) {
+                  DataFileStamp& identity) {
     for (const std::string& folder : folders) {
         path = folder.empty() ? fileName : folder + "/" + fileName;
         if (identifyFile(path, identity))

@@ -10,15 +10,15 @@
 #include <string_view>
 #include <vector>
 
-/// What stat() tells about a file; a file that is replaced or written to gets a different identity.
-struct FileIdentity {
+/// What stat() tells about a file; a file that is replaced or written to gets a different stamp.
+struct DataFileStamp {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     FileTime modified;
     FileTime changed;
 
-    bool operator==(const FileIdentity& other) const {
+    bool operator==(const DataFileStamp& other) const {
         return device == other.device && inode == other.inode && size == other.size &&
                modified == other.modified && changed == other.changed;
     }
@@ -30,12 +30,12 @@ inline constexpr std::int64_t kMaxDataFileSize = 16 * 1024 * 1024;
 
 /// Fills `identity` for the regular file at `path`. False when there is none: a missing file, or a
 /// directory or pipe, which could not be read as a file.
-bool identifyFile(const std::string& path, FileIdentity& identity);
+bool identifyFile(const std::string& path, DataFileStamp& identity);
 
 /// Reads the whole regular file at `path` into `content` and fills `identity` from the opened file.
 /// False, with `content` unspecified, when it cannot be opened, is not a regular file once opened (a
 /// pipe put in its place is never waited on) or is larger than kMaxDataFileSize.
-bool readRegularFile(const std::string& path, std::string& content, FileIdentity& identity);
+bool readRegularFile(const std::string& path, std::string& content, DataFileStamp& identity);
 
 enum class RegularFileRead {
     Ok,
@@ -48,12 +48,12 @@ enum class RegularFileRead {
 /// Reads the whole regular file at `path`, at most `maxSize` bytes, as readRegularFile does, and says
 /// why not when it cannot.
 RegularFileRead readRegularFileUpTo(const std::string& path, std::int64_t maxSize, std::string& content,
-                                    FileIdentity& identity);
+                                    DataFileStamp& identity);
 
 /// The first of `folders` ("" is the working directory) that holds a regular file named `fileName`:
 /// its path and identity. False when none does.
 bool findDataFile(const std::vector<std::string>& folders, const std::string& fileName, std::string& path,
-                  FileIdentity& identity);
+                  DataFileStamp& identity);
 
 /// Modification times are only as fine as the file system's clock tick (up to two seconds), so a file
 /// whose time stamp lies this close to now may be written again without changing its identity...
@@ -79,7 +79,7 @@ public:
         const FileTime now = clock.now();
         const std::int64_t steadyNow = clock.steadyNanoseconds();
         std::string path;
-        FileIdentity current;
+        DataFileStamp current;
         if (!findDataFile(folders, fileName, path, current))
             return none;
         std::lock_guard<std::mutex> lock(mutex);
@@ -87,7 +87,7 @@ public:
             (settled || steadyNow - checkedAt < kUnsettledRecheckNanoseconds))
             return records;
         std::string content;
-        FileIdentity opened;
+        DataFileStamp opened;
         if (!readRegularFile(path, content, opened))
             return none;
         records = std::make_shared<const Table>(parse(content));
@@ -104,7 +104,7 @@ private:
     const std::shared_ptr<const Table> none = std::make_shared<const Table>();
     std::mutex mutex;
     std::shared_ptr<const Table> records;
-    FileIdentity identity;
+    DataFileStamp identity;
     bool settled = false;
     std::int64_t checkedAt = 0;
 };

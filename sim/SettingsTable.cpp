@@ -15,6 +15,10 @@ using Read = SettingValue (*)(const SettingSource&);
 using Write = void (*)(SettingTarget&, const SettingValue&);
 
 constexpr std::uint32_t kMaxMilliseconds = std::numeric_limits<std::uint32_t>::max();
+// The sensor's options keep the measurement finite for every point the plant may reach: a larger σ, or a
+// resolution so fine that point / q overflows, would hand the controller an infinite measurement.
+constexpr NumberRange kNoiseRange = FiniteFromTo(0.0, 1e6);
+constexpr NumberRange kQuantizationRange = OrZero(FiniteFromTo(1e-9, 1e6));
 
 SettingValue Number(double value) {
     return {value, {}};
@@ -100,84 +104,88 @@ constexpr SettingRow PlantModel(SettingRow row) {
 
 /// A series switch of a window's chart: saved in the file, no option.
 template <bool CWindowState::*Shown> constexpr SettingRow SeriesRow(const char* key) {
-    return {key,
-            nullptr,
-            SettingKind::Flag,
-            SettingGroup::Window,
-            NumberRange::Any,
-            0,
-            kOnOff,
-            std::size(kOnOff),
-            nullptr,
-            nullptr,
-            nullptr,
-            nullptr,
-            [](const SettingSource& t) { return ReadWindow(t, Shown); },
-            [](SettingTarget& t, const SettingValue& v) { WriteWindow(t, Shown, v.number); }};
+    return {
+        key,
+        nullptr,
+        SettingKind::Flag,
+        SettingGroup::Window,
+        NumberRange::Any,
+        0,
+        kOnOff,
+        std::size(kOnOff),
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        [](const SettingSource& source) { return ReadWindow(source, Shown); },
+        [](SettingTarget& target, const SettingValue& value) { WriteWindow(target, Shown, value.number); }};
 }
 
 const SettingRow kRows[] = {
-    PlantModel({"formula", "formula", SettingKind::Text, SettingGroup::Plant, NumberRange::Any, 0, nullptr, 0,
-                "TEXT", "plant formula in p, t and dt", nullptr, nullptr,
-                [](const SettingSource& t) {
-                    return SettingValue{0.0, Sim(t).m_strFormula};
-                },
-                [](SettingTarget& t, const SettingValue& v) { Sim(t).m_strFormula = v.text; }}),
+    PlantModel(
+        {"formula", "formula", SettingKind::Text, SettingGroup::Plant, NumberRange::Any, 0, nullptr, 0,
+         "TEXT", "plant formula in p, t and dt", nullptr, nullptr,
+         [](const SettingSource& source) {
+             return SettingValue{0.0, Sim(source).m_strFormula};
+         },
+         [](SettingTarget& target, const SettingValue& value) { Sim(target).m_strFormula = value.text; }}),
     CountRow(
         "simStepMs", "sim-step-ms", SettingGroup::Plant, kMaxMilliseconds, "simulated step in milliseconds",
         QT_TRANSLATE_NOOP("Setting", "Simulado (ms):"), nullptr,
-        [](const SettingSource& t) { return Number(Sim(t).m_nSimStepMs); },
-        [](SettingTarget& t, const SettingValue& v) {
-            Sim(t).m_nSimStepMs = static_cast<std::uint32_t>(v.number);
+        [](const SettingSource& source) { return Number(Sim(source).m_nSimStepMs); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_nSimStepMs = static_cast<std::uint32_t>(value.number);
         }),
-    WithPanelRange(NumberRow(
-                       "setPoint", "setpoint", SettingGroup::SetPoint, NumberRange::Any, "X", "set point",
-                       QT_TRANSLATE_NOOP("Setting", "Set point:"), nullptr,
-                       [](const SettingSource& t) { return Number(Sim(t).m_dSetPoint); },
-                       [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dSetPoint = v.number; }),
-                   NumberRange::SetPointScale),
+    WithPanelRange(
+        NumberRow(
+            "setPoint", "setpoint", SettingGroup::SetPoint, NumberRange::Any, "X", "set point",
+            QT_TRANSLATE_NOOP("Setting", "Set point:"), nullptr,
+            [](const SettingSource& source) { return Number(Sim(source).m_dSetPoint); },
+            [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dSetPoint = value.number; }),
+        NumberRange::SetPointScale),
     // On/off before PID: a file that switches both on gets PID, as the step would run it.
     ChoiceRow(
         "onOff", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
-        [](const SettingSource& t) { return Number(Sim(t).m_bOnOff); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetOnOff(v.number != 0.0); }),
+        [](const SettingSource& source) { return Number(Sim(source).m_bOnOff); },
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetOnOff(value.number != 0.0); }),
     ChoiceRow(
         "pid", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
-        [](const SettingSource& t) { return Number(Sim(t).m_bPid); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetPid(v.number != 0.0); }),
+        [](const SettingSource& source) { return Number(Sim(source).m_bPid); },
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetPid(value.number != 0.0); }),
     ChoiceRow(
         nullptr, "mode", SettingKind::Choice, SettingGroup::Controller, kModes, "control mode", nullptr,
-        nullptr, [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).Mode())); },
-        [](SettingTarget& t, const SettingValue& v) {
-            Sim(t).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(v.number)));
+        nullptr, [](const SettingSource& source) { return Number(static_cast<int>(Sim(source).Mode())); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(value.number)));
         }),
     NumberRow(
         "kp", "kp", SettingGroup::Controller, NumberRange::Any, "X", "proportional gain, Kp = Kc", nullptr,
-        nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKp); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKp = v.number; }),
+        nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKp); },
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKp = value.number; }),
     // A new Ki clears the integral: what it accumulated under the old divisor would make the term jump.
     NumberRow(
         "ki", "ki", SettingGroup::Controller, NumberRange::Any, "X",
         "integral divisor: the integral term is the error's integral over\nKi (0: none), so Ki = Ti / Kc",
-        nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKi); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetKi(v.number); }),
+        nullptr, nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKi); },
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetKi(value.number); }),
     NumberRow(
         "kd", "kd", SettingGroup::Controller, NumberRange::Any, "X", "derivative gain, Kd = Kc * Td", nullptr,
-        nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; }),
-    WithPanelRange(NumberRow(
-                       "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power",
-                       QT_TRANSLATE_NOOP("Setting", "Potência manual (%):"), nullptr,
-                       [](const SettingSource& t) { return Number(Sim(t).m_dPower); },
-                       [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dPower = v.number; }),
-                   NumberRange::Percent),
+        nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKd); },
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKd = value.number; }),
+    WithPanelRange(
+        NumberRow(
+            "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power",
+            QT_TRANSLATE_NOOP("Setting", "Potência manual (%):"), nullptr,
+            [](const SettingSource& source) { return Number(Sim(source).m_dPower); },
+            [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dPower = value.number; }),
+        NumberRange::Percent),
 
     CountRow(
         "realStepMs", nullptr, SettingGroup::Window, kMaxMilliseconds, nullptr,
         QT_TRANSLATE_NOOP("Setting", "Real (ms):"), nullptr,
-        [](const SettingSource& t) { return ReadWindow(t, &CWindowState::m_nRealStepMs); },
-        [](SettingTarget& t, const SettingValue& v) {
-            WriteWindow(t, &CWindowState::m_nRealStepMs, v.number);
+        [](const SettingSource& source) { return ReadWindow(source, &CWindowState::m_nRealStepMs); },
+        [](SettingTarget& target, const SettingValue& value) {
+            WriteWindow(target, &CWindowState::m_nRealStepMs, value.number);
         }),
     SeriesRow<&CWindowState::m_bShowError>("showError"),
     SeriesRow<&CWindowState::m_bShowProportional>("showProportional"),
@@ -191,32 +199,38 @@ const SettingRow kRows[] = {
         QT_TRANSLATE_NOOP("Setting", "Perturbação de carga d:"),
         QT_TRANSLATE_NOOP("Setting", "Somada à potência do controlador antes da planta (v = u + d), em "
                                      "unidades de potência."),
-        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.disturbance); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.disturbance = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_dynamicsSettings.disturbance); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_dynamicsSettings.disturbance = value.number;
+        }),
     PlantModel(NumberRow(
         "deadTimeS", "dead-time", SettingGroup::Dynamics, NumberRange::NotNegative, "S",
         "dead time in simulated seconds, round(S / dt) steps",
         QT_TRANSLATE_NOOP("Setting", "Tempo morto θ (s):"),
         QT_TRANSLATE_NOOP("Setting", "A fórmula recebe a potência de θ segundos simulados antes "
                                      "(arredondado a passos); 0 = sem tempo morto."),
-        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.deadTimeS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.deadTimeS = v.number; })),
+        [](const SettingSource& source) { return Number(Sim(source).m_dynamicsSettings.deadTimeS); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_dynamicsSettings.deadTimeS = value.number;
+        })),
     PlantModel(CountRow(
         "lagCount", "lags", SettingGroup::Dynamics, PlantDynamicsSettings::kMaxLags,
         "first-order lags in a row, 0 to 5", QT_TRANSLATE_NOOP("Setting", "Atrasos de 1ª ordem N (0 a 5):"),
         QT_TRANSLATE_NOOP(
             "Setting", "Quantos atrasos de primeira ordem iguais a potência atravessa, um depois do outro."),
-        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagCount); },
-        [](SettingTarget& t, const SettingValue& v) {
-            Sim(t).m_dynamicsSettings.lagCount = static_cast<int>(v.number);
+        [](const SettingSource& source) { return Number(Sim(source).m_dynamicsSettings.lagCount); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_dynamicsSettings.lagCount = static_cast<int>(value.number);
         })),
     PlantModel(NumberRow(
         "lagTauS", "lag-tau", SettingGroup::Dynamics, NumberRange::NotNegative, "S",
         "time constant of each lag in simulated seconds",
         QT_TRANSLATE_NOOP("Setting", "Constante de tempo τ (s):"),
         QT_TRANSLATE_NOOP("Setting", "A constante de tempo de cada atraso, em segundos simulados."),
-        [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagTauS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.lagTauS = v.number; })),
+        [](const SettingSource& source) { return Number(Sim(source).m_dynamicsSettings.lagTauS); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_dynamicsSettings.lagTauS = value.number;
+        })),
 
     NumberRow(
         "setPointWeight", "setpoint-weight", SettingGroup::Options, NumberRange::NotNegative, "B",
@@ -224,17 +238,19 @@ const SettingRow kRows[] = {
         QT_TRANSLATE_NOOP("Setting", "O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o "
                                      "degrau do set point é respondido com mais calma. 1 = o controlador de "
                                      "sempre."),
-        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.setPointWeight); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.setPointWeight = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.setPointWeight); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_pidOptions.setPointWeight = value.number;
+        }),
     ChoiceRow(
         "derivativeOnMeasurement", "derivative-on", SettingKind::Flag, SettingGroup::Options,
         kDerivativeSources, "slope of the point (no kick at a set-point step) or of the error",
         QT_TRANSLATE_NOOP("Setting", "Derivada sobre a medição"),
         QT_TRANSLATE_NOOP("Setting", "Deriva o point em vez do erro: sem o pico da derivada quando o set "
                                      "point muda."),
-        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.derivativeOnMeasurement); },
-        [](SettingTarget& t, const SettingValue& v) {
-            Sim(t).m_pidOptions.derivativeOnMeasurement = v.number != 0.0;
+        [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.derivativeOnMeasurement); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_pidOptions.derivativeOnMeasurement = value.number != 0.0;
         }),
     NumberRow(
         "derivativeFilterS", "derivative-filter", SettingGroup::Options, NumberRange::NotNegative, "S",
@@ -242,8 +258,10 @@ const SettingRow kRows[] = {
         QT_TRANSLATE_NOOP("Setting", "Filtro da derivada Tf (s):"),
         QT_TRANSLATE_NOOP("Setting", "Constante de tempo do filtro de primeira ordem do termo derivativo; "
                                      "0 = sem filtro."),
-        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.derivativeFilterS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.derivativeFilterS = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.derivativeFilterS); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_pidOptions.derivativeFilterS = value.number;
+        }),
     ChoiceRow(
         "antiWindup", "anti-windup", SettingKind::Choice, SettingGroup::Options, kAntiWindups,
         "hold the integral while it winds into the clamp, or track the clamped\noutput back into it",
@@ -251,9 +269,11 @@ const SettingRow kRows[] = {
         QT_TRANSLATE_NOOP("Setting", "Condicional: a integral para enquanto a saída está saturada e ela "
                                      "empurraria mais. Retrocálculo: a integral volta por Ki·(u − uRaw)·"
                                      "(1 − e^(−dt/Tt)) depois da saturação."),
-        [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).m_pidOptions.antiWindup)); },
-        [](SettingTarget& t, const SettingValue& v) {
-            Sim(t).m_pidOptions.antiWindup = static_cast<AntiWindup>(static_cast<int>(v.number));
+        [](const SettingSource& source) {
+            return Number(static_cast<int>(Sim(source).m_pidOptions.antiWindup));
+        },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_pidOptions.antiWindup = static_cast<AntiWindup>(static_cast<int>(value.number));
         }),
     NumberRow(
         "trackingTimeS", "tracking-time", SettingGroup::Options, NumberRange::Positive, "S",
@@ -261,56 +281,66 @@ const SettingRow kRows[] = {
         "excess",
         QT_TRANSLATE_NOOP("Setting", "Tempo de rastreamento Tt (s):"),
         QT_TRANSLATE_NOOP("Setting", "O Tt do retrocálculo, em segundos simulados, acima de 0."),
-        [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.trackingTimeS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.trackingTimeS = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.trackingTimeS); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_pidOptions.trackingTimeS = value.number;
+        }),
 
     NumberRow(
-        "noiseStd", "noise", SettingGroup::Sensor, NumberRange::NotNegative, "X",
-        "standard deviation of the measurement noise, in point units; 0 is off",
+        "noiseStd", "noise", SettingGroup::Sensor, kNoiseRange, "X",
+        "standard deviation of the measurement noise, in point units, 0 to 1e6;\n0 is off",
         QT_TRANSLATE_NOOP("Setting", "Ruído da medição σ:"),
         QT_TRANSLATE_NOOP("Setting", "Desvio-padrão do ruído gaussiano somado ao point que o controlador "
                                      "lê, em unidades do point; 0 = sem ruído."),
-        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.noiseStd); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.noiseStd = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_sensorActuatorSettings.noiseStd); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_sensorActuatorSettings.noiseStd = value.number;
+        }),
     // A new seed starts the noise again from it, so a run can repeat a stretch of noise.
     {"noiseSeed", "noise-seed", SettingKind::Seed, SettingGroup::Sensor, NumberRange::NotNegative, 0, nullptr,
      0, "N", "seed of the noise, 0 to 18446744073709551615; setting it starts\nthe noise again",
      QT_TRANSLATE_NOOP("Setting", "Semente do ruído:"),
      QT_TRANSLATE_NOOP("Setting", "A mesma semente dá o mesmo ruído; mudá-la recomeça a sequência. De 0 a "
                                   "18446744073709551615."),
-     [](const SettingSource& t) {
-         return SettingValue{0.0, std::to_string(Sim(t).m_sensorSettings.noiseSeed)};
+     [](const SettingSource& source) {
+         return SettingValue{0.0, std::to_string(Sim(source).m_sensorActuatorSettings.noiseSeed)};
      },
-     [](SettingTarget& t, const SettingValue& v) {
+     [](SettingTarget& target, const SettingValue& value) {
          // Every reader of a seed checked its digits already.
          std::uint64_t seed = 0;
-         if (parseCount(v.text, std::numeric_limits<std::uint64_t>::max(), seed))
-             Sim(t).SetNoiseSeed(seed);
+         if (parseCount(value.text, std::numeric_limits<std::uint64_t>::max(), seed))
+             Sim(target).SetNoiseSeed(seed);
      }},
     NumberRow(
-        "quantization", "quantization", SettingGroup::Sensor, NumberRange::NotNegative, "Q",
-        "resolution of the sensor: the measurement is rounded to a multiple\nof Q; 0 is off",
+        "quantization", "quantization", SettingGroup::Sensor, kQuantizationRange, "Q",
+        "resolution of the sensor: the measurement is rounded to a multiple\nof Q, 1e-9 to 1e6; 0 is off",
         QT_TRANSLATE_NOOP("Setting", "Quantização q:"),
         QT_TRANSLATE_NOOP("Setting", "A medição é arredondada ao múltiplo de q mais próximo, em unidades do "
                                      "point; 0 = sem quantização."),
-        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.quantization); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.quantization = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_sensorActuatorSettings.quantization); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_sensorActuatorSettings.quantization = value.number;
+        }),
     NumberRow(
         "rateLimit", "rate-limit", SettingGroup::Sensor, NumberRange::NotNegative, "R",
         "fastest change of the power under PID and on/off, in power units\nper simulated second; 0 is off",
         QT_TRANSLATE_NOOP("Setting", "Limite de taxa do atuador R (/s):"),
         QT_TRANSLATE_NOOP("Setting", "Quanto a potência pode mudar por segundo simulado sob PID e Lig/Des; "
                                      "0 = sem limite."),
-        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.rateLimit); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.rateLimit = v.number; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_sensorActuatorSettings.rateLimit); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_sensorActuatorSettings.rateLimit = value.number;
+        }),
     ChoiceRow(
         "bumpless", "bumpless", SettingKind::Flag, SettingGroup::Sensor, kOnOff,
         "a switch to PID continues from the power in use",
         QT_TRANSLATE_NOOP("Setting", "Transferência sem solavanco"),
         QT_TRANSLATE_NOOP("Setting", "Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para "
                                      "que a saída continue da potência em uso."),
-        [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.bumpless); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.bumpless = v.number != 0.0; }),
+        [](const SettingSource& source) { return Number(Sim(source).m_sensorActuatorSettings.bumpless); },
+        [](SettingTarget& target, const SettingValue& value) {
+            Sim(target).m_sensorActuatorSettings.bumpless = value.number != 0.0;
+        }),
 };
 
 } // namespace

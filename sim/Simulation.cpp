@@ -12,14 +12,14 @@ void CSimulation::InitialUpdate() {
     m_setups.clear();
     m_dynamics.Clear();
     m_pidLaw.Clear();
-    m_sensor.Restart(m_sensorSettings.noiseSeed);
+    m_sensor.Restart(m_sensorActuatorSettings.noiseSeed);
     m_bRunBegun = false;
     m_nPlantStatus = 0;
-    m_bMeasuredApart = false;
+    m_bMeasurementDiffered = false;
 }
 
 void CSimulation::SetNoiseSeed(std::uint64_t seed) {
-    m_sensorSettings.noiseSeed = seed;
+    m_sensorActuatorSettings.noiseSeed = seed;
     m_sensor.Restart(seed);
 }
 
@@ -59,8 +59,8 @@ void CSimulation::Step() {
     sample.setPoint = m_dSetPoint;
     // The controller reads the measurement wherever it would read the point; the sample keeps the
     // plant's true point.
-    sample.measurement = m_sensor.Measure(m_dPoint, m_sensorSettings);
-    m_bMeasuredApart = m_bMeasuredApart || AltersMeasurement(m_sensorSettings);
+    sample.measurement = m_sensor.Measure(m_dPoint, m_sensorActuatorSettings);
+    m_bMeasurementDiffered = m_bMeasurementDiffered || AltersMeasurement(m_sensorActuatorSettings);
     sample.error = m_dSetPoint - sample.measurement;
     const double dt = StepSeconds(m_nSimStepMs);
     sample.timeS = (m_history.empty() ? 0.0 : m_history.newest().timeS) + dt;
@@ -92,8 +92,10 @@ CSimulation::ControlMode CSimulation::Mode() const {
 }
 
 PowerRateLimit CSimulation::RateLimit(double dt) const {
-    const bool active = m_sensorSettings.rateLimit > 0.0 && m_bRunBegun && !m_history.empty();
-    return {active, active ? m_history.newest().power : 0.0, m_sensorSettings.rateLimit, dt};
+    // A run's first step starts from the power the simulation holds (the manual power, 0 in a new
+    // window): the actuator is there, whatever an earlier run's samples say.
+    const double previous = m_bRunBegun && !m_history.empty() ? m_history.newest().power : m_dPower;
+    return {m_sensorActuatorSettings.rateLimit > 0.0, previous, m_sensorActuatorSettings.rateLimit, dt};
 }
 
 void CSimulation::RunController(double dt, Sample& sample) {
@@ -113,7 +115,7 @@ void CSimulation::RunPid(double measurement, double dt, Sample& sample) {
         dt};
     PidActuator actuator;
     actuator.bumplessTransfer =
-        m_sensorSettings.bumpless && m_bRunBegun && hasPrevious && m_previousMode != ControlMode::Pid;
+        m_sensorActuatorSettings.bumpless && m_bRunBegun && hasPrevious && m_previousMode != ControlMode::Pid;
     actuator.previousPower = hasPrevious ? m_history.newest().power : 0.0;
     actuator.rateLimit = RateLimit(dt);
     const PidOutput out = m_pidLaw.Step(in, {m_dKp, m_dKi, m_dKd}, m_pidOptions, m_dIntegral, actuator);

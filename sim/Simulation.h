@@ -9,7 +9,7 @@
 #include "Sample.h"
 #include "SampleHistory.h"
 #include "Sensor.h"
-#include "SensorSettings.h"
+#include "SensorActuatorSettings.h"
 #include "SetupLog.h"
 #include "StepClock.h"
 #include "StepResponseMeter.h"
@@ -94,12 +94,12 @@ public:
     /// Set-point weight, derivative on measurement, derivative filter and anti-windup.
     PidOptions m_pidOptions;
     /// The sensor's noise and resolution, the actuator's rate limit and the bumpless transfer.
-    SensorSettings m_sensorSettings;
+    SensorActuatorSettings m_sensorActuatorSettings;
     /// A new seed: the noise starts again from it.
     void SetNoiseSeed(std::uint64_t seed);
     /// Whether a step of this run measured with the noise or the quantization on (AltersMeasurement):
     /// then the window's CSV ends each row with the measurement.
-    bool MeasuresApart() const { return m_bMeasuredApart; }
+    bool MeasurementDiffersFromPoint() const { return m_bMeasurementDiffered; }
 
     /// The response to the latest set-point step of the run. A run begins with the first step after
     /// the initial update (a new window's first step, the command line's first step); Stop and Start
@@ -126,7 +126,8 @@ protected:
 private:
     void RunController(double dt, Sample& sample);
     void RunPid(double measurement, double dt, Sample& sample);
-    /// The actuator's limit for this step: none on the first step of a run.
+    /// The actuator's limit for this step, from the newest sample's power, or on a run's first step
+    /// from the power held before it.
     PowerRateLimit RateLimit(double dt) const;
     void ClampPoint();
 
@@ -138,7 +139,7 @@ private:
     bool m_bRunBegun = false;
     ControlMode m_previousMode = ControlMode::Manual;
     int m_nPlantStatus = 0;
-    bool m_bMeasuredApart = false;
+    bool m_bMeasurementDiffered = false;
     /// The formula as a new engine would evaluate it at every step, prepared once while it stays the same.
     PreparedFormula m_plant{{"p", "t", "dt"}};
 };

@@ -1,16 +1,23 @@
 #include "SimulationSetup.h"
 
 SimulationSetup SetupOf(const CSimulation& simulation) {
-    return {simulation.m_strFormula, simulation.m_nSimStepMs, simulation.m_dynamicsSettings,
-            simulation.m_pidOptions};
+    SimulationSetup setup;
+    for (const SettingRow& row : settingRows()) {
+        if (row.isSetup())
+            setup.settings.push_back({&row, row.read(SettingSource(simulation))});
+    }
+    return setup;
 }
 
 std::unique_ptr<CSimulation> RestingSimulation(const SimulationSetup& setup) {
     auto simulation = std::make_unique<CSimulation>();
-    simulation->m_strFormula = setup.formula;
-    simulation->m_nSimStepMs = setup.simStepMs;
-    simulation->m_dynamicsSettings = setup.dynamics;
-    simulation->m_pidOptions = setup.pidOptions;
+    SettingTarget target{*simulation};
+    for (const SettingChange& change : setup.settings)
+        applySetting(target, *change.row, change.value);
     simulation->InitialUpdate();
     return simulation;
+}
+
+double StepSecondsOf(const SimulationSetup& setup) {
+    return CSimulation::StepSeconds(RestingSimulation(setup)->m_nSimStepMs);
 }

@@ -14,7 +14,8 @@ public:
     bool m_bShowIntegral = true;
     bool m_bShowDerivative = true;
     bool m_bShowPower = true;
-    /// The chart draws what the controller read: the simulation measures apart (MeasuresApart).
+    /// The chart draws what the controller read: the measurement differed from the point in this run
+    /// (MeasurementDiffersFromPoint).
     bool m_bShowMeasurement = false;
     double m_dFps = 0.0; ///< frames per second: the inverse of the last paint's duration
 };

@@ -1922,24 +1922,44 @@ Vorlint.Document</translation>
         <translation>a finite number</translation>
     </message>
     <message>
-        <source>a finite number of 0 or more</source>
-        <translation>a finite number of 0 or more</translation>
-    </message>
-    <message>
-        <source>a finite number above 0</source>
-        <translation>a finite number above 0</translation>
-    </message>
-    <message>
         <source>a number</source>
         <translation>a number</translation>
     </message>
     <message>
-        <source>a number from 0 to 3000</source>
-        <translation>a number from 0 to 3000</translation>
+        <source>%1 above %2 and below %3</source>
+        <translation>%1 above %2 and below %3</translation>
     </message>
     <message>
-        <source>a number from 0 to 100</source>
-        <translation>a number from 0 to 100</translation>
+        <source>%1 above %2 and up to %3</source>
+        <translation>%1 above %2 and up to %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 and below %3</source>
+        <translation>%1 from %2 and below %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 above %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 or more</source>
+        <translation>%1 of %2 or more</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 below %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 or less</source>
+        <translation>%1 of %2 or less</translation>
+    </message>
+    <message>
+        <source>0 or %1</source>
+        <translation>0 or %1</translation>
     </message>
 </context>
 <context>

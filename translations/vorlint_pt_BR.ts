@@ -1922,24 +1922,44 @@ Vorlint.Document</translation>
         <translation>um número finito</translation>
     </message>
     <message>
-        <source>a finite number of 0 or more</source>
-        <translation>um número finito de 0 ou mais</translation>
-    </message>
-    <message>
-        <source>a finite number above 0</source>
-        <translation>um número finito acima de 0</translation>
-    </message>
-    <message>
         <source>a number</source>
         <translation>um número</translation>
     </message>
     <message>
-        <source>a number from 0 to 3000</source>
-        <translation>um número de 0 a 3000</translation>
+        <source>%1 above %2 and below %3</source>
+        <translation>%1 acima de %2 e abaixo de %3</translation>
     </message>
     <message>
-        <source>a number from 0 to 100</source>
-        <translation>um número de 0 a 100</translation>
+        <source>%1 above %2 and up to %3</source>
+        <translation>%1 acima de %2 e até %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 and below %3</source>
+        <translation>%1 de %2 e abaixo de %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 acima de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 or more</source>
+        <translation>%1 de %2 ou mais</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 abaixo de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 or less</source>
+        <translation>%1 de %2 ou menos</translation>
+    </message>
+    <message>
+        <source>0 or %1</source>
+        <translation>0 ou %1</translation>
     </message>
 </context>
 <context>

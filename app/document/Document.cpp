@@ -46,7 +46,7 @@ void CDocument::SetPathName(const QString& pathName, bool addToRecentFiles) {
 
 bool CDocument::OnNewDocument() {
     m_strPathName.clear();
-    m_fileIdentity.Forget();
+    m_fingerprint.Forget();
     SetModifiedFlag(false);
     return true;
 }
@@ -59,7 +59,7 @@ bool CDocument::OnOpenDocument(const QString& pathName) {
             ReportFileError(kOpenFailed, pathName, problem);
             return false;
         }
-        m_fileIdentity.Remember(pathName, file);
+        m_fingerprint.Remember(pathName, file);
     } catch (const std::bad_alloc&) {
         ReportFileError(kOpenFailed, pathName, OutOfMemoryText());
         return false;
@@ -79,7 +79,7 @@ bool CDocument::OnSaveDocument(const QString& pathName) {
         }
         content.close();
         content.open(QIODevice::ReadOnly);
-        m_fileIdentity.Remember(pathName, content);
+        m_fingerprint.Remember(pathName, content);
     } catch (const std::bad_alloc&) {
         ReportFileError(kSaveFailed, pathName, OutOfMemoryText());
         return false;
@@ -115,7 +115,7 @@ bool CDocument::DoSave(const QString& pathName, bool replace) {
         if (!m_hooks.promptSaveName || !m_hooks.promptSaveName(newName))
             return false;
     }
-    if (m_fileIdentity.ChangedOnDisk(newName)) {
+    if (m_fingerprint.ChangedOnDisk(newName)) {
         switch (AskAboutChangedFile(newName)) {
         case ChangedFileAnswer::Overwrite:
             break;

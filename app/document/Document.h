@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileIdentity.h"
+#include "DocumentFingerprint.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -81,7 +81,7 @@ private:
     DocumentHooks m_hooks;
     QString m_strTitle;
     QString m_strPathName;
-    CFileIdentity m_fileIdentity;
+    CDocumentFingerprint m_fingerprint;
     bool m_bModified = false;
     std::vector<CMdiChild*> m_frames;
 };

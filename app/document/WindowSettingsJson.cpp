@@ -2,6 +2,7 @@
 
 #include "EventsJson.h"
 #include "PlainJson.h"
+#include "RangeText.h"
 #include "SettingsTable.h"
 #include "VorlintView.h"
 #include "WholeNumberText.h"
@@ -72,7 +73,7 @@ QString Mismatch(const SettingRow& row, const QJsonValue& value) {
         return value.isDouble() && isInRange(value.toDouble(), range)
                    ? QString()
                    : QCoreApplication::translate("WindowSettingsJson", "expected %1")
-                         .arg(QCoreApplication::translate("NumberRange", rangeText(range)));
+                         .arg(TranslatedRangeText(range));
     }
     case SettingKind::Count:
         return IsWholeNumberUpTo(value, row.maxCount)

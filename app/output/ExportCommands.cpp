@@ -29,7 +29,7 @@ const char* const kDataFilters = QT_TRANSLATE_NOOP("ExportCommands", "Dados CSV 
 const char* const kReportFilters = QT_TRANSLATE_NOOP("ExportCommands", "Documento PDF (*.pdf)");
 
 QByteArray HistoryCsvBytes(const CVorlintView& view) {
-    return QByteArray::fromStdString(historyCsv(view.m_history, view.MeasuresApart()));
+    return QByteArray::fromStdString(historyCsv(view.m_history, view.MeasurementDiffersFromPoint()));
 }
 
 /// A file name to propose for an export of the window titled `title` ("lab.vrl:2" gives "lab-2").

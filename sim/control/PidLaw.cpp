@@ -71,6 +71,11 @@ PidOutput CPidLaw::Step(const PidInput& in, const PidGains& gains, const PidOpti
         options.trackingTimeS > 0.0 && in.dt != 0.0) {
         integral += gains.ki * (out.power - output) * trackingGain(in.dt, options.trackingTimeS);
     }
+    // A measurement that is not finite, or terms that overflow, leave the integral as it was: infinite
+    // or not a number, it would stay so once the measurement came back, and the controller with it.
+    if (!std::isfinite(integral)) {
+        integral = integralBefore;
+    }
     return out;
 }
 
@@ -101,7 +106,11 @@ double CPidLaw::Filtered(double derivative, double dt, double filterS) {
     if (!(filterS > 0.0)) {
         return derivative;
     }
-    m_dFilteredDerivative =
+    const double filtered =
         m_dFilteredDerivative + (derivative - m_dFilteredDerivative) * (dt / (filterS + dt));
-    return m_dFilteredDerivative;
+    // The filter keeps only a finite value, for the same reason as the integral.
+    if (std::isfinite(filtered)) {
+        m_dFilteredDerivative = filtered;
+    }
+    return filtered;
 }

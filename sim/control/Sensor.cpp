@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-double CSensor::Measure(double y, const SensorSettings& settings) {
+double CSensor::Measure(double y, const SensorActuatorSettings& settings) {
     double m = y;
     if (settings.noiseStd > 0.0) {
         m = y + settings.noiseStd * m_noise.Gaussian();

@@ -21,8 +21,8 @@ std::string sampleCsvHeaderWith(const char* name);
 void appendColumn(std::string& out, double value);
 
 /// A window's history as CSV, oldest sample first: the columns of appendSampleRow, each row numbered
-/// with the step that made it, followed, when `withMeasurement` (CSimulation::MeasuresApart), by
-/// `measurement`, what the controller read, as `vorlint-cli sim` writes them, and last by `time_s`, the
+/// with the step that made it, followed, when `withMeasurement` (CSimulation::MeasurementDiffersFromPoint),
+/// by `measurement`, what the controller read, as `vorlint-cli sim` writes them, and last by `time_s`, the
 /// sample's simulated time in seconds.
 std::string historyCsv(const SampleHistory& history, bool withMeasurement);
 /// The steps [first, last] (indices) of a run's recording as CSV, in the columns of historyCsv; only the

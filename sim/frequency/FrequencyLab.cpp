@@ -102,12 +102,13 @@ FrequencyAnalysis AnalyzeFrequency(const SimulationSetup& setup, const PidGains&
     FrequencyAnalysis analysis;
     FrequencyFigures& figures = analysis.figures;
     figures.p0 = request.operatingPoint;
-    const double dt = CSimulation::StepSeconds(setup.simStepMs);
+    const auto plantSetup = RestingSimulation(setup);
+    const double dt = CSimulation::StepSeconds(plantSetup->m_nSimStepMs);
     if (dt == 0.0) {
         analysis.noModelWhy = FrequencyLabText::kNoSampling;
         return analysis;
     }
-    const OperatingPoint point = FindOperatingPoint(setup.formula, dt, request.operatingPoint);
+    const OperatingPoint point = FindOperatingPoint(plantSetup->m_strFormula, dt, request.operatingPoint);
     if (point.failure != nullptr) {
         analysis.noModelWhy = point.failure;
         return analysis;
@@ -116,7 +117,7 @@ FrequencyAnalysis AnalyzeFrequency(const SimulationSetup& setup, const PidGains&
     figures.a = point.a;
     figures.b = point.b;
 
-    const LoopModel model = LoopModelOf(setup, gains, point);
+    const LoopModel model = LoopModelOf(*plantSetup, gains, point);
     const Transfer plant = [&](double theta) { return model.Plant(theta); };
     const Transfer loop = [&](double theta) { return model.Loop(theta); };
     const std::vector<double> grid = FrequencyGrid(std::max<std::size_t>(request.points, 2));

@@ -46,16 +46,16 @@ std::complex<double> LoopModel::Controller(double theta) const {
     return c;
 }
 
-LoopModel LoopModelOf(const SimulationSetup& setup, const PidGains& gains, const OperatingPoint& point) {
+LoopModel LoopModelOf(const CSimulation& setup, const PidGains& gains, const OperatingPoint& point) {
     LoopModel model;
-    model.dt = CSimulation::StepSeconds(setup.simStepMs);
+    model.dt = CSimulation::StepSeconds(setup.m_nSimStepMs);
     model.a = point.a;
     model.b = point.b;
-    model.delaySteps = CPlantDynamics::DelaySteps(setup.dynamics.deadTimeS, model.dt);
-    model.lagCount = std::clamp(setup.dynamics.lagCount, 0, PlantDynamicsSettings::kMaxLags);
-    model.lagAlpha = 1.0 - std::exp(-model.dt / setup.dynamics.lagTauS);
+    model.delaySteps = CPlantDynamics::DelaySteps(setup.m_dynamicsSettings.deadTimeS, model.dt);
+    model.lagCount = std::clamp(setup.m_dynamicsSettings.lagCount, 0, PlantDynamicsSettings::kMaxLags);
+    model.lagAlpha = 1.0 - std::exp(-model.dt / setup.m_dynamicsSettings.lagTauS);
     model.gains = gains;
-    const double filterS = setup.pidOptions.derivativeFilterS;
+    const double filterS = setup.m_pidOptions.derivativeFilterS;
     model.derivativeFilterBeta = filterS > 0.0 ? model.dt / (filterS + model.dt) : 1.0;
     return model;
 }

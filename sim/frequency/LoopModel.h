@@ -33,7 +33,7 @@ struct LoopModel {
 
 /// The model of the loop with `setup`'s dynamics and derivative filter, `gains` and the plant linearised
 /// at `point`. `dt` must be above 0.
-LoopModel LoopModelOf(const SimulationSetup& setup, const PidGains& gains, const OperatingPoint& point);
+LoopModel LoopModelOf(const CSimulation& setup, const PidGains& gains, const OperatingPoint& point);
 
 /// e^(jθ), exactly −1 at the Nyquist frequency θ = π: a real loop there must have a phase of exactly a
 /// multiple of 180°, or rounding would decide whether a first-order plant crosses −180°.

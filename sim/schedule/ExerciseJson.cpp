@@ -113,8 +113,8 @@ bool readRunS(const JsonValue& object, Exercise& exercise, std::string& problem)
     const auto notNegative = [](const JsonValue& value) {
         return isInRange(value.number, NumberRange::NotNegative);
     };
-    if (!readMember(object, "runS", Type::Number, rangeText(NumberRange::NotNegative), notNegative, runS,
-                    problem))
+    if (!readMember(object, "runS", Type::Number, rangeText(NumberRange::NotNegative).c_str(), notNegative,
+                    runS, problem))
         return false;
     exercise.hasRunS = runS != nullptr;
     exercise.runS = runS != nullptr ? runS->number : 0.0;

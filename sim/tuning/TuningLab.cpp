@@ -58,8 +58,7 @@ void identifyByRelay(const SimulationSetup& setup, const RelaySettings& settings
     if (result.cycle) {
         result.rules = predictionsOf(ultimateCycleRules(*result.cycle));
         result.predictionS = kPredictionSpans * result.cycle->tu;
-        result.samplingLimited =
-            result.cycle->tu < kMinStepsPerUltimatePeriod * CSimulation::StepSeconds(setup.simStepMs);
+        result.samplingLimited = result.cycle->tu < kMinStepsPerUltimatePeriod * StepSecondsOf(setup);
     }
 }
 
@@ -154,7 +153,7 @@ TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& reques
         return result;
     }
 
-    const double dt = CSimulation::StepSeconds(setup.simStepMs);
+    const double dt = StepSecondsOf(setup);
     const std::uint64_t steps = stepsFor(result.predictionS, dt);
     result.predictionS = static_cast<double>(steps) * dt;
     const double share = (1.0 - kExperimentShare) / static_cast<double>(result.rules.size());

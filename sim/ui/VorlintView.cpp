@@ -72,7 +72,7 @@ void CVorlintView::OnInitialUpdate() {
         m_pPanelHook->PrepareTrackbars();
     InitialUpdate();
     m_nRunSteps = 0;
-    m_bShowMeasurement = MeasuresApart();
+    m_bShowMeasurement = MeasurementDiffersFromPoint();
     ExchangeWithPanels(false);
 }
 
@@ -146,7 +146,7 @@ void CVorlintView::AfterStep() {
     if (m_stepResponse.BeganWithNewestStep())
         m_setups.Note(static_cast<std::uint64_t>(m_stepResponse.Figures().responseStartStep),
                       SettingSource(*this, this));
-    m_bShowMeasurement = MeasuresApart();
+    m_bShowMeasurement = MeasurementDiffersFromPoint();
     ExchangeWithPanels(false);
     InvalidateChart();
 }

@@ -93,11 +93,11 @@ TEST_F(ExportTest, TheDataAreTheHistoryWithItsSimulatedTimeInTheCLocale) {
 TEST_F(ExportTest, TheMeasurementColumnAndRowsAreTheCommandLinesForTheSameSeed) {
     CVorlintView& view = ActiveView();
     view.SetNoiseSeed(7);
-    view.m_sensorSettings.noiseStd = 3.0;
-    view.m_sensorSettings.quantization = 0.5;
+    view.m_sensorActuatorSettings.noiseStd = 3.0;
+    view.m_sensorActuatorSettings.quantization = 0.5;
     for (int i = 0; i < 10; ++i)
         view.OnTimer();
-    view.m_sensorSettings.noiseStd = 0.0;
+    view.m_sensorActuatorSettings.noiseStd = 0.0;
     for (int i = 0; i < 5; ++i)
         view.OnTimer();
     const QString path = Path(QStringLiteral("data.csv"));

@@ -48,7 +48,7 @@ TEST_F(PrintingTest, TheHeaderNamesTheDocumentFormulaModeGainsSetupAndDate) {
     view.m_dSetPoint = 1200.25;
     view.m_dynamicsSettings.deadTimeS = 0.5;
     view.m_pidOptions.derivativeOnMeasurement = true;
-    view.m_sensorSettings.noiseStd = 2.0;
+    view.m_sensorActuatorSettings.noiseStd = 2.0;
     const QDateTime when(QDate(2026, 3, 9), QTime(14, 5));
     EXPECT_EQ(
         PrintHeaderLines(view, QStringLiteral("lab.vrl"), when),

@@ -53,7 +53,7 @@ TEST_F(VrlFileTest, EverySettingOfEveryWindowReadsBackExactlyAndNothingRuns) {
     first.m_bShowIntegral = false;
     first.m_dynamicsSettings = {-2.5, 0.1 + 0.2, 5, 1.0 / 3.0};
     first.m_pidOptions = {0.7, true, 0.05, AntiWindup::BackCalculation, 2.0 / 3.0};
-    first.m_sensorSettings = {0.1 + 0.2, 18446744073709551615u, 1.0 / 3.0, 12.5, true};
+    first.m_sensorActuatorSettings = {0.1 + 0.2, 18446744073709551615u, 1.0 / 3.0, 12.5, true};
     CVorlintView& second = *Windows()[1]->View();
     second.SetOnOff(true);
     second.m_dSetPoint = 2999.9999999999995;

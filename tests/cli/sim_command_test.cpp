@@ -162,6 +162,27 @@ TEST(SimCommand, MeasurementColumnWhenTheNoiseOrTheQuantizationIsOn) {
                                                    "1,0,20,0,0,0,0,-20,20", "2,1,20,0,0,0,0,-19,20"}));
 }
 
+// 5 %/s at 0.1 s is 0.5 a step, from the power held before the run: 0 in a new window, or --power.
+TEST(SimCommand, TheRateLimitHoldsTheRunsFirstStepToo) {
+    const auto onOff = linesOf(
+        runCli({"sim", "--mode", "onoff", "--setpoint", "1200", "--rate-limit", "5", "--steps", "4"}).out);
+    const auto pid = linesOf(runCli({"sim", "--mode", "pid", "--kp", "0.05", "--power", "30", "--setpoint",
+                                     "1200", "--rate-limit", "5", "--steps", "3"})
+                                 .out);
+    const auto power = [](const std::string& row) {
+        std::size_t at = 0;
+        for (int comma = 0; comma < 3; ++comma)
+            at = row.find(',', at) + 1;
+        return row.substr(at, row.find(',', at) - at);
+    };
+    ASSERT_EQ(onOff.size(), 5u);
+    ASSERT_EQ(pid.size(), 4u);
+    EXPECT_EQ((std::vector<std::string>{power(onOff[1]), power(onOff[2]), power(onOff[3]), power(onOff[4])}),
+              (std::vector<std::string>{"0.5", "1", "1.5", "2"}));
+    EXPECT_EQ((std::vector<std::string>{power(pid[1]), power(pid[2]), power(pid[3])}),
+              (std::vector<std::string>{"30.5", "31", "31.5"}));
+}
+
 TEST(SimCommand, DefaultRunHasOneHundredSteps) {
     const CliRun run = runCli({"sim"});
     EXPECT_EQ(run.status, 0);
@@ -287,6 +308,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"sim", "--at", "5:tracking-time=0"}, "tracking-time needs a finite number above 0"},
         UsageCase{{"sim", "--lags", "6"}, "lags needs a whole number from 0 to 5, not '6'"},
         UsageCase{{"sim", "--derivative-on", "setpoint"}, "derivative-on must be measurement or error"},
-        UsageCase{{"sim", "--anti-windup", "clamp"}, "anti-windup must be none, conditional or backcalc"}));
+        UsageCase{{"sim", "--anti-windup", "clamp"}, "anti-windup must be none, conditional or backcalc"},
+        UsageCase{{"sim", "--noise", "1e308"}, "noise needs a number from 0 to 1000000, not '1e308'"},
+        UsageCase{{"sim", "--quantization", "1e-320"},
+                  "quantization needs 0 or a number from 1e-9 to 1000000, not '1e-320'"}));
 
 } // namespace

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <ostream>
 #include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -196,6 +199,29 @@ TEST(TuneCommand, WarnsWhenTheRelaysCycleIsTheSamplingsAndFindsNoModelOfAPlantTh
     EXPECT_EQ(climbing.status, 1);
     EXPECT_EQ(climbing.out, "");
     EXPECT_NE(climbing.err.find("no result within 200000 steps"), std::string::npos) << climbing.err;
+}
+
+// The course options reach a sweep as they reach sim: each row holds sim --metrics's figures to the bit.
+TEST(SweepCommand, RowsAreSimsFiguresWithEveryCourseOptionOn) {
+    const std::vector<std::string> setup = {
+        "--ki",         "40", "--setpoint",     "1500", "--steps",      "200", "--noise",    "5",
+        "--noise-seed", "3",  "--quantization", "0.5",  "--rate-limit", "50",  "--bumpless", "on"};
+    const CliRun sweep = runCli(concat({"sweep", "--kp", "0.02:0.04:2", "--jobs", "1"}, setup));
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    const std::vector<std::string> rows = linesOf(sweep.out);
+    ASSERT_EQ(rows.size(), 3u);
+    const std::string csv = "sweep_course_options_" + std::to_string(::getpid()) + ".csv";
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const std::string kp = rows[i].substr(0, rows[i].find(','));
+        const CliRun sim =
+            runCli(concat({"sim", "--mode", "pid", "--kp", kp, "--csv", csv, "--metrics", "-"}, setup));
+        ASSERT_EQ(sim.status, 0) << sim.err;
+        std::string row = kp + ",40,0";
+        for (const std::string& line : linesOf(sim.out))
+            row += ',' + line.substr(line.find('\t') + 1);
+        EXPECT_EQ(rows[i], row);
+    }
+    std::remove(csv.c_str());
 }
 
 } // namespace

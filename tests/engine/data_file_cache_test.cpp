@@ -62,7 +62,7 @@ TEST_F(DataFileCacheTest, AFileThatIsNotARegularFileGivesNoRecords) {
 TEST_F(DataFileCacheTest, APipePutInTheFilesPlaceIsNeverOpenedForAWriter) {
     // The file was found by its name, and a pipe then took its place: opening must not wait.
     folder.write("units.dat", kOneUnit);
-    FileIdentity identity;
+    DataFileStamp identity;
     ASSERT_TRUE(identifyFile("units.dat", identity));
     folder.remove("units.dat");
     ASSERT_EQ(mkfifo("units.dat", 0600), 0);

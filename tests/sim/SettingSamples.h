@@ -1,7 +1,9 @@
 #pragma once
 
+#include "RoundTripNumber.h"
 #include "SettingsTable.h"
 
+#include <limits>
 #include <string>
 
 // Values to walk the settings table with: one each row takes that differs from a new window's, and
@@ -34,10 +36,12 @@ inline SettingValue SampleValue(const SettingRow& row, const SettingValue& initi
 inline std::string RefusedText(const SettingRow& row) {
     switch (row.kind) {
     case SettingKind::Number:
-        return row.range == NumberRange::Positive      ? "0"
-               : row.range == NumberRange::NotNegative ? "-1"
-               : row.range == NumberRange::Finite      ? "inf"
-                                                       : "";
+        // Its open low end, or a step below its closed one, or past its high end; else an infinity.
+        if (row.range.low != -std::numeric_limits<double>::infinity())
+            return numberText(row.range.lowOpen ? row.range.low : row.range.low - 1.0);
+        if (row.range.high != std::numeric_limits<double>::infinity())
+            return numberText(row.range.highOpen ? row.range.high : row.range.high + 1.0);
+        return row.range.finiteOnly ? "inf" : "";
     case SettingKind::Count:
         return std::to_string(static_cast<unsigned long long>(row.maxCount) + 1);
     case SettingKind::Flag:

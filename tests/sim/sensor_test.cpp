@@ -25,13 +25,13 @@ TEST(NoiseSourceTest, SeedOneGivesTheGeneratorsFirstOutputs) {
 
 TEST(SensorTest, QuantizationRoundsTiesAwayFromZeroAndNoiseDrawsPerStep) {
     CSensor sensor;
-    SensorSettings settings;
+    SensorActuatorSettings settings;
     EXPECT_EQ(sensor.Measure(20.25, settings), 20.25) << "both off: the point itself";
     settings.quantization = 0.5;
     EXPECT_EQ(sensor.Measure(20.25, settings), 20.5) << "40.5 steps of 0.5 round up";
     EXPECT_EQ(sensor.Measure(-0.75, settings), -1.0) << "-1.5 steps round away from zero";
     EXPECT_EQ(sensor.Measure(20.2, settings), 20.0);
-    settings = SensorSettings();
+    settings = SensorActuatorSettings();
     settings.noiseStd = 2.0;
     sensor.Restart(1);
     EXPECT_DOUBLE_EQ(sensor.Measure(20.0, settings), 19.931465356416297);

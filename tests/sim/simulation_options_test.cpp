@@ -93,7 +93,7 @@ TEST(SimulationSpeedTest, RealIsClampedEvenForTheLargestSimulatedStep) {
 // then 14.999865013260266 (python3).
 TEST_F(SimulationOptionsTest, TheControllerReadsTheNoisyMeasurementInEveryMode) {
     sim.m_strFormula = "p";
-    sim.m_sensorSettings.noiseStd = 2.0;
+    sim.m_sensorActuatorSettings.noiseStd = 2.0;
     sim.Step();
     EXPECT_DOUBLE_EQ(newest().measurement, 19.931465356416297) << "drawn in manual mode too";
     EXPECT_EQ(newest().error, 0.0 - newest().measurement);
@@ -111,7 +111,7 @@ TEST_F(SimulationOptionsTest, TheControllerReadsTheNoisyMeasurementInEveryMode) 
 // "p+1" climbs 20, 21, 22; q = 2 measures 20 then 22 (10.5 rounds up), a slope of 20 per second.
 TEST_F(SimulationOptionsTest, DerivativeOnMeasurementTakesTheQuantizedSlope) {
     sim.m_strFormula = "p+1";
-    sim.m_sensorSettings.quantization = 2.0;
+    sim.m_sensorActuatorSettings.quantization = 2.0;
     sim.m_pidOptions.derivativeOnMeasurement = true;
     setPid(0.0, 0.0, 0.5, 100.0);
     sim.Step();
@@ -121,27 +121,29 @@ TEST_F(SimulationOptionsTest, DerivativeOnMeasurementTakesTheQuantizedSlope) {
     EXPECT_EQ(newest().derivative, -10.0);
 }
 
-// 50 power units per second at 0.1 s is 5 a step; the run's first step is free.
-TEST_F(SimulationOptionsTest, RateLimitFreesTheFirstStepThenHoldsEachStepToRateTimesDt) {
+// 50 power units per second at 0.1 s is 5 a step; the run's first step starts from the power held
+// before it (the manual 30), not from full power.
+TEST_F(SimulationOptionsTest, RateLimitStartsFromTheHeldPowerThenHoldsEachStepToRateTimesDt) {
     sim.m_strFormula = "p";
-    sim.m_sensorSettings.rateLimit = 50.0;
+    sim.m_sensorActuatorSettings.rateLimit = 50.0;
+    sim.m_dPower = 30.0;
     sim.SetControlMode(CSimulation::ControlMode::OnOff);
     sim.m_dSetPoint = 1000.0;
     sim.Step();
-    EXPECT_EQ(newest().power, 100.0);
+    EXPECT_EQ(newest().power, 35.0);
     sim.m_dSetPoint = 0.0;
     sim.Step();
-    EXPECT_EQ(newest().power, 95.0);
+    EXPECT_EQ(newest().power, 30.0);
     setPid(0.0, 0.0, 0.0, 0.0);
     sim.Step();
-    EXPECT_EQ(newest().power, 90.0) << "PID from the on/off controller's power";
+    EXPECT_EQ(newest().power, 25.0) << "PID from the on/off controller's power";
 }
 
 // Manual at 40, then PID with P = (30 - 20) * 0.5 = 5: the integral is set to (40 - 5 - 0) * 4, and the
 // next PID step adds its trapezoid (10 + 10) * 0.1 / 2 again.
 TEST_F(SimulationOptionsTest, BumplessTransferContinuesFromThePowerInUse) {
     sim.m_strFormula = "p";
-    sim.m_sensorSettings.bumpless = true;
+    sim.m_sensorActuatorSettings.bumpless = true;
     sim.m_dPower = 40.0;
     sim.m_dSetPoint = 30.0;
     sim.Step();
@@ -151,4 +153,43 @@ TEST_F(SimulationOptionsTest, BumplessTransferContinuesFromThePowerInUse) {
     EXPECT_EQ(newest().power, 40.0);
     sim.Step();
     EXPECT_EQ(sim.m_dIntegral, 141.0);
+}
+
+// The same with a derivative term: the point climbs 1 a step, so the error falls 10 a second and
+// D = -(10 * 0.2) = -2. The switch sets the integral to (40 - 4.5 + 2) * 4 = 150 and the power stays 40;
+// the next step adds (8 + 9) * 0.1 / 2 and gives 150.85 / 4 - 2 + 4.
+TEST_F(SimulationOptionsTest, BumplessTransferCarriesThePowerOnWhileTheDerivativeActs) {
+    sim.m_strFormula = "p+1";
+    sim.m_sensorActuatorSettings.bumpless = true;
+    sim.m_dPower = 40.0;
+    sim.m_dSetPoint = 30.0;
+    sim.Step();
+    setPid(0.5, 4.0, 0.2, 30.0);
+    sim.Step();
+    EXPECT_EQ(newest().derivative, -2.0);
+    EXPECT_EQ(sim.m_dIntegral, 150.0);
+    EXPECT_EQ(newest().power, 40.0);
+    sim.Step();
+    EXPECT_EQ(sim.m_dIntegral, 150.85);
+    EXPECT_EQ(newest().power, 39.7125);
+}
+
+// A resolution so fine that point / q overflows (out of the row's range, as an old build could leave it)
+// makes the measurement infinite. The integral and the filtered derivative keep their last finite values,
+// so once q is back to 0 the controller works again: the trapezoid (10 + 10) * 0.1 / 2 = 1, over Ki = 4.
+TEST_F(SimulationOptionsTest, AnInfiniteMeasurementLeavesTheControllerWorkingOnceItIsGone) {
+    sim.m_strFormula = "p";
+    sim.m_pidOptions.derivativeFilterS = 1.0;
+    setPid(0.0, 4.0, 0.1, 30.0);
+    sim.Step();
+    sim.m_sensorActuatorSettings.quantization = 1e-320;
+    sim.Step();
+    EXPECT_TRUE(std::isinf(newest().measurement));
+    EXPECT_EQ(sim.m_dIntegral, 0.0);
+    sim.m_sensorActuatorSettings.quantization = 0.0;
+    sim.Step();
+    sim.Step();
+    EXPECT_EQ(sim.m_dIntegral, 1.0);
+    EXPECT_EQ(newest().derivative, 0.0);
+    EXPECT_EQ(newest().power, 0.25);
 }

@@ -10,13 +10,13 @@ namespace {
 /// K e^(-θs) / (τs + 1) with K = 0.5, τ = 4 s, θ = 1 s from the point 20; the formula draws a random
 /// number at every step (and adds nothing with it).
 SimulationSetup firstOrderWithDeadTimeDrawing() {
-    SimulationSetup setup;
-    setup.formula = "20+0.5*t+frand(0:0)";
-    setup.simStepMs = 10;
-    setup.dynamics.deadTimeS = 1.0;
-    setup.dynamics.lagCount = 1;
-    setup.dynamics.lagTauS = 4.0;
-    return setup;
+    CSimulation setup;
+    setup.m_strFormula = "20+0.5*t+frand(0:0)";
+    setup.m_nSimStepMs = 10;
+    setup.m_dynamicsSettings.deadTimeS = 1.0;
+    setup.m_dynamicsSettings.lagCount = 1;
+    setup.m_dynamicsSettings.lagTauS = 4.0;
+    return SetupOf(setup);
 }
 
 /// The figures of a window's simulation with `setup` after `steps` PID steps with `gains` from rest to
@@ -24,9 +24,9 @@ SimulationSetup firstOrderWithDeadTimeDrawing() {
 StepResponseFigures plainRun(const SimulationSetup& setup, const PidGains& gains, double setPoint,
                              std::uint64_t steps) {
     CSimulation sim;
-    sim.m_strFormula = setup.formula;
-    sim.m_nSimStepMs = setup.simStepMs;
-    sim.m_dynamicsSettings = setup.dynamics;
+    SettingTarget target{sim};
+    for (const SettingChange& change : setup.settings)
+        applySetting(target, *change.row, change.value);
     sim.InitialUpdate();
     sim.m_bPid = true;
     sim.m_dKp = gains.kp;
@@ -99,17 +99,18 @@ TEST(TuningLabTest, SetPointIsTheWindowsOr1500) {
 }
 
 TuningResult tuneByRelay(const char* formula, std::uint32_t simStepMs) {
-    SimulationSetup setup;
-    setup.formula = formula;
-    setup.simStepMs = simStepMs;
-    return RunTuning(setup, TuningRequest{});
+    CSimulation setup;
+    setup.m_strFormula = formula;
+    setup.m_nSimStepMs = simStepMs;
+    return RunTuning(SetupOf(setup), TuningRequest{});
 }
 
 // A point that climbs to its limit whatever the power settles as well after the step as without it, and
 // noise crosses the set point without repeating itself: neither is a model of the plant.
 TEST(TuningLabTest, FindsNoModelOfAPlantThatIgnoresThePower) {
-    SimulationSetup climbing;
-    climbing.formula = "p+1";
+    CSimulation climbingPlant;
+    climbingPlant.m_strFormula = "p+1";
+    const SimulationSetup climbing = SetupOf(climbingPlant);
     TuningRequest stepTest;
     stepTest.method = TuningMethod::StepTest;
     for (const TuningResult& result : {RunTuning(climbing, stepTest), tuneByRelay("frand(0:3000)", 100)}) {

@@ -168,5 +168,6 @@ QByteArray CHistoryView::DataCsv(bool wholeRun) const {
     std::size_t last = recording.empty() ? 0 : recording.size() - 1;
     if (!wholeRun)
         m_pChart->VisibleIndices(first, last);
-    return QByteArray::fromStdString(recordingCsv(recording, first, last, m_view.MeasuresApart()));
+    return QByteArray::fromStdString(
+        recordingCsv(recording, first, last, m_view.MeasurementDiffersFromPoint()));
 }

@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 
 namespace {
 
@@ -22,18 +23,18 @@ void expectRelative(double actual, double expected, double tolerance = 1e-6) {
     EXPECT_NEAR(actual, expected, tolerance * std::fabs(expected)) << "expected " << expected;
 }
 
-SimulationSetup plant(const char* formula, double deadTimeS, int lags) {
-    SimulationSetup setup;
-    setup.formula = formula;
-    setup.dynamics.deadTimeS = deadTimeS;
-    setup.dynamics.lagCount = lags;
+std::unique_ptr<CSimulation> plant(const char* formula, double deadTimeS, int lags) {
+    auto setup = std::make_unique<CSimulation>();
+    setup->m_strFormula = formula;
+    setup->m_dynamicsSettings.deadTimeS = deadTimeS;
+    setup->m_dynamicsSettings.lagCount = lags;
     return setup;
 }
 
-FrequencyAnalysis analyze(const SimulationSetup& setup, const PidGains& gains, double operatingPoint) {
+FrequencyAnalysis analyze(const CSimulation& setup, const PidGains& gains, double operatingPoint) {
     FrequencyRequest request;
     request.operatingPoint = operatingPoint;
-    return AnalyzeFrequency(setup, gains, request);
+    return AnalyzeFrequency(SetupOf(setup), gains, request);
 }
 
 /// A grid row against (w, plant dB, plant phase, loop dB, loop phase).
@@ -62,14 +63,14 @@ TEST(OperatingPoint, HoldsThePointAndLinearisesTheFormulaThere) {
     EXPECT_STREQ(FindOperatingPoint(CSimulation::kDefaultFormula, 0.1, 6000.0).failure,
                  FrequencyLabText::kNoOperatingPoint);
     EXPECT_STREQ(FindOperatingPoint("p + q", 0.1, 1500.0).failure, FrequencyLabText::kFormulaGivesNoNumber);
-    SimulationSetup unsampled;
-    unsampled.simStepMs = 0;
+    CSimulation unsampled;
+    unsampled.m_nSimStepMs = 0;
     EXPECT_STREQ(analyze(unsampled, {}, 1500.0).noModelWhy, FrequencyLabText::kNoSampling);
 }
 
 TEST(FrequencyLab, PureGainBehindADeadTimeHasThePhaseOfItsDelays) {
     // 2·t behind 5 steps of dead time, with the controller's own step: L = 0.6·z^−6.
-    const FrequencyAnalysis analysis = analyze(plant("2*t", 0.5, 0), {0.3, 0.0, 0.0}, 100.0);
+    const FrequencyAnalysis analysis = analyze(*plant("2*t", 0.5, 0), {0.3, 0.0, 0.0}, 100.0);
     ASSERT_EQ(analysis.bode.size(), FrequencyRequest::kDefaultPoints);
     for (const std::size_t i : {0, 199, 398}) {
         const BodePoint& row = analysis.bode[i];
@@ -88,7 +89,7 @@ TEST(FrequencyLab, PureGainBehindADeadTimeHasThePhaseOfItsDelays) {
 
 TEST(FrequencyLab, SingleLagMatchesItsTransferAndItsClosedFormCrossover) {
     // L = 2·Kp·α/(z − (1 − α)), α = 1 − e^−0.1; |L| = 1 where cos θ = (1 + c² − 4Kp²α²)/(2c), c = 1 − α.
-    const FrequencyAnalysis analysis = analyze(plant("2*t", 0.0, 1), {2.0, 0.0, 0.0}, 100.0);
+    const FrequencyAnalysis analysis = analyze(*plant("2*t", 0.0, 1), {2.0, 0.0, 0.0}, 100.0);
     expectRow(analysis.bode[0], {0.0031415926535897933, 6.020557086045276, -0.1891493828334399,
                                  12.041156999324901, -0.1891493828334399});
     expectRow(analysis.bode[250], {1.007895571163209, 2.9796852503046916, -48.160832561110084,
@@ -102,7 +103,7 @@ TEST(FrequencyLab, SingleLagMatchesItsTransferAndItsClosedFormCrossover) {
 
 TEST(FrequencyLab, DefaultPlantHasNoPhaseCrossoverOfItsOwn) {
     // A first-order plant's phase reaches −180° exactly at the Nyquist frequency and never passes it.
-    const FrequencyAnalysis analysis = analyze(SimulationSetup{}, {0.1, 0.0, 0.0}, 1500.0);
+    const FrequencyAnalysis analysis = analyze(CSimulation(), {0.1, 0.0, 0.0}, 1500.0);
     const FrequencyFigures& f = analysis.figures;
     EXPECT_EQ(analysis.bode.back().plantPhaseDeg, -180.0);
     EXPECT_EQ(analysis.bode.back().loopPhaseDeg, -180.0);
@@ -113,23 +114,23 @@ TEST(FrequencyLab, DefaultPlantHasNoPhaseCrossoverOfItsOwn) {
     // 0.1·5/(1 − 0.9) = 5 at low frequencies, 0.5/1.9 at Nyquist: one gain crossover.
     EXPECT_EQ(analysis.phaseMarginWhy, nullptr);
 
-    const FrequencyAnalysis open = analyze(SimulationSetup{}, {}, 1500.0);
+    const FrequencyAnalysis open = analyze(CSimulation(), {}, 1500.0);
     EXPECT_STREQ(open.gainMarginWhy, FrequencyLabText::kLoopIsZero);
     EXPECT_STREQ(open.phaseMarginWhy, FrequencyLabText::kLoopIsZero);
 }
 
 TEST(FrequencyLab, UltimatePointOfAFirstOrderPlantWithDeadTimeIsWhereItsLoopLosesStability) {
     // z⁵(z − 0.9) + 5·K = 0 gets a root on the unit circle at K = Ku, at the angle 2π·dt/Tu.
-    const FrequencyAnalysis analysis = analyze(plant(CSimulation::kDefaultFormula, 0.5, 0), {}, 1500.0);
+    const FrequencyAnalysis analysis = analyze(*plant(CSimulation::kDefaultFormula, 0.5, 0), {}, 1500.0);
     expectRelative(analysis.figures.ku, 0.06719561367054275, 1e-4);
     expectRelative(analysis.figures.tu, 1.8494491848551127, 1e-4);
 }
 
 TEST(FrequencyLab, FilteredPidBehindDeadTimeAndLagsMatchesAnIndependentComputation) {
-    SimulationSetup setup = plant(CSimulation::kDefaultFormula, 0.5, 2);
-    setup.pidOptions.derivativeFilterS = 0.2;
+    const auto setup = plant(CSimulation::kDefaultFormula, 0.5, 2);
+    setup->m_pidOptions.derivativeFilterS = 0.2;
     const PidGains gains{0.02, 50.0, 0.01};
-    const FrequencyAnalysis analysis = analyze(setup, gains, 1500.0);
+    const FrequencyAnalysis analysis = analyze(*setup, gains, 1500.0);
     expectRow(analysis.bode[0], {0.0031415926535897933, 33.97927585559076, -0.612298259358875,
                                  50.0568782437871, -90.43229773971927});
     expectRow(analysis.bode[137], {0.07423068302034717, 33.91022629408572, -14.445412366214214,
@@ -148,11 +149,11 @@ TEST(FrequencyLab, FilteredPidBehindDeadTimeAndLagsMatchesAnIndependentComputati
 
     // The derivative on measurement has the same transfer in the loop; the set-point weight, the
     // disturbance and the anti-windup do not act on it at all.
-    setup.pidOptions.derivativeOnMeasurement = true;
-    setup.pidOptions.setPointWeight = 0.5;
-    setup.pidOptions.antiWindup = AntiWindup::Conditional;
-    setup.dynamics.disturbance = 10.0;
-    const FrequencyAnalysis same = analyze(setup, gains, 1500.0);
+    setup->m_pidOptions.derivativeOnMeasurement = true;
+    setup->m_pidOptions.setPointWeight = 0.5;
+    setup->m_pidOptions.antiWindup = AntiWindup::Conditional;
+    setup->m_dynamicsSettings.disturbance = 10.0;
+    const FrequencyAnalysis same = analyze(*setup, gains, 1500.0);
     EXPECT_EQ(same.figures.phaseMarginDeg, f.phaseMarginDeg);
     EXPECT_EQ(same.figures.gainMargin, f.gainMargin);
 }

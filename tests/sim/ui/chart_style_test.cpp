@@ -164,7 +164,7 @@ TEST(ChartCursor, ReadsTheSampleDrawnAtTheColumnAndItsAge) {
 
 // The measurement is a thin dark-green line and a line of the cursor's box only in a run that measures
 // apart; otherwise the chart is what it always was, pixel for pixel.
-TEST(ChartCursor, TheMeasurementShowsOnlyWhenTheRunMeasuresApart) {
+TEST(ChartCursor, TheMeasurementShowsOnlyWhenItDifferedFromThePoint) {
     SampleHistory measured;
     const SampleHistory plain = steppedRun();
     for (std::size_t i = 0; i < plain.size(); ++i) {

@@ -9,7 +9,7 @@ class QIODevice;
 /// What a document's file was when the document last read or wrote it: its path, size, modification
 /// time and a hash of its content, so that a change by another program is noticed before the file is
 /// saved over.
-class CFileIdentity {
+class CDocumentFingerprint {
 public:
     /// Remembers the file `path` as holding what `content` reads from its start to its end.
     void Remember(const QString& path, QIODevice& content);

@@ -1,4 +1,4 @@
-#include "FileIdentity.h"
+#include "DocumentFingerprint.h"
 
 #include "FileNameEncoding.h"
 #include "RegularFile.h"
@@ -17,7 +17,7 @@ QByteArray HashOf(QIODevice& content) {
 
 } // namespace
 
-void CFileIdentity::Remember(const QString& path, QIODevice& content) {
+void CDocumentFingerprint::Remember(const QString& path, QIODevice& content) {
     const QFileInfo file(path);
     m_strPath = AbsoluteFileName(path);
     m_nSize = file.size();
@@ -26,7 +26,7 @@ void CFileIdentity::Remember(const QString& path, QIODevice& content) {
     m_hash = HashOf(content);
 }
 
-bool CFileIdentity::ChangedOnDisk(const QString& path) const {
+bool CDocumentFingerprint::ChangedOnDisk(const QString& path) const {
     const QFileInfo file(path);
     if (m_strPath.isEmpty() || AbsoluteFileName(path) != m_strPath || !file.exists())
         return false;
