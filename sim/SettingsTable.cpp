@@ -152,17 +152,17 @@ const SettingRow kRows[] = {
             Sim(t).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(v.number)));
         }),
     NumberRow(
-        "kp", "kp", SettingGroup::Controller, NumberRange::Any, "X", "proportional gain, Kp = Kc", nullptr,
+        "kp", "kp", SettingGroup::Controller, NumberRange::Finite, "X", "proportional gain, Kp = Kc", nullptr,
         nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKp); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKp = v.number; }),
     // A new Ki clears the integral: what it accumulated under the old divisor would make the term jump.
     NumberRow(
-        "ki", "ki", SettingGroup::Controller, NumberRange::Any, "X",
+        "ki", "ki", SettingGroup::Controller, NumberRange::Finite, "X",
         "integral divisor: the integral term is the error's integral over\nKi (0: none), so Ki = Ti / Kc",
         nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKi); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).SetKi(v.number); }),
     NumberRow(
-        "kd", "kd", SettingGroup::Controller, NumberRange::Any, "X", "derivative gain, Kd = Kc * Td", nullptr,
+        "kd", "kd", SettingGroup::Controller, NumberRange::Finite, "X", "derivative gain, Kd = Kc * Td", nullptr,
         nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; }),
     WithPanelRange(NumberRow(
