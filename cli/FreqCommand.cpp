@@ -65,13 +65,13 @@ void reportMissingFigures(const FrequencyAnalysis& analysis, std::FILE* err) {
     const struct {
         const char* figures;
         const char* why;
-    } notes[] = {{"ku and tu", analysis.ultimatePointWhy},
-                 {"gain_margin, gain_margin_db and phase_crossover_rad_s", analysis.gainMarginWhy},
-                 {"phase_margin_deg and crossover_rad_s", analysis.phaseMarginWhy},
-                 {"ms", analysis.msWhy}};
+    } notes[] = {{"ku and tu are", analysis.ultimatePointWhy},
+                 {"gain_margin, gain_margin_db and phase_crossover_rad_s are", analysis.gainMarginWhy},
+                 {"phase_margin_deg and crossover_rad_s are", analysis.phaseMarginWhy},
+                 {"ms is", analysis.msWhy}};
     for (const auto& note : notes) {
         if (note.why != nullptr) {
-            std::fprintf(err, "vorlint-cli freq: %s are nan: %s\n", note.figures, note.why);
+            std::fprintf(err, "vorlint-cli freq: %s nan: %s\n", note.figures, note.why);
         }
     }
 }
