@@ -12,6 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include <csignal>
+
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -246,6 +250,36 @@ TEST(SimCommand, AFailedWriteLeavesNoHalfFile) {
     }
     EXPECT_EQ(contentOf(folder / "kept.csv"), "old\n");
     EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.csv"});
+}
+
+// Ctrl+C or SIGTERM in the middle of a run leaves no temporary file; the figures that cannot be written
+// keep the CSV from being replaced.
+TEST(SimCommand, OutputsAreReplacedTogetherAndAStoppedRunLeavesNoTemporary) {
+    ScratchFolder folder;
+    std::ofstream(folder / "kept.csv") << "old\n";
+    const CliRun full =
+        runCli({"sim", "--steps", "10", "--csv", folder / "kept.csv", "--metrics", "/dev/full"});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "vorlint-cli sim: cannot write the figures to '/dev/full'\n");
+    EXPECT_EQ(contentOf(folder / "kept.csv"), "old\n");
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const std::string csv = folder / "run.csv";
+        const char* const argv[] = {VORLINT_CLI_PATH, "sim",       "--steps", "100000000",
+                                    "--csv",          csv.c_str(), nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(
+            ::posix_spawn(&pid, VORLINT_CLI_PATH, nullptr, nullptr, const_cast<char* const*>(argv), environ),
+            0);
+        for (int wait = 0; wait < 600 && folder.names().size() < 2; ++wait)
+            ::usleep(50000);
+        EXPECT_EQ(folder.names().size(), 2u) << "the temporary file beside kept.csv";
+        ::kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.csv"});
+    }
 }
 
 TEST(SimCommand, StopsAtTheFirstFailedWrite) {
