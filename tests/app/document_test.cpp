@@ -128,17 +128,21 @@ TEST_F(DocumentTest, OpeningTheEmptyFileOfEarlierVersionsStartsADefaultSimulatio
     EXPECT_EQ(Windows()[0]->View()->m_dSetPoint, 1234.0);
 }
 
-TEST_F(DocumentTest, OnlyRegularFilesAreOpenedAsAMissingFileIsRefused) {
+TEST_F(DocumentTest, OnlyRegularFilesAreOpenedAndAnythingElseIsNamed) {
     const QString fifo = Path(QStringLiteral("pipe.vrl"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     // With a writer present, a program that opens the FIFO blindly gets through instead of hanging.
     const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
-    for (const QString& path : {fifo, QStringLiteral("/dev/null"), m_folder.path()}) {
+    const std::pair<QString, const char*> cases[] = {
+        {fifo, "Is not a regular file (a FIFO)"},
+        {QStringLiteral("/dev/null"), "Is not a regular file (a device)"},
+        {m_folder.path(), "Is a folder, not a file"}};
+    for (const auto& [path, what] : cases) {
         QString message;
         ModalAnswer answer(Press(QMessageBox::Ok, &message));
         EXPECT_EQ(App().OpenDocumentFile(path), nullptr) << path.toStdString();
         EXPECT_EQ(message,
-                  QStringLiteral("Failed to open document.\n\n%1: No such file or directory").arg(path));
+                  QStringLiteral("Failed to open document.\n\n%1: %2").arg(path, QLatin1String(what)));
     }
     ::close(writer);
     EXPECT_EQ(Windows().size(), 1u);

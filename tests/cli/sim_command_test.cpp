@@ -282,6 +282,19 @@ TEST(SimCommand, OutputsAreReplacedTogetherAndAStoppedRunLeavesNoTemporary) {
     }
 }
 
+// (A single argument holds at most 128 KiB.)
+TEST(SimCommand, AnErrorQuotesAtMostEightyCharactersOfAValue) {
+    const std::string digits(100000, '7');
+    const CliRun number = runCli({"sim", "--kp", digits});
+    EXPECT_EQ(number.status, 2);
+    EXPECT_EQ(number.err, "vorlint-cli sim: kp needs a finite number, not '" + digits.substr(0, 80) +
+                              "...' (100000 characters)\nTry 'vorlint-cli sim --help'.\n");
+    // A cut never splits a character: 79 ASCII letters and then "é", two bytes.
+    const CliRun option = runCli({"sim", "--" + std::string(77, 'x') + "\xc3\xa9z"});
+    EXPECT_NE(option.err.find("'--" + std::string(77, 'x') + "...' (82 characters)"), std::string::npos)
+        << option.err;
+}
+
 TEST(SimCommand, StopsAtTheFirstFailedWrite) {
     const CliRun run = runCli({"sim", "--steps", "100000000", "--csv", "/dev/full"}, std::string(), 60);
     EXPECT_EQ(run.status, 1);
