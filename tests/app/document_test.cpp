@@ -6,9 +6,11 @@
 #include "FileNameEncoding.h"
 #include "RecentFileList.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -362,6 +364,7 @@ TEST_F(DocumentTest, ASettingsFileThatIsNotARegularFileOrIsOverOneMegabyteIsIgno
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
         }
     } restore{settings, folder};
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
     const std::pair<std::function<void()>, const char*> files[] = {
         // Reading the FIFO would wait for a writer for good.
         {[&] { ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0); },
