@@ -162,8 +162,8 @@ const SettingRow kRows[] = {
         nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKi); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).SetKi(v.number); }),
     NumberRow(
-        "kd", "kd", SettingGroup::Controller, NumberRange::Finite, "X", "derivative gain, Kd = Kc * Td", nullptr,
-        nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
+        "kd", "kd", SettingGroup::Controller, NumberRange::Finite, "X", "derivative gain, Kd = Kc * Td",
+        nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; }),
     WithPanelRange(NumberRow(
                        "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power",
