@@ -54,8 +54,8 @@ const char* plantIsZeroWhy(const LoopModel& model) {
     return model.b == 0.0 ? FrequencyLabText::kPlantIsZero : FrequencyLabText::kPlantLagsPassNothing;
 }
 
-/// The phase margin on the principal branch (−180°, 180°]: a crossover past several turns of phase
-/// would otherwise print one of 376.85°.
+/// The phase margin on the principal branch (−180°, 180°]: a crossover many turns of a long dead time
+/// down would otherwise print a margin of thousands of degrees.
 double principalPhaseMarginDeg(double crossoverPhaseDeg) {
     const double margin = 180.0 + crossoverPhaseDeg;
     return margin - 360.0 * std::ceil((margin - 180.0) / 360.0);
