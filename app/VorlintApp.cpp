@@ -44,7 +44,7 @@ bool CVorlintApp::InitInstance(const QStringList& arguments) {
     // Nothing corresponds to OLE initialisation and the control container on this platform.
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-    IgnoreIrregularSettingsFiles();
+    IgnoreUnfitSettingsFiles();
     LoadStdProfileSettings();
     AddDocTemplate();
     CreateMainFrame();

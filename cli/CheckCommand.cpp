@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 
 #include "DataFileCache.h"
+#include "ErrorTables.h"
 #include "EventSchedule.h"
 #include "JsonReader.h"
 #include "NumberText.h"
@@ -8,6 +9,8 @@
 #include "VrlDocument.h"
 
 #include <cerrno>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -33,7 +36,8 @@ const char* const kHelp =
     "  --help  show this help\n"
     "\n"
     "Exit status: 0 when every check passes, 1 when any fails or the output cannot be written, 2 on a\n"
-    "usage error or a file that cannot be read, is not a Vorlint file, holds no exercise or no runS.\n";
+    "usage error or a file that cannot be read, is not a Vorlint file, holds no exercise or no runS, a\n"
+    "run of more than 10000000 steps, or a plant formula that fails at a step of the run.\n";
 
 std::string readProblem(RegularFileRead result) {
     switch (result) {
@@ -76,17 +80,42 @@ bool loadExercise(const std::string& path, VrlDocument& document, std::FILE* err
     return problem.empty();
 }
 
-/// Runs one window as the exercise asks; false when its step time cannot reach runS (0 ms).
-bool runWindow(const VrlWindowSetup& window, const Exercise& exercise, StepResponseFigures& figures) {
+/// The most steps a graded run takes: 10,000,000 are under a minute, 1e12 would be a month.
+constexpr std::uint64_t kMaxGradedSteps = 10000000;
+
+/// Why a run of `runS` at `dtS` cannot be graded; empty when it can.
+std::string runLengthProblem(double runS, double dtS) {
+    if (dtS == 0.0)
+        return "a step of 0 ms never reaches runS";
+    if (stepsToRun(runS, dtS) <= kMaxGradedSteps)
+        return "";
+    char text[160];
+    std::snprintf(text, sizeof text, "runS takes %.15g steps of %.15g ms; a graded run takes at most %llu",
+                  std::ceil(runS / dtS), dtS * 1000.0, static_cast<unsigned long long>(kMaxGradedSteps));
+    return text;
+}
+
+/// Why the plant formula failed, as the engine says it.
+std::string plantFailure(std::uint64_t step, int status) {
+    const char* reason =
+        status == CSimulation::kPlantGaveNoNumber ? "it gave no number" : errorMessage(status);
+    return "the plant formula fails at step " + std::to_string(step) + ": " +
+           (*reason != '\0' ? std::string(reason) : "engine status " + std::to_string(status));
+}
+
+/// Runs one window as the exercise asks; why it cannot be graded (a run too long, a plant formula that
+/// fails at a step: the figures would grade a response that never happened), empty when it ran.
+std::string runWindow(const VrlWindowSetup& window, const Exercise& exercise, StepResponseFigures& figures) {
     auto simulation = std::make_unique<CSimulation>();
     simulation->InitialUpdate();
     SettingTarget target{*simulation};
     for (const SettingChange& change : window.settings)
         applySetting(target, *change.row, change.value);
     const double dtS = CSimulation::StepSeconds(simulation->m_nSimStepMs);
+    const std::string tooLong = runLengthProblem(exercise.runS, dtS);
+    if (!tooLong.empty())
+        return tooLong;
     const std::uint64_t steps = stepsToRun(exercise.runS, dtS);
-    if (steps == kNeverStep)
-        return false;
     std::vector<ScheduledEvent> events = window.events;
     events.insert(events.end(), exercise.events.begin(), exercise.events.end());
     CEventSchedule schedule(events, dtS);
@@ -94,9 +123,11 @@ bool runWindow(const VrlWindowSetup& window, const Exercise& exercise, StepRespo
         for (const SettingChange& change : schedule.TakeDue(step))
             applySetting(target, *change.row, change.value);
         simulation->Step();
+        if (simulation->PlantStatus() != 0)
+            return plantFailure(step, simulation->PlantStatus());
     }
     figures = simulation->m_stepResponse.Figures();
-    return true;
+    return "";
 }
 
 void appendLimit(std::string& line, bool present, double limit) {
@@ -137,10 +168,10 @@ int RunCheckCommand(const Arguments& args, const CliStreams& streams) {
     bool allPass = true;
     for (std::size_t i = 0; i < document.windows.size(); ++i) {
         StepResponseFigures figures;
-        if (!runWindow(document.windows[i], document.exercise, figures)) {
-            std::fprintf(streams.err,
-                         "vorlint-cli check: %s: window %zu: a step of 0 ms never reaches runS\n",
-                         args[0].c_str(), i + 1);
+        const std::string problem = runWindow(document.windows[i], document.exercise, figures);
+        if (!problem.empty()) {
+            std::fprintf(streams.err, "vorlint-cli check: %s: window %zu: %s\n", args[0].c_str(), i + 1,
+                         problem.c_str());
             return kExitUsage;
         }
         allPass = appendCheckLines(out, i + 1, figures, document.exercise.checks) && allPass;

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "QuotedValue.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -45,11 +47,11 @@ bool parseOptionPairs(const Arguments& args, const std::function<bool(const std:
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
-            error = "unexpected argument '" + arg + "'";
+            error = "unexpected argument " + quoted(arg);
             return false;
         }
         if (!takesValue(arg)) {
-            error = "unknown option '" + arg + "'";
+            error = "unknown option " + quoted(arg);
             return false;
         }
         std::string value;

@@ -1,6 +1,7 @@
 #include "EvalOptions.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ bool parseEvalOptions(const Arguments& args, EvalOptions& options, std::string& 
         } else if (bool* flag = flagOf(arg, options)) {
             *flag = true;
         } else {
-            error = "unknown option '" + arg + "'";
+            error = "unknown option " + quoted(arg);
             return false;
         }
     }

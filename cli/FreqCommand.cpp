@@ -27,7 +27,9 @@ std::string helpText() {
            "crossover_rad_s, phase_crossover_rad_s, ms; nan when a figure does not exist, with the reason "
            "on\n"
            "standard error), a blank line, then CSV: w_rad_s,plant_mag_db,plant_phase_deg,loop_mag_db,\n"
-           "loop_phase_deg from the Nyquist frequency pi/dt times 1e-4 up to it.\n"
+           "loop_phase_deg from the Nyquist frequency pi/dt times min(1e-4, 0.01/(n+1)) up to it, n the "
+           "dead\n"
+           "time's steps.\n"
            "\n"
            "The model: t0 in [0, 100] holds p0 (f(p0, t0, dt) = p0); a and b are the formula's slopes in p "
            "and\n"
@@ -63,12 +65,13 @@ void reportMissingFigures(const FrequencyAnalysis& analysis, std::FILE* err) {
     const struct {
         const char* figures;
         const char* why;
-    } notes[] = {{"ku and tu", analysis.ultimatePointWhy},
-                 {"gain_margin, gain_margin_db and phase_crossover_rad_s", analysis.gainMarginWhy},
-                 {"phase_margin_deg and crossover_rad_s", analysis.phaseMarginWhy}};
+    } notes[] = {{"ku and tu are", analysis.ultimatePointWhy},
+                 {"gain_margin, gain_margin_db and phase_crossover_rad_s are", analysis.gainMarginWhy},
+                 {"phase_margin_deg and crossover_rad_s are", analysis.phaseMarginWhy},
+                 {"ms is", analysis.msWhy}};
     for (const auto& note : notes) {
         if (note.why != nullptr) {
-            std::fprintf(err, "vorlint-cli freq: %s are nan: %s\n", note.figures, note.why);
+            std::fprintf(err, "vorlint-cli freq: %s nan: %s\n", note.figures, note.why);
         }
     }
 }

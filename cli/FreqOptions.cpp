@@ -1,6 +1,7 @@
 #include "FreqOptions.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 #include "SetupOptions.h"
 
 namespace {
@@ -23,8 +24,8 @@ bool isGainOption(const std::string& option) {
 
 bool parsePoints(const std::string& value, std::uint64_t& points, std::string& error) {
     if (!parseCount(value, kMaxPoints, points) || points < 2) {
-        error =
-            "--points needs a whole number from 2 to " + std::to_string(kMaxPoints) + ", not '" + value + "'";
+        error = "--points needs a whole number from 2 to " + std::to_string(kMaxPoints) + ", not " +
+                quoted(value);
         return false;
     }
     return true;

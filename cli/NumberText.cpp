@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include "CLocaleNumber.h"
+#include "QuotedValue.h"
 
 bool parseNumber(const std::string& text, double& value) {
     if (text.empty()) {
@@ -16,6 +17,6 @@ bool parseNumberIn(const std::string& name, const std::string& text, NumberRange
     if (parseNumber(text, value) && isInRange(value, range)) {
         return true;
     }
-    error = name + " needs " + rangeText(range) + ", not '" + text + "'";
+    error = name + " needs " + rangeText(range) + ", not " + quoted(text);
     return false;
 }

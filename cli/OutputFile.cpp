@@ -1,5 +1,7 @@
 #include "OutputFile.h"
 
+#include "InterruptedOutputs.h"
+
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -20,8 +22,15 @@ COutputFile::~COutputFile() {
     if (m_bOwnsFile && m_pFile != nullptr) {
         std::fclose(m_pFile);
     }
+    RemoveTemporary();
+}
+
+void COutputFile::RemoveTemporary() {
+    InterruptedOutputs::Forget(m_interruptSlot);
+    m_interruptSlot = -1;
     if (!m_temporary.empty()) {
         std::remove(m_temporary.c_str());
+        m_temporary.clear();
     }
 }
 
@@ -58,6 +67,7 @@ bool COutputFile::OpenBeside(const std::string& path, const struct stat* existin
         return false;
     }
     m_temporary = name;
+    m_interruptSlot = InterruptedOutputs::Remember(name.c_str());
     m_pFile =
         ::fchmod(fd, exists ? existing->st_mode & 07777 : newFileMode()) == 0 ? ::fdopen(fd, "wb") : nullptr;
     if (m_pFile == nullptr) {
@@ -74,21 +84,26 @@ bool COutputFile::Write(std::string& buffer) {
     return m_bOk;
 }
 
-bool COutputFile::Finish() {
-    m_bOk = Close() && m_bOk;
-    if (!m_temporary.empty()) {
-        m_bOk = m_bOk && std::rename(m_temporary.c_str(), m_target.c_str()) == 0;
-        if (!m_bOk) {
-            std::remove(m_temporary.c_str());
-        }
+bool COutputFile::Commit() {
+    if (m_temporary.empty()) {
+        return m_bOk;
+    }
+    InterruptedOutputs::Forget(m_interruptSlot);
+    m_interruptSlot = -1;
+    m_bOk = m_bOk && std::rename(m_temporary.c_str(), m_target.c_str()) == 0;
+    if (m_bOk) {
         m_temporary.clear();
     }
+    RemoveTemporary();
     return m_bOk;
 }
 
 /// Flushes and, for a file of its own, closes; a temporary file reaches the disk before it replaces
 /// the old one.
-bool COutputFile::Close() {
+bool COutputFile::Complete() {
+    if (m_pFile == nullptr) {
+        return m_bOk;
+    }
     bool ok = std::fflush(m_pFile) == 0;
     if (m_bOwnsFile) {
         ok = (m_temporary.empty() || ::fsync(::fileno(m_pFile)) == 0) && ok;
@@ -96,5 +111,6 @@ bool COutputFile::Close() {
         m_bOwnsFile = false;
     }
     m_pFile = nullptr;
-    return ok;
+    m_bOk = ok && m_bOk;
+    return m_bOk;
 }

@@ -1,6 +1,7 @@
 #include "SetupOptions.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 
 #include <limits>
 
@@ -34,7 +35,7 @@ SimulationSetup setupFrom(const std::vector<SimSetting>& settings, double& setPo
 
 bool parseStepCount(const std::string& value, std::uint64_t& steps, std::string& error) {
     if (!parseCount(value, std::numeric_limits<std::uint64_t>::max(), steps)) {
-        error = "--steps needs a whole number, not '" + value + "'";
+        error = "--steps needs a whole number, not " + quoted(value);
         return false;
     }
     return true;

@@ -119,7 +119,7 @@ bool openOutput(COutputFile& output, const std::string& path, const CliStreams& 
 bool writeFigures(COutputFile& output, const StepResponseFigures& figures) {
     std::string text;
     appendFigureLines(text, figures);
-    return output.Write(text) && output.Finish();
+    return output.Write(text) && output.Complete();
 }
 
 void reportTiming(std::FILE* err, std::uint64_t steps, double seconds) {
@@ -159,15 +159,20 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
     const auto start = std::chrono::steady_clock::now();
     StepResponseFigures figures;
     const bool rowsWritten = runSteps(options, output, figures);
-    const bool written = output.Finish() && rowsWritten;
+    const bool written = output.Complete() && rowsWritten;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (!written) {
         std::fprintf(streams.err, "vorlint-cli sim: cannot write the CSV to '%s'\n", options.csvPath.c_str());
         return kExitFailure;
     }
-    if (!options.metricsPath.empty() && !writeFigures(metrics, figures)) {
+    // Neither file is replaced until both are written.
+    if (!options.metricsPath.empty() && !(writeFigures(metrics, figures) && metrics.Commit())) {
         std::fprintf(streams.err, "vorlint-cli sim: cannot write the figures to '%s'\n",
                      options.metricsPath.c_str());
+        return kExitFailure;
+    }
+    if (!output.Commit()) {
+        std::fprintf(streams.err, "vorlint-cli sim: cannot write the CSV to '%s'\n", options.csvPath.c_str());
         return kExitFailure;
     }
     reportTiming(streams.err, options.steps, elapsed.count());

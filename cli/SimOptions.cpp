@@ -1,6 +1,7 @@
 #include "SimOptions.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 #include "SetupOptions.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ bool parseEvent(const std::string& text, SimEvent& event, std::string& error) {
     }
     const std::string name = change.substr(0, equals);
     if (parseSetting(name, change.substr(equals + 1), event.setting, error) == SettingParse::UnknownName) {
-        error = "bad event '" + text + "': unknown setting '" + name + "'";
+        error = "bad event " + quoted(text) + ": unknown setting " + quoted(name);
     }
     return error.empty();
 }

@@ -1,6 +1,7 @@
 #include "SimSettings.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 
 #include <limits>
 
@@ -9,7 +10,7 @@ namespace {
 bool parseWholeNumber(const std::string& name, const std::string& text, std::uint64_t max,
                       std::uint64_t& value, std::string& error) {
     if (!parseCount(text, max, value)) {
-        error = name + " needs a whole number from 0 to " + std::to_string(max) + ", not '" + text + "'";
+        error = name + " needs a whole number from 0 to " + std::to_string(max) + ", not " + quoted(text);
         return false;
     }
     return true;
@@ -20,7 +21,7 @@ bool parseChoice(const std::string& name, const std::string& text, const Setting
                  std::string& error) {
     const SettingChoice* choice = choiceByName(row, text);
     if (choice == nullptr) {
-        error = name + " must be " + choiceNames(row) + ", not '" + text + "'";
+        error = name + " must be " + choiceNames(row) + ", not " + quoted(text);
         return false;
     }
     value = choice->value;

@@ -1,6 +1,7 @@
 #include "SweepOptions.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 #include "SetupOptions.h"
 
 #include <limits>
@@ -29,8 +30,8 @@ bool parseRange(const std::string& option, const std::string& value, GainRange& 
              parseCount(parts[2], std::numeric_limits<std::uint64_t>::max(), range.count) && range.count > 0;
     }
     if (!ok) {
-        error = option + " needs FROM:TO:COUNT (finite numbers, COUNT from 1) or one finite number, not '" +
-                value + "'";
+        error = option + " needs FROM:TO:COUNT (finite numbers, COUNT from 1) or one finite number, not " +
+                quoted(value);
     }
     return ok;
 }
@@ -41,7 +42,7 @@ bool parseShard(const std::string& value, SweepOptions& options, std::string& er
     const std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
     if (parts.size() != 2 || !parseCount(parts[0], max, options.shard) ||
         !parseCount(parts[1], max, options.shardCount) || options.shard >= options.shardCount) {
-        error = "--shard needs I/N, whole numbers with I below N, not '" + value + "'";
+        error = "--shard needs I/N, whole numbers with I below N, not " + quoted(value);
         return false;
     }
     return true;
@@ -50,8 +51,8 @@ bool parseShard(const std::string& value, SweepOptions& options, std::string& er
 bool parseJobs(const std::string& value, unsigned& jobs, std::string& error) {
     std::uint64_t count = 0;
     if (!parseCount(value, kMaxSweepJobs, count) || count == 0) {
-        error = "--jobs needs a whole number from 1 to " + std::to_string(kMaxSweepJobs) + ", not '" + value +
-                "'";
+        error = "--jobs needs a whole number from 1 to " + std::to_string(kMaxSweepJobs) + ", not " +
+                quoted(value);
         return false;
     }
     jobs = static_cast<unsigned>(count);

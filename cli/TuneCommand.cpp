@@ -28,6 +28,9 @@ std::string helpText() {
            "Gains are in this program's form, where Ki divides the integral: Kp = Kc, Ki = Ti / Kc (0 "
            "without\n"
            "integral action), Kd = Kc * Td. A rule that does not apply (no dead time) prints nan.\n"
+           "After the model, 'warning<TAB>sampling-limited' when Tu is under 10 steps, and\n"
+           "'warning<TAB>negative-dead-time' when the step test's fit found theta below 0 (theta prints 0;\n"
+           "standard error names the rules that therefore do not apply).\n"
            "\n"
            "Experiments:\n"
            "  relay  the power switches between bias + h and bias - h as the point is below or above the "
@@ -69,6 +72,9 @@ std::string resultText(const TuningResult& result) {
     if (result.samplingLimited) {
         text += "warning\tsampling-limited\n";
     }
+    if (result.model && result.model->FitFoundNegativeDeadTime()) {
+        text += "warning\tnegative-dead-time\n";
+    }
     text += "\nrule,kp,ki,kd,overshoot_pct,settling_time_s,iae\n";
     for (const RulePrediction& rule : result.rules) {
         text += rule.name;
@@ -104,6 +110,12 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
                      static_cast<unsigned long long>(kMaxExperimentSteps),
                      noResultReason(options.request.method));
         return kExitFailure;
+    }
+    if (result.model && result.model->FitFoundNegativeDeadTime()) {
+        std::string why = "vorlint-cli tune: the fit found a negative dead time, theta = ";
+        appendNumber(why, result.model->fittedTheta, 4);
+        why += " s, taken as 0, so these rules do not apply (nan): " + result.RulesThatDoNotApply() + "\n";
+        std::fputs(why.c_str(), streams.err);
     }
     return writeOutput(streams, kCommand, resultText(result));
 }

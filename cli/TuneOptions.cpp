@@ -1,6 +1,7 @@
 #include "TuneOptions.h"
 
 #include "NumberText.h"
+#include "QuotedValue.h"
 #include "SettingRanges.h"
 #include "SetupOptions.h"
 
@@ -36,7 +37,7 @@ bool parseMethod(const std::string& value, TuneOptions& options, std::string& er
     } else if (value == "step") {
         options.request.method = TuningMethod::StepTest;
     } else {
-        error = "--method must be relay or step, not '" + value + "'";
+        error = "--method must be relay or step, not " + quoted(value);
         return false;
     }
     options.methodGiven = true;

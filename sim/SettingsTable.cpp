@@ -159,18 +159,18 @@ const SettingRow kRows[] = {
             Sim(target).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(value.number)));
         }),
     NumberRow(
-        "kp", "kp", SettingGroup::Controller, NumberRange::Any, "X", "proportional gain, Kp = Kc", nullptr,
+        "kp", "kp", SettingGroup::Controller, NumberRange::Finite, "X", "proportional gain, Kp = Kc", nullptr,
         nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKp); },
         [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKp = value.number; }),
     // A new Ki clears the integral: what it accumulated under the old divisor would make the term jump.
     NumberRow(
-        "ki", "ki", SettingGroup::Controller, NumberRange::Any, "X",
+        "ki", "ki", SettingGroup::Controller, NumberRange::Finite, "X",
         "integral divisor: the integral term is the error's integral over\nKi (0: none), so Ki = Ti / Kc",
         nullptr, nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKi); },
         [](SettingTarget& target, const SettingValue& value) { Sim(target).SetKi(value.number); }),
     NumberRow(
-        "kd", "kd", SettingGroup::Controller, NumberRange::Any, "X", "derivative gain, Kd = Kc * Td", nullptr,
-        nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKd); },
+        "kd", "kd", SettingGroup::Controller, NumberRange::Finite, "X", "derivative gain, Kd = Kc * Td",
+        nullptr, nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKd); },
         [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKd = value.number; }),
     WithPanelRange(
         NumberRow(

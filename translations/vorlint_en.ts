@@ -1447,6 +1447,10 @@ Exercise</translation>
         <source>Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em segundos simulados: um atuador que não dá mais.</source>
         <translation>How long the predicted power stays at exactly 0 or 100, in simulated seconds: an actuator that can give no more.</translation>
     </message>
+    <message>
+        <source>Atenção: o ajuste achou um tempo morto negativo (θ = %1), tomado como 0; por isso estas regras não se aplicam: %2.</source>
+        <translation>Warning: the fit found a negative dead time (θ = %1), taken as 0; so these rules do not apply: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>
@@ -1829,6 +1833,22 @@ Vorlint.Document</translation>
         <source>Failed to write the lab report.</source>
         <translation>Failed to write the lab report.</translation>
     </message>
+    <message>
+        <source>Is a folder, not a file</source>
+        <translation>Is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>Is not a regular file (a FIFO)</source>
+        <translation>Is not a regular file (a FIFO)</translation>
+    </message>
+    <message>
+        <source>Is not a regular file (a device)</source>
+        <translation>Is not a regular file (a device)</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>Is not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>FormulaFailureText</name>
@@ -1854,10 +1874,6 @@ Vorlint.Document</translation>
     <message>
         <source>No power from 0 to 100 holds the point there: the formula moves it the same way at t = 0 and at t = 100, so the loop has no operating point.</source>
         <translation>No power from 0 to 100 holds the point there: the formula moves it the same way at t = 0 and at t = 100, so the loop has no operating point.</translation>
-    </message>
-    <message>
-        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
-        <translation>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</translation>
     </message>
     <message>
         <source>The loop gain stays at or below 1 up to the Nyquist frequency, so there is no gain crossover and no phase margin.</source>
@@ -1886,6 +1902,18 @@ Vorlint.Document</translation>
     <message>
         <source>The plant&apos;s phase does not fall below -180° under the Nyquist frequency, so it has no ultimate point.</source>
         <translation>The plant&apos;s phase does not fall below -180° under the Nyquist frequency, so it has no ultimate point.</translation>
+    </message>
+    <message>
+        <source>The loop gain is 0 at every frequency (every gain is 0, the power does not move the point, or the lags pass nothing at this step), so there is no crossover and no margin.</source>
+        <translation>The loop gain is 0 at every frequency (every gain is 0, the power does not move the point, or the lags pass nothing at this step), so there is no crossover and no margin.</translation>
+    </message>
+    <message>
+        <source>The lags&apos; time constant is so long beside the step that each lag passes nothing (1 - e^(-dt/tau) rounds to 0), so the plant has no ultimate point.</source>
+        <translation>The lags&apos; time constant is so long beside the step that each lag passes nothing (1 - e^(-dt/tau) rounds to 0), so the plant has no ultimate point.</translation>
+    </message>
+    <message>
+        <source>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</source>
+        <translation>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</translation>
     </message>
 </context>
 <context>

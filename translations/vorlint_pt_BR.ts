@@ -1447,6 +1447,10 @@ Exercício</translation>
         <source>Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em segundos simulados: um atuador que não dá mais.</source>
         <translation>Quanto tempo a potência prevista fica exatamente em 0 ou em 100, em segundos simulados: um atuador que não dá mais.</translation>
     </message>
+    <message>
+        <source>Atenção: o ajuste achou um tempo morto negativo (θ = %1), tomado como 0; por isso estas regras não se aplicam: %2.</source>
+        <translation>Atenção: o ajuste achou um tempo morto negativo (θ = %1), tomado como 0; por isso estas regras não se aplicam: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CVorlintApp</name>
@@ -1829,6 +1833,22 @@ Vorlint.Document</translation>
         <source>Failed to write the lab report.</source>
         <translation>Falha ao gravar o relatório do laboratório.</translation>
     </message>
+    <message>
+        <source>Is a folder, not a file</source>
+        <translation>É uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>Is not a regular file (a FIFO)</source>
+        <translation>Não é um arquivo comum (é um FIFO)</translation>
+    </message>
+    <message>
+        <source>Is not a regular file (a device)</source>
+        <translation>Não é um arquivo comum (é um dispositivo)</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
 </context>
 <context>
     <name>FormulaFailureText</name>
@@ -1854,10 +1874,6 @@ Vorlint.Document</translation>
     <message>
         <source>No power from 0 to 100 holds the point there: the formula moves it the same way at t = 0 and at t = 100, so the loop has no operating point.</source>
         <translation>Nenhuma potência de 0 a 100 mantém o point ali: a fórmula o move no mesmo sentido com t = 0 e com t = 100, então a malha não tem ponto de operação.</translation>
-    </message>
-    <message>
-        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
-        <translation>O ganho da malha é 0 em todas as frequências (todos os ganhos são 0, ou a potência não move o point), então não há cruzamento nem margem.</translation>
     </message>
     <message>
         <source>The loop gain stays at or below 1 up to the Nyquist frequency, so there is no gain crossover and no phase margin.</source>
@@ -1886,6 +1902,18 @@ Vorlint.Document</translation>
     <message>
         <source>The plant&apos;s phase does not fall below -180° under the Nyquist frequency, so it has no ultimate point.</source>
         <translation>A fase da planta não cai abaixo de -180° antes da frequência de Nyquist, então ela não tem ponto último.</translation>
+    </message>
+    <message>
+        <source>The loop gain is 0 at every frequency (every gain is 0, the power does not move the point, or the lags pass nothing at this step), so there is no crossover and no margin.</source>
+        <translation>O ganho da malha é 0 em todas as frequências (todos os ganhos são 0, a potência não move o point, ou os atrasos não deixam passar nada neste passo), então não há cruzamento nem margem.</translation>
+    </message>
+    <message>
+        <source>The lags&apos; time constant is so long beside the step that each lag passes nothing (1 - e^(-dt/tau) rounds to 0), so the plant has no ultimate point.</source>
+        <translation>A constante de tempo dos atrasos é tão longa perto do passo que cada atraso não deixa passar nada (1 - e^(-dt/tau) arredonda para 0), então a planta não tem ponto último.</translation>
+    </message>
+    <message>
+        <source>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</source>
+        <translation>A planta é instável no ponto de operação (|a| &gt; 1): as suas margens exigem o critério de Nyquist, então as margens, os cruzamentos e o Ms não são dados.</translation>
     </message>
 </context>
 <context>

@@ -18,32 +18,29 @@ bool phaseBelowHalfTurn(std::complex<double>, double phaseDeg) {
     return phaseDeg < -180.0;
 }
 
-FrequencyCrossing pointAt(const Transfer& transfer, double theta, double referenceDeg) {
-    const std::complex<double> value = transfer(theta);
-    return {theta, value, PhaseNear(value, referenceDeg)};
-}
-
 /// Bisects [low, high], where the curve is short of the line at low and past it at high, down to
 /// kRelativeTolerance of θ; the phase is followed from the grid point at low.
-FrequencyCrossing bisect(const Transfer& transfer, PastLine past, double low, double high,
-                         double lowPhaseDeg) {
+FrequencyCrossing bisect(const Transfer& transfer, PastLine past, const TransferPoint& lowPoint,
+                         double high) {
+    double low = lowPoint.theta;
     while (high - low > kRelativeTolerance * high) {
         const double middle = 0.5 * (low + high);
-        const FrequencyCrossing point = pointAt(transfer, middle, lowPhaseDeg);
+        const FrequencyCrossing point = PointNear(transfer, middle, lowPoint);
         if (past(point.value, point.phaseDeg)) {
             high = middle;
         } else {
             low = middle;
         }
     }
-    return pointAt(transfer, 0.5 * (low + high), lowPhaseDeg);
+    return PointNear(transfer, 0.5 * (low + high), lowPoint);
 }
 
 std::optional<FrequencyCrossing> firstCrossing(const Transfer& transfer, const FrequencyCurve& curve,
                                                PastLine past) {
     for (std::size_t i = 0; i + 1 < curve.theta.size(); ++i) {
         if (!past(curve.value[i], curve.phaseDeg[i]) && past(curve.value[i + 1], curve.phaseDeg[i + 1])) {
-            return bisect(transfer, past, curve.theta[i], curve.theta[i + 1], curve.phaseDeg[i]);
+            const TransferPoint low{curve.theta[i], curve.value[i], curve.phaseDeg[i]};
+            return bisect(transfer, past, low, curve.theta[i + 1]);
         }
     }
     return std::nullopt;

@@ -2,15 +2,10 @@
 
 #include "FrequencyCurve.h"
 
-#include <complex>
 #include <optional>
 
-/// Where a curve crosses a line, refined between two grid points.
-struct FrequencyCrossing {
-    double theta = 0.0; ///< ω·dt
-    std::complex<double> value;
-    double phaseDeg = 0.0; ///< continuous with the curve's phase
-};
+/// Where a curve crosses a line, refined between two grid points; its phase continuous with the curve's.
+using FrequencyCrossing = TransferPoint;
 
 /// The first grid interval where |value| goes from above 1 to at most 1, refined by bisection on θ to
 /// 1e-9 relative; none when the gain never comes down through 1 below the Nyquist frequency.

@@ -5,6 +5,7 @@
 #include "FrequencyLabTexts.h"
 #include "LoopModel.h"
 #include "OperatingPoint.h"
+#include "PeakSensitivity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,14 +21,6 @@ std::vector<BodePoint> bodeOf(const FrequencyCurve& plant, const FrequencyCurve&
                    MagnitudeDb(loop.value[i]), loop.phaseDeg[i]};
     }
     return bode;
-}
-
-double peakSensitivity(const FrequencyCurve& loop) {
-    double peak = 0.0;
-    for (const std::complex<double>& value : loop.value) {
-        peak = std::max(peak, 1.0 / std::abs(1.0 + value));
-    }
-    return peak;
 }
 
 bool isZero(const FrequencyCurve& curve) {
@@ -56,13 +49,25 @@ const char* noPhaseCrossoverWhy(const FrequencyCurve& curve, const NoPhaseCrosso
     return isZero(curve) ? texts.zero : EndsAtHalfTurn(curve) ? texts.atNyquistOnly : texts.neverBelow;
 }
 
+/// A plant chain of 0 with b ≠ 0 is one whose lags pass nothing: 1 − e^(−dt/τ) rounds to 0.
+const char* plantIsZeroWhy(const LoopModel& model) {
+    return model.b == 0.0 ? FrequencyLabText::kPlantIsZero : FrequencyLabText::kPlantLagsPassNothing;
+}
+
+/// The phase margin on the principal branch (−180°, 180°]: a crossover many turns of a long dead time
+/// down would otherwise print a margin of thousands of degrees.
+double principalPhaseMarginDeg(double crossoverPhaseDeg) {
+    const double margin = 180.0 + crossoverPhaseDeg;
+    return margin - 360.0 * std::ceil((margin - 180.0) / 360.0);
+}
+
 void addUltimatePoint(const LoopModel& model, const Transfer& plant, const FrequencyCurve& curve,
                       FrequencyAnalysis& analysis) {
     const std::optional<FrequencyCrossing> crossing = PhaseCrossing(plant, curve);
     if (!crossing) {
-        analysis.ultimatePointWhy = noPhaseCrossoverWhy(curve, {FrequencyLabText::kPlantIsZero,
-                                                                FrequencyLabText::kPlantPhaseAtNyquistOnly,
-                                                                FrequencyLabText::kPlantPhaseNeverBelow});
+        analysis.ultimatePointWhy =
+            noPhaseCrossoverWhy(curve, {plantIsZeroWhy(model), FrequencyLabText::kPlantPhaseAtNyquistOnly,
+                                        FrequencyLabText::kPlantPhaseNeverBelow});
         return;
     }
     analysis.figures.ku = 1.0 / std::abs(crossing->value);
@@ -92,7 +97,7 @@ void addPhaseMargin(const LoopModel& model, const Transfer& loop, const Frequenc
         return;
     }
     analysis.figures.crossoverRadS = crossing->theta / model.dt;
-    analysis.figures.phaseMarginDeg = 180.0 + crossing->phaseDeg;
+    analysis.figures.phaseMarginDeg = principalPhaseMarginDeg(crossing->phaseDeg);
 }
 
 } // namespace
@@ -118,15 +123,22 @@ FrequencyAnalysis AnalyzeFrequency(const SimulationSetup& setup, const PidGains&
     figures.b = point.b;
 
     const LoopModel model = LoopModelOf(*plantSetup, gains, point);
-    const Transfer plant = [&](double theta) { return model.Plant(theta); };
-    const Transfer loop = [&](double theta) { return model.Loop(theta); };
-    const std::vector<double> grid = FrequencyGrid(std::max<std::size_t>(request.points, 2));
+    const Transfer plant = model.Plant();
+    const Transfer loop = model.Loop();
+    const std::vector<double> grid =
+        FrequencyGrid(std::max<std::size_t>(request.points, 2), LowestGridFraction(plant.delaySteps));
     const FrequencyCurve plantCurve = CurveOf(plant, grid);
     const FrequencyCurve loopCurve = CurveOf(loop, grid);
 
     analysis.bode = bodeOf(plantCurve, loopCurve, dt);
-    figures.ms = peakSensitivity(loopCurve);
     addUltimatePoint(model, plant, plantCurve, analysis);
+    if (std::fabs(model.a) > 1.0) {
+        // The Bode margins of an open loop with a pole outside the unit circle say nothing of the closed
+        // loop's stability.
+        analysis.gainMarginWhy = analysis.phaseMarginWhy = analysis.msWhy = FrequencyLabText::kPlantUnstable;
+        return analysis;
+    }
+    figures.ms = PeakSensitivity(loop, loopCurve);
     addGainMargin(model, loop, loopCurve, analysis);
     addPhaseMargin(model, loop, loopCurve, analysis);
     return analysis;

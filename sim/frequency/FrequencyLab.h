@@ -23,7 +23,7 @@ struct FrequencyFigures {
     double phaseMarginDeg = kUndefined;
     double crossoverRadS = kUndefined;      ///< where |L| comes down through 1
     double phaseCrossoverRadS = kUndefined; ///< where the loop's phase falls below −180°
-    double ms = kUndefined;                 ///< the largest |1/(1 + L)| on the grid
+    double ms = kUndefined;                 ///< the peak of |1/(1 + L)| below the Nyquist frequency
 };
 
 /// One figure's public name (as the command line writes it) and where it is kept.
@@ -69,11 +69,14 @@ struct FrequencyRequest {
 /// the figures it names do not exist, null when they do.
 struct FrequencyAnalysis {
     FrequencyFigures figures;
-    std::vector<BodePoint> bode;      ///< from ω_max·1e-4 to ω_max = π/dt; empty without a linear model
-    const char* noModelWhy = nullptr; ///< no operating point or no sampling: only p0 (and t0) are known
+    /// From ω_max·min(1e-4, 0.01/(n + 1)) to ω_max = π/dt, n the dead time's steps; empty without a
+    /// linear model.
+    std::vector<BodePoint> bode;
+    const char* noModelWhy = nullptr;       ///< no operating point or no sampling: only p0 (and t0) are known
     const char* ultimatePointWhy = nullptr; ///< ku, tu
     const char* gainMarginWhy = nullptr;    ///< gain_margin, gain_margin_db, phase_crossover_rad_s
     const char* phaseMarginWhy = nullptr;   ///< phase_margin_deg, crossover_rad_s
+    const char* msWhy = nullptr;            ///< ms
 };
 
 /// The linear model of the loop of a window with `setup` and `gains` at the request's operating point,

@@ -18,8 +18,8 @@ inline constexpr const char* kNoOperatingPoint = QT_TRANSLATE_NOOP(
 
 inline constexpr const char* kLoopIsZero = QT_TRANSLATE_NOOP(
     "FrequencyLab",
-    "The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so "
-    "there is no crossover and no margin.");
+    "The loop gain is 0 at every frequency (every gain is 0, the power does not move the point, or the "
+    "lags pass nothing at this step), so there is no crossover and no margin.");
 inline constexpr const char* kLoopGainNeverAboveOne = QT_TRANSLATE_NOOP(
     "FrequencyLab",
     "The loop gain stays at or below 1 up to the Nyquist frequency, so there is no gain crossover and no "
@@ -41,6 +41,14 @@ inline constexpr const char* kLoopPhaseNeverBelow = QT_TRANSLATE_NOOP(
 inline constexpr const char* kPlantIsZero = QT_TRANSLATE_NOOP(
     "FrequencyLab",
     "The power does not move the point at the operating point (b = 0), so the plant has no ultimate point.");
+inline constexpr const char* kPlantLagsPassNothing = QT_TRANSLATE_NOOP(
+    "FrequencyLab",
+    "The lags' time constant is so long beside the step that each lag passes nothing (1 - e^(-dt/tau) "
+    "rounds to 0), so the plant has no ultimate point.");
+inline constexpr const char* kPlantUnstable = QT_TRANSLATE_NOOP(
+    "FrequencyLab",
+    "The plant is unstable at the operating point (|a| > 1): its margins need the Nyquist criterion, so the "
+    "margins, the crossovers and Ms are not given.");
 inline constexpr const char* kPlantPhaseAtNyquistOnly = QT_TRANSLATE_NOOP(
     "FrequencyLab",
     "The plant's phase reaches -180° only at the Nyquist frequency, as a first-order plant's does, so it "

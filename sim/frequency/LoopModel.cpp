@@ -21,13 +21,18 @@ std::complex<double> UnitCircle(double theta) {
     return theta == kPi ? std::complex<double>(-1.0, 0.0) : std::polar(1.0, theta);
 }
 
-std::complex<double> LoopModel::Plant(double theta) const {
+Transfer LoopModel::Plant() const {
+    return {[this](double theta) { return PlantRational(theta); }, static_cast<double>(delaySteps) + 1.0};
+}
+
+Transfer LoopModel::Loop() const {
+    return {[this](double theta) { return Controller(theta) * PlantRational(theta); },
+            static_cast<double>(delaySteps) + 1.0};
+}
+
+std::complex<double> LoopModel::PlantRational(double theta) const {
     const std::complex<double> z = UnitCircle(theta);
-    // On the unit circle 1/z is z's conjugate, exactly.
-    std::complex<double> chain = b * z / (z - a) * std::conj(z);
-    if (delaySteps > 0) {
-        chain *= std::polar(1.0, -static_cast<double>(delaySteps) * theta);
-    }
+    std::complex<double> chain = b * z / (z - a);
     for (int i = 0; i < lagCount; ++i) {
         chain *= firstOrderFilter(z, lagAlpha);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrequencyCurve.h"
 #include "OperatingPoint.h"
 #include "PidOptions.h"
 #include "SimulationSetup.h"
@@ -22,13 +23,16 @@ struct LoopModel {
     double derivativeFilterBeta = 1.0; ///< β = dt/(Tf + dt); 1 without a filter
 
     /// The plant chain from the controller's output u to the point the controller reads next:
-    /// z^(−n) · Π lags · b·z/(z − a) · z^(−1).
-    std::complex<double> Plant(double theta) const;
+    /// z^(−n) · Π lags · b·z/(z − a) · z^(−1), as its rational part Π lags · b·z/(z − a) and its delay
+    /// z^(−(n + 1)), the dead time and the step's own.
+    Transfer Plant() const;
     /// The controller from the error to u: Kp + (dt/2)·(z + 1)/(z − 1)/Ki + Kd·(z − 1)/(z·dt) through the
     /// derivative filter β·z/(z − (1 − β)).
     std::complex<double> Controller(double theta) const;
-    /// The loop C(z)·G(z).
-    std::complex<double> Loop(double theta) const { return Controller(theta) * Plant(theta); }
+    /// The loop C(z)·G(z). The model must outlive both transfers.
+    Transfer Loop() const;
+    /// Π lags · b·z/(z − a) at θ.
+    std::complex<double> PlantRational(double theta) const;
 };
 
 /// The model of the loop with `setup`'s dynamics and derivative filter, `gains` and the plant linearised

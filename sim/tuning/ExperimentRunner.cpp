@@ -1,6 +1,5 @@
 #include "ExperimentRunner.h"
 
-
 ExperimentOutcome runExperiment(CPlantExperiment& experiment, const AdvancePlant& advance,
                                 const KeepGoing& keepGoing) {
     CKeepGoingPacer pacer(keepGoing);

@@ -25,7 +25,9 @@ std::optional<ProcessModel> CStepTestExperiment::Result() const {
     const double t28 = TimeToReach(0.283);
     const double t63 = TimeToReach(0.632);
     const double tau = 1.5 * (t63 - t28);
-    return ProcessModel{(m_points.back() - m_points.front()) / m_dStepPower, tau, std::max(0.0, t63 - tau)};
+    const double theta = t63 - tau;
+    return ProcessModel{(m_points.back() - m_points.front()) / m_dStepPower, tau, std::max(0.0, theta),
+                        theta};
 }
 
 bool CStepTestExperiment::RespondsToPower(double heldPoint) const {

@@ -135,6 +135,16 @@ std::vector<NamedValue> TuningResult::IdentifiedValues() const {
     return {};
 }
 
+std::string TuningResult::RulesThatDoNotApply() const {
+    std::string names;
+    for (const RulePrediction& rule : rules) {
+        if (!rule.Applies()) {
+            names += (names.empty() ? "" : ", ") + std::string(rule.name);
+        }
+    }
+    return names;
+}
+
 TuningResult RunTuning(const SimulationSetup& setup, const TuningRequest& request,
                        const TuningProgress& progress) {
     TuningResult result;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 enum class TuningMethod { Relay, StepTest };
@@ -61,6 +62,8 @@ struct TuningResult {
 
     /// Ku and Tu, or K, tau and theta; empty without a result.
     std::vector<NamedValue> IdentifiedValues() const;
+    /// The names of the rules that do not apply, separated by ", ".
+    std::string RulesThatDoNotApply() const;
 };
 
 /// Asked now and then with the fraction done, from 0 to 1; false cancels.

@@ -6,15 +6,20 @@
 #include "FileNameEncoding.h"
 #include "RecentFileList.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+
+#include <cstdio>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -128,17 +133,21 @@ TEST_F(DocumentTest, OpeningTheEmptyFileOfEarlierVersionsStartsADefaultSimulatio
     EXPECT_EQ(Windows()[0]->View()->m_dSetPoint, 1234.0);
 }
 
-TEST_F(DocumentTest, OnlyRegularFilesAreOpenedAsAMissingFileIsRefused) {
+TEST_F(DocumentTest, OnlyRegularFilesAreOpenedAndAnythingElseIsNamed) {
     const QString fifo = Path(QStringLiteral("pipe.vrl"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     // With a writer present, a program that opens the FIFO blindly gets through instead of hanging.
     const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
-    for (const QString& path : {fifo, QStringLiteral("/dev/null"), m_folder.path()}) {
+    const std::pair<QString, const char*> cases[] = {
+        {fifo, "Is not a regular file (a FIFO)"},
+        {QStringLiteral("/dev/null"), "Is not a regular file (a device)"},
+        {m_folder.path(), "Is a folder, not a file"}};
+    for (const auto& [path, what] : cases) {
         QString message;
         ModalAnswer answer(Press(QMessageBox::Ok, &message));
         EXPECT_EQ(App().OpenDocumentFile(path), nullptr) << path.toStdString();
         EXPECT_EQ(message,
-                  QStringLiteral("Failed to open document.\n\n%1: No such file or directory").arg(path));
+                  QStringLiteral("Failed to open document.\n\n%1: %2").arg(path, QLatin1String(what)));
     }
     ::close(writer);
     EXPECT_EQ(Windows().size(), 1u);
@@ -327,7 +336,24 @@ TEST_F(DocumentTest, AFileNamedWithBytesThatAreNotUtf8OpensFromTheCommandLineAnd
     EXPECT_TRUE(nameAsked.Fired());
 }
 
-TEST_F(DocumentTest, ASettingsFileThatIsNotARegularFileIsIgnoredAtStartUp) {
+/// What the process writes to standard error while `run` runs.
+template <typename Run> std::string StandardErrorOf(Run run) {
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    FILE* capture = std::tmpfile();
+    ::dup2(::fileno(capture), 2);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    std::string text(4096, '\0');
+    std::rewind(capture);
+    text.resize(std::fread(text.data(), 1, text.size(), capture));
+    std::fclose(capture);
+    return text;
+}
+
+TEST_F(DocumentTest, ASettingsFileThatIsNotARegularFileOrIsOverOneMegabyteIsIgnoredAtStartUp) {
     m_app.reset();
     const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
     const QString settings = folder + QStringLiteral("/Local AppWizard-Generated Applications/Vorlint.conf");
@@ -338,13 +364,33 @@ TEST_F(DocumentTest, ASettingsFileThatIsNotARegularFileIsIgnoredAtStartUp) {
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
         }
     } restore{settings, folder};
-    QFile::remove(settings);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
-    // Reading the FIFO would wait for a writer for good.
-    m_app = std::make_unique<CVorlintApp>();
-    EXPECT_TRUE(m_app->InitInstance({}));
-    EXPECT_EQ(Windows().size(), 1u);
-    m_app.reset();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
+    const std::pair<std::function<void()>, const char*> files[] = {
+        // Reading the FIFO would wait for a writer for good.
+        {[&] { ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0); },
+         "not a regular file"},
+        {[&] {
+             QFile file(settings);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("[General]\nfill=" + QByteArray(1024 * 1024, 'x') + "\n");
+         },
+         "larger than 1 MB"},
+    };
+    for (const auto& [make, reason] : files) {
+        QFile::remove(settings);
+        make();
+        const std::string err = StandardErrorOf([&] {
+            m_app = std::make_unique<CVorlintApp>();
+            EXPECT_TRUE(m_app->InitInstance({}));
+        });
+        const std::string said = "vorlint: the settings file " + QFile::encodeName(settings).toStdString() +
+                                 " is ignored: it is " + reason + "\n";
+        EXPECT_NE(err.find(said), std::string::npos) << err;
+        EXPECT_TRUE(QSettings().fileName().startsWith(QStringLiteral("/dev/null/"))) << reason;
+        EXPECT_EQ(Windows().size(), 1u);
+        m_app.reset();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    }
 }
 
 TEST_F(DocumentTest, RecentFilesAppearInTheFileMenuAndOpen) {

@@ -119,4 +119,18 @@ TEST_F(FrequencyDialogTest, AMissingFigureReadsADashWithItsReasonAndTheDialogClo
     EXPECT_TRUE(open.isNull());
 }
 
+TEST_F(FrequencyDialogTest, AnUnstablePlantShowsNoMarginsAndNoMsAndSaysWhyOnce) {
+    // p·1.1 − 200 + t holds 1500 at t0 = 50 with a = 1.1.
+    CVorlintView& view = ActiveView();
+    SettingTarget target{view, &view};
+    applyChanges(target, {formulaChange("p*1.1 - 200 + t"), setPointChange(1500.0)});
+    applyChanges(target, pidGainChanges({0.5, 0.0, 0.0}));
+    CFrequencyDlg& dialog = OpenDialog(Frame());
+    for (const char* missing : {"gain_margin", "phase_margin_deg", "crossover_rad_s", "ms"})
+        EXPECT_EQ(Cell(dialog, missing, CFrequencyDlg::AnalyticColumn), QStringLiteral("–")) << missing;
+    const QString why = QCoreApplication::translate("FrequencyLab", FrequencyLabText::kPlantUnstable);
+    EXPECT_EQ(dialog.ReasonsLabel()->text().count(why), 1) << dialog.ReasonsLabel()->text().toStdString();
+    EXPECT_TRUE(dialog.ReasonsLabel()->text().contains(QStringLiteral("Ms: ") + why));
+}
+
 } // namespace

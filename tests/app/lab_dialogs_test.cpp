@@ -81,6 +81,27 @@ TEST_F(LabDialogsTest, AStepTestFindsTheModelAndAplicarPutsTheImcGainsIntoTheWin
     EXPECT_TRUE(Active()->GetDocument()->IsModified());
 }
 
+TEST_F(LabDialogsTest, AStepTestWhoseFitFindsANegativeDeadTimeNamesTheRulesThatDoNotApply) {
+    ActiveView().m_strFormula = "p+(t*40-p)*dt/(10+p/100)";
+    ActiveView().m_dynamicsSettings.deadTimeS = 0.5;
+    CTuningDlg dialog(ActiveView(), {});
+    dialog.show();
+    dialog.StepTestButton()->click();
+    QSignalSpy finished(&dialog, &CTuningDlg::tuningFinished);
+    dialog.RunExperiment();
+    ASSERT_TRUE(finished.wait(kRunTimeoutMs));
+    const QStringList lines = dialog.ModelLabel()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2) << dialog.ModelLabel()->text().toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("θ = 0 s"))) << lines[0].toStdString();
+    EXPECT_TRUE(
+        lines[1].startsWith(QStringLiteral("Atenção: o ajuste achou um tempo morto negativo (θ = -")));
+    EXPECT_TRUE(lines[1].endsWith(
+        QStringLiteral("s), tomado como 0; por isso estas regras não se aplicam: Ziegler-Nichols open-loop "
+                       "PI, Ziegler-Nichols "
+                       "open-loop PID, Cohen-Coon PI, Cohen-Coon PID, AMIGO PI, AMIGO PID.")))
+        << lines[1].toStdString();
+}
+
 TEST_F(LabDialogsTest, ARelayThatNeverOscillatesSaysSoAndClosingCancelsARun) {
     ActiveView().m_strFormula = "p"; // the point never moves
     CTuningDlg dialog(ActiveView(), {});

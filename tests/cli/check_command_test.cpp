@@ -64,6 +64,10 @@ TEST_F(CheckCommandTest, AFileThatCannotBeGradedIsAUsageError) {
          ": a check names window 2 of 1\n"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"simStepMs": 0}], "exercise": {"runS": 1}})",
          ": window 1: a step of 0 ms never reaches runS\n"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{}], "exercise": {"runS": 1e12}})",
+         ": window 1: runS takes 10000000000000 steps of 100 ms; a graded run takes at most 10000000\n"},
+        {R"({"format": "vorlint", "version": 1, "windows": [{"simStepMs": 1}], "exercise": {"runS": 1e300}})",
+         ": window 1: runS takes 1e+303 steps of 1 ms; a graded run takes at most 10000000\n"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"lagCount": 6}], "exercise": {"runS": 1}})",
          ": windows[0].lagCount: expected a whole number from 0 to 5\n"},
     };
@@ -72,6 +76,17 @@ TEST_F(CheckCommandTest, AFileThatCannotBeGradedIsAUsageError) {
         EXPECT_EQ(run.status, 2) << message;
         EXPECT_EQ(run.err, "vorlint-cli check: " + path + message);
         EXPECT_EQ(run.out, "");
+    }
+    // A plant that fails grades no response: the step and the engine's reason.
+    for (const char* formula : {"p/0", "((", "sqrt(-1)"}) {
+        const CliRun run =
+            check(std::string(R"({"format": "vorlint", "version": 1, "windows": [{"formula": ")") + formula +
+                  R"("}], "exercise": {"runS": 1, "checks": [{"figure": "iae"}]}})");
+        EXPECT_EQ(run.status, 2) << formula;
+        EXPECT_EQ(run.err.rfind(
+                      "vorlint-cli check: " + path + ": window 1: the plant formula fails at step 1: ", 0),
+                  0u)
+            << run.err;
     }
     EXPECT_EQ(runCli({"check"}).status, 2);
     const CliRun missing = runCli({"check", "missing.vrl"});

@@ -100,4 +100,42 @@ TEST(FreqCommand, RefusesLoopsWithoutAModelAndBadOptions) {
     }
 }
 
+/// The figure `name` of a freq run's output.
+double figureOf(const std::string& out, const std::string& name) {
+    for (const std::string& line : linesOf(out)) {
+        if (line.rfind(name + '\t', 0) == 0) {
+            return valueOf(line.substr(name.size() + 1));
+        }
+    }
+    ADD_FAILURE() << "no " << name << " in " << out;
+    return 0.0;
+}
+
+TEST(FreqCommand, LongDeadTimeUnstablePlantAndGainsThatAreNotFinite) {
+    // 10,000 steps of dead time on the default plant: the exact discrete loop's ultimate period, where
+    // arg(5z/(z − 0.9)) = 10001·θ − π (mpmath).
+    const CliRun delayed = runCli({"freq", "--dead-time", "1000"});
+    ASSERT_EQ(delayed.status, 0) << delayed.err;
+    EXPECT_NEAR(figureOf(delayed.out, "tu"), 2001.9999943855898, 1e-6);
+
+    const CliRun unstable =
+        runCli({"freq", "--formula", "p*1.1 - 200 + t", "--kp", "0.5", "--setpoint", "1500"});
+    ASSERT_EQ(unstable.status, 0) << unstable.err;
+    for (const char* name : {"ms", "phase_margin_deg", "gain_margin", "crossover_rad_s"}) {
+        EXPECT_TRUE(std::isnan(figureOf(unstable.out, name))) << name;
+    }
+    EXPECT_NE(
+        unstable.err.find("ms is nan: The plant is unstable at the operating point (|a| > 1): its margins "
+                          "need the Nyquist criterion"),
+        std::string::npos)
+        << unstable.err;
+
+    for (const char* command : {"sim", "freq", "sweep"}) {
+        for (const char* gain : {"--kp", "--ki", "--kd"}) {
+            const CliRun run = runCli({command, "--kp", "1", gain, "nan"});
+            EXPECT_EQ(run.status, 2) << command << ' ' << gain << ' ' << run.err;
+        }
+    }
+}
+
 } // namespace

@@ -12,6 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include <csignal>
+
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -269,6 +273,49 @@ TEST(SimCommand, AFailedWriteLeavesNoHalfFile) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.csv"});
 }
 
+// Ctrl+C or SIGTERM in the middle of a run leaves no temporary file; the figures that cannot be written
+// keep the CSV from being replaced.
+TEST(SimCommand, OutputsAreReplacedTogetherAndAStoppedRunLeavesNoTemporary) {
+    ScratchFolder folder;
+    std::ofstream(folder / "kept.csv") << "old\n";
+    const CliRun full =
+        runCli({"sim", "--steps", "10", "--csv", folder / "kept.csv", "--metrics", "/dev/full"});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "vorlint-cli sim: cannot write the figures to '/dev/full'\n");
+    EXPECT_EQ(contentOf(folder / "kept.csv"), "old\n");
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const std::string csv = folder / "run.csv";
+        const char* const argv[] = {VORLINT_CLI_PATH, "sim",       "--steps", "100000000",
+                                    "--csv",          csv.c_str(), nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(
+            ::posix_spawn(&pid, VORLINT_CLI_PATH, nullptr, nullptr, const_cast<char* const*>(argv), environ),
+            0);
+        for (int wait = 0; wait < 600 && folder.names().size() < 2; ++wait)
+            ::usleep(50000);
+        EXPECT_EQ(folder.names().size(), 2u) << "the temporary file beside kept.csv";
+        ::kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"kept.csv"});
+    }
+}
+
+// (A single argument holds at most 128 KiB.)
+TEST(SimCommand, AnErrorQuotesAtMostEightyCharactersOfAValue) {
+    const std::string digits(100000, '7');
+    const CliRun number = runCli({"sim", "--kp", digits});
+    EXPECT_EQ(number.status, 2);
+    EXPECT_EQ(number.err, "vorlint-cli sim: kp needs a finite number, not '" + digits.substr(0, 80) +
+                              "...' (100000 characters)\nTry 'vorlint-cli sim --help'.\n");
+    // A cut never splits a character: 79 ASCII letters and then "é", two bytes.
+    const CliRun option = runCli({"sim", "--" + std::string(77, 'x') + "\xc3\xa9z"});
+    EXPECT_NE(option.err.find("'--" + std::string(77, 'x') + "...' (82 characters)"), std::string::npos)
+        << option.err;
+}
+
 TEST(SimCommand, StopsAtTheFirstFailedWrite) {
     const CliRun run = runCli({"sim", "--steps", "100000000", "--csv", "/dev/full"}, std::string(), 60);
     EXPECT_EQ(run.status, 1);
@@ -282,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"sim", "--steps", "1e3"}, "--steps needs a whole number"},
         UsageCase{{"sim", "--steps"}, "--steps needs a value"},
         UsageCase{{"sim", "--mode", "auto"}, "mode must be manual, pid or onoff"},
-        UsageCase{{"sim", "--kp", "1,5"}, "kp needs a number"},
+        UsageCase{{"sim", "--kp", "1,5"}, "kp needs a finite number"},
         UsageCase{{"sim", "--sim-step-ms", "4294967296"}, "sim-step-ms needs a whole number"},
         UsageCase{{"sim", "--bogus", "1"}, "unknown option '--bogus'"},
         UsageCase{{"sim", "--reset", "1"}, "unknown option '--reset'"},
@@ -291,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"sim", "--at", "kp=1"}, "bad event 'kp=1'"},
         UsageCase{{"sim", "--at", "1:kp"}, "bad event '1:kp'"},
         UsageCase{{"sim", "--at", "1:reset=1"}, "unknown setting 'reset'"},
-        UsageCase{{"sim", "--at", "1:kp=x"}, "kp needs a number, not 'x'"},
+        UsageCase{{"sim", "--at", "1:kp=x"}, "kp needs a finite number, not 'x'"},
         UsageCase{{"sim", "--csv", "no/such/dir/out.csv"}, "cannot open 'no/such/dir/out.csv'"},
         UsageCase{{"sim", "--csv", ""}, "--csv needs a file name or '-', not ''"},
         UsageCase{{"sim", "--csv", "/dev/null", "--metrics", ""},

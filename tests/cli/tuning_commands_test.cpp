@@ -187,13 +187,30 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"sweep", "--kp", "1", "--tracking-time", "nan"},
                                 "tracking-time needs a finite number above 0"}));
 
-TEST(TuneCommand, WarnsWhenTheRelaysCycleIsTheSamplingsAndFindsNoModelOfAPlantThatIgnoresThePower) {
+TEST(TuneCommand, WarnsOfASamplingCycleAndANegativeDeadTimeAndFindsNoModelOfAPlantThatIgnoresThePower) {
     const CliRun sampled = runCli({"tune", "--method", "relay"});
     ASSERT_EQ(sampled.status, 0) << sampled.err;
     const std::vector<std::string> lines = linesOf(sampled.out);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[2], "warning\tsampling-limited") << "Tu 0.297 s is under 10 steps of 0.1 s";
     EXPECT_EQ(lines[3], "");
+
+    // A plant whose time constant shrinks as it warms: the 28 % and 63 % times give τ above t63, a
+    // negative θ, shown as 0, and the six rules that divide by θ do not apply.
+    const CliRun bent =
+        runCli({"tune", "--method", "step", "--formula", "p+(t*40-p)*dt/(10+p/100)", "--dead-time", "0.5"});
+    ASSERT_EQ(bent.status, 0) << bent.err;
+    const std::vector<std::string> model = linesOf(bent.out);
+    ASSERT_GE(model.size(), 5u);
+    EXPECT_EQ(model[2], "theta\t0");
+    EXPECT_EQ(model[3], "warning\tnegative-dead-time");
+    EXPECT_EQ(model[4], "");
+    EXPECT_EQ(bent.err.rfind("vorlint-cli tune: the fit found a negative dead time, theta = -", 0), 0u)
+        << bent.err;
+    const std::string rules =
+        "so these rules do not apply (nan): Ziegler-Nichols open-loop PI, Ziegler-Nichols "
+        "open-loop PID, Cohen-Coon PI, Cohen-Coon PID, AMIGO PI, AMIGO PID\n";
+    EXPECT_NE(bent.err.find(" s, taken as 0, " + rules), std::string::npos) << bent.err;
 
     const CliRun climbing = runCli({"tune", "--method", "step", "--formula", "p+1"});
     EXPECT_EQ(climbing.status, 1);

@@ -148,4 +148,27 @@ TEST(PreparedFormula, AnEditedDataFileTakesEffectAtTheNextEvaluation) {
     EXPECT_EQ(prepared.evaluate("p*(G|k)", values, result), kUnknownConstant);
 }
 
+TEST(PreparedFormula, AnEditedUnitsFileAndTheConstantAFactorNamesTakeEffectAtTheNextEvaluation) {
+    // The unit b is (G|k) of a: p(a->b) is p·k. Each edit keeps the file's size, so that only its
+    // time stamps and contents tell it apart.
+    const auto unitsWithFactorOfB = [](const std::string& factor) {
+        return "****STANDARD****\nL\ns\nh\ns\nh\n1\na\ns\n1\nb\ns\n" + factor + "\n";
+    };
+    ScratchFolder folder;
+    folder.write("constants.dat", "*GROUP*\nG\nk\n2\n");
+    folder.write("units.dat", unitsWithFactorOfB("(G|k)"));
+    DataFiles files;
+    PreparedFormula prepared(kNames, &files);
+    const double values[] = {4.0, 0.0, 0.0};
+    double result = 0.0;
+    ASSERT_EQ(prepared.evaluate("p(a->b)", values, result), 0);
+    EXPECT_EQ(result, 8.0);
+    folder.write("constants.dat", "*GROUP*\nG\nk\n3\n");
+    ASSERT_EQ(prepared.evaluate("p(a->b)", values, result), 0);
+    EXPECT_EQ(result, 12.0);
+    folder.write("units.dat", unitsWithFactorOfB("7*1.5"));
+    ASSERT_EQ(prepared.evaluate("p(a->b)", values, result), 0);
+    EXPECT_EQ(result, 42.0);
+}
+
 } // namespace

@@ -70,7 +70,7 @@ const FigureRow kRows[] = {
     {QT_TRANSLATE_NOOP("CFrequencyDlg", "ω180 (cruzamento de fase)"), " rad/s", 4,
      &FrequencyAnalysis::gainMarginWhy,
      QT_TRANSLATE_NOOP("CFrequencyDlg", "A frequência em que a fase da malha cai abaixo de −180°.")},
-    {"Ms", "", 4, &FrequencyAnalysis::noModelWhy,
+    {"Ms", "", 4, &FrequencyAnalysis::msWhy,
      QT_TRANSLATE_NOOP("CFrequencyDlg", "Sensibilidade máxima, o maior |1/(1 + L)|: quanto a malha amplifica "
                                         "uma perturbação na pior frequência (1,2 a 2 é o usual).")},
 };
