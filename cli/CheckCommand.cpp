@@ -1,15 +1,13 @@
 #include "CheckCommand.h"
 
 #include "DataFileCache.h"
-#include "EventSchedule.h"
+#include "GradedRun.h"
 #include "JsonReader.h"
 #include "NumberText.h"
-#include "Simulation.h"
 #include "VrlDocument.h"
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -21,6 +19,11 @@ const char* const kHelp =
     "events and then the exercise's events, for the exercise's runS simulated seconds (ceil(runS / dt)\n"
     "steps), measures the window's latest step response and holds it to each check of the exercise.\n"
     "An event at atS applies before step round(atS / dt) + 1, events of one step in the order listed.\n"
+    "A check with atS holds instead the response to the exercise's events at that time, from their\n"
+    "step to the step before the exercise's next event (or the run's end): the step-response figures\n"
+    "after a set-point change, the load-disturbance figures (peak_deviation, peak_deviation_time_s,\n"
+    "recovery_time_s, iae, ise, itae) after a disturbance change under a set point that stays; a\n"
+    "figure the response does not have is 'nan'.\n"
     "\n"
     "Prints one line per window and check, tab-separated, no header:\n"
     "  window  figure  value  min  max  result\n"
@@ -76,49 +79,24 @@ bool loadExercise(const std::string& path, VrlDocument& document, std::FILE* err
     return problem.empty();
 }
 
-/// Runs one window as the exercise asks; false when its step time cannot reach runS (0 ms).
-bool runWindow(const VrlWindowSetup& window, const Exercise& exercise, StepResponseFigures& figures) {
-    auto simulation = std::make_unique<CSimulation>();
-    simulation->InitialUpdate();
-    SettingTarget target{*simulation};
-    for (const SettingChange& change : window.settings)
-        applySetting(target, *change.row, change.value);
-    const double dtS = CSimulation::StepSeconds(simulation->m_nSimStepMs);
-    const std::uint64_t steps = stepsToRun(exercise.runS, dtS);
-    if (steps == kNeverStep)
-        return false;
-    std::vector<ScheduledEvent> events = window.events;
-    events.insert(events.end(), exercise.events.begin(), exercise.events.end());
-    CEventSchedule schedule(events, dtS);
-    for (std::uint64_t step = 1; step <= steps; ++step) {
-        for (const SettingChange& change : schedule.TakeDue(step))
-            applySetting(target, *change.row, change.value);
-        simulation->Step();
-    }
-    figures = simulation->m_stepResponse.Figures();
-    return true;
-}
-
 void appendLimit(std::string& line, bool present, double limit) {
     line += '\t';
     if (present)
         appendNumber(line, limit);
 }
 
-/// Appends the window's line for each check that applies to it; false when any fails.
-bool appendCheckLines(std::string& out, std::size_t window, const StepResponseFigures& figures,
+/// Appends the window's line for each of its checks' grades; false when any fails.
+bool appendCheckLines(std::string& out, std::size_t window, const std::vector<CheckGrade>& grades,
                       const std::vector<ExerciseCheck>& checks) {
     bool allPass = true;
-    for (const ExerciseCheck& check : checks) {
-        if (!check.AppliesTo(window))
-            continue;
-        const double value = check.Value(figures);
-        out += std::to_string(window) + '\t' + kStepResponseFigureFields[check.figure].name + '\t';
-        appendNumber(out, value);
+    for (const CheckGrade& grade : grades) {
+        const ExerciseCheck& check = checks[grade.check];
+        out += std::to_string(window) + '\t' + check.FigureName() + '\t';
+        appendNumber(out, grade.value);
         appendLimit(out, check.HasMin(), check.min);
         appendLimit(out, check.HasMax(), check.max);
-        out += check.Passes(value) ? "\tpass\n" : "\tfail\n";
-        allPass = allPass && check.Passes(value);
+        out += grade.passes ? "\tpass\n" : "\tfail\n";
+        allPass = allPass && grade.passes;
     }
     return allPass;
 }
@@ -136,14 +114,14 @@ int RunCheckCommand(const Arguments& args, const CliStreams& streams) {
     std::string out;
     bool allPass = true;
     for (std::size_t i = 0; i < document.windows.size(); ++i) {
-        StepResponseFigures figures;
-        if (!runWindow(document.windows[i], document.exercise, figures)) {
+        std::vector<CheckGrade> grades;
+        if (!gradeWindow(document.windows[i], i + 1, document.exercise, grades)) {
             std::fprintf(streams.err,
                          "vorlint-cli check: %s: window %zu: a step of 0 ms never reaches runS\n",
                          args[0].c_str(), i + 1);
             return kExitUsage;
         }
-        allPass = appendCheckLines(out, i + 1, figures, document.exercise.checks) && allPass;
+        allPass = appendCheckLines(out, i + 1, grades, document.exercise.checks) && allPass;
     }
     const int written = writeOutput(streams, kCommand, out);
     return written != kExitSuccess ? written : allPass ? kExitSuccess : kExitFailure;
