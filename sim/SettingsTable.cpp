@@ -98,6 +98,12 @@ constexpr SettingRow PlantModel(SettingRow row) {
     return row;
 }
 
+/// `row` as part of a student's answer (SettingRow::studentAnswer).
+constexpr SettingRow StudentAnswer(SettingRow row) {
+    row.studentAnswer = true;
+    return row;
+}
+
 /// A series switch of a window's chart: saved in the file, no option.
 template <bool CWindowState::*Shown> constexpr SettingRow SeriesRow(const char* key) {
     return {key,
@@ -137,34 +143,34 @@ const SettingRow kRows[] = {
                        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dSetPoint = v.number; }),
                    NumberRange::SetPointScale),
     // On/off before PID: a file that switches both on gets PID, as the step would run it.
-    ChoiceRow(
+    StudentAnswer(ChoiceRow(
         "onOff", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
         [](const SettingSource& t) { return Number(Sim(t).m_bOnOff); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetOnOff(v.number != 0.0); }),
-    ChoiceRow(
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetOnOff(v.number != 0.0); })),
+    StudentAnswer(ChoiceRow(
         "pid", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
         [](const SettingSource& t) { return Number(Sim(t).m_bPid); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetPid(v.number != 0.0); }),
-    ChoiceRow(
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetPid(v.number != 0.0); })),
+    StudentAnswer(ChoiceRow(
         nullptr, "mode", SettingKind::Choice, SettingGroup::Controller, kModes, "control mode", nullptr,
         nullptr, [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).Mode())); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(v.number)));
-        }),
-    NumberRow(
+        })),
+    StudentAnswer(NumberRow(
         "kp", "kp", SettingGroup::Controller, NumberRange::Any, "X", "proportional gain, Kp = Kc", nullptr,
         nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKp); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKp = v.number; }),
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKp = v.number; })),
     // A new Ki clears the integral: what it accumulated under the old divisor would make the term jump.
-    NumberRow(
+    StudentAnswer(NumberRow(
         "ki", "ki", SettingGroup::Controller, NumberRange::Any, "X",
         "integral divisor: the integral term is the error's integral over\nKi (0: none), so Ki = Ti / Kc",
         nullptr, nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKi); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetKi(v.number); }),
-    NumberRow(
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).SetKi(v.number); })),
+    StudentAnswer(NumberRow(
         "kd", "kd", SettingGroup::Controller, NumberRange::Any, "X", "derivative gain, Kd = Kc * Td", nullptr,
         nullptr, [](const SettingSource& t) { return Number(Sim(t).m_dKd); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; }),
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dKd = v.number; })),
     WithPanelRange(NumberRow(
                        "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power",
                        QT_TRANSLATE_NOOP("Setting", "Potência manual (%):"), nullptr,
@@ -218,15 +224,15 @@ const SettingRow kRows[] = {
         [](const SettingSource& t) { return Number(Sim(t).m_dynamicsSettings.lagTauS); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_dynamicsSettings.lagTauS = v.number; })),
 
-    NumberRow(
+    StudentAnswer(NumberRow(
         "setPointWeight", "setpoint-weight", SettingGroup::Options, NumberRange::NotNegative, "B",
         "proportional term (B * setpoint - point) * Kp", QT_TRANSLATE_NOOP("Setting", "Peso do set point b:"),
         QT_TRANSLATE_NOOP("Setting", "O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o "
                                      "degrau do set point é respondido com mais calma. 1 = o controlador de "
                                      "sempre."),
         [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.setPointWeight); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.setPointWeight = v.number; }),
-    ChoiceRow(
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.setPointWeight = v.number; })),
+    StudentAnswer(ChoiceRow(
         "derivativeOnMeasurement", "derivative-on", SettingKind::Flag, SettingGroup::Options,
         kDerivativeSources, "slope of the point (no kick at a set-point step) or of the error",
         QT_TRANSLATE_NOOP("Setting", "Derivada sobre a medição"),
@@ -235,16 +241,16 @@ const SettingRow kRows[] = {
         [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.derivativeOnMeasurement); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).m_pidOptions.derivativeOnMeasurement = v.number != 0.0;
-        }),
-    NumberRow(
+        })),
+    StudentAnswer(NumberRow(
         "derivativeFilterS", "derivative-filter", SettingGroup::Options, NumberRange::NotNegative, "S",
         "time constant Tf of the derivative's filter; 0 is off",
         QT_TRANSLATE_NOOP("Setting", "Filtro da derivada Tf (s):"),
         QT_TRANSLATE_NOOP("Setting", "Constante de tempo do filtro de primeira ordem do termo derivativo; "
                                      "0 = sem filtro."),
         [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.derivativeFilterS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.derivativeFilterS = v.number; }),
-    ChoiceRow(
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.derivativeFilterS = v.number; })),
+    StudentAnswer(ChoiceRow(
         "antiWindup", "anti-windup", SettingKind::Choice, SettingGroup::Options, kAntiWindups,
         "hold the integral while it winds into the clamp, or track the clamped\noutput back into it",
         QT_TRANSLATE_NOOP("Setting", "Anti-windup:"),
@@ -254,15 +260,15 @@ const SettingRow kRows[] = {
         [](const SettingSource& t) { return Number(static_cast<int>(Sim(t).m_pidOptions.antiWindup)); },
         [](SettingTarget& t, const SettingValue& v) {
             Sim(t).m_pidOptions.antiWindup = static_cast<AntiWindup>(static_cast<int>(v.number));
-        }),
-    NumberRow(
+        })),
+    StudentAnswer(NumberRow(
         "trackingTimeS", "tracking-time", SettingGroup::Options, NumberRange::Positive, "S",
         "Tt of backcalc, above 0; each step the integral term gives\nback 1 - exp(-dt / Tt) of the clamped "
         "excess",
         QT_TRANSLATE_NOOP("Setting", "Tempo de rastreamento Tt (s):"),
         QT_TRANSLATE_NOOP("Setting", "O Tt do retrocálculo, em segundos simulados, acima de 0."),
         [](const SettingSource& t) { return Number(Sim(t).m_pidOptions.trackingTimeS); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.trackingTimeS = v.number; }),
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_pidOptions.trackingTimeS = v.number; })),
 
     NumberRow(
         "noiseStd", "noise", SettingGroup::Sensor, NumberRange::NotNegative, "X",
@@ -303,14 +309,14 @@ const SettingRow kRows[] = {
                                      "0 = sem limite."),
         [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.rateLimit); },
         [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.rateLimit = v.number; }),
-    ChoiceRow(
+    StudentAnswer(ChoiceRow(
         "bumpless", "bumpless", SettingKind::Flag, SettingGroup::Sensor, kOnOff,
         "a switch to PID continues from the power in use",
         QT_TRANSLATE_NOOP("Setting", "Transferência sem solavanco"),
         QT_TRANSLATE_NOOP("Setting", "Ao passar de Manual ou Lig/Des para PID, a integral é ajustada para "
                                      "que a saída continue da potência em uso."),
         [](const SettingSource& t) { return Number(Sim(t).m_sensorSettings.bumpless); },
-        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.bumpless = v.number != 0.0; }),
+        [](SettingTarget& t, const SettingValue& v) { Sim(t).m_sensorSettings.bumpless = v.number != 0.0; })),
 };
 
 } // namespace
