@@ -1,18 +1,15 @@
 #include "CheckCommand.h"
 
 #include "DataFileCache.h"
-#include "ErrorTables.h"
-#include "EventSchedule.h"
+#include "GradedRun.h"
 #include "JsonReader.h"
 #include "NumberText.h"
-#include "Simulation.h"
 #include "VrlDocument.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -24,6 +21,11 @@ const char* const kHelp =
     "events and then the exercise's events, for the exercise's runS simulated seconds (ceil(runS / dt)\n"
     "steps), measures the window's latest step response and holds it to each check of the exercise.\n"
     "An event at atS applies before step round(atS / dt) + 1, events of one step in the order listed.\n"
+    "A check with atS holds instead the response to the exercise's events at that time, from their\n"
+    "step to the step before the exercise's next event (or the run's end): the step-response figures\n"
+    "after a set-point change, the load-disturbance figures (peak_deviation, peak_deviation_time_s,\n"
+    "recovery_time_s, iae, ise, itae) after a disturbance change under a set point that stays; a\n"
+    "figure the response does not have is 'nan'.\n"
     "\n"
     "Prints one line per window and check, tab-separated, no header:\n"
     "  window  figure  value  min  max  result\n"
@@ -80,76 +82,24 @@ bool loadExercise(const std::string& path, VrlDocument& document, std::FILE* err
     return problem.empty();
 }
 
-/// The most steps a graded run takes: 10,000,000 are under a minute, 1e12 would be a month.
-constexpr std::uint64_t kMaxGradedSteps = 10000000;
-
-/// Why a run of `runS` at `dtS` cannot be graded; empty when it can.
-std::string runLengthProblem(double runS, double dtS) {
-    if (dtS == 0.0)
-        return "a step of 0 ms never reaches runS";
-    if (stepsToRun(runS, dtS) <= kMaxGradedSteps)
-        return "";
-    char text[160];
-    std::snprintf(text, sizeof text, "runS takes %.15g steps of %.15g ms; a graded run takes at most %llu",
-                  std::ceil(runS / dtS), dtS * 1000.0, static_cast<unsigned long long>(kMaxGradedSteps));
-    return text;
-}
-
-/// Why the plant formula failed, as the engine says it.
-std::string plantFailure(std::uint64_t step, int status) {
-    const char* reason =
-        status == CSimulation::kPlantGaveNoNumber ? "it gave no number" : errorMessage(status);
-    return "the plant formula fails at step " + std::to_string(step) + ": " +
-           (*reason != '\0' ? std::string(reason) : "engine status " + std::to_string(status));
-}
-
-/// Runs one window as the exercise asks; why it cannot be graded (a run too long, a plant formula that
-/// fails at a step: the figures would grade a response that never happened), empty when it ran.
-std::string runWindow(const VrlWindowSetup& window, const Exercise& exercise, StepResponseFigures& figures) {
-    auto simulation = std::make_unique<CSimulation>();
-    simulation->InitialUpdate();
-    SettingTarget target{*simulation};
-    for (const SettingChange& change : window.settings)
-        applySetting(target, *change.row, change.value);
-    const double dtS = CSimulation::StepSeconds(simulation->m_nSimStepMs);
-    const std::string tooLong = runLengthProblem(exercise.runS, dtS);
-    if (!tooLong.empty())
-        return tooLong;
-    const std::uint64_t steps = stepsToRun(exercise.runS, dtS);
-    std::vector<ScheduledEvent> events = window.events;
-    events.insert(events.end(), exercise.events.begin(), exercise.events.end());
-    CEventSchedule schedule(events, dtS);
-    for (std::uint64_t step = 1; step <= steps; ++step) {
-        for (const SettingChange& change : schedule.TakeDue(step))
-            applySetting(target, *change.row, change.value);
-        simulation->Step();
-        if (simulation->PlantStatus() != 0)
-            return plantFailure(step, simulation->PlantStatus());
-    }
-    figures = simulation->m_stepResponse.Figures();
-    return "";
-}
-
 void appendLimit(std::string& line, bool present, double limit) {
     line += '\t';
     if (present)
         appendNumber(line, limit);
 }
 
-/// Appends the window's line for each check that applies to it; false when any fails.
-bool appendCheckLines(std::string& out, std::size_t window, const StepResponseFigures& figures,
+/// Appends the window's line for each of its checks' grades; false when any fails.
+bool appendCheckLines(std::string& out, std::size_t window, const std::vector<CheckGrade>& grades,
                       const std::vector<ExerciseCheck>& checks) {
     bool allPass = true;
-    for (const ExerciseCheck& check : checks) {
-        if (!check.AppliesTo(window))
-            continue;
-        const double value = check.Value(figures);
-        out += std::to_string(window) + '\t' + kStepResponseFigureFields[check.figure].name + '\t';
-        appendNumber(out, value);
+    for (const CheckGrade& grade : grades) {
+        const ExerciseCheck& check = checks[grade.check];
+        out += std::to_string(window) + '\t' + check.FigureName() + '\t';
+        appendNumber(out, grade.value);
         appendLimit(out, check.HasMin(), check.min);
         appendLimit(out, check.HasMax(), check.max);
-        out += check.Passes(value) ? "\tpass\n" : "\tfail\n";
-        allPass = allPass && check.Passes(value);
+        out += grade.passes ? "\tpass\n" : "\tfail\n";
+        allPass = allPass && grade.passes;
     }
     return allPass;
 }
@@ -167,14 +117,14 @@ int RunCheckCommand(const Arguments& args, const CliStreams& streams) {
     std::string out;
     bool allPass = true;
     for (std::size_t i = 0; i < document.windows.size(); ++i) {
-        StepResponseFigures figures;
-        const std::string problem = runWindow(document.windows[i], document.exercise, figures);
+        std::vector<CheckGrade> grades;
+        const std::string problem = gradeWindow(document.windows[i], i + 1, document.exercise, grades);
         if (!problem.empty()) {
             std::fprintf(streams.err, "vorlint-cli check: %s: window %zu: %s\n", args[0].c_str(), i + 1,
                          problem.c_str());
             return kExitUsage;
         }
-        allPass = appendCheckLines(out, i + 1, figures, document.exercise.checks) && allPass;
+        allPass = appendCheckLines(out, i + 1, grades, document.exercise.checks) && allPass;
     }
     const int written = writeOutput(streams, kCommand, out);
     return written != kExitSuccess ? written : allPass ? kExitSuccess : kExitFailure;

@@ -4,6 +4,7 @@
 #include "FiguresText.h"
 #include "NumberText.h"
 #include "OutputFile.h"
+#include "ResponseSegment.h"
 #include "SampleCsv.h"
 #include "SettingsHelp.h"
 #include "SimOptions.h"
@@ -51,6 +52,12 @@ std::string helpText() {
            "                          set-point change (the first step counts as one, from the point 20)\n"
            "                          as NAME<TAB>VALUE lines, 'nan' when not defined; '-' is standard\n"
            "                          output when the CSV goes to a file\n"
+           "  --response-from STEP    with --metrics: the figures of the response from step STEP to\n"
+           "                          --response-to (or the last step) instead: the step-response\n"
+           "                          figures from STEP, or the load-disturbance figures (peak_deviation,\n"
+           "                          peak_deviation_time_s, recovery_time_s, iae, ise, itae) when the\n"
+           "                          set point stays at STEP and the disturbance changes\n"
+           "  --response-to STEP      the response's last step [--steps]\n"
            "  --at STEP:NAME=VALUE    before step STEP (1 to --steps) set NAME (any setting above,\n"
            "                          named by its option without the '--') as the panels would; a new\n"
            "                          ki clears the integral\n"
@@ -78,10 +85,17 @@ bool rowsEndWithMeasurement(const SimOptions& options) {
                        [&](const SimEvent& event) { return altersMeasurement(event.setting); });
 }
 
+/// The response --metrics writes: the segment asked for, or none for the latest step response.
+std::vector<CResponseSegmentMeter> responseMeters(const SimOptions& options) {
+    if (options.responseFromStep == 0)
+        return {};
+    return {CResponseSegmentMeter({options.responseFromStep, options.responseToStep})};
+}
+
 /// Runs the steps and writes their rows; stops at the first write that fails (a full disk would
 /// otherwise keep the run going to its last step) and then returns false. `figures` receives those of
-/// the run's latest step response.
-bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigures& figures) {
+/// the response --metrics writes.
+bool runSteps(const SimOptions& options, COutputFile& output, ResponseFigures& figures) {
     auto simulation = std::make_unique<CSimulation>();
     simulation->InitialUpdate();
     for (const SimSetting& setting : options.initialSettings) {
@@ -90,11 +104,13 @@ bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigure
     const bool measurement = rowsEndWithMeasurement(options);
     std::string buffer = measurement ? sampleCsvHeaderWith("measurement") : kSampleCsvHeader;
     auto nextEvent = options.events.begin();
+    std::vector<CResponseSegmentMeter> meters = responseMeters(options);
     for (std::uint64_t step = 1; step <= options.steps; ++step) {
-        for (; nextEvent != options.events.end() && nextEvent->step == step; ++nextEvent) {
-            applySetting(*simulation, nextEvent->setting);
-        }
-        simulation->Step();
+        const auto applyDue = [&] {
+            for (; nextEvent != options.events.end() && nextEvent->step == step; ++nextEvent)
+                applySetting(*simulation, nextEvent->setting);
+        };
+        stepMeasured(*simulation, step, applyDue, meters);
         appendSampleRow(buffer, step, simulation->m_history.newest());
         if (measurement) {
             appendColumn(buffer, simulation->m_history.newest().measurement);
@@ -103,7 +119,9 @@ bool runSteps(const SimOptions& options, COutputFile& output, StepResponseFigure
             return false;
         }
     }
-    figures = simulation->m_stepResponse.Figures();
+    figures = meters.empty()
+                  ? ResponseFigures{ResponseKind::SetPointStep, simulation->m_stepResponse.Figures(), {}}
+                  : meters.front().Figures();
     return output.Write(buffer);
 }
 
@@ -116,7 +134,7 @@ bool openOutput(COutputFile& output, const std::string& path, const CliStreams& 
     return false;
 }
 
-bool writeFigures(COutputFile& output, const StepResponseFigures& figures) {
+bool writeFigures(COutputFile& output, const ResponseFigures& figures) {
     std::string text;
     appendFigureLines(text, figures);
     return output.Write(text) && output.Complete();
@@ -157,7 +175,7 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
     }
 
     const auto start = std::chrono::steady_clock::now();
-    StepResponseFigures figures;
+    ResponseFigures figures;
     const bool rowsWritten = runSteps(options, output, figures);
     const bool written = output.Complete() && rowsWritten;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;

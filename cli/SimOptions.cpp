@@ -3,6 +3,7 @@
 #include "NumberText.h"
 #include "QuotedValue.h"
 #include "SetupOptions.h"
+#include "WholeNumberText.h"
 
 #include <algorithm>
 #include <limits>
@@ -36,6 +37,7 @@ bool parseEvent(const std::string& text, SimEvent& event, std::string& error) {
 /// The options that take a value: --steps, --csv, --metrics, --at and one per setting (--kp X and so on).
 bool isValueOption(const std::string& option) {
     return option == "--steps" || option == "--csv" || option == "--metrics" || option == "--at" ||
+           option == "--response-from" || option == "--response-to" ||
            (option.rfind("--", 0) == 0 && settingByOption(option.substr(2)) != nullptr);
 }
 
@@ -50,6 +52,10 @@ bool parseValueOption(const std::string& option, const std::string& value, SimOp
         if (path.empty()) {
             error = option + " needs a file name or '-', not ''";
         }
+    } else if (option == "--response-from" || option == "--response-to") {
+        std::uint64_t& step = option == "--response-from" ? options.responseFromStep : options.responseToStep;
+        if (!parseCount(value, std::numeric_limits<std::uint64_t>::max(), step) || step == 0)
+            error = option + " needs a step from 1, not '" + value + "'";
     } else if (option == "--at") {
         SimEvent event;
         if (parseEvent(value, event, error)) {
@@ -62,6 +68,31 @@ bool parseValueOption(const std::string& option, const std::string& value, SimOp
         }
     }
     return error.empty();
+}
+
+/// --response-from and --response-to name steps of the run, in order, for the figures.
+bool checkResponseSteps(SimOptions& options, std::string& error) {
+    if (options.responseFromStep == 0 && options.responseToStep == 0)
+        return true;
+    if (options.metricsPath.empty() || options.responseFromStep == 0) {
+        error = options.metricsPath.empty() ? "--response-from and --response-to need --metrics"
+                                            : "--response-to needs --response-from";
+        return false;
+    }
+    if (options.responseFromStep > options.steps) {
+        error = "--response-from step " + std::to_string(options.responseFromStep) +
+                " is after the last step (--steps " + std::to_string(options.steps) + ")";
+        return false;
+    }
+    if (options.responseToStep == 0)
+        options.responseToStep = options.steps;
+    if (options.responseToStep < options.responseFromStep || options.responseToStep > options.steps) {
+        error = "--response-to " + std::to_string(options.responseToStep) + " is not from --response-from " +
+                std::to_string(options.responseFromStep) + " to the last step (--steps " +
+                std::to_string(options.steps) + ")";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -77,6 +108,8 @@ bool parseSimOptions(const Arguments& args, SimOptions& options, std::string& er
         error = "--metrics - needs --csv FILE: standard output already carries the CSV";
         return false;
     }
+    if (!checkResponseSteps(options, error))
+        return false;
     // Events of one step apply in the order given.
     std::stable_sort(options.events.begin(), options.events.end(),
                      [](const SimEvent& a, const SimEvent& b) { return a.step < b.step; });

@@ -20,6 +20,10 @@ struct SimOptions {
     std::vector<SimEvent> events; ///< by step; the events of one step in the order given
     std::string csvPath = "-";    ///< "-" is the output stream
     std::string metricsPath;      ///< where the step-response figures go after the run; empty: nowhere
+    /// With --metrics: the steps whose response is measured, from 1 and included; responseFromStep 0
+    /// measures the latest step response instead.
+    std::uint64_t responseFromStep = 0;
+    std::uint64_t responseToStep = 0; ///< 0: the run's last step
     bool help = false;
 };
 

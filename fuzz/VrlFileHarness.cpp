@@ -31,7 +31,7 @@ void checkDocument(const VrlDocument& document) {
     }
     checkEvents(document.exercise.events);
     for (const ExerciseCheck& check : document.exercise.checks) {
-        require(check.figure < kStepResponseFigureFields.size(), "a check names a figure");
+        require(check.figure < kCheckFigureCount, "a check names a figure");
         require(check.window <= 100 && check.min <= check.max, "a check's window and limits are in range");
     }
 }

@@ -102,6 +102,12 @@ constexpr SettingRow PlantModel(SettingRow row) {
     return row;
 }
 
+/// `row` as part of a student's answer (SettingRow::studentAnswer).
+constexpr SettingRow StudentAnswer(SettingRow row) {
+    row.studentAnswer = true;
+    return row;
+}
+
 /// A series switch of a window's chart: saved in the file, no option.
 template <bool CWindowState::*Shown> constexpr SettingRow SeriesRow(const char* key) {
     return {
@@ -144,34 +150,34 @@ const SettingRow kRows[] = {
             [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dSetPoint = value.number; }),
         NumberRange::SetPointScale),
     // On/off before PID: a file that switches both on gets PID, as the step would run it.
-    ChoiceRow(
+    StudentAnswer(ChoiceRow(
         "onOff", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
         [](const SettingSource& source) { return Number(Sim(source).m_bOnOff); },
-        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetOnOff(value.number != 0.0); }),
-    ChoiceRow(
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetOnOff(value.number != 0.0); })),
+    StudentAnswer(ChoiceRow(
         "pid", nullptr, SettingKind::Flag, SettingGroup::Controller, kOnOff, nullptr, nullptr, nullptr,
         [](const SettingSource& source) { return Number(Sim(source).m_bPid); },
-        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetPid(value.number != 0.0); }),
-    ChoiceRow(
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetPid(value.number != 0.0); })),
+    StudentAnswer(ChoiceRow(
         nullptr, "mode", SettingKind::Choice, SettingGroup::Controller, kModes, "control mode", nullptr,
         nullptr, [](const SettingSource& source) { return Number(static_cast<int>(Sim(source).Mode())); },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).SetControlMode(static_cast<CSimulation::ControlMode>(static_cast<int>(value.number)));
-        }),
-    NumberRow(
+        })),
+    StudentAnswer(NumberRow(
         "kp", "kp", SettingGroup::Controller, NumberRange::Finite, "X", "proportional gain, Kp = Kc", nullptr,
         nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKp); },
-        [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKp = value.number; }),
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKp = value.number; })),
     // A new Ki clears the integral: what it accumulated under the old divisor would make the term jump.
-    NumberRow(
+    StudentAnswer(NumberRow(
         "ki", "ki", SettingGroup::Controller, NumberRange::Finite, "X",
         "integral divisor: the integral term is the error's integral over\nKi (0: none), so Ki = Ti / Kc",
         nullptr, nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKi); },
-        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetKi(value.number); }),
-    NumberRow(
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).SetKi(value.number); })),
+    StudentAnswer(NumberRow(
         "kd", "kd", SettingGroup::Controller, NumberRange::Finite, "X", "derivative gain, Kd = Kc * Td",
         nullptr, nullptr, [](const SettingSource& source) { return Number(Sim(source).m_dKd); },
-        [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKd = value.number; }),
+        [](SettingTarget& target, const SettingValue& value) { Sim(target).m_dKd = value.number; })),
     WithPanelRange(
         NumberRow(
             "power", "power", SettingGroup::Controller, NumberRange::Any, "X", "manual power",
@@ -232,7 +238,7 @@ const SettingRow kRows[] = {
             Sim(target).m_dynamicsSettings.lagTauS = value.number;
         })),
 
-    NumberRow(
+    StudentAnswer(NumberRow(
         "setPointWeight", "setpoint-weight", SettingGroup::Options, NumberRange::NotNegative, "B",
         "proportional term (B * setpoint - point) * Kp", QT_TRANSLATE_NOOP("Setting", "Peso do set point b:"),
         QT_TRANSLATE_NOOP("Setting", "O termo proporcional é (b·set point − point)·Kp; com b abaixo de 1 o "
@@ -241,8 +247,8 @@ const SettingRow kRows[] = {
         [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.setPointWeight); },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_pidOptions.setPointWeight = value.number;
-        }),
-    ChoiceRow(
+        })),
+    StudentAnswer(ChoiceRow(
         "derivativeOnMeasurement", "derivative-on", SettingKind::Flag, SettingGroup::Options,
         kDerivativeSources, "slope of the point (no kick at a set-point step) or of the error",
         QT_TRANSLATE_NOOP("Setting", "Derivada sobre a medição"),
@@ -251,8 +257,8 @@ const SettingRow kRows[] = {
         [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.derivativeOnMeasurement); },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_pidOptions.derivativeOnMeasurement = value.number != 0.0;
-        }),
-    NumberRow(
+        })),
+    StudentAnswer(NumberRow(
         "derivativeFilterS", "derivative-filter", SettingGroup::Options, NumberRange::NotNegative, "S",
         "time constant Tf of the derivative's filter; 0 is off",
         QT_TRANSLATE_NOOP("Setting", "Filtro da derivada Tf (s):"),
@@ -261,8 +267,8 @@ const SettingRow kRows[] = {
         [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.derivativeFilterS); },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_pidOptions.derivativeFilterS = value.number;
-        }),
-    ChoiceRow(
+        })),
+    StudentAnswer(ChoiceRow(
         "antiWindup", "anti-windup", SettingKind::Choice, SettingGroup::Options, kAntiWindups,
         "hold the integral while it winds into the clamp, or track the clamped\noutput back into it",
         QT_TRANSLATE_NOOP("Setting", "Anti-windup:"),
@@ -274,8 +280,8 @@ const SettingRow kRows[] = {
         },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_pidOptions.antiWindup = static_cast<AntiWindup>(static_cast<int>(value.number));
-        }),
-    NumberRow(
+        })),
+    StudentAnswer(NumberRow(
         "trackingTimeS", "tracking-time", SettingGroup::Options, NumberRange::Positive, "S",
         "Tt of backcalc, above 0; each step the integral term gives\nback 1 - exp(-dt / Tt) of the clamped "
         "excess",
@@ -284,7 +290,7 @@ const SettingRow kRows[] = {
         [](const SettingSource& source) { return Number(Sim(source).m_pidOptions.trackingTimeS); },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_pidOptions.trackingTimeS = value.number;
-        }),
+        })),
 
     NumberRow(
         "noiseStd", "noise", SettingGroup::Sensor, kNoiseRange, "X",
@@ -331,7 +337,7 @@ const SettingRow kRows[] = {
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_sensorActuatorSettings.rateLimit = value.number;
         }),
-    ChoiceRow(
+    StudentAnswer(ChoiceRow(
         "bumpless", "bumpless", SettingKind::Flag, SettingGroup::Sensor, kOnOff,
         "a switch to PID continues from the power in use",
         QT_TRANSLATE_NOOP("Setting", "Transferência sem solavanco"),
@@ -340,7 +346,7 @@ const SettingRow kRows[] = {
         [](const SettingSource& source) { return Number(Sim(source).m_sensorActuatorSettings.bumpless); },
         [](SettingTarget& target, const SettingValue& value) {
             Sim(target).m_sensorActuatorSettings.bumpless = value.number != 0.0;
-        }),
+        })),
 };
 
 } // namespace

@@ -94,6 +94,9 @@ struct SettingRow {
     /// What an exercise that hides the plant does not show: the formula and the dynamics the power goes
     /// through before it (dead time, lags). The load disturbance is the student's to apply.
     bool plantModel = false;
+    /// Part of a student's answer to an exercise (the control mode, the gains and the controller's
+    /// options): what grading takes from the student's file; everything else is the exercise's.
+    bool studentAnswer = false;
 
     /// Part of a simulation's setup (the set point, the plant and the controller's options): what a
     /// headless tuning or sweep takes from a window or the command line.

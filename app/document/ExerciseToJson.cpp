@@ -18,8 +18,9 @@ const QLatin1String kChecksKey("checks");
 QJsonArray ChecksToJson(const std::vector<ExerciseCheck>& checks) {
     QJsonArray list;
     for (const ExerciseCheck& check : checks) {
-        QJsonObject entry{
-            {QLatin1String("figure"), QLatin1String(kStepResponseFigureFields[check.figure].name)}};
+        QJsonObject entry{{QLatin1String("figure"), QLatin1String(check.FigureName())}};
+        if (check.hasAtS)
+            entry.insert(QLatin1String("atS"), check.atS);
         if (check.HasMin())
             entry.insert(QLatin1String("min"), check.min);
         if (check.HasMax())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FigureField.h"
+
 #include <array>
 #include <limits>
 
@@ -23,11 +25,7 @@ struct StepResponseFigures {
     double timeSaturatedS = kUndefined; ///< time at power 0 or 100
 };
 
-/// One figure's public name (as the command line and the data files write it) and where it is kept.
-struct StepResponseFigureField {
-    const char* name;
-    double StepResponseFigures::*value;
-};
+using StepResponseFigureField = FigureField<StepResponseFigures>;
 
 /// Every figure in the order they are listed to users.
 inline constexpr std::array<StepResponseFigureField, 13> kStepResponseFigureFields = {{

@@ -39,9 +39,9 @@ StepResponseFigures CStepResponseMeter::Figures() const {
     f.initialPoint = m_dInitialPoint;
     f.setPoint = m_dSetPoint;
     f.steadyStateError = m_dError;
-    f.iae = m_dIae;
-    f.ise = m_dIse;
-    f.itae = m_dItae;
+    f.iae = m_errors.iae;
+    f.ise = m_errors.ise;
+    f.itae = m_errors.itae;
     f.timeSaturatedS = m_dTimeSaturated;
     // Without a step there is nothing to rise, overshoot or settle.
     if (m_dChange == 0.0) {
@@ -107,7 +107,5 @@ void CStepResponseMeter::TrackSettling(double z) {
 
 void CStepResponseMeter::AccumulateErrors(double error, double dt) {
     m_dError = error;
-    m_dIae += std::fabs(error) * dt;
-    m_dIse += error * error * dt;
-    m_dItae += m_dElapsed * std::fabs(error) * dt;
+    m_errors.Add(error, m_dElapsed, dt);
 }

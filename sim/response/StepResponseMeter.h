@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ErrorIntegrals.h"
 #include "Sample.h"
 #include "StepResponseFigures.h"
 
@@ -71,8 +72,6 @@ private:
     double m_dLastOutsideTime = 0.0;
 
     double m_dError = 0.0;
-    double m_dIae = 0.0;
-    double m_dIse = 0.0;
-    double m_dItae = 0.0;
+    ErrorIntegrals m_errors;
     double m_dTimeSaturated = 0.0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisturbanceFigures.h"
 #include "ScheduledEvent.h"
 #include "StepResponseFigures.h"
 
@@ -8,18 +9,34 @@
 #include <string>
 #include <vector>
 
-/// A limit on one step-response figure of a window's latest response.
+/// How many figures a check may limit: the step-response figures, then the load-disturbance figures
+/// a step response does not have.
+inline constexpr std::size_t kCheckFigureCount = kStepResponseFigureFields.size() + kDisturbanceOnlyFigures;
+
+/// The name of check figure `figure` (below kCheckFigureCount), as the file and the command line write it.
+inline const char* checkFigureName(std::size_t figure) {
+    return figure < kStepResponseFigureFields.size()
+               ? kStepResponseFigureFields[figure].name
+               : kDisturbanceFigureFields[figure - kStepResponseFigureFields.size()].name;
+}
+
+/// A limit on one figure of a window's response: without atS its latest step response, with atS the
+/// response to the exercise's events at that time.
 struct ExerciseCheck {
-    std::size_t figure = 0; ///< index into kStepResponseFigureFields
+    std::size_t figure = 0; ///< below kCheckFigureCount, named by checkFigureName
     double min = -std::numeric_limits<double>::infinity();
     double max = std::numeric_limits<double>::infinity();
     std::size_t window = 0; ///< from 1 as the file lists the windows; 0: every window
+    bool hasAtS = false;
+    double atS = 0.0; ///< the time of one of the exercise's events, when hasAtS
 
     /// Whether the check holds the response of window `window` (from 1) of its file.
     bool AppliesTo(std::size_t window) const { return this->window == 0 || this->window == window; }
-    /// The figure it limits, taken from `figures`.
+    const char* FigureName() const { return checkFigureName(figure); }
+    /// The figure it limits, taken from `figures`; NaN for a figure a step response does not have.
     double Value(const StepResponseFigures& figures) const {
-        return figures.*kStepResponseFigureFields[figure].value;
+        return figure < kStepResponseFigureFields.size() ? figures.*kStepResponseFigureFields[figure].value
+                                                         : StepResponseFigures::kUndefined;
     }
     /// An undefined figure (NaN) never passes.
     bool Passes(double value) const { return value >= min && value <= max; }

@@ -5,6 +5,7 @@
 #include "StepResponseFigures.h"
 #include "TranslationMark.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -51,24 +52,39 @@ bool readLimit(const JsonValue& object, const char* key, double& limit, std::str
 
 std::string figureNames() {
     std::string names;
-    for (const StepResponseFigureField& field : kStepResponseFigureFields)
-        names += (names.empty() ? "" : ", ") + std::string(field.name);
+    for (std::size_t figure = 0; figure < kCheckFigureCount; ++figure)
+        names += (names.empty() ? "" : ", ") + std::string(checkFigureName(figure));
     return names;
 }
 
 bool readFigure(const JsonValue& check, std::size_t& figure, std::string& problem) {
     const JsonValue* name = check.find("figure");
-    for (figure = 0;
-         name != nullptr && name->type == Type::String && figure < kStepResponseFigureFields.size();
-         ++figure) {
-        if (name->text == kStepResponseFigureFields[figure].name)
+    for (figure = 0; name != nullptr && name->type == Type::String && figure < kCheckFigureCount; ++figure) {
+        if (name->text == checkFigureName(figure))
             return true;
     }
     problem = "figure: expected one of " + figureNames();
     return false;
 }
 
-bool readCheckFields(const JsonValue& object, ExerciseCheck& check, std::string& problem) {
+/// A check's atS must be the time of one of the exercise's events: its response is theirs.
+bool readCheckAtS(const JsonValue& object, const std::vector<ScheduledEvent>& events, ExerciseCheck& check,
+                  std::string& problem) {
+    const JsonValue* atS = nullptr;
+    const auto isEventTime = [&events](const JsonValue& value) {
+        return std::any_of(events.begin(), events.end(),
+                           [&value](const ScheduledEvent& event) { return event.atS == value.number; });
+    };
+    if (!readMember(object, "atS", Type::Number, "the time of one of the exercise's events", isEventTime, atS,
+                    problem))
+        return false;
+    check.hasAtS = atS != nullptr;
+    check.atS = atS != nullptr ? atS->number : 0.0;
+    return true;
+}
+
+bool readCheckFields(const JsonValue& object, const std::vector<ScheduledEvent>& events, ExerciseCheck& check,
+                     std::string& problem) {
     const JsonValue* window = nullptr;
     const auto isWindow = [](const JsonValue& value) {
         return value.number >= 1.0 && value.number <= kMaxExerciseWindow &&
@@ -77,7 +93,8 @@ bool readCheckFields(const JsonValue& object, ExerciseCheck& check, std::string&
     if (!readFigure(object, check.figure, problem) || !readLimit(object, "min", check.min, problem) ||
         !readLimit(object, "max", check.max, problem) ||
         !readMember(object, "window", Type::Number, "a whole number from 1 to 100", isWindow, window,
-                    problem))
+                    problem) ||
+        !readCheckAtS(object, events, check, problem))
         return false;
     if (window != nullptr)
         check.window = static_cast<std::size_t>(window->number);
@@ -88,7 +105,8 @@ bool readCheckFields(const JsonValue& object, ExerciseCheck& check, std::string&
     return true;
 }
 
-bool readChecks(const JsonValue& object, std::vector<ExerciseCheck>& checks, std::string& problem) {
+bool readChecks(const JsonValue& object, const std::vector<ScheduledEvent>& events,
+                std::vector<ExerciseCheck>& checks, std::string& problem) {
     const JsonValue* list = nullptr;
     if (!readMember(object, "checks", Type::Array, QT_TRANSLATE_NOOP("ReaderProblem", "a list"), anyValue,
                     list, problem))
@@ -96,7 +114,7 @@ bool readChecks(const JsonValue& object, std::vector<ExerciseCheck>& checks, std
     for (std::size_t i = 0; list != nullptr && i < list->items.size(); ++i) {
         ExerciseCheck check;
         const JsonValue& entry = list->items[i];
-        if (!entry.isObject() || !readCheckFields(entry, check, problem)) {
+        if (!entry.isObject() || !readCheckFields(entry, events, check, problem)) {
             problem = "checks[" + std::to_string(i) + "]" +
                       (entry.isObject()
                            ? "." + problem
@@ -144,7 +162,7 @@ bool readExercise(const JsonValue& object, Exercise& exercise, std::string& prob
         !readMember(object, "hidePlant", Type::Bool, QT_TRANSLATE_NOOP("ReaderProblem", "true or false"),
                     anyValue, hidePlant, problem) ||
         !readRunS(object, exercise, problem) || !readExerciseEvents(object, exercise, problem) ||
-        !readChecks(object, exercise.checks, problem))
+        !readChecks(object, exercise.events, exercise.checks, problem))
         return false;
     exercise.hidePlant = hidePlant != nullptr && hidePlant->boolean;
     return true;

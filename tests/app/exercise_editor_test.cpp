@@ -34,6 +34,8 @@ void ExpectSameExercise(const Exercise& actual, const Exercise& expected) {
         EXPECT_EQ(actual.checks[i].min, expected.checks[i].min) << i;
         EXPECT_EQ(actual.checks[i].max, expected.checks[i].max) << i;
         EXPECT_EQ(actual.checks[i].window, expected.checks[i].window) << i;
+        EXPECT_EQ(actual.checks[i].hasAtS, expected.checks[i].hasAtS) << i;
+        EXPECT_EQ(actual.checks[i].atS, expected.checks[i].atS) << i;
     }
 }
 
@@ -54,7 +56,11 @@ Exercise FullExercise() {
     rise.min = -1.0 / 3.0;
     rise.max = 8.0;
     rise.window = 2;
-    exercise.checks = {overshoot, rise};
+    ExerciseCheck recovery;
+    recovery.figure = kCheckFigureCount - 1;
+    recovery.hasAtS = true;
+    recovery.atS = 12.5;
+    exercise.checks = {overshoot, rise, recovery};
     return exercise;
 }
 
@@ -163,7 +169,8 @@ TEST_F(ExerciseEditorTest, AnEditedExerciseIsSavedAndOpensAgain) {
         "runS": 0.30000000000000004, "rubric": "2 pontos",
         "events": [{"atS": 10, "setPoint": 2000}, {"atS": 12.5, "power": 0.7999999999999999}],
         "checks": [{"figure": "overshoot_pct", "max": 5},
-                   {"figure": "time_saturated_s", "min": -0.3333333333333333, "max": 8, "window": 2}]})")
+                   {"figure": "time_saturated_s", "min": -0.3333333333333333, "max": 8, "window": 2},
+                   {"figure": "recovery_time_s", "atS": 12.5}]})")
                                                                  .object());
 
     Trigger(CommandId::FileClose);

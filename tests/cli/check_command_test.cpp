@@ -95,4 +95,28 @@ TEST_F(CheckCommandTest, AFileThatCannotBeGradedIsAUsageError) {
     EXPECT_EQ(runCli({"check", "."}).err, "vorlint-cli check: .: not a regular file\n");
 }
 
+// The static plant 50 + t of the load-disturbance figures by hand (sim_metrics_test): the exercise's
+// disturbance at 0.2 s is before step 3 and its response ends at step 8, before the exercise's
+// set-point step at 0.8 s; the window's own events in between do not end it.
+TEST_F(CheckCommandTest, ACheckAtAnEventsTimeHoldsThatEventsResponse) {
+    const CliRun run = check(R"({"format": "vorlint", "version": 1,
+        "windows": [{"formula": "50 + t", "setPoint": 50, "simStepMs": 100,
+                     "events": [{"atS": 0.4, "disturbance": -10}, {"atS": 0.5, "disturbance": 0.3},
+                                {"atS": 0.6, "disturbance": 0.1}]}],
+        "exercise": {"runS": 1, "events": [{"atS": 0.2, "disturbance": 10}, {"atS": 0.8, "setPoint": 60}],
+            "checks": [{"figure": "peak_deviation", "atS": 0.2, "min": -10, "max": -10},
+                       {"figure": "recovery_time_s", "atS": 0.2, "max": 0.4},
+                       {"figure": "itae", "atS": 0.2},
+                       {"figure": "overshoot_pct", "atS": 0.2},
+                       {"figure": "initial_point", "atS": 0.8},
+                       {"figure": "response_start_step"}]}})");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "1\tpeak_deviation\t-10\t-10\t-10\tpass\n"
+                       "1\trecovery_time_s\t0.5\t\t0.40000000000000002\tfail\n"
+                       "1\titae\t0.92100000000000004\t\t\tpass\n"
+                       "1\tovershoot_pct\tnan\t\t\tfail\n"
+                       "1\tinitial_point\t50.100000000000001\t\t\tpass\n"
+                       "1\tresponse_start_step\t9\t\t\tpass\n");
+}
+
 } // namespace

@@ -155,4 +155,62 @@ INSTANTIATE_TEST_SUITE_P(
                       MetricsCase{"NoStep", {"--steps", "20", "--power", "50", "--setpoint", "20"}}),
     [](const ::testing::TestParamInfo<MetricsCase>& info) { return info.param.name; });
 
+/// The --metrics lines of a run with `args`, the CSV thrown away.
+std::string metrics(std::vector<std::string> args) {
+    args.insert(args.begin(), {"sim", "--csv", "/dev/null", "--metrics", "-"});
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+}
+
+// A static plant 50 + t at set point 50 under manual power 0: the point is 50 plus the disturbance of
+// the step, so the errors from step 3 are 0, -10, -10, 10, -0.3, -0.1 (steps of 0.1 s). By hand
+// (python3 adds in the same order): the first -10 at T = 0.2, the last |e| above 0.2 at T = 0.5,
+// IAE 3.04, ISE 30.01, ITAE 0.921.
+TEST(SimResponseSegmentTest, ALoadDisturbanceGivesItsFiguresByHand) {
+    const std::vector<std::string> run{"--steps",       "10",
+                                       "--sim-step-ms", "100",
+                                       "--formula",     "50 + t",
+                                       "--setpoint",    "50",
+                                       "--at",          "3:disturbance=10",
+                                       "--at",          "5:disturbance=-10",
+                                       "--at",          "6:disturbance=0.3",
+                                       "--at",          "7:disturbance=0.1"};
+    std::vector<std::string> segment = run;
+    segment.insert(segment.end(), {"--response-from", "3", "--response-to", "8"});
+    EXPECT_EQ(metrics(segment), "peak_deviation\t-10\n"
+                                "peak_deviation_time_s\t0.20000000000000001\n"
+                                "recovery_time_s\t0.5\n"
+                                "iae\t3.04\n"
+                                "ise\t30.010000000000002\n"
+                                "itae\t0.92100000000000004\n");
+    segment[segment.size() - 1] = "6";
+    EXPECT_EQ(metrics(segment), "peak_deviation\t-10\n"
+                                "peak_deviation_time_s\t0.20000000000000001\n"
+                                "recovery_time_s\tnan\n"
+                                "iae\t3\n"
+                                "ise\t30\n"
+                                "itae\t0.90000000000000002\n")
+        << "the newest step still 10 off";
+    // The set point moving at the same step makes it a step response.
+    segment.insert(segment.end(), {"--at", "3:setpoint=60"});
+    EXPECT_EQ(metrics(segment).rfind("response_start_step\t3\ninitial_point\t50\nsetpoint\t60\n", 0), 0u);
+}
+
+// A set-point step's segment measures as the dock measures from that step: the first part of a run
+// as the same run stopped there, the last as the run's latest response.
+TEST(SimResponseSegmentTest, ASetPointStepMeasuresAsTheMeterFromItsStep) {
+    const std::vector<std::string> run{"--mode", "pid", "--kp", "0.05", "--ki", "2", "--setpoint", "1000"};
+    std::vector<std::string> whole = run;
+    whole.insert(whole.end(), {"--steps", "900", "--at", "300:setpoint=400"});
+    std::vector<std::string> first = whole;
+    first.insert(first.end(), {"--response-from", "1", "--response-to", "299"});
+    std::vector<std::string> stopped = run;
+    stopped.insert(stopped.end(), {"--steps", "299"});
+    EXPECT_EQ(metrics(first), metrics(stopped));
+    std::vector<std::string> last = whole;
+    last.insert(last.end(), {"--response-from", "300"});
+    EXPECT_EQ(metrics(last), metrics(whole));
+}
+
 } // namespace

@@ -16,7 +16,7 @@ TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
                     {"noiseSeed": "0009007199254740993"}],
         "exercise": {"title": "Degrau", "instructions": "Sintonize.", "hidePlant": true, "runS": 30,
                      "events": [{"atS": 0, "bumpless": true, "noiseSeed": 9007199254740991}],
-                     "checks": [{"figure": "overshoot_pct", "max": 10, "window": 2}, {"figure": "iae"}]}})",
+                     "checks": [{"figure": "overshoot_pct", "max": 10, "window": 2}, {"figure": "recovery_time_s", "atS": 0}]}})",
                                 document, problem))
         << problem;
     ASSERT_EQ(document.windows.size(), 2u);
@@ -47,6 +47,9 @@ TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
     EXPECT_EQ(exercise.checks[0].max, 10.0);
     EXPECT_EQ(exercise.checks[0].window, 2u);
     EXPECT_EQ(exercise.checks[1].window, 0u) << "every window";
+    EXPECT_FALSE(exercise.checks[0].hasAtS);
+    EXPECT_TRUE(exercise.checks[1].hasAtS);
+    EXPECT_STREQ(exercise.checks[1].FigureName(), "recovery_time_s");
 
     ASSERT_TRUE(readVrlDocument("", document, problem));
     EXPECT_EQ(document.windows.size(), 1u);
@@ -89,7 +92,10 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
         {head + R"("exercise": {"checks": [{"figure": "overshoot"}]}})",
          "exercise.checks[0].figure: expected one of response_start_step, initial_point, setpoint, "
          "rise_time_s, overshoot_pct, peak, peak_time_s, settling_time_s, steady_state_error, iae, ise, "
-         "itae, time_saturated_s"},
+         "itae, time_saturated_s, peak_deviation, peak_deviation_time_s, recovery_time_s"},
+        {head +
+             R"("exercise": {"events": [{"atS": 2, "setPoint": 100}], "checks": [{"figure": "iae", "atS": 3}]}})",
+         "exercise.checks[0].atS: expected the time of one of the exercise's events"},
         {head + R"("exercise": {"checks": [{"figure": "iae", "min": 2, "max": 1}]}})",
          "exercise.checks[0].min: above max"},
         {head + R"("exercise": {"checks": [{"figure": "iae", "window": 0}]}})",

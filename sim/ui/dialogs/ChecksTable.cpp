@@ -18,9 +18,12 @@ namespace {
 
 enum Column { FigureColumn, MinColumn, MaxColumn, WindowColumn };
 
+/// The figure's cell keeps a check's atS, which the table does not edit, so that editing keeps it.
+const char* const kAtSProperty = "atS";
+
 QComboBox* CreateFigureCombo(std::size_t selected) {
     auto* combo = new QComboBox;
-    for (std::size_t figure = 0; figure < kStepResponseFigureFields.size(); ++figure) {
+    for (std::size_t figure = 0; figure < kCheckFigureCount; ++figure) {
         combo->addItem(StepResponseFigureName(figure));
         combo->setItemData(static_cast<int>(figure), StepResponseFigureDefinition(figure), Qt::ToolTipRole);
     }
@@ -102,6 +105,8 @@ void CChecksTable::AddRow(const ExerciseCheck& check) {
     const int row = table.rowCount();
     table.insertRow(row);
     QComboBox* figure = CreateFigureCombo(check.figure);
+    if (check.hasAtS)
+        figure->setProperty(kAtSProperty, check.atS);
     table.setCellWidget(row, FigureColumn, figure);
     table.setCellWidget(row, MinColumn, CreateLimitEdit(check.HasMin(), check.min));
     table.setCellWidget(row, MaxColumn, CreateLimitEdit(check.HasMax(), check.max));
@@ -124,8 +129,11 @@ void CChecksTable::ShowUnits(int row) {
 
 bool CChecksTable::ReadRow(int row, ExerciseCheck& check, QString& problem) const {
     const QTableWidget& table = *Table();
-    check.figure = static_cast<std::size_t>(
-        static_cast<const QComboBox*>(table.cellWidget(row, FigureColumn))->currentIndex());
+    const auto* figure = static_cast<const QComboBox*>(table.cellWidget(row, FigureColumn));
+    check.figure = static_cast<std::size_t>(figure->currentIndex());
+    const QVariant atS = figure->property(kAtSProperty);
+    check.hasAtS = atS.isValid();
+    check.atS = atS.toDouble();
     std::optional<double> min;
     std::optional<double> max;
     std::optional<double> window;

@@ -1,5 +1,6 @@
 #include "StepResponseFigureTexts.h"
 
+#include "Exercise.h"
 #include "ReadingText.h"
 #include "StepResponseFigureRows.h"
 
@@ -11,9 +12,17 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("CStepResponseDock", text);
 }
 
+/// Whether `figure` is a check's load-disturbance figure, after the step-response ones: it has no row
+/// of its own yet and shows its name as files write it, its value with three decimals.
+bool IsDisturbanceFigure(std::size_t figure) {
+    return figure >= kStepResponseFigureRows.size();
+}
+
 } // namespace
 
 QString StepResponseFigureName(std::size_t figure) {
+    if (IsDisturbanceFigure(figure))
+        return QString::fromLatin1(checkFigureName(figure));
     return Translated(kStepResponseFigureRows[figure].label);
 }
 
@@ -22,6 +31,8 @@ QString StepResponseFigureUnit(std::size_t figure) {
 }
 
 QString StepResponseFigureDefinition(std::size_t figure) {
+    if (IsDisturbanceFigure(figure))
+        return QString();
     return Translated(kStepResponseFigureRows[figure].tooltip);
 }
 
@@ -30,6 +41,8 @@ QString StepResponseFigureValue(const StepResponseFigures& figures, std::size_t 
 }
 
 QString StepResponseFigureNumber(double value, std::size_t figure) {
+    if (IsDisturbanceFigure(figure))
+        return FormatReading(value, 3, "");
     const StepResponseFigureRow& row = kStepResponseFigureRows[figure];
     return FormatReading(value, row.decimals, row.unit);
 }

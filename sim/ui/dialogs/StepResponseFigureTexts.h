@@ -7,7 +7,8 @@
 #include <cstddef>
 
 // The step-response figures as the interface shows them, wherever it shows them (the dock, the lab
-// report): figure i is kStepResponseFigureFields[i].
+// report): figure i is kStepResponseFigureFields[i]; the figures after them are a check's
+// load-disturbance figures (checkFigureName).
 
 /// Its name ("Tempo de subida").
 QString StepResponseFigureName(std::size_t figure);
