@@ -4,13 +4,14 @@
 #include "DocTemplate.h"
 #include "Document.h"
 #include "ExpressaoDlg.h"
+#include "HostileVrl.h"
 #include "PlantControllerDlg.h"
 #include "RangedEdit.h"
 #include "RecentFileList.h"
 #include "SettingSamples.h"
 #include "UpDownControl.h"
 #include "VrlFile.h"
-#include "WindowSettingsJson.h"
+#include "WindowSetup.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -22,6 +23,8 @@
 #include <QToolButton>
 
 #include <cerrno>
+#include <clocale>
+#include <cstring>
 #include <cmath>
 
 namespace {
@@ -31,8 +34,20 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+/// A document of the windows `views` as the file writes it.
+std::string WrittenVrl(const std::vector<CVorlintView*>& views) {
+    VrlDocument document;
+    for (CVorlintView* view : views)
+        document.windows.push_back(CollectWindowSetup(*view, KeptJson()));
+    std::string text;
+    std::string problem;
+    EXPECT_TRUE(writeVrlDocument(document, text, problem)) << problem;
+    return text;
+}
+
 QJsonObject SettingsOf(CMdiChild& window) {
-    return WindowSettingsToJson(*window.View(), QJsonObject());
+    const std::string text = WrittenVrl({window.View()});
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object().value("windows")[0].toObject();
 }
 
 using VrlFileTest = AppTest;
@@ -165,14 +180,19 @@ TEST(WindowSettingsTableTest, EverySavedSettingReadsBackAndIsRefusedOutOfRangeTh
         SettingTarget target{saved, &saved};
         const SettingValue sample = SampleValue(row, row.read(target));
         applySetting(target, row, sample);
-        ApplyWindowSettings(WindowSettingsToJson(saved, QJsonObject()), opened);
+        VrlDocument document;
+        std::string problem;
+        ASSERT_TRUE(readVrlDocument(WrittenVrl({&saved}), document, problem)) << problem;
+        ApplyWindowSetup(document.windows[0], opened);
         const SettingValue back = row.read(SettingSource(opened, &opened));
         EXPECT_EQ(back.number, sample.number);
         EXPECT_EQ(back.text, sample.text);
-        QString problem;
         const QJsonValue refused = RefusedJson(row);
         if (!(refused.isDouble() && std::isinf(refused.toDouble())) && !RefusedText(row).empty()) {
-            EXPECT_FALSE(CheckWindowSettings({{QLatin1String(row.fileKey), refused}}, problem));
+            const QJsonObject root{{"format", "vorlint"},
+                                   {"version", 1},
+                                   {"windows", QJsonArray{QJsonObject{{QLatin1String(row.fileKey), refused}}}}};
+            EXPECT_FALSE(readVrlDocument(QJsonDocument(root).toJson().toStdString(), document, problem));
         }
     }
     CVorlintView window;
@@ -299,6 +319,35 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
     EXPECT_EQ(Windows().size(), 101u);
 }
 
+TEST_F(VrlFileTest, EachHostileFileGetsTheVerdictCheckGives) {
+    for (const HostileVrl& file : hostileVrlFiles()) {
+        const QString path = QString::fromStdString(file.path);
+        QString message;
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        CDocument* document = App().OpenDocumentFile(path);
+        if (file.problem == "ok") {
+            EXPECT_NE(document, nullptr) << file.path << ": " << message.toStdString();
+            Trigger(CommandId::FileClose);
+        } else {
+            EXPECT_EQ(document, nullptr) << file.path;
+            EXPECT_EQ(message, QStringLiteral("Failed to open document.\n\n%1: %2")
+                                   .arg(path, QString::fromStdString(file.problem)));
+        }
+    }
+}
+
+TEST_F(VrlFileTest, AFailedSaveGivesTheSystemsReason) {
+    const QString path = Path(QStringLiteral("no-such-folder/lab.vrl"));
+    QString message;
+    ModalAnswer answer(Press(QMessageBox::Ok, &message));
+    EXPECT_FALSE(Active()->GetDocument()->DoSave(path));
+    // The system's words are in the user's language: English in the C locale.
+    const QString reason = std::strcmp(std::setlocale(LC_MESSAGES, nullptr), "C") == 0
+                               ? QStringLiteral("No such file or directory")
+                               : qt_error_string(ENOENT);
+    EXPECT_EQ(message, QStringLiteral("Failed to save document.\n\n%1: %2").arg(path, reason));
+}
+
 TEST_F(VrlFileTest, TheShippedExamplesOpenWithTheirWindows) {
     const std::pair<const char*, std::size_t> examples[] = {{"step-response.vrl", 1},
                                                             {"dead-time-and-lags.vrl", 2}};
@@ -406,12 +455,12 @@ TEST_F(VrlFileTest, WhatSaveWritesAtEachLimitOpensAgainAndOneMoreIsRefusedLeavin
     document = saveAndReopen();
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->Frames().size(), 100u);
-    VrlContent content;
+    VrlDocument content;
     content.windows.resize(101);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     EXPECT_FALSE(WriteVrl(buffer, content, message));
-    EXPECT_EQ(message, QStringLiteral("o documento tem 101 janelas; um arquivo guarda no máximo 100"));
+    EXPECT_EQ(message, QStringLiteral("windows: more than 100 windows"));
     EXPECT_TRUE(buffer.data().isEmpty());
 }
 
