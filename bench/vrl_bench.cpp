@@ -45,14 +45,15 @@ std::string hundredWindows() {
         R"("simStepMs":100,"realStepMs":7,"showError":false,"disturbance":-2.5,"deadTimeS":0.5,"lagCount":2,)"
         R"("lagTauS":1.5,"antiWindup":"backcalc","trackingTimeS":0.6666666666666666,"noiseStd":0.25,)"
         R"("noiseSeed":"18446744073709551615","quantization":0.1,"rateLimit":12.5,"bumpless":true,)";
-    const std::string window = "{" + settings + R"("events":[)" +
-                               repeated(R"({"atS":12.25,"setPoint":1500.5})", 300) + "]}";
+    const std::string window =
+        "{" + settings + R"("events":[)" + repeated(R"({"atS":12.25,"setPoint":1500.5})", 300) + "]}";
     return kHead + R"("windows":[)" + repeated(window, 100) + "]}";
 }
 
 /// An exercise at its limits: 1,000 checks and 10,000 events, its instructions filling the rest.
 std::string longExercise() {
-    const std::string checks = repeated(R"({"figure":"overshoot_pct","min":0.5,"max":12.75,"window":1})", 1000);
+    const std::string checks =
+        repeated(R"({"figure":"overshoot_pct","min":0.5,"max":12.75,"window":1})", 1000);
     const std::string events = repeated(R"({"atS":12.25,"setPoint":1500.5})", 10000);
     std::string text = kHead + R"("exercise":{"runS":30,"checks":[)" + checks + R"(],"events":[)" + events +
                        R"(],"instructions":")";

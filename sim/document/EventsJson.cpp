@@ -55,7 +55,8 @@ json eventsToJson(const std::vector<ScheduledEvent>& events) {
     json list = json::array();
     for (const ScheduledEvent& event : events) {
         const SettingRow& row = *event.change.row;
-        list.push_back({{"atS", numberJson(event.atS)}, {row.fileKey, settingValueToJson(row, event.change.value)}});
+        list.push_back(
+            {{"atS", numberJson(event.atS)}, {row.fileKey, settingValueToJson(row, event.change.value)}});
     }
     return list;
 }

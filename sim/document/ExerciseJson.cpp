@@ -50,7 +50,8 @@ bool readText(const json& object, const char* key, std::string& text, std::strin
 
 bool readFlag(const json& object, const char* key, bool& flag, std::string& problem) {
     const json* member = nullptr;
-    if (!readMember(object, key, QT_TRANSLATE_NOOP("ReaderProblem", "true or false"), isFlag, member, problem))
+    if (!readMember(object, key, QT_TRANSLATE_NOOP("ReaderProblem", "true or false"), isFlag, member,
+                    problem))
         return false;
     flag = member != nullptr && member->get<bool>();
     return true;
@@ -222,7 +223,9 @@ json checksToJson(const std::vector<ExerciseCheck>& checks) {
 json variantsToJson(const std::vector<ExerciseVariant>& variants) {
     json list = json::array();
     for (const ExerciseVariant& variant : variants) {
-        json entry{{"key", variant.row->fileKey}, {"min", numberJson(variant.min)}, {"max", numberJson(variant.max)}};
+        json entry{{"key", variant.row->fileKey},
+                   {"min", numberJson(variant.min)},
+                   {"max", numberJson(variant.max)}};
         if (variant.step != 0.0)
             entry["step"] = numberJson(variant.step);
         list.push_back(std::move(entry));
@@ -241,10 +244,11 @@ bool readExercise(const json& object, Exercise& exercise, std::string& problem) 
     }
     return readText(object, "title", exercise.title, problem) &&
            readText(object, "instructions", exercise.instructions, problem) &&
-           readFlag(object, "hidePlant", exercise.hidePlant, problem) && readRunS(object, exercise, problem) &&
-           readExerciseEvents(object, exercise, problem) &&
+           readFlag(object, "hidePlant", exercise.hidePlant, problem) &&
+           readRunS(object, exercise, problem) && readExerciseEvents(object, exercise, problem) &&
            readList(object, "checks", kMaxExerciseChecks, "checks", exercise.checks, readCheck, problem) &&
-           readFlag(object, "locked", exercise.locked, problem) && readVariantSeed(object, exercise, problem) &&
+           readFlag(object, "locked", exercise.locked, problem) &&
+           readVariantSeed(object, exercise, problem) &&
            readList(object, "variants", kMaxExerciseChecks, "variants", exercise.variants, readVariant,
                     problem);
 }

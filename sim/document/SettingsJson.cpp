@@ -43,8 +43,7 @@ std::string mismatch(const SettingRow& row, const json& value) {
     case SettingKind::Text:
         break;
     }
-    return value.is_string() ? ""
-                             : std::string("expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "a text");
+    return value.is_string() ? "" : std::string("expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "a text");
 }
 
 } // namespace

@@ -30,23 +30,24 @@ bool checkFormat(const json& root, std::string& problem) {
     }
     if (version->get<double>() > VrlDocument::kVersion) {
         problem = "version " + numberText(version->get<double>()) +
-                  " comes from a newer Vorlint; this one reads version " + std::to_string(VrlDocument::kVersion);
+                  " comes from a newer Vorlint; this one reads version " +
+                  std::to_string(VrlDocument::kVersion);
         return false;
     }
     return true;
 }
 
 /// The members of `object` besides the table's keys: what the file keeps that this version does not read.
-json unknownWindowKeys(const json& object) {
-    json kept = object;
+json unknownWindowKeys(json&& object) {
     for (const SettingRow& row : settingRows()) {
         if (row.fileKey != nullptr)
-            kept.erase(row.fileKey);
+            object.erase(row.fileKey);
     }
-    return kept;
+    return std::move(object);
 }
 
-bool readWindow(const json& object, VrlWindowSetup& window, std::string& problem) {
+/// Reads a window's entry, then keeps what is left of it (taken, not copied: it may be long).
+bool readWindow(json& object, VrlWindowSetup& window, std::string& problem) {
     if (!object.is_object()) {
         problem = std::string(": expected ") + QT_TRANSLATE_NOOP("ReaderProblem", "an object");
         return false;
@@ -60,11 +61,11 @@ bool readWindow(const json& object, VrlWindowSetup& window, std::string& problem
         problem = ".events" + problem;
         return false;
     }
-    window.kept = KeptJson(unknownWindowKeys(object));
+    window.kept = KeptJson(unknownWindowKeys(std::move(object)));
     return true;
 }
 
-bool readWindows(const json& root, std::vector<VrlWindowSetup>& windows, std::string& problem) {
+bool readWindows(json& root, std::vector<VrlWindowSetup>& windows, std::string& problem) {
     const auto list = root.find("windows");
     if (list == root.end())
         return true;
@@ -86,7 +87,7 @@ bool readWindows(const json& root, std::vector<VrlWindowSetup>& windows, std::st
     return true;
 }
 
-bool readExerciseOf(const json& root, VrlDocument& document, std::string& problem) {
+bool readExerciseOf(json& root, VrlDocument& document, std::string& problem) {
     const auto exercise = root.find("exercise");
     document.hasExercise = exercise != root.end();
     if (!document.hasExercise)
@@ -109,7 +110,7 @@ bool readExerciseOf(const json& root, VrlDocument& document, std::string& proble
             return false;
         }
     }
-    document.exerciseKept = KeptJson(*exercise);
+    document.exerciseKept = KeptJson(std::move(*exercise));
     return true;
 }
 
@@ -125,7 +126,8 @@ bool readStudentText(const json& student, const char* key, std::string& text, st
     const auto value = student.find(key);
     if (value == student.end())
         return true;
-    if (!value->is_string() || characterCount(value->get_ref<const std::string&>()) > VrlStudent::kMaxCharacters) {
+    if (!value->is_string() ||
+        characterCount(value->get_ref<const std::string&>()) > VrlStudent::kMaxCharacters) {
         problem = std::string("student.") + key + ": expected " +
                   QT_TRANSLATE_NOOP("ReaderProblem", "a text of at most 200 characters");
         return false;
@@ -134,7 +136,7 @@ bool readStudentText(const json& student, const char* key, std::string& text, st
     return true;
 }
 
-bool readStudentOf(const json& root, VrlDocument& document, std::string& problem) {
+bool readStudentOf(json& root, VrlDocument& document, std::string& problem) {
     const auto student = root.find("student");
     document.hasStudent = student != root.end();
     if (!document.hasStudent)
@@ -176,7 +178,8 @@ json documentToJson(const VrlDocument& document) {
         root["exercise"] = exerciseToJson(document.exercise, document.exerciseKept.value());
     root.erase("student");
     if (document.hasStudent) {
-        json student = document.studentKept.value().is_object() ? document.studentKept.value() : json::object();
+        json student =
+            document.studentKept.value().is_object() ? document.studentKept.value() : json::object();
         student["name"] = document.student.name;
         student["id"] = document.student.id;
         root["student"] = std::move(student);

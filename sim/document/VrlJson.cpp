@@ -28,11 +28,14 @@ public:
 
     bool key(json::string_t& key) {
         Frame& frame = m_frames.back();
-        if (frame.value->contains(key)) {
-            m_problem = pathText(false) + (m_frames.size() > 1 ? "." : "") + key + ": the key comes twice";
+        // One lookup a key: the place for its value, unless the key was there already.
+        const auto [member, added] = frame.value->get_ref<json::object_t&>().emplace(std::move(key), nullptr);
+        if (!added) {
+            m_problem =
+                pathText(false) + (m_frames.size() > 1 ? "." : "") + member->first + ": the key comes twice";
             return false;
         }
-        frame.key = std::move(key);
+        frame.member = &*member;
         return true;
     }
 
@@ -57,7 +60,7 @@ public:
 private:
     struct Frame {
         json* value;
-        std::string key; ///< an object's key whose value comes next
+        json::object_t::value_type* member = nullptr; ///< an object's key whose value comes next
     };
 
     /// The library's words without its prefix ("[json.exception...] parse error at line 1, column 3: ")
@@ -84,7 +87,7 @@ private:
             if (innermost && !pending)
                 break;
             if (frame.value->is_object()) {
-                path += (path.empty() ? "" : ".") + frame.key;
+                path += (path.empty() ? "" : ".") + (frame.member != nullptr ? frame.member->first : "");
             } else {
                 const std::size_t size = frame.value->size();
                 path += "[" + std::to_string(innermost ? size : size - 1) + "]";
@@ -98,7 +101,7 @@ private:
             return &m_root;
         Frame& frame = m_frames.back();
         if (frame.value->is_object())
-            return &(*frame.value)[frame.key];
+            return &frame.member->second;
         frame.value->push_back(nullptr);
         return &frame.value->back();
     }
@@ -115,7 +118,7 @@ private:
         }
         json* value = slot();
         *value = std::move(container);
-        m_frames.push_back({value, {}});
+        m_frames.push_back({value, nullptr});
         return true;
     }
 
@@ -136,6 +139,13 @@ bool parseVrlJson(const std::string& text, json& root, std::string& problem) {
     problem.clear();
     if (text.size() > kMaxVrlBytes) {
         problem = "the file is larger than 1 MB";
+        return false;
+    }
+    // The parser takes a NUL for the end of the text and would pass over whatever follows it; JSON has
+    // none outside a string's escapes.
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos) {
+        problem = "not JSON (a NUL byte at byte " + std::to_string(nul) + ")";
         return false;
     }
     CheckedJsonBuilder builder(root);

@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>

@@ -68,18 +68,19 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
     const std::pair<std::string, std::string> rows[] = {
         {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [{\"kp\": 1e999}]}",
          "windows[0].kp: a number out of range (1e999)"},
-        {"{\"format\": \"vorlint\",}",
-         "not JSON (syntax error while parsing object key - unexpected '}'; expected string literal at byte 22)"},
+        {"{\"format\": \"vorlint\",}", "not JSON (syntax error while parsing object key - unexpected '}'; "
+                                       "expected string literal at byte 22)"},
         {R"({"format": "vorlint", "version": 2})",
          "version 2 comes from a newer Vorlint; this one reads version 1"},
         {head + R"("windows": [{"lagCount": 6}]})",
          "windows[0].lagCount: expected a whole number from 0 to 5"},
         {head + R"("windows": [{"setPoint": "1"}]})",
          "windows[0].setPoint: expected a number from 0 to 3000"},
-        {head + R"("windows": [{"noiseSeed": -1}]})",
-         "windows[0].noiseSeed: expected a whole number from 0 to 18446744073709551615, or its digits in a text"},
+        {head + R"("windows": [{"noiseSeed": -1}]})", "windows[0].noiseSeed: expected a whole number from 0 "
+                                                      "to 18446744073709551615, or its digits in a text"},
         {head + R"("windows": [{"noiseSeed": "18446744073709551616"}]})",
-         "windows[0].noiseSeed: expected a whole number from 0 to 18446744073709551615, or its digits in a text"},
+         "windows[0].noiseSeed: expected a whole number from 0 to 18446744073709551615, or its digits in a "
+         "text"},
         {head + R"("windows": [{}, 3]})", "windows[1]: expected an object"},
         {head + R"("windows": [{"events": [{"atS": -1, "kp": 1}]}]})",
          "windows[0].events[0].atS: expected a finite number of 0 or more"},
@@ -102,7 +103,8 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
         {head + R"("exercise": {"checks": [{"figure": "iae", "window": 0}]}})",
          "exercise.checks[0].window: expected a whole number from 1 to 100"},
         {head + R"("exercise": {"checks": [3]}})", "exercise.checks[0]: expected an object"},
-        {head + R"("windows": [{}], "exercise": {"checks": [{"figure": "iae"}, {"figure": "iae", "window": 2}]}})",
+        {head +
+             R"("windows": [{}], "exercise": {"checks": [{"figure": "iae"}, {"figure": "iae", "window": 2}]}})",
          "exercise.checks[1].window: names window 2 of 1"},
         {head + R"("exercise": {"variants": [{"key": "pid", "min": 0, "max": 1}]}})",
          "exercise.variants[0].key: expected a number setting's key"},
@@ -137,7 +139,8 @@ TEST(VrlDocumentTest, WritesBackWhatItReadUnknownKeysAndUneditedListsAsTheyCame)
     VrlDocument document;
     std::string problem;
     ASSERT_TRUE(readVrlDocument("\xEF\xBB\xBF" + text, document, problem)) << problem;
-    EXPECT_EQ(document.windows[0].settings[1].value.text, "18446744073709551615") << "a seed as a number, exact";
+    EXPECT_EQ(document.windows[0].settings[1].value.text, "18446744073709551615")
+        << "a seed as a number, exact";
     EXPECT_TRUE(document.exercise.locked);
     EXPECT_EQ(document.exercise.variantSeed, UINT64_MAX);
     ASSERT_EQ(document.exercise.variants.size(), 1u);
@@ -148,7 +151,7 @@ TEST(VrlDocumentTest, WritesBackWhatItReadUnknownKeysAndUneditedListsAsTheyCame)
     ASSERT_TRUE(writeVrlDocument(document, written, problem)) << problem;
     const std::string seed = R"("noiseSeed":18446744073709551615)";
     EXPECT_EQ(written, std::string(text).replace(text.find(seed), seed.size(),
-                                                   R"("noiseSeed":"18446744073709551615")"))
+                                                 R"("noiseSeed":"18446744073709551615")"))
         << "no byte-order mark; a seed above 2^53 - 1 as digits in a text";
 
     document.windows[0].events[0].atS = 2.0;

@@ -11,9 +11,10 @@ using json = nlohmann::json;
 TEST(VrlJsonTest, ReadsStrictJsonExactly) {
     json value;
     std::string problem;
-    ASSERT_TRUE(parseVrlJson("\xEF\xBB\xBF {\"a\": [0.1, -2e-3, 1E2, true, null, \"\\u00e9\\ud83d\\ude00\\n\", "
-                             "18446744073709551615, 1e-400, 4.9e-324]} ",
-                             value, problem))
+    ASSERT_TRUE(
+        parseVrlJson("\xEF\xBB\xBF {\"a\": [0.1, -2e-3, 1E2, true, null, \"\\u00e9\\ud83d\\ude00\\n\", "
+                     "18446744073709551615, 1e-400, 4.9e-324]} ",
+                     value, problem))
         << problem;
     const json& list = value["a"];
     ASSERT_EQ(list.size(), 9u);
@@ -53,6 +54,8 @@ TEST(VrlJsonTest, RefusesWhatTheFormatDoesNotTakeSayingWhere) {
         EXPECT_EQ(problem.rfind("not JSON (", 0), 0u) << problem;
         EXPECT_NE(problem.find(" at byte "), std::string::npos) << problem;
     }
+    EXPECT_FALSE(parseVrlJson(std::string("{}\0{", 3), value, problem)) << "nothing passed over after a NUL";
+    EXPECT_EQ(problem, "not JSON (a NUL byte at byte 2)");
     EXPECT_FALSE(parseVrlJson(".5", value, problem));
     EXPECT_EQ(problem, "not JSON (syntax error while parsing value - invalid literal at byte 1)");
 }
