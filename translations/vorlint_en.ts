@@ -1996,8 +1996,40 @@ Vorlint.Document</translation>
         <translation>above max</translation>
     </message>
     <message>
-        <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
-        <translation>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</translation>
+        <source>a whole number from 0 to 18446744073709551615, or its digits in a text</source>
+        <translation>a whole number from 0 to 18446744073709551615, or its digits in a text</translation>
+    </message>
+    <message>
+        <source>a number setting&apos;s key</source>
+        <translation>a number setting&apos;s key</translation>
+    </message>
+    <message>
+        <source>a text of at most 200 characters</source>
+        <translation>a text of at most 200 characters</translation>
+    </message>
+    <message>
+        <source>a text is not UTF-8</source>
+        <translation>a text is not UTF-8</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>the key comes twice</source>
+        <translation>the key comes twice</translation>
+    </message>
+    <message>
+        <source>a lone surrogate</source>
+        <translation>a lone surrogate</translation>
+    </message>
+    <message>
+        <source>nested deeper than 32</source>
+        <translation>nested deeper than 32</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>the file is larger than 1 MB</translation>
     </message>
 </context>
 <context>
@@ -2179,53 +2211,6 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
-    <name>VrlFile</name>
-    <message>
-        <source>the file is larger than 1 MB</source>
-        <translation>the file is larger than 1 MB</translation>
-    </message>
-    <message>
-        <source>not JSON (%1 near byte %2)</source>
-        <translation>not JSON (%1 near byte %2)</translation>
-    </message>
-    <message>
-        <source>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</source>
-        <translation>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</translation>
-    </message>
-    <message>
-        <source>version: expected a whole number from 1</source>
-        <translation>version: expected a whole number from 1</translation>
-    </message>
-    <message>
-        <source>version %1 comes from a newer Vorlint; this one reads version %2</source>
-        <translation>version %1 comes from a newer Vorlint; this one reads version %2</translation>
-    </message>
-    <message>
-        <source>: expected an object</source>
-        <translation>: expected an object</translation>
-    </message>
-    <message>
-        <source>windows: expected a list</source>
-        <translation>windows: expected a list</translation>
-    </message>
-    <message>
-        <source>windows: more than %1 windows</source>
-        <translation>windows: more than %1 windows</translation>
-    </message>
-    <message>
-        <source>o documento tem %1 janelas; um arquivo guarda no máximo %2</source>
-        <translation>the document has %1 windows; a file keeps at most %2</translation>
-    </message>
-    <message>
-        <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
-        <translation>the file would have %1 bytes; Vorlint opens files of up to 1 MB</translation>
-    </message>
-    <message>
-        <source>%1: a number out of range (near byte %2)</source>
-        <translation>%1: a number out of range (near byte %2)</translation>
-    </message>
-</context>
-<context>
     <name>WindowCycleKeys</name>
     <message>
         <source>Next Window</source>
@@ -2245,22 +2230,6 @@ Vorlint.Document</translation>
     <message>
         <source>expected %1</source>
         <translation>expected %1</translation>
-    </message>
-    <message>
-        <source>expected a whole number from 0 to %1</source>
-        <translation>expected a whole number from 0 to %1</translation>
-    </message>
-    <message>
-        <source>expected true or false</source>
-        <translation>expected true or false</translation>
-    </message>
-    <message>
-        <source>expected a text</source>
-        <translation>expected a text</translation>
-    </message>
-    <message>
-        <source>esperado um texto sem surrogate UTF-16 isolado</source>
-        <translation>expected a text without a lone UTF-16 surrogate</translation>
     </message>
 </context>
 </TS>

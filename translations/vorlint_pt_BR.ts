@@ -1996,8 +1996,40 @@ Vorlint.Document</translation>
         <translation>acima de max</translation>
     </message>
     <message>
-        <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
-        <translation>um número inteiro de 0 a 9007199254740991, ou seus algarismos num texto até 18446744073709551615</translation>
+        <source>a whole number from 0 to 18446744073709551615, or its digits in a text</source>
+        <translation>um número inteiro de 0 a 18446744073709551615, ou seus algarismos num texto</translation>
+    </message>
+    <message>
+        <source>a number setting&apos;s key</source>
+        <translation>a chave de um ajuste numérico</translation>
+    </message>
+    <message>
+        <source>a text of at most 200 characters</source>
+        <translation>um texto de no máximo 200 caracteres</translation>
+    </message>
+    <message>
+        <source>a text is not UTF-8</source>
+        <translation>um texto não é UTF-8</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória esgotada</translation>
+    </message>
+    <message>
+        <source>the key comes twice</source>
+        <translation>a chave aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>a lone surrogate</source>
+        <translation>um surrogate UTF-16 isolado</translation>
+    </message>
+    <message>
+        <source>nested deeper than 32</source>
+        <translation>aninhado a mais de 32 níveis</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>o arquivo tem mais de 1 MB</translation>
     </message>
 </context>
 <context>
@@ -2179,53 +2211,6 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
-    <name>VrlFile</name>
-    <message>
-        <source>the file is larger than 1 MB</source>
-        <translation>o arquivo tem mais de 1 MB</translation>
-    </message>
-    <message>
-        <source>not JSON (%1 near byte %2)</source>
-        <translation>não é JSON (%1 perto do byte %2)</translation>
-    </message>
-    <message>
-        <source>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</source>
-        <translation>não é um arquivo do Vorlint (falta &quot;format&quot;: &quot;vorlint&quot;)</translation>
-    </message>
-    <message>
-        <source>version: expected a whole number from 1</source>
-        <translation>version: esperado um número inteiro a partir de 1</translation>
-    </message>
-    <message>
-        <source>version %1 comes from a newer Vorlint; this one reads version %2</source>
-        <translation>a versão %1 vem de um Vorlint mais novo; este lê a versão %2</translation>
-    </message>
-    <message>
-        <source>: expected an object</source>
-        <translation>: esperado um objeto</translation>
-    </message>
-    <message>
-        <source>windows: expected a list</source>
-        <translation>windows: esperada uma lista</translation>
-    </message>
-    <message>
-        <source>windows: more than %1 windows</source>
-        <translation>windows: mais de %1 janelas</translation>
-    </message>
-    <message>
-        <source>o documento tem %1 janelas; um arquivo guarda no máximo %2</source>
-        <translation>o documento tem %1 janelas; um arquivo guarda no máximo %2</translation>
-    </message>
-    <message>
-        <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
-        <translation>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</translation>
-    </message>
-    <message>
-        <source>%1: a number out of range (near byte %2)</source>
-        <translation>%1: número fora do alcance (perto do byte %2)</translation>
-    </message>
-</context>
-<context>
     <name>WindowCycleKeys</name>
     <message>
         <source>Next Window</source>
@@ -2245,22 +2230,6 @@ Vorlint.Document</translation>
     <message>
         <source>expected %1</source>
         <translation>esperado %1</translation>
-    </message>
-    <message>
-        <source>expected a whole number from 0 to %1</source>
-        <translation>esperado um número inteiro de 0 a %1</translation>
-    </message>
-    <message>
-        <source>expected true or false</source>
-        <translation>esperado true ou false</translation>
-    </message>
-    <message>
-        <source>expected a text</source>
-        <translation>esperado um texto</translation>
-    </message>
-    <message>
-        <source>esperado um texto sem surrogate UTF-16 isolado</source>
-        <translation>esperado um texto sem surrogate UTF-16 isolado</translation>
     </message>
 </context>
 </TS>

@@ -216,7 +216,7 @@ bool writeVrlDocument(const VrlDocument& document, std::string& text, std::strin
         problem = QT_TRANSLATE_NOOP("ReaderProblem", "a text is not UTF-8");
         return false;
     } catch (const std::bad_alloc&) {
-        problem = "out of memory";
+        problem = QT_TRANSLATE_NOOP("ReaderProblem", "out of memory");
         return false;
     }
     VrlDocument again;

@@ -1,5 +1,7 @@
 #include "VrlJson.h"
 
+#include "TranslationMark.h"
+
 #include <new>
 #include <utility>
 #include <vector>
@@ -31,8 +33,8 @@ public:
         // One lookup a key: the place for its value, unless the key was there already.
         const auto [member, added] = frame.value->get_ref<json::object_t&>().emplace(std::move(key), nullptr);
         if (!added) {
-            m_problem =
-                pathText(false) + (m_frames.size() > 1 ? "." : "") + member->first + ": the key comes twice";
+            m_problem = pathText(false) + (m_frames.size() > 1 ? "." : "") + member->first + ": " +
+                        QT_TRANSLATE_NOOP("ReaderProblem", "the key comes twice");
             return false;
         }
         frame.member = &*member;
@@ -48,7 +50,7 @@ public:
         if (error.id == 406) {
             m_problem = prefix + "a number out of range (" + token + ")";
         } else if (what.find("surrogate") != std::string::npos) {
-            m_problem = prefix + "a lone surrogate";
+            m_problem = prefix + QT_TRANSLATE_NOOP("ReaderProblem", "a lone surrogate");
         } else {
             m_problem = "not JSON (" + description(what, token) + " at byte " + std::to_string(byte) + ")";
         }
@@ -113,7 +115,8 @@ private:
 
     bool open(json container) {
         if (m_frames.size() >= kMaxVrlDepth) {
-            m_problem = "nested deeper than " + std::to_string(kMaxVrlDepth);
+            static_assert(kMaxVrlDepth == 32, "the message names the limit");
+            m_problem = QT_TRANSLATE_NOOP("ReaderProblem", "nested deeper than 32");
             return false;
         }
         json* value = slot();
@@ -138,7 +141,7 @@ bool parseVrlJson(const std::string& text, json& root, std::string& problem) {
     root = json();
     problem.clear();
     if (text.size() > kMaxVrlBytes) {
-        problem = "the file is larger than 1 MB";
+        problem = QT_TRANSLATE_NOOP("ReaderProblem", "the file is larger than 1 MB");
         return false;
     }
     // The parser takes a NUL for the end of the text and would pass over whatever follows it; JSON has
@@ -154,7 +157,7 @@ bool parseVrlJson(const std::string& text, json& root, std::string& problem) {
             return true;
         problem = builder.problem().empty() ? "not JSON" : builder.problem();
     } catch (const std::bad_alloc&) {
-        problem = "out of memory";
+        problem = QT_TRANSLATE_NOOP("ReaderProblem", "out of memory");
     }
     root = json();
     return false;
