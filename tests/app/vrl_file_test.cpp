@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <gtest/gtest-spi.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -335,6 +337,19 @@ TEST_F(VrlFileTest, EachHostileFileGetsTheVerdictCheckGives) {
                                    .arg(path, QString::fromStdString(file.problem)));
         }
     }
+}
+
+TEST(UnexpectedDialogTest, AModalDialogNobodyAnswersFailsTheTestWithItsTextInSeconds) {
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Vorlint"),
+                            QStringLiteral("a refused file"));
+            box.exec();
+        },
+        "an unexpected modal dialog stayed open: a refused file");
+    EXPECT_LT(clock.elapsed(), 2 * UnexpectedDialogGuard::kPatienceMs);
 }
 
 TEST_F(VrlFileTest, AFailedSaveGivesTheSystemsReason) {
