@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QJsonObject>
+#include "KeptJson.h"
+
 #include <QMdiSubWindow>
 
 #include <functional>
@@ -31,8 +32,8 @@ public:
     void SetFrameTitle(const QString& title, int number);
     /// Keys of this window's entry in its document's file that this version does not know, written
     /// back as they came when the document is saved.
-    const QJsonObject& UnknownSettings() const { return m_unknownSettings; }
-    void SetUnknownSettings(QJsonObject keys) { m_unknownSettings = std::move(keys); }
+    const KeptJson& UnknownSettings() const { return m_unknownSettings; }
+    void SetUnknownSettings(KeptJson keys) { m_unknownSettings = std::move(keys); }
 
 signals:
     /// The document's modified flag changed.
@@ -45,5 +46,5 @@ private:
     CDocument* m_pDocument;
     CChildFrame* m_pFrame;
     CloseHandler m_mayClose;
-    QJsonObject m_unknownSettings;
+    KeptJson m_unknownSettings;
 };

@@ -1,15 +1,11 @@
 #include "CheckCommand.h"
 
-#include "DataFileCache.h"
 #include "GradedRun.h"
-#include "JsonReader.h"
 #include "NumberText.h"
 #include "VrlDocument.h"
+#include "VrlFileText.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -41,36 +37,16 @@ const char* const kHelp =
     "usage error or a file that cannot be read, is not a Vorlint file, holds no exercise or no runS, a\n"
     "run of more than 10000000 steps, or a plant formula that fails at a step of the run.\n";
 
-std::string readProblem(RegularFileRead result) {
-    switch (result) {
-    case RegularFileRead::NotRegular:
-        return "not a regular file";
-    case RegularFileRead::TooLarge:
-        return "the file is larger than 1 MB";
-    default:
-        return std::strerror(errno);
-    }
-}
-
 /// What keeps the file at `path` from being graded; empty when nothing does.
 std::string exerciseProblem(const std::string& path, VrlDocument& document) {
     std::string text;
-    DataFileStamp identity;
-    const RegularFileRead read = readRegularFileUpTo(path, kMaxJsonBytes, text, identity);
-    if (read != RegularFileRead::Ok)
-        return readProblem(read);
     std::string problem;
-    if (!readVrlDocument(text, document, problem))
+    if (!readVrlFileText(path, text, problem) || !readVrlDocument(text, document, problem))
         return problem;
     if (!document.hasExercise)
         return "no exercise";
     if (!document.exercise.hasRunS)
         return "exercise.runS: missing";
-    for (const ExerciseCheck& check : document.exercise.checks) {
-        if (check.window > document.windows.size())
-            return "a check names window " + std::to_string(check.window) + " of " +
-                   std::to_string(document.windows.size());
-    }
     return "";
 }
 

@@ -1103,7 +1103,7 @@ Exercise</translation>
     </message>
     <message>
         <source>Quantos segundos simulados passam em um segundo real: muda o campo Real da janela ativa a partir do seu Simulado.</source>
-        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simul. field.</translation>
+        <translation>How many simulated seconds pass in one real second: sets the active window&apos;s Real field from its Simulado.</translation>
     </message>
 </context>
 <context>
@@ -1860,6 +1860,10 @@ Vorlint.Document</translation>
         <source>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</source>
         <translation>&quot;%1&quot; is not a known name: names are lower case (p, t, dt).</translation>
     </message>
+    <message>
+        <source>A fórmula não deu um número.</source>
+        <translation>The formula gave no number.</translation>
+    </message>
 </context>
 <context>
     <name>FrequencyLab</name>
@@ -1914,6 +1918,10 @@ Vorlint.Document</translation>
     <message>
         <source>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</source>
         <translation>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</translation>
+    </message>
+    <message>
+        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
+        <translation>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</translation>
     </message>
 </context>
 <context>
@@ -1988,6 +1996,22 @@ Vorlint.Document</translation>
     <message>
         <source>0 or %1</source>
         <translation>0 or %1</translation>
+    </message>
+    <message>
+        <source>a finite number of 0 or more</source>
+        <translation>a finite number of 0 or more</translation>
+    </message>
+    <message>
+        <source>a finite number above 0</source>
+        <translation>a finite number above 0</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 3000</source>
+        <translation>a number from 0 to 3000</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>a number from 0 to 100</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2089,42 @@ Vorlint.Document</translation>
     <message>
         <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
         <translation>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 18446744073709551615, or its digits in a text</source>
+        <translation>a whole number from 0 to 18446744073709551615, or its digits in a text</translation>
+    </message>
+    <message>
+        <source>a number setting&apos;s key</source>
+        <translation>a number setting&apos;s key</translation>
+    </message>
+    <message>
+        <source>a text of at most 200 characters</source>
+        <translation>a text of at most 200 characters</translation>
+    </message>
+    <message>
+        <source>a text is not UTF-8</source>
+        <translation>a text is not UTF-8</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>the key comes twice</source>
+        <translation>the key comes twice</translation>
+    </message>
+    <message>
+        <source>a lone surrogate</source>
+        <translation>a lone surrogate</translation>
+    </message>
+    <message>
+        <source>nested deeper than 32</source>
+        <translation>nested deeper than 32</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>the file is larger than 1 MB</translation>
     </message>
 </context>
 <context>

@@ -1860,6 +1860,10 @@ Vorlint.Document</translation>
         <source>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</source>
         <translation>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</translation>
     </message>
+    <message>
+        <source>A fórmula não deu um número.</source>
+        <translation>A fórmula não deu um número.</translation>
+    </message>
 </context>
 <context>
     <name>FrequencyLab</name>
@@ -1914,6 +1918,10 @@ Vorlint.Document</translation>
     <message>
         <source>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</source>
         <translation>A planta é instável no ponto de operação (|a| &gt; 1): as suas margens exigem o critério de Nyquist, então as margens, os cruzamentos e o Ms não são dados.</translation>
+    </message>
+    <message>
+        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
+        <translation>O ganho da malha é 0 em todas as frequências (todos os ganhos são 0, ou a potência não move o point), então não há cruzamento nem margem.</translation>
     </message>
 </context>
 <context>
@@ -1988,6 +1996,22 @@ Vorlint.Document</translation>
     <message>
         <source>0 or %1</source>
         <translation>0 ou %1</translation>
+    </message>
+    <message>
+        <source>a finite number of 0 or more</source>
+        <translation>um número finito de 0 ou mais</translation>
+    </message>
+    <message>
+        <source>a finite number above 0</source>
+        <translation>um número finito acima de 0</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 3000</source>
+        <translation>um número de 0 a 3000</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>um número de 0 a 100</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2089,42 @@ Vorlint.Document</translation>
     <message>
         <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
         <translation>um número inteiro de 0 a 9007199254740991, ou seus algarismos num texto até 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 18446744073709551615, or its digits in a text</source>
+        <translation>um número inteiro de 0 a 18446744073709551615, ou seus algarismos num texto</translation>
+    </message>
+    <message>
+        <source>a number setting&apos;s key</source>
+        <translation>a chave de um ajuste numérico</translation>
+    </message>
+    <message>
+        <source>a text of at most 200 characters</source>
+        <translation>um texto de no máximo 200 caracteres</translation>
+    </message>
+    <message>
+        <source>a text is not UTF-8</source>
+        <translation>um texto não é UTF-8</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória esgotada</translation>
+    </message>
+    <message>
+        <source>the key comes twice</source>
+        <translation>a chave aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>a lone surrogate</source>
+        <translation>um surrogate UTF-16 isolado</translation>
+    </message>
+    <message>
+        <source>nested deeper than 32</source>
+        <translation>aninhado a mais de 32 níveis</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>o arquivo tem mais de 1 MB</translation>
     </message>
 </context>
 <context>

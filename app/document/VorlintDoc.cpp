@@ -1,18 +1,17 @@
 #include "VorlintDoc.h"
 
 #include "ChildFrame.h"
-#include "ExerciseToJson.h"
 #include "MdiChild.h"
 #include "VorlintView.h"
 #include "VrlFile.h"
-#include "WindowSettingsJson.h"
+#include "WindowSetup.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 
 bool CVorlintDoc::CanAddFrame(QString& why) const {
-    if (VrlContent::FitsWindowCount(static_cast<qint64>(Frames().size()) + 1))
+    if (Frames().size() + 1 <= VrlDocument::kMaxWindows)
         return true;
     why = QCoreApplication::translate(
               "CVorlintDoc", "Este documento já tem %1 janelas, o máximo que um arquivo do Vorlint guarda.")
@@ -28,18 +27,21 @@ void CVorlintDoc::OnInitialUpdateFrame(CMdiChild& frame) {
     frame.View()->SetPlantHidden(HidesPlant());
     if (m_pendingWindows.empty())
         return;
-    frame.SetUnknownSettings(ApplyWindowSettings(m_pendingWindows.front(), *frame.View()));
+    frame.SetUnknownSettings(ApplyWindowSetup(m_pendingWindows.front(), *frame.View()));
     m_pendingWindows.pop_front();
     frame.Frame()->ExchangePanels(false);
 }
 
 void CVorlintDoc::SetExercise(const std::optional<Exercise>& exercise) {
-    if (exercise)
-        m_unknownKeys.insert(kVrlExerciseKey,
-                             ExerciseToJson(*exercise, m_unknownKeys.value(kVrlExerciseKey).toObject()));
-    else
-        m_unknownKeys.remove(kVrlExerciseKey);
+    const std::optional<Exercise> before = m_exercise;
     m_exercise = exercise;
+    // The editor shows the words, the run and the checks; what it does not show stays as it was.
+    if (m_exercise && before) {
+        m_exercise->locked = before->locked;
+        m_exercise->hasVariantSeed = before->hasVariantSeed;
+        m_exercise->variantSeed = before->variantSeed;
+        m_exercise->variants = before->variants;
+    }
     SetModifiedFlag();
     ApplyPlantHiding();
 }
@@ -50,20 +52,22 @@ void CVorlintDoc::ApplyPlantHiding() {
 }
 
 bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {
-    VrlContent content;
     if (storing) {
-        content.unknownKeys = m_unknownKeys;
+        VrlDocument document = m_file;
+        document.hasExercise = m_exercise.has_value();
+        document.exercise = m_exercise.value_or(Exercise());
         for (CMdiChild* frame : Frames())
-            content.windows.push_back(WindowSettingsToJson(*frame->View(), frame->UnknownSettings()));
-        return WriteVrl(file, content, problem);
+            document.windows.push_back(CollectWindowSetup(*frame->View(), frame->UnknownSettings()));
+        return WriteVrl(file, document, problem);
     }
-    if (!ReadVrl(file, content, problem))
+    VrlDocument document;
+    if (!ReadVrl(file, document, problem))
         return false;
-    m_unknownKeys = content.unknownKeys;
-    Exercise exercise;
+    m_pendingWindows.assign(document.windows.begin(), document.windows.end());
+    document.windows.clear();
     m_exercise.reset();
-    if (VrlExercise(content, exercise))
-        m_exercise = exercise;
-    m_pendingWindows.assign(content.windows.begin(), content.windows.end());
+    if (document.hasExercise)
+        m_exercise = document.exercise;
+    m_file = std::move(document);
     return true;
 }

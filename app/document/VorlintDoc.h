@@ -2,8 +2,7 @@
 
 #include "Document.h"
 #include "Exercise.h"
-
-#include <QJsonObject>
+#include "VrlDocument.h"
 
 #include <deque>
 #include <optional>
@@ -24,7 +23,8 @@ public:
 
     /// The exercise the file holds, or nullptr.
     const Exercise* GetExercise() const { return m_exercise ? &*m_exercise : nullptr; }
-    /// Gives the document `exercise`, or takes its exercise away for none, and marks it modified.
+    /// Gives the document `exercise`, or takes its exercise away for none, and marks it modified; what
+    /// the editor does not show (locked, the plant variants) stays as the document had it.
     void SetExercise(const std::optional<Exercise>& exercise);
     /// Hides or shows the plant in every window of the document as the exercise now says.
     void ApplyPlantHiding();
@@ -35,10 +35,11 @@ protected:
 private:
     bool HidesPlant() const { return m_exercise && m_exercise->hidePlant; }
 
-    /// The windows' objects read from the file that no window has taken yet.
-    std::deque<QJsonObject> m_pendingWindows;
-    /// Keys of the file's top level this version does not know, written back on save.
-    QJsonObject m_unknownKeys;
-    /// Read from m_unknownKeys once, for the exercise dock's ten refreshes a second.
+    /// The windows read from the file that no window has taken yet.
+    std::deque<VrlWindowSetup> m_pendingWindows;
+    /// What the file held besides its windows (the student, keys this version does not know, the
+    /// exercise's object as it came), written back on save; its windows are the windows'.
+    VrlDocument m_file;
+    /// The exercise as the editor last gave it, or as read.
     std::optional<Exercise> m_exercise;
 };

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -69,6 +71,51 @@ private:
     std::function<void(QWidget*)> m_answer;
     QTimer m_timer;
     bool m_bFired = false;
+};
+
+/// Fails the running test with the text of a modal dialog that stays open longer than any answer
+/// takes (one no ModalAnswer expected: a refused file's message box), and closes it, so that the test
+/// goes on and fails instead of waiting for the suite's time limit.
+class UnexpectedDialogGuard {
+public:
+    static constexpr int kPatienceMs = 5000;
+
+    UnexpectedDialogGuard() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Look(); });
+        m_timer.start(250);
+    }
+
+    /// What a dialog shows: a message box's text, else its title.
+    static QString DialogText(QWidget* dialog) {
+        const auto* box = qobject_cast<QMessageBox*>(dialog);
+        return box != nullptr ? box->text() : dialog->windowTitle();
+    }
+
+private:
+    void Look() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !dialog->isVisible()) {
+            m_seen = nullptr;
+            return;
+        }
+        if (dialog != m_seen) {
+            m_seen = dialog;
+            m_since.start();
+            return;
+        }
+        if (m_since.elapsed() < kPatienceMs)
+            return;
+        ADD_FAILURE() << "an unexpected modal dialog stayed open: " << DialogText(dialog).toStdString();
+        m_seen = nullptr;
+        if (auto* modal = qobject_cast<QDialog*>(dialog))
+            modal->reject();
+        else
+            dialog->close();
+    }
+
+    QTimer m_timer;
+    QPointer<QWidget> m_seen;
+    QElapsedTimer m_since;
 };
 
 /// Presses a button of the message box that shows, keeping its text in `text` when asked.

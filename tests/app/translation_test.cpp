@@ -95,7 +95,7 @@ QString VrlRefusal(const char* json) {
     QBuffer file;
     file.setData(json);
     file.open(QIODevice::ReadOnly);
-    VrlContent content;
+    VrlDocument content;
     QString problem;
     EXPECT_FALSE(ReadVrl(file, content, problem));
     return problem;

@@ -4,13 +4,14 @@
 #include "DocTemplate.h"
 #include "Document.h"
 #include "ExpressaoDlg.h"
+#include "HostileVrl.h"
 #include "PlantControllerDlg.h"
 #include "RangedEdit.h"
 #include "RecentFileList.h"
 #include "SettingSamples.h"
 #include "UpDownControl.h"
 #include "VrlFile.h"
-#include "WindowSettingsJson.h"
+#include "WindowSetup.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -21,8 +22,12 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <gtest/gtest-spi.h>
+
 #include <cerrno>
+#include <clocale>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -31,8 +36,20 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+/// A document of the windows `views` as the file writes it.
+std::string WrittenVrl(const std::vector<CVorlintView*>& views) {
+    VrlDocument document;
+    for (CVorlintView* view : views)
+        document.windows.push_back(CollectWindowSetup(*view, KeptJson()));
+    std::string text;
+    std::string problem;
+    EXPECT_TRUE(writeVrlDocument(document, text, problem)) << problem;
+    return text;
+}
+
 QJsonObject SettingsOf(CMdiChild& window) {
-    return WindowSettingsToJson(*window.View(), QJsonObject());
+    const std::string text = WrittenVrl({window.View()});
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object().value("windows")[0].toObject();
 }
 
 using VrlFileTest = AppTest;
@@ -165,14 +182,20 @@ TEST(WindowSettingsTableTest, EverySavedSettingReadsBackAndIsRefusedOutOfRangeTh
         SettingTarget target{saved, &saved};
         const SettingValue sample = SampleValue(row, row.read(target));
         applySetting(target, row, sample);
-        ApplyWindowSettings(WindowSettingsToJson(saved, QJsonObject()), opened);
+        VrlDocument document;
+        std::string problem;
+        ASSERT_TRUE(readVrlDocument(WrittenVrl({&saved}), document, problem)) << problem;
+        ApplyWindowSetup(document.windows[0], opened);
         const SettingValue back = row.read(SettingSource(opened, &opened));
         EXPECT_EQ(back.number, sample.number);
         EXPECT_EQ(back.text, sample.text);
-        QString problem;
         const QJsonValue refused = RefusedJson(row);
         if (!(refused.isDouble() && std::isinf(refused.toDouble())) && !RefusedText(row).empty()) {
-            EXPECT_FALSE(CheckWindowSettings({{QLatin1String(row.fileKey), refused}}, problem));
+            const QJsonObject root{
+                {"format", "vorlint"},
+                {"version", 1},
+                {"windows", QJsonArray{QJsonObject{{QLatin1String(row.fileKey), refused}}}}};
+            EXPECT_FALSE(readVrlDocument(QJsonDocument(root).toJson().toStdString(), document, problem));
         }
     }
     CVorlintView window;
@@ -229,9 +252,9 @@ TEST_F(VrlFileTest, AWindowRunsItsEventsAndTheyAndTheExerciseAreKeptAsTheyCame) 
 TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
     const std::pair<QByteArray, const char*> rows[] = {
         {QByteArray(1024 * 1024 + 1, ' '), "the file is larger than 1 MB"},
-        {QByteArray("\x00\xff not a simulation", 20), "not JSON (illegal value near byte 1)"},
+        {QByteArray("\x00\xff not a simulation", 20), "not JSON (a NUL byte at byte 0)"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"kp": 1e999}]})",
-         "kp: a number out of range (near byte 60)"},
+         "windows[0].kp: a number out of range (1e999)"},
         {"[]", "not a Vorlint file (it lacks \"format\": \"vorlint\")"},
         {R"({"format": "tiled", "version": 1})", "not a Vorlint file (it lacks \"format\": \"vorlint\")"},
         {R"({"format": "vorlint", "version": 2})",
@@ -272,7 +295,7 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
          "exercise.checks[0].min: above max"},
         {R"({"format": "vorlint", "version": 1, "exercise": 1})", "exercise: expected an object"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"formula": "p\ud800"}]})",
-         "windows[0].formula: esperado um texto sem surrogate UTF-16 isolado"},
+         "windows[0].formula: a lone surrogate"},
         {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [" + QByteArray("{},").repeated(100) +
              "{}]}",
          "windows: more than 100 windows"},
@@ -297,6 +320,48 @@ TEST_F(VrlFileTest, RefusedFilesNameTheFileAndWhatIsWrongAndOpenNothing) {
     EXPECT_NE(App().OpenDocumentFile(path), nullptr)
         << "the most windows a file may hold: " << refusal.toStdString();
     EXPECT_EQ(Windows().size(), 101u);
+}
+
+TEST_F(VrlFileTest, EachHostileFileGetsTheVerdictCheckGives) {
+    for (const HostileVrl& file : hostileVrlFiles()) {
+        const QString path = QString::fromStdString(file.path);
+        QString message;
+        ModalAnswer answer(Press(QMessageBox::Ok, &message));
+        CDocument* document = App().OpenDocumentFile(path);
+        if (file.problem == "ok") {
+            EXPECT_NE(document, nullptr) << file.path << ": " << message.toStdString();
+            Trigger(CommandId::FileClose);
+        } else {
+            EXPECT_EQ(document, nullptr) << file.path;
+            EXPECT_EQ(message, QStringLiteral("Failed to open document.\n\n%1: %2")
+                                   .arg(path, QString::fromStdString(file.problem)));
+        }
+    }
+}
+
+TEST(UnexpectedDialogTest, AModalDialogNobodyAnswersFailsTheTestWithItsTextInSeconds) {
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Vorlint"),
+                            QStringLiteral("a refused file"));
+            box.exec();
+        },
+        "an unexpected modal dialog stayed open: a refused file");
+    EXPECT_LT(clock.elapsed(), 2 * UnexpectedDialogGuard::kPatienceMs);
+}
+
+TEST_F(VrlFileTest, AFailedSaveGivesTheSystemsReason) {
+    const QString path = Path(QStringLiteral("no-such-folder/lab.vrl"));
+    QString message;
+    ModalAnswer answer(Press(QMessageBox::Ok, &message));
+    EXPECT_FALSE(Active()->GetDocument()->DoSave(path));
+    // The system's words are in the user's language: English in the C locale.
+    const QString reason = std::strcmp(std::setlocale(LC_MESSAGES, nullptr), "C") == 0
+                               ? QStringLiteral("No such file or directory")
+                               : qt_error_string(ENOENT);
+    EXPECT_EQ(message, QStringLiteral("Failed to save document.\n\n%1: %2").arg(path, reason));
 }
 
 TEST_F(VrlFileTest, TheShippedExamplesOpenWithTheirWindows) {
@@ -383,9 +448,8 @@ TEST_F(VrlFileTest, WhatSaveWritesAtEachLimitOpensAgainAndOneMoreIsRefusedLeavin
         EXPECT_FALSE(Active()->GetDocument()->DoFileSave());
     }
     EXPECT_EQ(message,
-              QStringLiteral("Failed to save document.\n\n%1: o arquivo teria 1048577 bytes; o Vorlint "
-                             "abre arquivos de até 1 MB")
-                  .arg(path));
+              QStringLiteral("Failed to save document.\n\n%1: the file is larger than 1 MB").arg(path))
+        << "what the reader would say of the file";
     EXPECT_EQ(ReadAll(path), PaddedFile(padding + 1));
     Trigger(CommandId::FileClose);
 
@@ -406,12 +470,12 @@ TEST_F(VrlFileTest, WhatSaveWritesAtEachLimitOpensAgainAndOneMoreIsRefusedLeavin
     document = saveAndReopen();
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->Frames().size(), 100u);
-    VrlContent content;
+    VrlDocument content;
     content.windows.resize(101);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     EXPECT_FALSE(WriteVrl(buffer, content, message));
-    EXPECT_EQ(message, QStringLiteral("o documento tem 101 janelas; um arquivo guarda no máximo 100"));
+    EXPECT_EQ(message, QStringLiteral("windows: more than 100 windows"));
     EXPECT_TRUE(buffer.data().isEmpty());
 }
 

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "HostileVrl.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ TEST_F(CheckCommandTest, AFileThatCannotBeGradedIsAUsageError) {
         {exerciseFile("5", ""), ": exercise.runS: missing\n"},
         {R"({"format": "vorlint", "version": 1})", ": no exercise\n"},
         {R"({"format": "vorlint", "version": 1, "exercise": {"runS": 1, "checks": [{"figure": "iae", "window": 2}]}})",
-         ": a check names window 2 of 1\n"},
+         ": exercise.checks[0].window: names window 2 of 1\n"},
         {R"({"format": "vorlint", "version": 1, "windows": [{"simStepMs": 0}], "exercise": {"runS": 1}})",
          ": window 1: a step of 0 ms never reaches runS\n"},
         {R"({"format": "vorlint", "version": 1, "windows": [{}], "exercise": {"runS": 1e12}})",
@@ -117,6 +118,19 @@ TEST_F(CheckCommandTest, ACheckAtAnEventsTimeHoldsThatEventsResponse) {
                        "1\tovershoot_pct\tnan\t\t\tfail\n"
                        "1\tinitial_point\t50.100000000000001\t\t\tpass\n"
                        "1\tresponse_start_step\t9\t\t\tpass\n");
+}
+
+TEST(HostileVrlTest, CheckGivesEachFileTheVerdictTheApplicationGives) {
+    for (const HostileVrl& file : hostileVrlFiles()) {
+        const CliRun run = runCli({"check", file.path});
+        if (file.problem == "ok") {
+            EXPECT_NE(run.status, 2) << file.path << ": " << run.err;
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_EQ(run.status, 2) << file.path;
+            EXPECT_EQ(run.err, "vorlint-cli check: " + file.path + ": " + file.problem + "\n");
+        }
+    }
 }
 
 } // namespace
