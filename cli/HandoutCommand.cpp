@@ -1,0 +1,124 @@
+#include "HandoutCommand.h"
+
+#include "ClassGrading.h"
+#include "Roster.h"
+#include "TextFileRead.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kCommand = "handout";
+
+const char* const kHelp =
+    "Usage: vorlint-cli handout MASTER.vrl ROSTER.csv OUTDIR\n"
+    "Writes each student's copy of the teacher's exercise file: OUTDIR/<id>.vrl is MASTER with the\n"
+    "student's plant variant applied (the exercise's variantSeed and variants), \"student\" holding the\n"
+    "student's name and id, and the exercise marked \"locked\". OUTDIR is made when missing.\n"
+    "\n"
+    "ROSTER is a CSV file whose header names an 'id' and a 'name' column (others are ignored). An id\n"
+    "names its student's file: 1 to 200 letters, digits, '.', '_' or '-', each id once.\n"
+    "\n"
+    "A locked exercise deters a student from changing it; it does not protect it. Grade with\n"
+    "'vorlint-cli grade MASTER.vrl STUDENT.vrl...', which takes only the answer from a student's file.\n"
+    "\n"
+    "Options:\n"
+    "  --help  show this help\n"
+    "\n"
+    "Exit status: 0 when every file was written, 1 when one could not be, 2 on a usage error, a file that\n"
+    "cannot be read, a roster with a bad or repeated id, or a student's file that already exists\n"
+    "(nothing is written then: an existing file is never replaced).\n";
+
+/// The largest roster read: some tens of thousands of students.
+constexpr std::size_t kMaxRosterBytes = 1024 * 1024;
+
+int failWith(const CliStreams& streams, const std::string& path, const std::string& problem, int status) {
+    std::fprintf(streams.err, "vorlint-cli handout: %s: %s\n", path.c_str(), problem.c_str());
+    return status;
+}
+
+bool makeFolder(const std::string& path, std::string& problem) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return true;
+    if (mkdir(path.c_str(), 0777) == 0)
+        return true;
+    problem = std::strerror(errno);
+    return false;
+}
+
+std::string studentFile(const std::string& folder, const RosterStudent& student) {
+    return folder + (folder.back() == '/' ? "" : "/") + student.id + ".vrl";
+}
+
+/// The first student's file that exists already, or empty.
+std::string existingFile(const std::string& folder, const std::vector<RosterStudent>& students) {
+    for (const RosterStudent& student : students) {
+        struct stat info {};
+        const std::string path = studentFile(folder, student);
+        if (lstat(path.c_str(), &info) == 0)
+            return path;
+    }
+    return "";
+}
+
+/// Writes `text` to a new file at `path`, never over an existing one (O_EXCL holds that even against
+/// another program making the file meanwhile).
+bool writeNewFile(const std::string& path, const std::string& text, std::string& problem) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool ok = fd >= 0;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
+        ok = wrote > 0 || (wrote < 0 && errno == EINTR);
+        done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
+    }
+    const int savedErrno = errno;
+    ok = fd >= 0 && close(fd) == 0 && ok;
+    if (!ok) {
+        problem = std::strerror(fd >= 0 && errno == 0 ? savedErrno : errno);
+        if (fd >= 0)
+            unlink(path.c_str());
+    }
+    return ok;
+}
+
+int handOut(const Arguments& args, const CliStreams& streams) {
+    VrlDocument master;
+    std::string problem;
+    if (!readMasterExercise(args[0], master, problem))
+        return failWith(streams, args[0], problem, kExitUsage);
+    std::string roster;
+    std::vector<RosterStudent> students;
+    if (!readTextFile(args[1], kMaxRosterBytes, roster, problem) || !readRoster(roster, students, problem))
+        return failWith(streams, args[1], problem, kExitUsage);
+    const std::string& folder = args[2];
+    if (!makeFolder(folder, problem))
+        return failWith(streams, folder, problem, kExitUsage);
+    const std::string existing = existingFile(folder, students);
+    if (!existing.empty())
+        return failWith(streams, existing, "exists already; nothing was written", kExitUsage);
+    for (const RosterStudent& student : students) {
+        const std::string path = studentFile(folder, student);
+        if (!writeNewFile(path, handoutFileText(master, student.id, student.name), problem))
+            return failWith(streams, path, problem, kExitFailure);
+    }
+    return kExitSuccess;
+}
+
+} // namespace
+
+int RunHandoutCommand(const Arguments& args, const CliStreams& streams) {
+    if (args.size() == 1 && args[0] == "--help")
+        return writeOutput(streams, kCommand, kHelp);
+    for (const std::string& arg : args) {
+        if (arg.empty() || arg.rfind("--", 0) == 0)
+            return usageError(streams.err, kCommand, "unexpected argument '" + arg + "'");
+    }
+    if (args.size() != 3)
+        return usageError(streams.err, kCommand, "expected MASTER.vrl, ROSTER.csv and OUTDIR");
+    return handOut(args, streams);
+}
