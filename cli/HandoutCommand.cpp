@@ -67,23 +67,44 @@ std::string existingFile(const std::string& folder, const std::vector<RosterStud
 }
 
 /// Writes `text` to a new file at `path`, never over an existing one (O_EXCL holds that even against
-/// another program making the file meanwhile).
+/// another program making the file meanwhile); a file that could not be written whole is removed.
 bool writeNewFile(const std::string& path, const std::string& text, std::string& problem) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    bool ok = fd >= 0;
-    for (std::size_t done = 0; ok && done < text.size();) {
+    if (fd < 0) {
+        problem = std::strerror(errno);
+        return false;
+    }
+    int error = 0;
+    for (std::size_t done = 0; error == 0 && done < text.size();) {
         const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
-        ok = wrote > 0 || (wrote < 0 && errno == EINTR);
-        done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
+        if (wrote > 0)
+            done += static_cast<std::size_t>(wrote);
+        else if (errno != EINTR)
+            error = wrote == 0 ? EIO : errno;
     }
-    const int savedErrno = errno;
-    ok = fd >= 0 && close(fd) == 0 && ok;
-    if (!ok) {
-        problem = std::strerror(fd >= 0 && errno == 0 ? savedErrno : errno);
-        if (fd >= 0)
-            unlink(path.c_str());
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return true;
+    problem = std::strerror(error);
+    unlink(path.c_str());
+    return false;
+}
+
+/// Writes every student's file; when one fails, removes those written before it, so that a run leaves
+/// all the files or none.
+bool writeStudentFiles(const VrlDocument& master, const std::string& folder,
+                       const std::vector<RosterStudent>& students, std::string& failed,
+                       std::string& problem) {
+    for (std::size_t i = 0; i < students.size(); ++i) {
+        failed = studentFile(folder, students[i]);
+        if (writeNewFile(failed, handoutFileText(master, students[i].id, students[i].name), problem))
+            continue;
+        for (std::size_t written = 0; written < i; ++written)
+            unlink(studentFile(folder, students[written]).c_str());
+        return false;
     }
-    return ok;
+    return true;
 }
 
 int handOut(const Arguments& args, const CliStreams& streams) {
@@ -101,11 +122,9 @@ int handOut(const Arguments& args, const CliStreams& streams) {
     const std::string existing = existingFile(folder, students);
     if (!existing.empty())
         return failWith(streams, existing, "exists already; nothing was written", kExitUsage);
-    for (const RosterStudent& student : students) {
-        const std::string path = studentFile(folder, student);
-        if (!writeNewFile(path, handoutFileText(master, student.id, student.name), problem))
-            return failWith(streams, path, problem, kExitFailure);
-    }
+    std::string failed;
+    if (!writeStudentFiles(master, folder, students, failed, problem))
+        return failWith(streams, failed, problem + "; no student's file was kept", kExitFailure);
     return kExitSuccess;
 }
 
