@@ -41,7 +41,8 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
 
 int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
-        return usageError(streams.err, "", "missing command (eval, sim, tune, sweep, freq, check, grade or handout)");
+        return usageError(streams.err, "",
+                          "missing command (eval, sim, tune, sweep, freq, check, grade or handout)");
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
@@ -76,7 +77,8 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
         return writeOutput(streams, "", "vorlint-cli " VORLINT_VERSION "\n");
     }
     return usageError(streams.err, "",
-                      "unknown command '" + command + "' (eval, sim, tune, sweep, freq, check, grade or handout)");
+                      "unknown command '" + command +
+                          "' (eval, sim, tune, sweep, freq, check, grade or handout)");
 }
 
 /// Runs `command` and turns running out of memory into a message (which allocates nothing) and
