@@ -1,14 +1,11 @@
 #include "CheckCommand.h"
 
-#include "DataFileCache.h"
 #include "EventSchedule.h"
-#include "JsonReader.h"
 #include "NumberText.h"
 #include "Simulation.h"
 #include "VrlDocument.h"
+#include "VrlFileText.h"
 
-#include <cerrno>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -35,36 +32,16 @@ const char* const kHelp =
     "Exit status: 0 when every check passes, 1 when any fails or the output cannot be written, 2 on a\n"
     "usage error or a file that cannot be read, is not a Vorlint file, holds no exercise or no runS.\n";
 
-std::string readProblem(RegularFileRead result) {
-    switch (result) {
-    case RegularFileRead::NotRegular:
-        return "not a regular file";
-    case RegularFileRead::TooLarge:
-        return "the file is larger than 1 MB";
-    default:
-        return std::strerror(errno);
-    }
-}
-
 /// What keeps the file at `path` from being graded; empty when nothing does.
 std::string exerciseProblem(const std::string& path, VrlDocument& document) {
     std::string text;
-    FileIdentity identity;
-    const RegularFileRead read = readRegularFileUpTo(path, kMaxJsonBytes, text, identity);
-    if (read != RegularFileRead::Ok)
-        return readProblem(read);
     std::string problem;
-    if (!readVrlDocument(text, document, problem))
+    if (!readVrlFileText(path, text, problem) || !readVrlDocument(text, document, problem))
         return problem;
     if (!document.hasExercise)
         return "no exercise";
     if (!document.exercise.hasRunS)
         return "exercise.runS: missing";
-    for (const ExerciseCheck& check : document.exercise.checks) {
-        if (check.window > document.windows.size())
-            return "a check names window " + std::to_string(check.window) + " of " +
-                   std::to_string(document.windows.size());
-    }
     return "";
 }
 

@@ -1,9 +1,9 @@
 #include "Harnesses.h"
 #include "Invariant.h"
 
-#include "JsonReader.h"
 #include "StepResponseFigures.h"
 #include "VrlDocument.h"
+#include "VrlJson.h"
 
 #include <cmath>
 #include <string>
@@ -36,6 +36,19 @@ void checkDocument(const VrlDocument& document) {
     }
 }
 
+/// What the writer gives for a read document reads back, and writes again to the same text.
+void checkWrittenReadsBack(const VrlDocument& document) {
+    std::string written;
+    std::string problem;
+    if (!writeVrlDocument(document, written, problem))
+        return;
+    VrlDocument again;
+    require(readVrlDocument(written, again, problem), "what is written reads back", problem);
+    std::string rewritten;
+    require(writeVrlDocument(again, rewritten, problem) && rewritten == written,
+            "a written file writes again to the same text", written);
+}
+
 } // namespace
 
 void FuzzVrlFile(const std::uint8_t* data, std::size_t size) {
@@ -45,12 +58,14 @@ void FuzzVrlFile(const std::uint8_t* data, std::size_t size) {
     std::string problem;
     const bool read = readVrlDocument(text, document, problem);
     require(read == problem.empty(), "a refusal says why", problem);
-    JsonValue value;
+    nlohmann::json value;
     std::string jsonError;
-    if (parseJson(text, value, jsonError) != JsonParse::Ok)
+    if (!parseVrlJson(text, value, jsonError))
         require(!read || text.empty(), "no file is read from text that is not JSON", jsonError);
-    if (read)
+    if (read) {
         checkDocument(document);
+        checkWrittenReadsBack(document);
+    }
     VrlDocument again;
     std::string problemAgain;
     require(readVrlDocument(text, again, problemAgain) == read && problemAgain == problem,

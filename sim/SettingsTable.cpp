@@ -395,11 +395,11 @@ const SettingChoice* choiceByValue(const SettingRow& row, int value) {
     return nullptr;
 }
 
-std::string choiceNames(const SettingRow& row) {
+std::string choiceNames(const SettingRow& row, const char* quote) {
     std::string names;
     for (std::size_t i = 0; i < row.choiceCount; ++i) {
         names += i == 0 ? "" : i + 1 == row.choiceCount ? " or " : ", ";
-        names += row.choices[i].name;
+        names += quote + std::string(row.choices[i].name) + quote;
     }
     return names;
 }

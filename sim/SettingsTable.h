@@ -151,8 +151,9 @@ NumberRange fileRange(const SettingRow& row);
 const SettingChoice* choiceByName(const SettingRow& row, const std::string& name);
 /// The choice of `row` whose value is `value`, or nullptr.
 const SettingChoice* choiceByValue(const SettingRow& row, int value);
-/// The names of `row`'s choices as a sentence: "a, b or c".
-std::string choiceNames(const SettingRow& row);
+/// The names of `row`'s choices as a sentence: "a, b or c", each between `quote`s as a file writes
+/// them ("\"a\", \"b\" or \"c\"") when one is given.
+std::string choiceNames(const SettingRow& row, const char* quote = "");
 /// The value of `row` in a window as the command line and the help write it ("0.5", "backcalc").
 std::string settingValueText(const SettingRow& row, const SettingValue& value);
 /// The values of the rows `keep` selects, each as settingValueText writes it, ended by a NUL: equal texts,

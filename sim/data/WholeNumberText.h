@@ -17,9 +17,8 @@ inline constexpr std::uint64_t kMaxExactWhole = (std::uint64_t{1} << 53) - 1;
 
 /// What a file's seed must be, as the readers say it (the interface translates it, context
 /// "ReaderProblem").
-inline constexpr const char* kSeedInFile = QT_TRANSLATE_NOOP(
-    "ReaderProblem", "a whole number from 0 to 9007199254740991, or its digits in a text up to "
-                     "18446744073709551615");
+inline constexpr const char* kSeedInFile =
+    QT_TRANSLATE_NOOP("ReaderProblem", "a whole number from 0 to 18446744073709551615, or its digits in a text");
 
 /// A seed a file holds as a JSON number, as the settings carry it (its digits); empty when `number` is
 /// not a whole number from 0 to kMaxExactWhole.

@@ -4,6 +4,7 @@
 #include "StepResponseFigures.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -27,6 +28,15 @@ struct ExerciseCheck {
     bool HasMax() const { return max != std::numeric_limits<double>::infinity(); }
 };
 
+/// A number setting each student's copy of an exercise takes its own value of, from `min` to `max` in
+/// steps of `step` (0: any value).
+struct ExerciseVariant {
+    const SettingRow* row = nullptr; ///< a number row of the settings table
+    double min = 0.0;
+    double max = 0.0;
+    double step = 0.0;
+};
+
 /// What a teacher hands out with a `.vrl`: the words, how long a graded run lasts, what happens in it
 /// and the limits the responses are held to.
 struct Exercise {
@@ -37,4 +47,9 @@ struct Exercise {
     bool hasRunS = false;
     std::vector<ScheduledEvent> events;
     std::vector<ExerciseCheck> checks;
+    /// Whether the program shows the exercise read-only (a copy handed out to one student).
+    bool locked = false;
+    bool hasVariantSeed = false;
+    std::uint64_t variantSeed = 0;
+    std::vector<ExerciseVariant> variants;
 };

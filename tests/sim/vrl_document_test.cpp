@@ -5,7 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 namespace {
+
+std::string repeated(const std::string& text, std::size_t times) {
+    std::string all;
+    for (std::size_t i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
 
 TEST(VrlDocumentTest, ReadsWindowsThroughTheSettingsTableAndTheExercise) {
     VrlDocument document;
@@ -57,22 +67,19 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
     const std::string head = R"({"format": "vorlint", "version": 1, )";
     const std::pair<std::string, std::string> rows[] = {
         {"{\"format\": \"vorlint\", \"version\": 1, \"windows\": [{\"kp\": 1e999}]}",
-         "a number out of range (1e999) at byte 55"},
-        {"{\"format\": \"vorlint\",}", "not JSON (expected a key in double quotes at byte 21)"},
+         "windows[0].kp: a number out of range (1e999)"},
+        {"{\"format\": \"vorlint\",}",
+         "not JSON (syntax error while parsing object key - unexpected '}'; expected string literal at byte 22)"},
         {R"({"format": "vorlint", "version": 2})",
          "version 2 comes from a newer Vorlint; this one reads version 1"},
         {head + R"("windows": [{"lagCount": 6}]})",
          "windows[0].lagCount: expected a whole number from 0 to 5"},
         {head + R"("windows": [{"setPoint": "1"}]})",
          "windows[0].setPoint: expected a number from 0 to 3000"},
-        {head + R"("windows": [{"noiseSeed": 9007199254740992}]})",
-         "windows[0].noiseSeed: expected a whole number from 0 to 9007199254740991, or its digits in a text "
-         "up "
-         "to 18446744073709551615"},
+        {head + R"("windows": [{"noiseSeed": -1}]})",
+         "windows[0].noiseSeed: expected a whole number from 0 to 18446744073709551615, or its digits in a text"},
         {head + R"("windows": [{"noiseSeed": "18446744073709551616"}]})",
-         "windows[0].noiseSeed: expected a whole number from 0 to 9007199254740991, or its digits in a text "
-         "up "
-         "to 18446744073709551615"},
+         "windows[0].noiseSeed: expected a whole number from 0 to 18446744073709551615, or its digits in a text"},
         {head + R"("windows": [{}, 3]})", "windows[1]: expected an object"},
         {head + R"("windows": [{"events": [{"atS": -1, "kp": 1}]}]})",
          "windows[0].events[0].atS: expected a finite number of 0 or more"},
@@ -95,6 +102,22 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
         {head + R"("exercise": {"checks": [{"figure": "iae", "window": 0}]}})",
          "exercise.checks[0].window: expected a whole number from 1 to 100"},
         {head + R"("exercise": {"checks": [3]}})", "exercise.checks[0]: expected an object"},
+        {head + R"("windows": [{}], "exercise": {"checks": [{"figure": "iae"}, {"figure": "iae", "window": 2}]}})",
+         "exercise.checks[1].window: names window 2 of 1"},
+        {head + R"("exercise": {"variants": [{"key": "pid", "min": 0, "max": 1}]}})",
+         "exercise.variants[0].key: expected a number setting's key"},
+        {head + R"("exercise": {"variants": [{"key": "deadTimeS", "min": 2, "max": -1}]}})",
+         "exercise.variants[0].max: expected a finite number of 0 or more"},
+        {head + R"("exercise": {"variants": [{"key": "deadTimeS", "min": 2, "max": 1}]}})",
+         "exercise.variants[0].min: above max"},
+        {head + R"("exercise": {"locked": 1}})", "exercise.locked: expected true or false"},
+        {head + R"("student": {"name": ")" + std::string(201, 'a') + R"("}})",
+         "student.name: expected a text of at most 200 characters"},
+        {head + R"("student": {"id": 7}})", "student.id: expected a text of at most 200 characters"},
+        {head + R"("exercise": {"checks": [)" + repeated(R"({"figure": "iae"},)", 1000) + "{}]}}",
+         "exercise.checks: more than 1000 checks"},
+        {head + R"("windows": [{"events": [)" + repeated(R"({"atS": 0, "kp": 1},)", 10000) + "{}]}]}",
+         "windows[0].events: more than 10000 events"},
     };
     for (const auto& [text, expected] : rows) {
         VrlDocument document;
@@ -102,6 +125,43 @@ TEST(VrlDocumentTest, RefusesWhatTheApplicationRefusesAndBadEventsAndChecks) {
         EXPECT_FALSE(readVrlDocument(text, document, problem)) << text;
         EXPECT_EQ(problem, expected) << text;
     }
+}
+
+TEST(VrlDocumentTest, WritesBackWhatItReadUnknownKeysAndUneditedListsAsTheyCame) {
+    const std::string text =
+        R"({"exercise":{"checks":[{"figure":"iae","later":1}],"locked":true,"note":[1,{"x":null}],)"
+        R"("variantSeed":"18446744073709551615","variants":[{"key":"deadTimeS","max":3,"min":0.5,"step":0.5}]},)"
+        R"("format":"vorlint","student":{"id":"a-1","name":"Ana Sá","x":2},"teacher":{"é":1e-300},"version":1,)"
+        R"("windows":[{"events":[{"atS":1.5,"kp":2,"later":"x"}],"future":18446744073709551615,"kp":0.30000000000000004,)"
+        R"("noiseSeed":18446744073709551615}]})";
+    VrlDocument document;
+    std::string problem;
+    ASSERT_TRUE(readVrlDocument("\xEF\xBB\xBF" + text, document, problem)) << problem;
+    EXPECT_EQ(document.windows[0].settings[1].value.text, "18446744073709551615") << "a seed as a number, exact";
+    EXPECT_TRUE(document.exercise.locked);
+    EXPECT_EQ(document.exercise.variantSeed, UINT64_MAX);
+    ASSERT_EQ(document.exercise.variants.size(), 1u);
+    EXPECT_STREQ(document.exercise.variants[0].row->fileKey, "deadTimeS");
+    EXPECT_EQ(document.exercise.variants[0].step, 0.5);
+    EXPECT_EQ(document.student.name, "Ana Sá");
+    std::string written;
+    ASSERT_TRUE(writeVrlDocument(document, written, problem)) << problem;
+    const std::string seed = R"("noiseSeed":18446744073709551615)";
+    EXPECT_EQ(written, std::string(text).replace(text.find(seed), seed.size(),
+                                                   R"("noiseSeed":"18446744073709551615")"))
+        << "no byte-order mark; a seed above 2^53 - 1 as digits in a text";
+
+    document.windows[0].events[0].atS = 2.0;
+    document.exercise.checks[0].max = 5.0;
+    document.windows.push_back(document.windows[0]);
+    document.windows[1].settings[0].value.number = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(writeVrlDocument(document, written, problem));
+    EXPECT_EQ(problem, "windows[1].kp: expected a finite number");
+    EXPECT_TRUE(written.empty());
+    document.windows.pop_back();
+    ASSERT_TRUE(writeVrlDocument(document, written, problem)) << problem;
+    EXPECT_NE(written.find(R"("checks":[{"figure":"iae","max":5}])"), std::string::npos) << written;
+    EXPECT_NE(written.find(R"("events":[{"atS":2,"kp":2}])"), std::string::npos) << written;
 }
 
 // What every JSON reader gives back exactly is written as a number, the rest as digits.
