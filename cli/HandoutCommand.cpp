@@ -2,7 +2,7 @@
 
 #include "ClassGrading.h"
 #include "Roster.h"
-#include "TextFileRead.h"
+#include "VrlFileText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -32,9 +32,6 @@ const char* const kHelp =
     "Exit status: 0 when every file was written, 1 when one could not be, 2 on a usage error, a file that\n"
     "cannot be read, a roster with a bad or repeated id, or a student's file that already exists\n"
     "(nothing is written then: an existing file is never replaced).\n";
-
-/// The largest roster read: some tens of thousands of students.
-constexpr std::size_t kMaxRosterBytes = 1024 * 1024;
 
 int failWith(const CliStreams& streams, const std::string& path, const std::string& problem, int status) {
     std::fprintf(streams.err, "vorlint-cli handout: %s: %s\n", path.c_str(), problem.c_str());
@@ -98,7 +95,9 @@ bool writeStudentFiles(const VrlDocument& master, const std::string& folder,
                        std::string& problem) {
     for (std::size_t i = 0; i < students.size(); ++i) {
         failed = studentFile(folder, students[i]);
-        if (writeNewFile(failed, handoutFileText(master, students[i].id, students[i].name), problem))
+        std::string text;
+        if (handoutFileText(master, students[i].id, students[i].name, text, problem) &&
+            writeNewFile(failed, text, problem))
             continue;
         for (std::size_t written = 0; written < i; ++written)
             unlink(studentFile(folder, students[written]).c_str());
@@ -114,7 +113,7 @@ int handOut(const Arguments& args, const CliStreams& streams) {
         return failWith(streams, args[0], problem, kExitUsage);
     std::string roster;
     std::vector<RosterStudent> students;
-    if (!readTextFile(args[1], kMaxRosterBytes, roster, problem) || !readRoster(roster, students, problem))
+    if (!readVrlFileText(args[1], roster, problem) || !readRoster(roster, students, problem))
         return failWith(streams, args[1], problem, kExitUsage);
     const std::string& folder = args[2];
     if (!makeFolder(folder, problem))
