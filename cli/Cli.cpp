@@ -3,6 +3,8 @@
 #include "CheckCommand.h"
 #include "EvalCommand.h"
 #include "FreqCommand.h"
+#include "GradeCommand.h"
+#include "HandoutCommand.h"
 #include "SimCommand.h"
 #include "SweepCommand.h"
 #include "TuneCommand.h"
@@ -18,12 +20,14 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
                           "Vorlint's expression engine and simulation without a window.\n"
                           "\n"
                           "Commands:\n"
-                          "  eval  evaluate formulas and print their status and value\n"
-                          "  sim   run a simulation and print its history as CSV\n"
-                          "  tune  run a relay or step-test experiment and print the tuning rules' gains\n"
-                          "  sweep run every combination of gain ranges and print the response figures\n"
-                          "  freq  linearise the loop and print its margins and Bode curves\n"
-                          "  check grade an exercise file: run its windows and print its checks\n"
+                          "  eval     evaluate formulas and print their status and value\n"
+                          "  sim      run a simulation and print its history as CSV\n"
+                          "  tune     run a relay or step-test experiment and print the tuning rules' gains\n"
+                          "  sweep    run every combination of gain ranges and print the response figures\n"
+                          "  freq     linearise the loop and print its margins and Bode curves\n"
+                          "  check    grade an exercise file: run its windows and print its checks\n"
+                          "  grade    grade students' files against the teacher's exercise file\n"
+                          "  handout  write each student's copy of an exercise file\n"
                           "\n"
                           "Options:\n"
                           "  --help     show this help\n"
@@ -37,7 +41,8 @@ const char* const kHelp = "Usage: vorlint-cli COMMAND [OPTIONS]\n"
 
 int runCommand(const Arguments& args, const CliStreams& streams) {
     if (args.empty()) {
-        return usageError(streams.err, "", "missing command (eval, sim, tune, sweep, freq or check)");
+        return usageError(streams.err, "",
+                          "missing command (eval, sim, tune, sweep, freq, check, grade or handout)");
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
@@ -59,6 +64,12 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
     if (command == "check") {
         return RunCheckCommand(rest, streams);
     }
+    if (command == "grade") {
+        return RunGradeCommand(rest, streams);
+    }
+    if (command == "handout") {
+        return RunHandoutCommand(rest, streams);
+    }
     if (command == "--help") {
         return writeOutput(streams, "", kHelp);
     }
@@ -66,7 +77,8 @@ int runCommand(const Arguments& args, const CliStreams& streams) {
         return writeOutput(streams, "", "vorlint-cli " VORLINT_VERSION "\n");
     }
     return usageError(streams.err, "",
-                      "unknown command '" + command + "' (eval, sim, tune, sweep, freq or check)");
+                      "unknown command '" + command +
+                          "' (eval, sim, tune, sweep, freq, check, grade or handout)");
 }
 
 /// Runs `command` and turns running out of memory into a message (which allocates nothing) and
@@ -83,7 +95,7 @@ int reportingOutOfMemory(const char* commandName, std::FILE* err, Command comman
 
 /// The command's name for messages, empty for a command that does not exist.
 const char* commandName(const char* argument) {
-    for (const char* known : {"eval", "sim", "tune", "sweep", "freq", "check"}) {
+    for (const char* known : {"eval", "sim", "tune", "sweep", "freq", "check", "grade", "handout"}) {
         if (std::string_view(argument) == known) {
             return known;
         }

@@ -3,6 +3,7 @@
 #include "SettingsHelp.h"
 
 #include "ClosedLoopRun.h"
+#include "JobCount.h"
 #include "NumberText.h"
 #include "ParallelRows.h"
 #include "ProgressBar.h"
@@ -12,7 +13,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -20,10 +20,6 @@ const char* const kCommand = "sweep";
 
 /// The help's column of descriptions.
 constexpr std::size_t kHelpColumn = 26;
-
-/// More threads than this many per hardware thread would only wait on each other, each holding a
-/// simulation.
-constexpr unsigned kJobsPerHardwareThread = 4;
 
 std::string helpText() {
     return "Usage: vorlint-cli sweep --kp FROM:TO:COUNT [--ki FROM:TO:COUNT] [--kd FROM:TO:COUNT] [OPTIONS]\n"
@@ -91,22 +87,6 @@ std::uint64_t shardSize(std::uint64_t total, const SweepOptions& options) {
     return total / options.shardCount + (options.shard < total % options.shardCount ? 1 : 0);
 }
 
-/// The threads to run: --jobs, at most kJobsPerHardwareThread per hardware thread (saying so when it
-/// asked for more), or one per hardware thread by default.
-unsigned threadsToRun(unsigned asked, std::FILE* err) {
-    const unsigned hardware = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned most = kJobsPerHardwareThread * hardware;
-    if (asked == 0) {
-        return hardware;
-    }
-    if (asked > most) {
-        std::fprintf(err, "vorlint-cli sweep: running %u threads, not %u: at most %u per hardware thread\n",
-                     most, asked, kJobsPerHardwareThread);
-        return most;
-    }
-    return asked;
-}
-
 bool writeAll(std::FILE* out, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
@@ -115,7 +95,7 @@ RowsOutcome runSweep(const SweepOptions& options, const CliStreams& streams, std
     double setPoint = kDefaultSweepSetPoint;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
     combinations = shardSize(options.grid.Size(), options);
-    const unsigned jobs = threadsToRun(options.jobs, streams.err);
+    const unsigned jobs = threadsToRun(options.jobs, kCommand, streams.err);
 
     if (options.shard == 0 && !writeAll(streams.out, headerLine())) {
         return RowsOutcome::WriteFailed;

@@ -1,5 +1,6 @@
 #include "SweepOptions.h"
 
+#include "JobCount.h"
 #include "NumberText.h"
 #include "QuotedValue.h"
 #include "SetupOptions.h"
@@ -48,17 +49,6 @@ bool parseShard(const std::string& value, SweepOptions& options, std::string& er
     return true;
 }
 
-bool parseJobs(const std::string& value, unsigned& jobs, std::string& error) {
-    std::uint64_t count = 0;
-    if (!parseCount(value, kMaxSweepJobs, count) || count == 0) {
-        error = "--jobs needs a whole number from 1 to " + std::to_string(kMaxSweepJobs) + ", not " +
-                quoted(value);
-        return false;
-    }
-    jobs = static_cast<unsigned>(count);
-    return true;
-}
-
 GainRange* rangeOf(const std::string& option, GainGrid& grid) {
     if (option == "--kp") {
         return &grid.kp;
@@ -102,7 +92,7 @@ bool parseSweepOptions(const Arguments& args, SweepOptions& options, std::string
             return parseStepCount(value, options.steps, message);
         }
         if (option == "--jobs") {
-            return parseJobs(value, options.jobs, message);
+            return parseJobCount(value, options.jobs, message);
         }
         if (option == "--shard") {
             return parseShard(value, options, message);

@@ -10,8 +10,6 @@
 
 /// A sweep of more combinations is refused.
 inline constexpr std::uint64_t kMaxSweepCombinations = 10000000;
-/// The largest --jobs accepted; the sweep runs fewer on a machine with fewer hardware threads.
-inline constexpr std::uint64_t kMaxSweepJobs = 1024;
 
 /// What `vorlint-cli sweep` was asked to do.
 struct SweepOptions {
