@@ -68,7 +68,7 @@ bool gradeClass(const GradeOptions& options, const VrlDocument& master, const Cl
 bool writeSheet(const std::string& path, const std::vector<StudentGrade>& grades, const CliStreams& streams) {
     COutputFile file;
     std::string sheet = gradeSheet(grades);
-    if (file.Open(path, streams.out) && file.Write(sheet) && file.Finish())
+    if (file.Open(path, streams.out) && file.Write(sheet) && file.Complete() && file.Commit())
         return true;
     std::fprintf(streams.err, "vorlint-cli grade: %s: %s\n", path.c_str(), std::strerror(errno));
     return false;

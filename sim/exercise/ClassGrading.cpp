@@ -150,7 +150,7 @@ StudentGrade gradeStudentFile(const VrlDocument& master, const std::string& path
     const VrlDocument variant = withStudentVariant(master, student.student.id);
     VrlDocument graded;
     if (!gradedDocument(variant, student, graded, grade.error) ||
-        !runExercise(graded, grade.checks, grade.error)) {
+        !gradeDocument(graded, grade.checks, grade.error)) {
         grade.checks.clear();
         return grade;
     }
