@@ -95,7 +95,7 @@ int RunGradeCommand(const Arguments& args, const CliStreams& streams) {
     if (options.help)
         return writeOutput(streams, kCommand, kHelp);
     VrlDocument master;
-    if (!readMasterExercise(options.master, master, error)) {
+    if (!readExerciseFile(options.master, master, error)) {
         std::fprintf(streams.err, "vorlint-cli grade: %s: %s\n", options.master.c_str(), error.c_str());
         return kExitUsage;
     }

@@ -30,13 +30,6 @@ std::string limitText(bool present, double limit) {
     return text;
 }
 
-std::string checkLine(const StudentGrade& grade, const GradedCheck& check) {
-    std::string line = studentColumns(grade) + std::to_string(check.window) + '\t' + check.figure + '\t';
-    appendNumber(line, check.value);
-    line += '\t' + limitText(check.HasMin(), check.min) + '\t' + limitText(check.HasMax(), check.max);
-    return line + (check.passes ? "\tpass\n" : "\tfail\n");
-}
-
 std::string changedLine(const StudentGrade& grade, const ChangedField& change) {
     const std::string window = change.window == 0 ? "-" : std::to_string(change.window);
     return studentColumns(grade) + window + '\t' + change.key + '\t' + tsvField(change.value) +
@@ -114,6 +107,13 @@ std::vector<std::string> sheetRow(const StudentGrade& grade, const std::vector<s
 
 } // namespace
 
+std::string checkResultColumns(const GradedCheck& check) {
+    std::string line = std::to_string(check.window) + '\t' + check.figure + '\t';
+    appendNumber(line, check.value);
+    line += '\t' + limitText(check.HasMin(), check.min) + '\t' + limitText(check.HasMax(), check.max);
+    return line + (check.passes ? "\tpass\n" : "\tfail\n");
+}
+
 std::string gradeHeaderLine() {
     return "file\tstudent_id\tstudent_name\twindow\tfigure\tvalue\tmin\tmax\tresult\n";
 }
@@ -123,7 +123,7 @@ std::string gradeLines(const StudentGrade& grade) {
     if (!grade.Graded())
         lines = studentColumns(grade) + "\t\t" + tsvField(grade.error) + "\t\t\terror\n";
     for (const GradedCheck& check : grade.checks)
-        lines += checkLine(grade, check);
+        lines += studentColumns(grade) + checkResultColumns(check);
     for (const ChangedField& change : grade.changes)
         lines += changedLine(grade, change);
     return lines;

@@ -8,6 +8,10 @@
 // What `grade` prints of a class: a tab-separated line per check, error and changed field, and the
 // sheet, one CSV row per student, that a spreadsheet opens.
 
+/// One graded check as `check` and `grade` print it: window, figure, value (full precision), min, max and
+/// result, tab-separated, ended by a line feed.
+std::string checkResultColumns(const GradedCheck& check);
+
 /// The TSV's header line.
 std::string gradeHeaderLine();
 

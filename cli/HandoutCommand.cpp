@@ -109,7 +109,7 @@ bool writeStudentFiles(const VrlDocument& master, const std::string& folder,
 int handOut(const Arguments& args, const CliStreams& streams) {
     VrlDocument master;
     std::string problem;
-    if (!readMasterExercise(args[0], master, problem))
+    if (!readExerciseFile(args[0], master, problem))
         return failWith(streams, args[0], problem, kExitUsage);
     std::string roster;
     std::vector<RosterStudent> students;

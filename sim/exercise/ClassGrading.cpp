@@ -112,8 +112,16 @@ bool gradedDocument(const VrlDocument& variant, const VrlDocument& student, VrlD
     return true;
 }
 
-/// Each window's graded checks, in window order; false with the first window's problem.
-bool gradeDocument(const VrlDocument& document, std::vector<GradedCheck>& checks, std::string& problem) {
+} // namespace
+
+bool readExerciseFile(const std::string& path, VrlDocument& master, std::string& problem) {
+    if (!readDocumentFile(path, master, problem))
+        return false;
+    problem = !master.hasExercise ? "no exercise" : !master.exercise.hasRunS ? "exercise.runS: missing" : "";
+    return problem.empty();
+}
+
+bool gradeExercise(const VrlDocument& document, std::vector<GradedCheck>& checks, std::string& problem) {
     const Exercise& exercise = document.exercise;
     for (std::size_t i = 0; i < document.windows.size(); ++i) {
         std::vector<CheckGrade> grades;
@@ -130,15 +138,6 @@ bool gradeDocument(const VrlDocument& document, std::vector<GradedCheck>& checks
     return true;
 }
 
-} // namespace
-
-bool readMasterExercise(const std::string& path, VrlDocument& master, std::string& problem) {
-    if (!readDocumentFile(path, master, problem))
-        return false;
-    problem = !master.hasExercise ? "no exercise" : !master.exercise.hasRunS ? "exercise.runS: missing" : "";
-    return problem.empty();
-}
-
 StudentGrade gradeStudentFile(const VrlDocument& master, const std::string& path) {
     StudentGrade grade;
     grade.file = path;
@@ -150,7 +149,7 @@ StudentGrade gradeStudentFile(const VrlDocument& master, const std::string& path
     const VrlDocument variant = withStudentVariant(master, student.student.id);
     VrlDocument graded;
     if (!gradedDocument(variant, student, graded, grade.error) ||
-        !gradeDocument(graded, grade.checks, grade.error)) {
+        !gradeExercise(graded, grade.checks, grade.error)) {
         grade.checks.clear();
         return grade;
     }

@@ -9,8 +9,13 @@
 // table marks as the student's) and nothing else, so that a limit, a plant or an event changed in it
 // changes no grade. What it changed besides is listed, for the teacher to see.
 
-/// Reads the teacher's file: a `.vrl` whose exercise has a run length. False with why in `problem`.
-bool readMasterExercise(const std::string& path, VrlDocument& master, std::string& problem);
+/// Reads an exercise file (the teacher's, or one graded by itself): a `.vrl` whose exercise has a run
+/// length. False with why in `problem`.
+bool readExerciseFile(const std::string& path, VrlDocument& master, std::string& problem);
+
+/// Grades every window of `document` as its exercise asks, in window order; false with the first
+/// problem that keeps a window from being graded ("window 2: the plant formula fails at step 3: ...").
+bool gradeExercise(const VrlDocument& document, std::vector<GradedCheck>& checks, std::string& problem);
 
 /// Grades the student's file at `path` in `master`'s exercise, as `check` runs a file: the graded
 /// document is `master` with the student's plant variant applied and each window's answer rows taken

@@ -55,6 +55,10 @@ TEST_F(CheckCommandTest, PrintsEachCheckOfEachWindowAndFailsWhenOneFails) {
     const CliRun passing = check(exerciseFile("28.146071656779558"));
     EXPECT_EQ(passing.status, 0) << passing.err;
     EXPECT_NE(passing.out.find("\t28.146071656779558\t\t28.146071656779558\tpass\n"), std::string::npos);
+    const CliRun headed = runCli({"check", "--header", path});
+    EXPECT_EQ(headed.out.substr(0, headed.out.find('\n', 50) + 1),
+              "file\twindow\tfigure\tvalue\tmin\tmax\tresult\n" + path +
+                  "\t1\tresponse_start_step\t12\t12\t12\tpass\n");
 }
 
 TEST_F(CheckCommandTest, AFileThatCannotBeGradedIsAUsageError) {
