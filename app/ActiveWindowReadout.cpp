@@ -12,6 +12,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -60,6 +61,7 @@ void CActiveWindowReadout::Refresh() {
         m_pPane->clear();
         ShowPlantFailure(QString());
         m_dock.ShowFigures(StepResponseFigures());
+        m_shownExercise = ShownExercise();
         m_exerciseDock.ShowExercise(nullptr, 0, StepResponseFigures());
         return;
     }
@@ -71,18 +73,28 @@ void CActiveWindowReadout::Refresh() {
     ShowExercise(*child);
 }
 
+bool CActiveWindowReadout::ShownExercise::operator==(const ShownExercise& other) const {
+    // Bit for bit, so that a figure that stays undefined (NaN) counts as the same.
+    return document == other.document && revision == other.revision && window == other.window &&
+           std::memcmp(&figures, &other.figures, sizeof figures) == 0;
+}
+
 void CActiveWindowReadout::ShowExercise(const CMdiChild& child) {
     const auto* document = dynamic_cast<const CVorlintDoc*>(child.GetDocument());
     const Exercise* exercise = document != nullptr ? document->GetExercise() : nullptr;
-    if (exercise == nullptr) {
-        m_exerciseDock.ShowExercise(nullptr, 0, StepResponseFigures());
-        return;
+    ShownExercise shown;
+    if (exercise != nullptr) {
+        const std::vector<CMdiChild*>& frames = document->Frames();
+        const auto position = std::find(frames.begin(), frames.end(), &child);
+        // The same response the grader measures: the latest, even while the set point was still changing.
+        shown = {document, document->ExerciseRevision(),
+                 static_cast<std::size_t>(position - frames.begin()) + 1,
+                 child.View()->m_stepResponse.Figures()};
     }
-    const std::vector<CMdiChild*>& frames = document->Frames();
-    const auto position = std::find(frames.begin(), frames.end(), &child);
-    const std::size_t window = static_cast<std::size_t>(position - frames.begin()) + 1;
-    // The same response the grader measures: the latest, even while the set point was still changing.
-    m_exerciseDock.ShowExercise(exercise, window, child.View()->m_stepResponse.Figures());
+    if (shown == m_shownExercise)
+        return;
+    m_shownExercise = shown;
+    m_exerciseDock.ShowExercise(exercise, shown.window, shown.figures);
 }
 
 void CActiveWindowReadout::ShowPlantFailure(const QString& note) {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "StepRateCounter.h"
+#include "StepResponseFigures.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 
 class CElidedLabel;
@@ -53,4 +56,14 @@ private:
     QPointer<CVorlintView> m_pCountedView;
     CStepRateCounter m_rate;
     QTimer m_timer;
+    /// What the exercise dock shows now: a stopped window's dock is not rebuilt ten times a second,
+    /// however many checks the exercise has.
+    struct ShownExercise {
+        const void* document = nullptr;
+        std::uint64_t revision = 0;
+        std::size_t window = 0;
+        StepResponseFigures figures;
+        bool operator==(const ShownExercise& other) const;
+    };
+    ShownExercise m_shownExercise;
 };

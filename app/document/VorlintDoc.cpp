@@ -35,6 +35,7 @@ void CVorlintDoc::OnInitialUpdateFrame(CMdiChild& frame) {
 void CVorlintDoc::SetExercise(const std::optional<Exercise>& exercise) {
     const std::optional<Exercise> before = m_exercise;
     m_exercise = exercise;
+    ++m_exerciseRevision;
     // The editor shows the words, the run and the checks; what it does not show stays as it was.
     if (m_exercise && before) {
         m_exercise->locked = before->locked;
@@ -68,6 +69,7 @@ bool CVorlintDoc::Serialize(QIODevice& file, bool storing, QString& problem) {
     m_exercise.reset();
     if (document.hasExercise)
         m_exercise = document.exercise;
+    ++m_exerciseRevision;
     m_file = std::move(document);
     return true;
 }

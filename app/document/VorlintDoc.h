@@ -4,6 +4,7 @@
 #include "Exercise.h"
 #include "VrlDocument.h"
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 
@@ -23,6 +24,8 @@ public:
 
     /// The exercise the file holds, or nullptr.
     const Exercise* GetExercise() const { return m_exercise ? &*m_exercise : nullptr; }
+    /// Changes whenever the exercise does (read, edited, removed), so that what shows it can tell.
+    std::uint64_t ExerciseRevision() const { return m_exerciseRevision; }
     /// Gives the document `exercise`, or takes its exercise away for none, and marks it modified; what
     /// the editor does not show (locked, the plant variants) stays as the document had it.
     void SetExercise(const std::optional<Exercise>& exercise);
@@ -42,4 +45,5 @@ private:
     VrlDocument m_file;
     /// The exercise as the editor last gave it, or as read.
     std::optional<Exercise> m_exercise;
+    std::uint64_t m_exerciseRevision = 0;
 };

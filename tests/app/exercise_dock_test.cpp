@@ -51,6 +51,16 @@ TEST_F(ExerciseDockTest, ChecksTheActiveWindowsResponseLive) {
     ActiveView().OnTimer();
     Frame().Readout()->Refresh();
     EXPECT_EQ(Row(Frame(), 1), QStringList({"700,0", "de 1400,0 a 1600,0", "✗"}));
+    // While nothing changes the dock is left alone: a thousand checks cost nothing while stopped.
+    Frame()
+        .ExerciseDock()
+        ->findChild<QLabel*>(QStringLiteral("check1Value"))
+        ->setText(QStringLiteral("kept"));
+    Frame().Readout()->Refresh();
+    EXPECT_EQ(Text(Frame(), "check1Value"), QStringLiteral("kept"));
+    ActiveView().OnTimer();
+    Frame().Readout()->Refresh();
+    EXPECT_EQ(Text(Frame(), "check1Value"), QStringLiteral("700,0")) << "a new step shows again";
 
     Trigger(CommandId::FileNew);
     Frame().Readout()->Refresh();

@@ -162,7 +162,7 @@ TEST(FrequencyLab, PeakSensitivityOfANearCriticalLoopIsItsTruePeak) {
     // Kp = Ku/1.02 on the default plant behind 0.5 s: a gain margin of 1.02, and a peak of 1/|1 + L|
     // between grid points (mpmath at 40 digits: a 400,000-point scan refined by golden section).
     const FrequencyAnalysis analysis =
-        analyze(plant(CSimulation::kDefaultFormula, 0.5, 0), {0.06587805261817918, 0.0, 0.0}, 1500.0);
+        analyze(*plant(CSimulation::kDefaultFormula, 0.5, 0), {0.06587805261817918, 0.0, 0.0}, 1500.0);
     expectRelative(analysis.figures.gainMargin, 1.02, 1e-6);
     EXPECT_NEAR(analysis.figures.ms, 55.222087470991477, 1e-6);
 }
@@ -171,7 +171,7 @@ TEST(FrequencyLab, LongDeadTimeAddsItsPhaseExactlyAndMarginsStayOnThePrincipalBr
     // 10,000 steps of dead time and the step's own: the plant's phase first reaches −180° where
     // arg(5z/(z − 0.9)) = 10001·θ − π (mpmath), and the grid starts at 0.01 rad of the delay's phase.
     const FrequencyAnalysis analysis =
-        analyze(plant(CSimulation::kDefaultFormula, 1000.0, 0), {0.1, 0.0, 0.0}, 1500.0);
+        analyze(*plant(CSimulation::kDefaultFormula, 1000.0, 0), {0.1, 0.0, 0.0}, 1500.0);
     expectRelative(analysis.bode.front().omegaRadS, kPi / 0.1 * 0.01 / 10001.0, 1e-12);
     EXPECT_NEAR(analysis.figures.tu, 2001.9999943855898, 1e-6);
     // |0.5·z/(z − 0.9)| = 1 at cos θ = 1.56/1.8; 180° + the loop's phase there is −299178.17°. The
@@ -182,7 +182,7 @@ TEST(FrequencyLab, LongDeadTimeAddsItsPhaseExactlyAndMarginsStayOnThePrincipalBr
 
 TEST(FrequencyLab, UnstablePlantAndLagsThatPassNothingSayWhyTheirFiguresAreMissing) {
     // p·1.1 − 200 + t holds 1500 at t0 = 50 with a = 1.1: margins read off a Bode plot mean nothing.
-    const FrequencyAnalysis unstable = analyze(plant("p*1.1 - 200 + t", 0.0, 0), {0.5, 0.0, 0.0}, 1500.0);
+    const FrequencyAnalysis unstable = analyze(*plant("p*1.1 - 200 + t", 0.0, 0), {0.5, 0.0, 0.0}, 1500.0);
     const FrequencyFigures& f = unstable.figures;
     expectRelative(f.a, 1.1, 1e-9);
     EXPECT_TRUE(std::isnan(f.ms) && std::isnan(f.gainMargin) && std::isnan(f.gainMarginDb) &&
@@ -192,9 +192,9 @@ TEST(FrequencyLab, UnstablePlantAndLagsThatPassNothingSayWhyTheirFiguresAreMissi
         EXPECT_STREQ(why, FrequencyLabText::kPlantUnstable);
     }
     // With τ = 1e300 s every lag's 1 − e^(−dt/τ) is 0, though b is 5.
-    SimulationSetup slow = plant(CSimulation::kDefaultFormula, 0.0, 5);
-    slow.dynamics.lagTauS = 1e300;
-    const FrequencyAnalysis lagged = analyze(slow, {}, 1500.0);
+    const auto slow = plant(CSimulation::kDefaultFormula, 0.0, 5);
+    slow->m_dynamicsSettings.lagTauS = 1e300;
+    const FrequencyAnalysis lagged = analyze(*slow, {}, 1500.0);
     expectRelative(lagged.figures.b, 5.0, 1e-9);
     EXPECT_STREQ(lagged.ultimatePointWhy, FrequencyLabText::kPlantLagsPassNothing);
 }
