@@ -1860,10 +1860,6 @@ Vorlint.Document</translation>
         <source>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</source>
         <translation>&quot;%1&quot; is not a known name: names are lower case (p, t, dt).</translation>
     </message>
-    <message>
-        <source>A fórmula não deu um número.</source>
-        <translation>The formula gave no number.</translation>
-    </message>
 </context>
 <context>
     <name>FrequencyLab</name>
@@ -1918,10 +1914,6 @@ Vorlint.Document</translation>
     <message>
         <source>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</source>
         <translation>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</translation>
-    </message>
-    <message>
-        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
-        <translation>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</translation>
     </message>
 </context>
 <context>
@@ -1997,22 +1989,6 @@ Vorlint.Document</translation>
         <source>0 or %1</source>
         <translation>0 or %1</translation>
     </message>
-    <message>
-        <source>a finite number of 0 or more</source>
-        <translation>a finite number of 0 or more</translation>
-    </message>
-    <message>
-        <source>a finite number above 0</source>
-        <translation>a finite number above 0</translation>
-    </message>
-    <message>
-        <source>a number from 0 to 3000</source>
-        <translation>a number from 0 to 3000</translation>
-    </message>
-    <message>
-        <source>a number from 0 to 100</source>
-        <translation>a number from 0 to 100</translation>
-    </message>
 </context>
 <context>
     <name>PlantHiddenText</name>
@@ -2085,10 +2061,6 @@ Vorlint.Document</translation>
     <message>
         <source>above max</source>
         <translation>above max</translation>
-    </message>
-    <message>
-        <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
-        <translation>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</translation>
     </message>
     <message>
         <source>a whole number from 0 to 18446744073709551615, or its digits in a text</source>
@@ -2373,53 +2345,6 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
-    <name>VrlFile</name>
-    <message>
-        <source>the file is larger than 1 MB</source>
-        <translation>the file is larger than 1 MB</translation>
-    </message>
-    <message>
-        <source>not JSON (%1 near byte %2)</source>
-        <translation>not JSON (%1 near byte %2)</translation>
-    </message>
-    <message>
-        <source>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</source>
-        <translation>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</translation>
-    </message>
-    <message>
-        <source>version: expected a whole number from 1</source>
-        <translation>version: expected a whole number from 1</translation>
-    </message>
-    <message>
-        <source>version %1 comes from a newer Vorlint; this one reads version %2</source>
-        <translation>version %1 comes from a newer Vorlint; this one reads version %2</translation>
-    </message>
-    <message>
-        <source>: expected an object</source>
-        <translation>: expected an object</translation>
-    </message>
-    <message>
-        <source>windows: expected a list</source>
-        <translation>windows: expected a list</translation>
-    </message>
-    <message>
-        <source>windows: more than %1 windows</source>
-        <translation>windows: more than %1 windows</translation>
-    </message>
-    <message>
-        <source>o documento tem %1 janelas; um arquivo guarda no máximo %2</source>
-        <translation>the document has %1 windows; a file keeps at most %2</translation>
-    </message>
-    <message>
-        <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
-        <translation>the file would have %1 bytes; Vorlint opens files of up to 1 MB</translation>
-    </message>
-    <message>
-        <source>%1: a number out of range (near byte %2)</source>
-        <translation>%1: a number out of range (near byte %2)</translation>
-    </message>
-</context>
-<context>
     <name>WindowCycleKeys</name>
     <message>
         <source>Next Window</source>
@@ -2439,22 +2364,6 @@ Vorlint.Document</translation>
     <message>
         <source>expected %1</source>
         <translation>expected %1</translation>
-    </message>
-    <message>
-        <source>expected a whole number from 0 to %1</source>
-        <translation>expected a whole number from 0 to %1</translation>
-    </message>
-    <message>
-        <source>expected true or false</source>
-        <translation>expected true or false</translation>
-    </message>
-    <message>
-        <source>expected a text</source>
-        <translation>expected a text</translation>
-    </message>
-    <message>
-        <source>esperado um texto sem surrogate UTF-16 isolado</source>
-        <translation>expected a text without a lone UTF-16 surrogate</translation>
     </message>
 </context>
 </TS>

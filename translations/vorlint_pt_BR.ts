@@ -1860,10 +1860,6 @@ Vorlint.Document</translation>
         <source>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</source>
         <translation>&quot;%1&quot; não é um nome conhecido: os nomes são em minúsculas (p, t, dt).</translation>
     </message>
-    <message>
-        <source>A fórmula não deu um número.</source>
-        <translation>A fórmula não deu um número.</translation>
-    </message>
 </context>
 <context>
     <name>FrequencyLab</name>
@@ -1918,10 +1914,6 @@ Vorlint.Document</translation>
     <message>
         <source>The plant is unstable at the operating point (|a| &gt; 1): its margins need the Nyquist criterion, so the margins, the crossovers and Ms are not given.</source>
         <translation>A planta é instável no ponto de operação (|a| &gt; 1): as suas margens exigem o critério de Nyquist, então as margens, os cruzamentos e o Ms não são dados.</translation>
-    </message>
-    <message>
-        <source>The loop gain is 0 at every frequency (every gain is 0, or the power does not move the point), so there is no crossover and no margin.</source>
-        <translation>O ganho da malha é 0 em todas as frequências (todos os ganhos são 0, ou a potência não move o point), então não há cruzamento nem margem.</translation>
     </message>
 </context>
 <context>
@@ -1997,22 +1989,6 @@ Vorlint.Document</translation>
         <source>0 or %1</source>
         <translation>0 ou %1</translation>
     </message>
-    <message>
-        <source>a finite number of 0 or more</source>
-        <translation>um número finito de 0 ou mais</translation>
-    </message>
-    <message>
-        <source>a finite number above 0</source>
-        <translation>um número finito acima de 0</translation>
-    </message>
-    <message>
-        <source>a number from 0 to 3000</source>
-        <translation>um número de 0 a 3000</translation>
-    </message>
-    <message>
-        <source>a number from 0 to 100</source>
-        <translation>um número de 0 a 100</translation>
-    </message>
 </context>
 <context>
     <name>PlantHiddenText</name>
@@ -2085,10 +2061,6 @@ Vorlint.Document</translation>
     <message>
         <source>above max</source>
         <translation>acima de max</translation>
-    </message>
-    <message>
-        <source>a whole number from 0 to 9007199254740991, or its digits in a text up to 18446744073709551615</source>
-        <translation>um número inteiro de 0 a 9007199254740991, ou seus algarismos num texto até 18446744073709551615</translation>
     </message>
     <message>
         <source>a whole number from 0 to 18446744073709551615, or its digits in a text</source>
@@ -2373,53 +2345,6 @@ Vorlint.Document</translation>
     </message>
 </context>
 <context>
-    <name>VrlFile</name>
-    <message>
-        <source>the file is larger than 1 MB</source>
-        <translation>o arquivo tem mais de 1 MB</translation>
-    </message>
-    <message>
-        <source>not JSON (%1 near byte %2)</source>
-        <translation>não é JSON (%1 perto do byte %2)</translation>
-    </message>
-    <message>
-        <source>not a Vorlint file (it lacks &quot;format&quot;: &quot;vorlint&quot;)</source>
-        <translation>não é um arquivo do Vorlint (falta &quot;format&quot;: &quot;vorlint&quot;)</translation>
-    </message>
-    <message>
-        <source>version: expected a whole number from 1</source>
-        <translation>version: esperado um número inteiro a partir de 1</translation>
-    </message>
-    <message>
-        <source>version %1 comes from a newer Vorlint; this one reads version %2</source>
-        <translation>a versão %1 vem de um Vorlint mais novo; este lê a versão %2</translation>
-    </message>
-    <message>
-        <source>: expected an object</source>
-        <translation>: esperado um objeto</translation>
-    </message>
-    <message>
-        <source>windows: expected a list</source>
-        <translation>windows: esperada uma lista</translation>
-    </message>
-    <message>
-        <source>windows: more than %1 windows</source>
-        <translation>windows: mais de %1 janelas</translation>
-    </message>
-    <message>
-        <source>o documento tem %1 janelas; um arquivo guarda no máximo %2</source>
-        <translation>o documento tem %1 janelas; um arquivo guarda no máximo %2</translation>
-    </message>
-    <message>
-        <source>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</source>
-        <translation>o arquivo teria %1 bytes; o Vorlint abre arquivos de até 1 MB</translation>
-    </message>
-    <message>
-        <source>%1: a number out of range (near byte %2)</source>
-        <translation>%1: número fora do alcance (perto do byte %2)</translation>
-    </message>
-</context>
-<context>
     <name>WindowCycleKeys</name>
     <message>
         <source>Next Window</source>
@@ -2439,22 +2364,6 @@ Vorlint.Document</translation>
     <message>
         <source>expected %1</source>
         <translation>esperado %1</translation>
-    </message>
-    <message>
-        <source>expected a whole number from 0 to %1</source>
-        <translation>esperado um número inteiro de 0 a %1</translation>
-    </message>
-    <message>
-        <source>expected true or false</source>
-        <translation>esperado true ou false</translation>
-    </message>
-    <message>
-        <source>expected a text</source>
-        <translation>esperado um texto</translation>
-    </message>
-    <message>
-        <source>esperado um texto sem surrogate UTF-16 isolado</source>
-        <translation>esperado um texto sem surrogate UTF-16 isolado</translation>
     </message>
 </context>
 </TS>

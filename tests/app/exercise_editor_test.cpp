@@ -131,12 +131,15 @@ TEST_F(ExerciseEditorTest, FigureNamesFitAndLimitsShowTheirUnits) {
     dialog.ChecksTable()->AddButton()->click();
     QTableWidget& checks = *dialog.ChecksTable()->Table();
     auto& figure = *qobject_cast<QComboBox*>(checks.cellWidget(0, 0));
-    const std::map<std::string, QString> units = {
-        {"settling_time_s", "s"}, {"overshoot_pct", "%"}, {"iae", ""}};
+    const std::map<std::string, QString> units = {{"settling_time_s", "s"},
+                                                  {"overshoot_pct", "%"},
+                                                  {"iae", ""},
+                                                  {"peak_deviation", ""},
+                                                  {"recovery_time_s", "s"}};
     for (int index = 0; index < figure.count(); ++index) {
         figure.setCurrentIndex(index);
         EXPECT_GE(figure.width(), figure.sizeHint().width()) << figure.currentText().toStdString();
-        const auto unit = units.find(kStepResponseFigureFields[static_cast<std::size_t>(index)].name);
+        const auto unit = units.find(checkFigureName(static_cast<std::size_t>(index)));
         if (unit == units.end())
             continue;
         for (int limit : {1, 2})

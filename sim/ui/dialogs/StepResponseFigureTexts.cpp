@@ -27,6 +27,9 @@ QString StepResponseFigureName(std::size_t figure) {
 }
 
 QString StepResponseFigureUnit(std::size_t figure) {
+    // The load-disturbance figures after the step's: a deviation in the point's units, then two times.
+    if (IsDisturbanceFigure(figure))
+        return figure == kStepResponseFigureFields.size() ? QString() : QStringLiteral("s");
     return QString::fromUtf8(kStepResponseFigureRows[figure].unit).trimmed();
 }
 
