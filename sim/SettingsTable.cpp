@@ -465,3 +465,19 @@ std::string settingsSnapshot(const SettingSource& source, bool (*keep)(const Set
     }
     return snapshot;
 }
+
+SetupValues setupValues(const SettingSource& source) {
+    SetupValues values;
+    for (const SettingRow& row : settingRows())
+        values.push_back(row.read(source));
+    return values;
+}
+
+const SettingValue& ValueOf(const SetupValues& values, const SettingRow& row) {
+    return values[static_cast<std::size_t>(&row - settingRowsBegin())];
+}
+
+void ApplySetup(SettingTarget& target, const SetupValues& values) {
+    for (const SettingRow& row : settingRows())
+        applySetting(target, row, ValueOf(values, row));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberRange.h"
+#include "SettingValue.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -60,13 +61,6 @@ struct SettingChoice {
     const char* name;
     int value;
     const char* label;
-};
-
-/// A setting's value whatever its kind: a number, a count, a flag (1 or 0) or a choice's value in
-/// `number`, a text or a seed's digits in `text`.
-struct SettingValue {
-    double number = 0.0;
-    std::string text;
 };
 
 struct SettingRow {
@@ -163,3 +157,10 @@ std::string settingValueText(const SettingRow& row, const SettingValue& value);
 /// equal settings. What shows that a window's settings changed without a signal from every place that
 /// changes them.
 std::string settingsSnapshot(const SettingSource& source, bool (*keep)(const SettingRow& row));
+
+/// The value of every row of `source`, in the table's order: a whole setup to keep and apply again.
+SetupValues setupValues(const SettingSource& source);
+/// The value of `row` in `values`.
+const SettingValue& ValueOf(const SetupValues& values, const SettingRow& row);
+/// Sets every setting of `target` to its value in `values`, through applySetting.
+void ApplySetup(SettingTarget& target, const SetupValues& values);

@@ -4,13 +4,6 @@
 
 namespace {
 
-SetupValues ValuesOf(const SettingSource& source) {
-    SetupValues values;
-    for (const SettingRow& row : settingRows())
-        values.push_back(row.read(source));
-    return values;
-}
-
 bool Same(const SetupValues& a, const SetupValues& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const SettingValue& x, const SettingValue& y) {
@@ -22,8 +15,7 @@ bool Same(const SetupValues& a, const SetupValues& b) {
 
 } // namespace
 
-void SetupLog::Note(std::uint64_t step, const SettingSource& source) {
-    SetupValues values = ValuesOf(source);
+void SetupLog::Note(std::uint64_t step, SetupValues values) {
     if (!m_setups.empty() && Same(m_setups.back().values, values))
         return;
     if (m_setups.size() == kMostSetups)
@@ -35,13 +27,4 @@ const SetupValues* SetupLog::At(std::uint64_t step) const {
     const auto after = std::upper_bound(m_setups.begin(), m_setups.end(), step,
                                         [](std::uint64_t s, const Setup& setup) { return s < setup.step; });
     return after == m_setups.begin() ? nullptr : &std::prev(after)->values;
-}
-
-const SettingValue& ValueOf(const SetupValues& values, const SettingRow& row) {
-    return values[static_cast<std::size_t>(&row - settingRowsBegin())];
-}
-
-void ApplySetup(SettingTarget& target, const SetupValues& values) {
-    for (const SettingRow& row : settingRows())
-        applySetting(target, row, ValueOf(values, row));
 }

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "SettingsTable.h"
+#include "SettingValue.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <vector>
-
-/// Every setting's value, one for each row of the settings table in its order.
-using SetupValues = std::vector<SettingValue>;
 
 /// The setups a run went through: at the start of each response, the value of every row of the
 /// settings table, kept when it differs from the one kept before. So a response read back from the
@@ -19,8 +16,9 @@ class SetupLog {
 public:
     static constexpr std::size_t kMostSetups = 1000;
 
-    /// The setup of `source` is in effect from step `step` (a run's step number, from 1) on.
-    void Note(std::uint64_t step, const SettingSource& source);
+    /// The setup `values` (setupValues of the settings table) is in effect from step `step` (a run's
+    /// step number, from 1) on.
+    void Note(std::uint64_t step, SetupValues values);
     /// The setup in effect at step `step`; nullptr when none was noted at or before it.
     const SetupValues* At(std::uint64_t step) const;
     /// Forgets every setup: a new run begins.
@@ -33,8 +31,3 @@ private:
     };
     std::deque<Setup> m_setups;
 };
-
-/// The value of `row` in `values`.
-const SettingValue& ValueOf(const SetupValues& values, const SettingRow& row);
-/// Sets every setting of `target` to its value in `values`, through applySetting.
-void ApplySetup(SettingTarget& target, const SetupValues& values);

@@ -21,7 +21,7 @@ struct GradedCheck {
 /// A setting or exercise field of a student's file that differs from the teacher's: shown, never graded.
 struct ChangedField {
     std::size_t window = 0; ///< from 1; 0 for the exercise's and the file's own fields
-    std::string key;        ///< the `.vrl` key ("deadTimeS", "exercise.checks")
+    std::string key;        ///< the `.vrl` key of a window setting, or "exercise." and the field's key
     std::string value;      ///< the student's value as the command line writes it
 };
 

@@ -145,7 +145,7 @@ void CVorlintView::ApplyDueEvents() {
 void CVorlintView::AfterStep() {
     if (m_stepResponse.BeganWithNewestStep())
         m_setups.Note(static_cast<std::uint64_t>(m_stepResponse.Figures().responseStartStep),
-                      SettingSource(*this, this));
+                      setupValues(SettingSource(*this, this)));
     m_bShowMeasurement = MeasurementDiffersFromPoint();
     ExchangeWithPanels(false);
     InvalidateChart();

@@ -1,4 +1,5 @@
 #include "ComparedResponse.h"
+#include "SettingsTable.h"
 #include "Simulation.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ TEST(ComparedResponseTest, ALongResponseIsReadWholeFromTheRecordingWithItsGains)
     simulation->m_dKi = 20.0;
     simulation->m_dSetPoint = 500.0;
     simulation->Step();
-    simulation->m_setups.Note(1, SettingSource(*simulation));
+    simulation->m_setups.Note(1, setupValues(SettingSource(*simulation)));
     simulation->m_dKp = 0.5;
     for (int k = 0; k < 1999; ++k)
         simulation->Step();

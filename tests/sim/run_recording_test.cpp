@@ -1,5 +1,6 @@
 #include "RecordedResponse.h"
 #include "RunRecording.h"
+#include "SettingsTable.h"
 #include "SimulationTestSupport.h"
 
 #include <cmath>
@@ -129,11 +130,11 @@ TEST_F(RunRecordingInSimulation, AHandsChangeIsRecordedAndReadBackAsARamp) {
 TEST_F(RunRecordingInSimulation, TheSetupLogGivesTheSetupInEffectAtAStep) {
     const SettingRow& kp = *settingByOption("kp");
     sim.m_dKp = 0.1;
-    sim.m_setups.Note(1, SettingSource(sim));
-    sim.m_setups.Note(5, SettingSource(sim)); // no change: nothing new kept
+    sim.m_setups.Note(1, setupValues(SettingSource(sim)));
+    sim.m_setups.Note(5, setupValues(SettingSource(sim))); // no change: nothing new kept
     sim.m_dKp = 0.2;
     sim.m_strFormula = "p";
-    sim.m_setups.Note(10, SettingSource(sim));
+    sim.m_setups.Note(10, setupValues(SettingSource(sim)));
     EXPECT_EQ(sim.m_setups.At(0), nullptr);
     EXPECT_EQ(ValueOf(*sim.m_setups.At(9), kp).number, 0.1);
     EXPECT_EQ(sim.m_setups.At(9), sim.m_setups.At(1));
