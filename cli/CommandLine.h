@@ -37,3 +37,18 @@ using OptionHandler =
 /// `handle` refused.
 bool parseOptionPairs(const Arguments& args, const std::function<bool(const std::string&)>& takesValue,
                       const OptionHandler& handle, bool& help, std::string& error);
+
+/// What every command with options does before its work: reads them with `parse`, answers a usage
+/// error on standard error and --help with `help` on standard output, and otherwise runs
+/// `body(options, streams)`, whose status it returns.
+template <typename Options, typename Parse, typename Body>
+int runCommand(const char* command, const Arguments& args, const CliStreams& streams, Parse parse,
+               const std::string& help, Body body) {
+    Options options;
+    std::string error;
+    if (!parse(args, options, error))
+        return usageError(streams.err, command, error);
+    if (options.help)
+        return writeOutput(streams, command, help);
+    return body(options, streams);
+}

@@ -117,18 +117,8 @@ bool evaluateLines(CFormulaEvaluator& evaluator, const CliStreams& streams, bool
     return true;
 }
 
-} // namespace
-
-int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
-    EvalOptions options;
-    std::string error;
-    if (!parseEvalOptions(args, options, error)) {
-        return usageError(streams.err, kCommand, error);
-    }
-    if (options.help) {
-        return writeOutput(streams, kCommand, kHelp);
-    }
-
+/// What the command does once its options are read.
+int runWithOptions(EvalOptions& options, const CliStreams& streams) {
     CFormulaEvaluator evaluator(options, streams.out);
     bool anyFailed = false;
     if (options.formula) {
@@ -141,4 +131,10 @@ int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
         return kExitFailure;
     }
     return anyFailed ? kExitFailure : kExitSuccess;
+}
+
+} // namespace
+
+int RunEvalCommand(const Arguments& args, const CliStreams& streams) {
+    return runCommand<EvalOptions>(kCommand, args, streams, parseEvalOptions, kHelp, runWithOptions);
 }

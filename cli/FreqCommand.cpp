@@ -85,17 +85,8 @@ PidGains gainsFrom(const std::vector<SimSetting>& settings) {
     return {simulation->m_dKp, simulation->m_dKi, simulation->m_dKd};
 }
 
-} // namespace
-
-int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
-    FreqOptions options;
-    std::string error;
-    if (!parseFreqOptions(args, options, error)) {
-        return usageError(streams.err, kCommand, error);
-    }
-    if (options.help) {
-        return writeOutput(streams, kCommand, helpText());
-    }
+/// What the command does once its options are read.
+int runWithOptions(FreqOptions& options, const CliStreams& streams) {
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
     FrequencyRequest request;
@@ -109,4 +100,10 @@ int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
     }
     reportMissingFigures(analysis, streams.err);
     return writeOutput(streams, kCommand, figureLines(analysis.figures) + '\n' + BodeCsv(analysis.bode));
+}
+
+} // namespace
+
+int RunFreqCommand(const Arguments& args, const CliStreams& streams) {
+    return runCommand<FreqOptions>(kCommand, args, streams, parseFreqOptions, helpText(), runWithOptions);
 }

@@ -85,15 +85,9 @@ int exitStatus(const std::vector<StudentGrade>& grades) {
     return status;
 }
 
-} // namespace
-
-int RunGradeCommand(const Arguments& args, const CliStreams& streams) {
-    GradeOptions options;
+/// What the command does once its options are read.
+int runWithOptions(GradeOptions& options, const CliStreams& streams) {
     std::string error;
-    if (!parseGradeOptions(args, options, error))
-        return usageError(streams.err, kCommand, error);
-    if (options.help)
-        return writeOutput(streams, kCommand, kHelp);
     VrlDocument master;
     if (!readExerciseFile(options.master, master, error)) {
         std::fprintf(streams.err, "vorlint-cli grade: %s: %s\n", options.master.c_str(), error.c_str());
@@ -108,4 +102,10 @@ int RunGradeCommand(const Arguments& args, const CliStreams& streams) {
     if (!options.sheet.empty() && !writeSheet(options.sheet, grades, streams))
         return status == kExitUsage ? kExitUsage : kExitFailure;
     return status;
+}
+
+} // namespace
+
+int RunGradeCommand(const Arguments& args, const CliStreams& streams) {
+    return runCommand<GradeOptions>(kCommand, args, streams, parseGradeOptions, kHelp, runWithOptions);
 }

@@ -149,17 +149,9 @@ void reportTiming(std::FILE* err, std::uint64_t steps, double seconds) {
     std::fputs(line.c_str(), err);
 }
 
-} // namespace
-
-int RunSimCommand(const Arguments& args, const CliStreams& streams) {
-    SimOptions options;
+/// What the command does once its options are read.
+int runWithOptions(SimOptions& options, const CliStreams& streams) {
     std::string error;
-    if (!parseSimOptions(args, options, error)) {
-        return usageError(streams.err, kCommand, error);
-    }
-    if (options.help) {
-        return writeOutput(streams, kCommand, helpText());
-    }
     std::vector<NamedOutput> outputs{{"--csv", options.csvPath}};
     if (!options.metricsPath.empty()) {
         outputs.push_back({"--metrics", options.metricsPath});
@@ -195,4 +187,10 @@ int RunSimCommand(const Arguments& args, const CliStreams& streams) {
     }
     reportTiming(streams.err, options.steps, elapsed.count());
     return kExitSuccess;
+}
+
+} // namespace
+
+int RunSimCommand(const Arguments& args, const CliStreams& streams) {
+    return runCommand<SimOptions>(kCommand, args, streams, parseSimOptions, helpText(), runWithOptions);
 }

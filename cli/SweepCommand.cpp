@@ -112,18 +112,8 @@ RowsOutcome runSweep(const SweepOptions& options, const CliStreams& streams, std
     return outcome;
 }
 
-} // namespace
-
-int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
-    SweepOptions options;
-    std::string error;
-    if (!parseSweepOptions(args, options, error)) {
-        return usageError(streams.err, kCommand, error);
-    }
-    if (options.help) {
-        return writeOutput(streams, kCommand, helpText());
-    }
-
+/// What the command does once its options are read.
+int runWithOptions(SweepOptions& options, const CliStreams& streams) {
     const auto start = std::chrono::steady_clock::now();
     std::uint64_t combinations = 0;
     const RowsOutcome outcome = runSweep(options, streams, combinations);
@@ -141,4 +131,10 @@ int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
     line += " s\n";
     std::fputs(line.c_str(), streams.err);
     return kExitSuccess;
+}
+
+} // namespace
+
+int RunSweepCommand(const Arguments& args, const CliStreams& streams) {
+    return runCommand<SweepOptions>(kCommand, args, streams, parseSweepOptions, helpText(), runWithOptions);
 }

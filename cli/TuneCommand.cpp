@@ -89,17 +89,8 @@ std::string resultText(const TuningResult& result) {
     return text;
 }
 
-} // namespace
-
-int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
-    TuneOptions options;
-    std::string error;
-    if (!parseTuneOptions(args, options, error)) {
-        return usageError(streams.err, kCommand, error);
-    }
-    if (options.help) {
-        return writeOutput(streams, kCommand, helpText());
-    }
+/// What the command does once its options are read.
+int runWithOptions(TuneOptions& options, const CliStreams& streams) {
     double setPoint = 0.0;
     const SimulationSetup setup = setupFrom(options.setupSettings, setPoint);
     options.request.relay.setPoint = options.request.setPoint = TuningSetPoint(setPoint);
@@ -118,4 +109,10 @@ int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
         std::fputs(why.c_str(), streams.err);
     }
     return writeOutput(streams, kCommand, resultText(result));
+}
+
+} // namespace
+
+int RunTuneCommand(const Arguments& args, const CliStreams& streams) {
+    return runCommand<TuneOptions>(kCommand, args, streams, parseTuneOptions, helpText(), runWithOptions);
 }
