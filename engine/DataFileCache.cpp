@@ -1,5 +1,7 @@
 #include "DataFileCache.h"
 
+#include "FileDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,22 +20,6 @@ DataFileStamp identityOf(const struct stat& status) {
                         static_cast<std::int64_t>(status.st_ctim.tv_nsec)};
     return identity;
 }
-
-/// Closes a descriptor when it goes out of scope, also when reading throws.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd(fd) {}
-    ~Descriptor() {
-        if (fd >= 0)
-            close(fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd; }
-
-private:
-    int fd;
-};
 
 // Reads to the end, but never more than the size limit allows, whatever the file grows to meanwhile.
 RegularFileRead readAll(int fd, std::int64_t maxSize, std::string& content) {
@@ -67,7 +53,7 @@ RegularFileRead readRegularFileUpTo(const std::string& path, std::int64_t maxSiz
                                     DataFileStamp& identity) {
     // Without O_NONBLOCK, opening a pipe waits for a writer; the type is checked on what was opened,
     // since the name may have been given to another file meanwhile.
-    const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const CFileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat status {};
     if (file.get() < 0 || fstat(file.get(), &status) != 0)
         return RegularFileRead::CannotOpen;

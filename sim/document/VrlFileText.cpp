@@ -1,5 +1,6 @@
 #include "VrlFileText.h"
 
+#include "FileDescriptor.h"
 #include "VrlJson.h"
 
 #include <cerrno>
@@ -10,24 +11,6 @@
 
 namespace {
 
-/// Closes the descriptor when it goes.
-class OpenFile {
-public:
-    explicit OpenFile(const std::string& path)
-        // Without O_NONBLOCK, opening a pipe waits for a writer; the type is checked on what was opened.
-        : m_fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)) {}
-    ~OpenFile() {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 bool fail(std::string& problem, const std::string& why) {
     problem = why;
     return false;
@@ -37,15 +20,16 @@ bool fail(std::string& problem, const std::string& why) {
 
 bool readVrlFileText(const std::string& path, std::string& text, std::string& problem) {
     text.clear();
-    const OpenFile file(path);
+    // Without O_NONBLOCK, opening a pipe waits for a writer; the type is checked on what was opened.
+    const CFileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat status {};
-    if (file.fd() < 0 || fstat(file.fd(), &status) != 0)
+    if (file.get() < 0 || fstat(file.get(), &status) != 0)
         return fail(problem, std::strerror(errno));
     if (!S_ISREG(status.st_mode))
         return fail(problem, "not a regular file");
     char buffer[65536];
     while (true) {
-        const ssize_t got = read(file.fd(), buffer, sizeof buffer);
+        const ssize_t got = read(file.get(), buffer, sizeof buffer);
         if (got == 0)
             return true;
         if (got < 0 && errno == EINTR)
